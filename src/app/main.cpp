@@ -1,0 +1,52 @@
+// The desktop program: hand the command line to a running start, or start on its own.
+#include "app/error_text.h"
+#include "app/language.h"
+#include "app/one_instance_check.h"
+#include "app/one_instance_func.h"
+#include "app/program_state.h"
+#include "app/u_application.h"
+#include "app/u_prog.h"
+#include "app/u_sm_achtung.h"
+#include "app/u_sm_bearbeitung.h"
+#include "app/u_sm_meldung.h"
+#include "app/u_start.h"
+
+#include <QDir>
+
+int main(int argc, char **argv)
+{
+    TabulixApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tabulix"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TABULIX_VERSION));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    QStringList arguments = QCoreApplication::arguments();
+    const QString programPath = QCoreApplication::applicationFilePath();
+    arguments[0] = programPath;
+    const QString serverName = handOverServerName(programPath);
+
+    // 1. A running start takes the arguments over, and this start ends.
+    if (arguments.size() > 1 && canHandOver(arguments) &&
+        handOverToRunningInstance(serverName, QCoreApplication::applicationPid(),
+                                  quotedCommandLine(arguments)) == HandOverResult::Taken)
+        return 0;
+
+    // 2. This start's own hand-over endpoint; a start that runs beside another has none.
+    OneInstanceServer handOver;
+    handOver.listen(serverName);
+
+    // 3. The application title.
+    QApplication::setApplicationDisplayName(applicationTitle());
+
+    // 4. The windows, in their fixed order; all live until the program ends.
+    ProgramState state;
+    state.setLanguage(languageAtStart(QDir::currentPath(), QLocale::system()));
+    Tstart start(state);
+    Tprog prog(state, handOver, start, arguments.mid(1));
+    start.setMainWindow(&prog);
+    Tsm_bearbeitung progress(state, &prog);
+    Tsm_meldung message(state, &prog);
+    Tsm_achtung confirmation(state, &prog);
+    start.show();
+    return app.exec();
+}

@@ -1,0 +1,15 @@
+#pragma once
+// Shortens a path for display: whole leading folders give way to ".../" until the text fits.
+#include <QFont>
+#include <QString>
+#include <functional>
+
+// The main window's interface font: "Tahoma", 11 pixels high, regular.
+QFont interfaceFont();
+
+// The path shortened step by step (/a/b/c/n, /.../b/c/n, /.../c/n, /.../n, .../n, n) until
+// textWidth of it is at most maxWidth; the last step is returned even when it does not fit.
+QString MinimizePath(const QString &path, int maxWidth, const std::function<int(const QString &)> &textWidth);
+
+// The same, measured in the interface font.
+QString MinimizePath(const QString &path, int maxWidth);

@@ -1,0 +1,62 @@
+#pragma once
+// The running program's side of the hand-over: every start owns one server; the main window's
+// receiver turns a handed-over command line into a call of its handler.
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+
+class QLocalServer;
+class QLocalSocket;
+class TOneInstanceCheck;
+
+class OneInstanceServer : public QObject
+{
+    Q_OBJECT
+public:
+    explicit OneInstanceServer(QObject *parent = nullptr);
+    ~OneInstanceServer() override;
+
+    // Listens unless another start already answers on serverName (then this start runs on its
+    // own and the other keeps receiving hand-overs). A socket left by a crashed start is removed.
+    bool listen(const QString &serverName);
+    bool isListening() const;
+    QString fullServerName() const;
+    bool hasReceiver() const { return !m_receiver.isNull(); }
+
+private:
+    friend class TOneInstanceCheck;
+    bool attach(TOneInstanceCheck *receiver);
+    void detach(TOneInstanceCheck *receiver);
+
+    void acceptConnections();
+    void readMessage(QLocalSocket *socket);
+    quint32 deliver(const QString &commandLine);
+
+    QLocalServer *m_server;
+    QPointer<TOneInstanceCheck> m_receiver;
+};
+
+class TOneInstanceCheck : public QObject
+{
+    Q_OBJECT
+public:
+    // Attaches to the server; a server serves at most one receiver, so a second one stays detached.
+    explicit TOneInstanceCheck(OneInstanceServer &server, QObject *parent = nullptr);
+    ~TOneInstanceCheck() override;
+
+    bool isAttached() const { return m_attached; }
+
+Q_SIGNALS:
+    // The handed-over arguments: entry 0 is the sender's program path.
+    void newInstance(const QStringList &arguments);
+    // After the handler ran: the window layer brings the program to the front.
+    void bringToFront();
+
+private:
+    friend class OneInstanceServer;
+    void takeOver(const QString &commandLine);
+
+    QPointer<OneInstanceServer> m_server;
+    bool m_attached = false;
+};

@@ -1,0 +1,50 @@
+#include "app/prog_captions.h"
+
+#include "app/language.h"
+
+const QVector<ControlText> &progTexts()
+{
+    static const QVector<ControlText> texts = {
+        {"Label1",
+         "Ziehen Sie die Dateien, die in die Liste sollen, in die Liste oder öffnen Sie einen Ordner.",
+         "Drag the Files for your File List into this list or open a folder."},
+        {"OpenOrdner", "Ordner Öffnen..", "Open Folder.."},
+        {"bitbtn1", "Filter..", "Filter.."},
+        {"inp_uv", "Auch Unterverzeichnisse durchsuchen", "Search all Subfolders"},
+        {"inp_ow", "Ordnerinhalte überwachen", "Watch Content of Folder"},
+        {"inp_deleteselect", "Markierte entfernen", "Remove Selected"},
+        {"inp_deleteall", "Alle entfernen", "Remove All"},
+        {"box_dat_top", " Dateien", " Files"},
+        {"box_vor_top", " Vorschau", " Preview"},
+        {"box_akt_top", " Spalten und Design", " Columns and Design"},
+        {"box_sav_top", " Speichern", " Save"},
+        {"close_input", "Input Bereich minimieren", "Minimize Input Area", true},
+        {"close_vorschau", "Vorschau minimieren", "Minimize Preview Area", true},
+        {"close_actions", "Spalten und Design Bereich minimieren", "Minimize Columns and Design Area", true},
+        {"close_output", "Speicheroptionen minimieren", "Minimize Saving Options", true},
+        {"max_input", "Input", "Input"},
+        {"max_vorschau", "Vorschau", "Preview"},
+        {"max_aktionen", "Spalten", "Columns"},
+        {"max_output", "Speichern", "Save"},
+        {"max_input", "Input Bereich maximieren", "Maximize Input Area", true},
+        {"max_vorschau", "Vorschau maximieren", "Maximize Preview Area", true},
+        {"max_aktionen", "Spalten und Design Bereich maximieren", "Maximize Columns and Design Area", true},
+        {"max_output", "Speicheroptionen maximieren", "Maximize Saving Options", true},
+        {"Aktualisieren", "Aktualisieren", "Refresh"},
+        {"Zwischenablage", "Zwischenablage", "Clipboard"},
+        {"Speichern", "Speichern", "Save"},
+        {"m_datei", "Datei", "File"},
+        {"m_datei_delall", "Ganze Liste mit Dateien löschen", "Remove all Files from List"},
+        {"m_datei_delmark", "Markierte Dateien aus Liste entfernen", "Remove selected Files from List"},
+        {"m_datei_beenden", "Beenden", "Close"},
+        {"m_konfig", "Konfiguration", "Configuration"},
+        {"m_konfig_start", "Startkonfiguration (auto.tbx) laden wenn vorhanden",
+         "Load Start Configuration (auto.tbx) if possible"},
+    };
+    return texts;
+}
+
+QString progText(const ControlText &text, const QString &language)
+{
+    return QString::fromUtf8(isGerman(language) ? text.german : text.english);
+}

@@ -1,0 +1,56 @@
+#include "app/startup_sequence.h"
+
+#include "common/paths.h"
+
+#include <QFileInfo>
+
+namespace
+{
+
+// Returns whether a configuration was among the arguments.
+bool processArguments(const QStringList &arguments, StartupOperations &operations)
+{
+    bool configurationGiven = false;
+    for (const QString &argument : arguments) {
+        if (isConfigurationArgument(argument)) {
+            operations.KonfigurationLaden(LoadOrigin::StartUp, argument);
+            operations.KonfigurationAddMenu(argument);
+            configurationGiven = true;
+        } else {
+            operations.AddPath(argument);
+        }
+    }
+    return configurationGiven;
+}
+
+} // namespace
+
+bool isConfigurationArgument(const QString &argument)
+{
+    return extensionOf(argument) == u".tbx";
+}
+
+void processCommandLine(const QStringList &arguments, const QString &startConfiguration,
+                        StartupOperations &operations)
+{
+    operations.DST_Setzen();
+    const bool configurationGiven = processArguments(arguments, operations);
+    if (!arguments.isEmpty())
+        operations.VorschauWennAktiv();
+    if (!configurationGiven && QFileInfo(startConfiguration).isFile())
+        operations.KonfigurationLaden(LoadOrigin::StartUp, startConfiguration);
+    operations.UpdateCountLabel();
+}
+
+void OnNewInstance(const QStringList &handedOver, StartupOperations &operations)
+{
+    operations.DST_Setzen();
+    processArguments(handedOver.mid(1), operations);
+    operations.VorschauWennAktiv();
+    operations.UpdateCountLabel();
+}
+
+bool maximizeOnFirstActivation(const QSize &desktop, const QSize &client)
+{
+    return desktop.height() < client.height() + 50 || desktop.width() < client.width() + 50;
+}

@@ -1,0 +1,37 @@
+#pragma once
+// What a start and a hand-over do with their arguments, in order. The work itself
+// (adding paths, loading configurations, refreshing the preview) is done by whoever
+// implements StartupOperations: the main window in the program, a recorder in tests.
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+enum class LoadOrigin { StartUp, User };
+
+class StartupOperations
+{
+public:
+    virtual ~StartupOperations() = default;
+    virtual void DST_Setzen() = 0;
+    virtual void AddPath(const QString &path) = 0;
+    virtual void KonfigurationLaden(LoadOrigin origin, const QString &path) = 0;
+    virtual void KonfigurationAddMenu(const QString &path) = 0;
+    virtual void VorschauWennAktiv() = 0;
+    virtual void UpdateCountLabel() = 0;
+};
+
+// A configuration argument: its extension (from the last "." after the last "/") is
+// exactly ".tbx"; "a.TBX" is a file to add.
+bool isConfigurationArgument(const QString &argument);
+
+// The first showing of the main window: arguments 1..n (without the program path), then
+// the start configuration when no configuration was given and the file exists.
+void processCommandLine(const QStringList &arguments, const QString &startConfiguration,
+                        StartupOperations &operations);
+
+// A hand-over from a second start: entry 0 (the sender's program path) is skipped.
+void OnNewInstance(const QStringList &handedOver, StartupOperations &operations);
+
+// The first showing maximises the main window at its first activation when the desktop
+// has less than 50 pixels to spare around the client area in either direction.
+bool maximizeOnFirstActivation(const QSize &desktop, const QSize &client);

@@ -1,0 +1,250 @@
+#include "app/u_prog.h"
+
+#include "app/error_text.h"
+#include "app/message_catalogue.h"
+#include "app/one_instance_check.h"
+#include "app/prog_captions.h"
+#include "app/program_state.h"
+#include "app/u_qulist.h"
+#include "app/u_start.h"
+#include "collect/file_entry.h"
+#include "common/locale_format.h"
+#include "common/paths.h"
+#include "config/config_location.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLoggingCategory>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QScreen>
+#include <QWindow>
+
+Q_LOGGING_CATEGORY(lcHandOver, "tabulix.handover", QtWarningMsg)
+
+Tprog::Tprog(ProgramState &state, OneInstanceServer &handOver, Tstart &start, const QStringList &arguments,
+             QWidget *parent)
+    : QMainWindow(parent), m_state(state), m_start(start), m_arguments(arguments)
+{
+    setObjectName(QStringLiteral("Tprog"));
+    // Its own task-bar entry: a top-level window without owner.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    buildFrame();
+    buildMenus();
+    resize(826, 644 + menuBar()->sizeHint().height());
+
+    // 1. Dropped files and folders.
+    setAcceptDrops(true);
+    // 3. The start configuration command names its file.
+    m_konfig_start->setToolTip(startConfigurationPath());
+    m_konfig_start->setStatusTip(startConfigurationPath());
+    // 4. Every configuration beside the start configuration goes into the menu.
+    for (const QString &file : configurationFilesIn(configurationFolder()))
+        KonfigurationAddMenu(file);
+    // 6. The default columns: name, size, creation date.
+    for (const char *column : {"act_name", "act_size", "act_datum_erstellt"})
+        m_state.settings.setOn(SettingsWindow::PB, QString::fromUtf8(column), true);
+    // 7. The receiver of hand-overs from later starts.
+    m_receiver = new TOneInstanceCheck(handOver, this);
+    connect(m_receiver, &TOneInstanceCheck::newInstance, this, &Tprog::handOverReceived);
+    connect(m_receiver, &TOneInstanceCheck::bringToFront, this, &Tprog::bringToFront);
+    // 8. Captions of the current language.
+    Sprache();
+    connect(&m_state, &ProgramState::languageChanged, this, &Tprog::Sprache);
+
+    connect(qulist->header(), &QHeaderView::sectionClicked, this, [this](int column) {
+        m_state.fileList.qulistColumnClick(column, LocaleFormat::system());
+        VorschauWennAktiv();
+    });
+    connect(qulist, &Qulist::deleteRequested, this, &Tprog::BitBtn3Click);
+    connect(qulist, &Qulist::mouseReleased, this, &Tprog::VorschauWennAktiv);
+    connect(qulist, &Qulist::rowsMoved, this, &Tprog::VorschauWennAktiv);
+}
+
+Tprog::~Tprog() = default;
+
+void Tprog::buildMenus()
+{
+    QMenu *m_datei = menuBar()->addMenu(QString());
+    m_datei->setObjectName(QStringLiteral("m_datei"));
+    const auto addAction = [this](QMenu *menu, const char *name, auto handler) {
+        QAction *action = menu->addAction(QString());
+        action->setObjectName(QString::fromUtf8(name));
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    addAction(m_datei, "m_datei_delall", &Tprog::BitBtn2Click);
+    addAction(m_datei, "m_datei_delmark", &Tprog::BitBtn3Click);
+    m_datei->addSeparator();
+    // Ends the program without the automatic saving of a closing main window.
+    addAction(m_datei, "m_datei_beenden", [this] { m_start.close(); });
+
+    m_konfig = menuBar()->addMenu(QString());
+    m_konfig->setObjectName(QStringLiteral("m_konfig"));
+    m_konfig->setToolTipsVisible(true);
+    m_konfig_start = addAction(m_konfig, "m_konfig_start",
+                               [this] { KonfigurationLaden(LoadOrigin::User, startConfigurationPath()); });
+    m_konfig_start->setShortcut(Qt::Key_F3);
+    m_konfig_entries = m_konfig->addSeparator();
+}
+
+void Tprog::Sprache()
+{
+    const QString language = m_state.language();
+    setWindowTitle(applicationTitle());
+    for (const ControlText &text : progTexts()) {
+        const QString name = QString::fromUtf8(text.component);
+        const QString value = progText(text, language);
+        if (auto *action = findChild<QAction *>(name)) {
+            text.hint ? action->setToolTip(value) : action->setText(value);
+        } else if (auto *menu = menuBar()->findChild<QMenu *>(name)) {
+            menu->setTitle(value);
+        } else if (QWidget *control = findChild<QWidget *>(name)) {
+            if (text.hint)
+                control->setToolTip(value);
+            else if (auto *button = qobject_cast<QAbstractButton *>(control))
+                button->setText(value);
+            else if (auto *label = qobject_cast<QLabel *>(control))
+                label->setText(value);
+            else if (auto *caption = control->findChild<QLabel *>(name + QStringLiteral("_caption")))
+                caption->setText(value);
+        }
+    }
+    m_state.fileList.setLanguage(language);
+    UpdateCountLabel();
+    // The subfolder switch is as wide as its caption plus 25 pixels; the watch switch follows it.
+    inp_uv->setFixedWidth(inp_uv->fontMetrics().horizontalAdvance(inp_uv->text()) + 25);
+}
+
+void Tprog::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_shownOnce) {
+        m_shownOnce = true;
+        FormShow();
+    }
+}
+
+void Tprog::FormShow()
+{
+    processCommandLine(m_arguments, startConfigurationPath(), *this);
+    if (const QScreen *screen = this->screen())
+        if (maximizeOnFirstActivation(screen->availableSize(), centralWidget()->size()))
+            m_maximizeOnActivate = true;
+}
+
+void Tprog::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_maximizeOnActivate) {
+        m_maximizeOnActivate = false;
+        showMaximized();
+    }
+}
+
+void Tprog::closeEvent(QCloseEvent *event)
+{
+    saveAutomatically();
+    event->accept();
+    m_start.close();
+}
+
+void Tprog::saveAutomatically()
+{
+    // Seam: the configuration files save the start configuration or the profile here.
+}
+
+void Tprog::DST_Setzen()
+{
+    // Seam: the file facts fix the daylight-saving correction of this operation here.
+}
+
+void Tprog::AddPath(const QString &path)
+{
+    // Until the collection of file facts lands, a path becomes a row with its identity.
+    const QFileInfo info(path);
+    FileEntry entry;
+    entry.name = namePart(path);
+    entry.cells[CellFormat] = info.isDir() ? QStringLiteral("DIR") : formatOfExtension(path);
+    entry.cells[CellPath] = path;
+    entry.cells[CellSizeBytes] = QString::number(info.isFile() ? info.size() : 0);
+    m_state.fileList.append(entry);
+}
+
+void Tprog::KonfigurationLaden(LoadOrigin origin, const QString &path)
+{
+    // Seam: the configuration file reads every setting here.
+    qCInfo(lcHandOver) << "configuration" << path
+                       << (origin == LoadOrigin::StartUp ? "at start-up" : "by the user");
+}
+
+void Tprog::KonfigurationAddMenu(const QString &path)
+{
+    QAction *entry = new QAction(path, m_konfig);
+    connect(entry, &QAction::triggered, this, [this, path] { KonfigurationLaden(LoadOrigin::User, path); });
+    m_konfig->addAction(entry);
+}
+
+void Tprog::VorschauWennAktiv()
+{
+    // Seam: the output refreshes the preview here, or marks it stale.
+}
+
+void Tprog::UpdateCountLabel()
+{
+    la_anzahl->setText(countLabelText(m_state.fileList.count(), m_state.language()));
+}
+
+void Tprog::BitBtn3Click()
+{
+    qulist->setUpdatesEnabled(false);
+    m_state.fileList.removeRowsAt(qulist->selectedRowNumbers());
+    UpdateCountLabel();
+    qulist->setUpdatesEnabled(true);
+    VorschauWennAktiv();
+}
+
+void Tprog::BitBtn2Click()
+{
+    qulist->setUpdatesEnabled(false);
+    m_state.fileList.clear();
+    UpdateCountLabel();
+    qulist->setUpdatesEnabled(true);
+    VorschauWennAktiv();
+}
+
+void Tprog::handOverReceived(const QStringList &arguments)
+{
+    qCInfo(lcHandOver).noquote() << "hand-over:" << arguments.join(QStringLiteral(" | "));
+    OnNewInstance(arguments, *this);
+}
+
+void Tprog::bringToFront()
+{
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+}
+
+void Tprog::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void Tprog::dropEvent(QDropEvent *event)
+{
+    // Seam: dropped files get progress and messages with the collection of files.
+    for (const QUrl &url : event->mimeData()->urls())
+        if (url.isLocalFile())
+            AddPath(url.toLocalFile());
+    UpdateCountLabel();
+    VorschauWennAktiv();
+    event->acceptProposedAction();
+}

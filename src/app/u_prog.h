@@ -1,0 +1,89 @@
+#pragma once
+// The main window: the input, preview, columns-and-design and saving areas with the
+// bottom bar. It owns the shared program state and carries out start-up and hand-overs.
+#include "app/startup_sequence.h"
+
+#include <QMainWindow>
+#include <QStringList>
+
+class OneInstanceServer;
+class ProgramState;
+class QAction;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QScrollArea;
+class QSplitter;
+class QToolButton;
+class Qulist;
+class TOneInstanceCheck;
+class Tstart;
+
+class Tprog : public QMainWindow, public StartupOperations
+{
+    Q_OBJECT
+public:
+    Tprog(ProgramState &state, OneInstanceServer &handOver, Tstart &start, const QStringList &arguments,
+          QWidget *parent = nullptr);
+    ~Tprog() override;
+
+    ProgramState &state() { return m_state; }
+    Qulist *list() const { return qulist; }
+    bool maximizeOnActivate() const { return m_maximizeOnActivate; }
+    void setMaximizeOnActivate(bool on) { m_maximizeOnActivate = on; }
+
+    // The main window's language routine: every caption of the current language.
+    void Sprache();
+
+    // Operations of start-up and hand-over (see StartupOperations).
+    void DST_Setzen() override;
+    void AddPath(const QString &path) override;
+    void KonfigurationLaden(LoadOrigin origin, const QString &path) override;
+    void KonfigurationAddMenu(const QString &path) override;
+    void VorschauWennAktiv() override;
+    void UpdateCountLabel() override;
+
+    // Remove the selected rows / all rows, painting suspended meanwhile.
+    void BitBtn3Click();
+    void BitBtn2Click();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    void buildFrame();
+    QWidget *buildInputArea();
+    QWidget *buildAreaBox(const QString &boxName, const QString &headerName, const QString &closeName,
+                          QWidget *content);
+    QWidget *buildBottomBar();
+    void buildMenus();
+    void FormShow();
+    void handOverReceived(const QStringList &arguments);
+    void bringToFront();
+    void saveAutomatically();
+
+    ProgramState &m_state;
+    Tstart &m_start;
+    QStringList m_arguments;
+    TOneInstanceCheck *m_receiver = nullptr;
+    bool m_shownOnce = false;
+    bool m_maximizeOnActivate = false;
+
+    QSplitter *Splitter1 = nullptr;
+    QSplitter *Splitter2 = nullptr;
+    QLineEdit *inp_ordner = nullptr;
+    QCheckBox *inp_uv = nullptr;
+    QCheckBox *inp_ow = nullptr;
+    Qulist *qulist = nullptr;
+    QLabel *la_anzahl = nullptr;
+    QScrollArea *ScrollBox1 = nullptr;
+    QMenu *m_konfig = nullptr;
+    QAction *m_konfig_start = nullptr;
+    QAction *m_konfig_entries = nullptr; // separator before the listed configurations
+};

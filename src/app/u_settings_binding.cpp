@@ -1,0 +1,61 @@
+#include "app/u_settings_binding.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace
+{
+
+// Runs `show` now and whenever the named setting changes.
+template <typename Show>
+void followSetting(QWidget *control, Settings &settings, SettingsWindow window, Show show)
+{
+    const QString name = control->objectName();
+    show(settings.value(window, name));
+    QObject::connect(
+        &settings, &Settings::changed, control,
+        [&settings, window, name, show](SettingsWindow changedWindow, const QString &changedName) {
+            if (changedWindow == window && changedName == name)
+                show(settings.value(window, name));
+        });
+}
+
+} // namespace
+
+void bindCheckBox(QCheckBox *control, Settings &settings, SettingsWindow window)
+{
+    followSetting(control, settings, window,
+                  [control](const QString &value) { control->setChecked(value == u"1"); });
+    QObject::connect(control, &QCheckBox::toggled, &settings, [control, &settings, window](bool on) {
+        settings.setOn(window, control->objectName(), on);
+    });
+}
+
+void bindRadioButton(QRadioButton *control, Settings &settings, SettingsWindow window)
+{
+    // Radio groups are kept by the settings; the control only mirrors its own value.
+    control->setAutoExclusive(false);
+    followSetting(control, settings, window,
+                  [control](const QString &value) { control->setChecked(value == u"1"); });
+    QObject::connect(control, &QRadioButton::clicked, &settings,
+                     [control, &settings, window] { settings.setOn(window, control->objectName(), true); });
+}
+
+void bindLineEdit(QLineEdit *control, Settings &settings, SettingsWindow window)
+{
+    followSetting(control, settings, window, [control](const QString &value) {
+        if (control->text() != value)
+            control->setText(value);
+    });
+    QObject::connect(control, &QLineEdit::textChanged, &settings,
+                     [control, &settings, window](const QString &text) {
+                         settings.setValue(window, control->objectName(), text);
+                     });
+}
+
+void bindPanel(QWidget *panel, Settings &settings, SettingsWindow window)
+{
+    followSetting(panel, settings, window,
+                  [panel](const QString &value) { panel->setVisible(value == u"1"); });
+}

@@ -1,0 +1,16 @@
+#pragma once
+// Binds option controls to their settings both ways: a user's change sets the value, and a
+// value set by anyone (loading, reset, code) shows in the control. The component name is
+// the control's objectName.
+#include "common/settings.h"
+
+class QCheckBox;
+class QLineEdit;
+class QRadioButton;
+class QWidget;
+
+void bindCheckBox(QCheckBox *control, Settings &settings, SettingsWindow window);
+void bindRadioButton(QRadioButton *control, Settings &settings, SettingsWindow window);
+void bindLineEdit(QLineEdit *control, Settings &settings, SettingsWindow window);
+// A layout panel: shown while its setting is "1".
+void bindPanel(QWidget *panel, Settings &settings, SettingsWindow window);

@@ -1,0 +1,36 @@
+#pragma once
+// One row of the file list. Every cell is text, written once and kept as written; the
+// three times are kept as values too, so that formatting never has to read text back.
+#include <QDateTime>
+#include <QString>
+#include <array>
+
+enum FileCell : int {
+    CellFormat = 0,
+    CellTypeName,
+    CellSizeText,
+    CellCreated,
+    CellAccessed,
+    CellChanged,
+    CellReadOnly,
+    CellHidden,
+    CellProgram,
+    CellPath,
+    CellMd5,
+    CellCrc32,
+    CellSha1,
+    CellSha256,
+    CellSha512,
+    CellSizeBytes,
+    CellCount
+};
+
+struct FileEntry {
+    QString name;                           // the caption: last component of the path
+    std::array<QString, CellCount> cells{}; // cells 0 to 15
+    QDateTime created, accessed, changed;   // wall-clock values behind cells 3 to 5; invalid when unknown
+    int iconIndex = -1;
+
+    const QString &path() const { return cells[CellPath]; }
+    qint64 sizeBytes() const { return cells[CellSizeBytes].toLongLong(); }
+};

@@ -1,0 +1,264 @@
+#include "collect/file_list.h"
+
+#include <QCollator>
+#include <algorithm>
+#include <numeric>
+
+namespace
+{
+
+const QString &cellForColumn(const FileEntry &entry, int column)
+{
+    return column == 0 ? entry.name : entry.cells[column - 1];
+}
+
+QDateTime timeForColumn(const FileEntry &entry, int column, const LocaleFormat &format)
+{
+    const QDateTime &value = column == 4 ? entry.created : column == 5 ? entry.accessed : entry.changed;
+    return value.isValid() ? value : format.parseDateTime(entry.cells[column - 1]);
+}
+
+bool isTimeColumn(int column)
+{
+    return column >= 4 && column <= 6;
+}
+
+int compareTimes(const QDateTime &a, const QDateTime &b)
+{
+    // An unreadable time sorts before every readable one.
+    if (!a.isValid() || !b.isValid())
+        return int(a.isValid()) - int(b.isValid());
+    return a < b ? -1 : (b < a ? 1 : 0);
+}
+
+QCollator listCollator(const LocaleFormat &format)
+{
+    QCollator collator(format.locale);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    return collator;
+}
+
+} // namespace
+
+int qulistCompare(const FileEntry &a, const FileEntry &b, int column, const LocaleFormat &format)
+{
+    if (column == ListSizeColumn) {
+        const qint64 left = a.sizeBytes(), right = b.sizeBytes();
+        return left < right ? -1 : (right < left ? 1 : 0);
+    }
+    if (isTimeColumn(column))
+        return compareTimes(timeForColumn(a, column, format), timeForColumn(b, column, format));
+    return listCollator(format).compare(cellForColumn(a, column), cellForColumn(b, column));
+}
+
+FileList::FileList(QObject *parent) : QAbstractTableModel(parent)
+{
+    m_headers = {QStringLiteral("Name"),      QStringLiteral("Format"),
+                 QStringLiteral("Typ"),       QStringLiteral("Dateigröße"),
+                 QStringLiteral("Erstellt"),  QStringLiteral("Zugegriffen"),
+                 QStringLiteral("Geändert"),  QStringLiteral("Schreibgeschützt"),
+                 QStringLiteral("Versteckt"), QStringLiteral("Verknüpftes Programm"),
+                 QStringLiteral("Dateipfad"), QStringLiteral("MD5"),
+                 QStringLiteral("CRC32"),     QStringLiteral("SHA1"),
+                 QStringLiteral("SHA256"),    QStringLiteral("SHA512")};
+}
+
+int FileList::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : count();
+}
+
+int FileList::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ListColumnCount;
+}
+
+QVariant FileList::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= count())
+        return {};
+    if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
+        return cellForColumn(m_rows.at(index.row()), index.column());
+    if (role == Qt::TextAlignmentRole && index.column() == ListSizeColumn)
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
+    return {};
+}
+
+QVariant FileList::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= ListColumnCount)
+        return {};
+    if (role == Qt::DisplayRole)
+        return m_headers.at(section);
+    if (role == Qt::TextAlignmentRole && section == ListSizeColumn)
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
+    return {};
+}
+
+Qt::ItemFlags FileList::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::ItemIsDropEnabled;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled | Qt::ItemNeverHasChildren;
+}
+
+Qt::DropActions FileList::supportedDropActions() const
+{
+    return Qt::MoveAction;
+}
+
+void FileList::append(const FileEntry &entry)
+{
+    append(QVector<FileEntry>{entry});
+}
+
+void FileList::append(const QVector<FileEntry> &entries)
+{
+    if (entries.isEmpty())
+        return;
+    beginInsertRows({}, count(), count() + int(entries.size()) - 1);
+    m_rows.append(entries);
+    endInsertRows();
+}
+
+void FileList::replace(int row, const FileEntry &entry)
+{
+    if (row < 0 || row >= count())
+        return;
+    m_rows[row] = entry;
+    Q_EMIT dataChanged(index(row, 0), index(row, ListColumnCount - 1));
+}
+
+void FileList::removeRowsAt(QList<int> rows)
+{
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    rows.erase(std::remove_if(rows.begin(), rows.end(), [&](int row) { return row < 0 || row >= count(); }),
+               rows.end());
+    // From the last row to the first, one contiguous range at a time.
+    for (qsizetype end = rows.size(); end > 0;) {
+        qsizetype begin = end - 1;
+        while (begin > 0 && rows[begin - 1] == rows[begin] - 1)
+            --begin;
+        const int first = rows[begin], last = rows[end - 1];
+        beginRemoveRows({}, first, last);
+        m_rows.remove(first, last - first + 1);
+        endRemoveRows();
+        end = begin;
+    }
+}
+
+void FileList::clear()
+{
+    if (m_rows.isEmpty())
+        return;
+    beginResetModel();
+    m_rows.clear();
+    endResetModel();
+}
+
+void FileList::setLanguage(const QString &language)
+{
+    const bool german = language == u"de";
+    if (german)
+        m_headers = QStringList{QStringLiteral("Name"),      QStringLiteral("Format"),
+                                QStringLiteral("Typ"),       QStringLiteral("Dateigröße"),
+                                QStringLiteral("Erstellt"),  QStringLiteral("Zugegriffen"),
+                                QStringLiteral("Geändert"),  QStringLiteral("Schreibgeschützt"),
+                                QStringLiteral("Versteckt"), QStringLiteral("Verknüpftes Programm"),
+                                QStringLiteral("Dateipfad"), QStringLiteral("Prüfsummen")} +
+                    m_headers.mid(12);
+    else
+        m_headers = QStringList{QStringLiteral("Name"),     QStringLiteral("Format"),
+                                QStringLiteral("Type"),     QStringLiteral("File Size"),
+                                QStringLiteral("Created"),  QStringLiteral("Accessed"),
+                                QStringLiteral("Changed"),  QStringLiteral("Read Only"),
+                                QStringLiteral("Hidden"),   QStringLiteral("Associated Application"),
+                                QStringLiteral("File Path")} +
+                    m_headers.mid(11);
+    Q_EMIT headerDataChanged(Qt::Horizontal, 0, ListColumnCount - 1);
+}
+
+void FileList::qulistColumnClick(int column, const LocaleFormat &format)
+{
+    if (column < 0 || column >= ListColumnCount)
+        return;
+    m_sortDescending = column == m_sortColumn ? !m_sortDescending : false;
+    m_sortColumn = column;
+
+    // Collation keys once per row keep sorting 100,000 rows fast.
+    QVector<int> order(count());
+    std::iota(order.begin(), order.end(), 0);
+    const auto ascending = [&](auto less) {
+        std::stable_sort(order.begin(), order.end(),
+                         [&](int a, int b) { return m_sortDescending ? less(b, a) : less(a, b); });
+    };
+    if (column == ListSizeColumn || isTimeColumn(column)) {
+        ascending([&](int a, int b) { return qulistCompare(m_rows[a], m_rows[b], column, format) < 0; });
+    } else {
+        const QCollator collator = listCollator(format);
+        std::vector<QCollatorSortKey> keys;
+        keys.reserve(m_rows.size());
+        for (const FileEntry &entry : m_rows)
+            keys.push_back(collator.sortKey(cellForColumn(entry, column)));
+        ascending([&](int a, int b) { return keys[size_t(a)].compare(keys[size_t(b)]) < 0; });
+    }
+
+    applyOrder(order);
+}
+
+QList<int> FileList::moveRowsBefore(QList<int> selected, int target)
+{
+    std::sort(selected.begin(), selected.end());
+    selected.erase(std::unique(selected.begin(), selected.end()), selected.end());
+    selected.erase(
+        std::remove_if(selected.begin(), selected.end(), [&](int row) { return row < 0 || row >= count(); }),
+        selected.end());
+    if (target >= count())
+        target = -1;
+    if (selected.isEmpty() || selected.contains(target))
+        return selected;
+
+    // The new order as old row numbers: the others, with the block before the target.
+    QVector<int> order;
+    order.reserve(count());
+    for (int row = 0, next = 0; row < count(); ++row) {
+        if (next < selected.size() && selected[next] == row) {
+            ++next;
+            continue;
+        }
+        if (row == target)
+            order.append(selected);
+        order.append(row);
+    }
+    if (target < 0)
+        order.append(selected);
+    applyOrder(order);
+
+    QList<int> moved;
+    const int first = int(order.indexOf(selected.first()));
+    for (int i = 0; i < selected.size(); ++i)
+        moved.append(first + i);
+    return moved;
+}
+
+void FileList::applyOrder(const QVector<int> &order)
+{
+    Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    QVector<int> newRowOf(order.size());
+    QVector<FileEntry> reordered;
+    reordered.reserve(order.size());
+    for (int position = 0; position < order.size(); ++position) {
+        newRowOf[order[position]] = position;
+        reordered.append(std::move(m_rows[order[position]]));
+    }
+    m_rows = std::move(reordered);
+    const QModelIndexList before = persistentIndexList();
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (const QModelIndex &index : before)
+        after.append(index.row() < newRowOf.size() ? this->index(newRowOf[index.row()], index.column())
+                                                   : QModelIndex());
+    changePersistentIndexList(before, after);
+    Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}

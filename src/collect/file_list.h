@@ -1,0 +1,65 @@
+#pragma once
+// The ordered rows of the file list and the model behind the list view `qulist`.
+// Order is the order of adding, changed only by sorting and by dragging.
+#include "collect/file_entry.h"
+#include "common/locale_format.h"
+
+#include <QAbstractTableModel>
+#include <QList>
+#include <QStringList>
+#include <QVector>
+
+inline constexpr int ListColumnCount = 16; // caption plus cells 0 to 14
+inline constexpr int ListSizeColumn = 3;
+
+// Orders rows a and b for list column c (0 = Name): negative when a sorts first.
+int qulistCompare(const FileEntry &a, const FileEntry &b, int column, const LocaleFormat &format);
+
+class FileList : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    explicit FileList(QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    Qt::DropActions supportedDropActions() const override;
+
+    int count() const { return int(m_rows.size()); }
+    const FileEntry &at(int row) const { return m_rows.at(row); }
+    const QVector<FileEntry> &rows() const { return m_rows; }
+
+    void append(const FileEntry &entry);
+    void append(const QVector<FileEntry> &entries);
+    void replace(int row, const FileEntry &entry);
+    // Removes the given rows (any order, repeats ignored), from the last to the first.
+    void removeRowsAt(QList<int> rows);
+    void clear();
+
+    // Header captions of the list columns in the given language. The English captions
+    // leave column 11 as it was, so after German it keeps "Prüfsummen".
+    void setLanguage(const QString &language);
+
+    // A click on list column c: same column flips the direction, another sorts ascending.
+    // The state starts at column 0 ascending, so the first click on "Name" sorts descending.
+    void qulistColumnClick(int column, const LocaleFormat &format);
+    int sortColumn() const { return m_sortColumn; }
+    bool sortDescending() const { return m_sortDescending; }
+
+    // Moves the selected rows as a block before the target row (after the last row when
+    // target is -1), keeping their order. Dropping onto one of the selected rows leaves
+    // everything in place. Returns the rows' new positions.
+    QList<int> moveRowsBefore(QList<int> selected, int target);
+
+private:
+    // Puts the rows in the given order of old row numbers; selections follow their rows.
+    void applyOrder(const QVector<int> &order);
+
+    QVector<FileEntry> m_rows;
+    QStringList m_headers;
+    int m_sortColumn = 0;
+    bool m_sortDescending = false;
+};

@@ -1,0 +1,18 @@
+// Test entry for the windows: the offscreen application object of the program, with pinned
+// locale and zone.
+#include "app/u_application.h"
+
+#include <QStandardPaths>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+int main(int argc, char **argv)
+{
+    setenv("LC_ALL", "de_DE.UTF-8", 0);
+    setenv("TZ", "UTC", 0);
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QStandardPaths::setTestModeEnabled(true);
+    TabulixApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
