@@ -4,8 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-namespace
-{
+namespace {
 
 const QColor sheetBlue(0x1f, 0x5f, 0xb4);
 const QColor headerBlue(0x3a, 0x7b, 0xd5);

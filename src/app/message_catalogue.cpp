@@ -4,8 +4,7 @@
 
 #include <array>
 
-namespace
-{
+namespace {
 
 struct Lines {
     const char16_t *title;

@@ -4,8 +4,7 @@
 
 #include <QFontMetrics>
 
-namespace
-{
+namespace {
 
 const QString marker = QStringLiteral(".../");
 

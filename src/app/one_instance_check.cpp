@@ -12,8 +12,7 @@
 #include <QTimer>
 #include <QtEndian>
 
-namespace
-{
+namespace {
 
 constexpr int ProbeTimeoutMs = 1000;
 constexpr int LockTimeoutMs = 5000;

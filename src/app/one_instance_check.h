@@ -10,8 +10,7 @@ class QLocalServer;
 class QLocalSocket;
 class TOneInstanceCheck;
 
-class OneInstanceServer : public QObject
-{
+class OneInstanceServer : public QObject {
     Q_OBJECT
 public:
     explicit OneInstanceServer(QObject *parent = nullptr);
@@ -37,8 +36,7 @@ private:
     QPointer<TOneInstanceCheck> m_receiver;
 };
 
-class TOneInstanceCheck : public QObject
-{
+class TOneInstanceCheck : public QObject {
     Q_OBJECT
 public:
     // Attaches to the server; a server serves at most one receiver, so a second one stays detached.

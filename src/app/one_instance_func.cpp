@@ -9,8 +9,7 @@
 
 #include <unistd.h>
 
-namespace
-{
+namespace {
 
 constexpr int ConnectTimeoutMs = 1000;
 // The running program replies only after it has added the paths, which may take a while.

@@ -8,8 +8,7 @@
 #include <QObject>
 #include <QString>
 
-class ProgramState : public QObject
-{
+class ProgramState : public QObject {
     Q_OBJECT
 public:
     explicit ProgramState(QObject *parent = nullptr) : QObject(parent) {}

@@ -4,8 +4,7 @@
 
 #include <QFileInfo>
 
-namespace
-{
+namespace {
 
 // Returns whether a configuration was among the arguments.
 bool processArguments(const QStringList &arguments, StartupOperations &operations)

@@ -8,8 +8,7 @@
 
 enum class LoadOrigin { StartUp, User };
 
-class StartupOperations
-{
+class StartupOperations {
 public:
     virtual ~StartupOperations() = default;
     virtual void DST_Setzen() = 0;

@@ -3,8 +3,7 @@
 // that operation and shows the general error box; the program then waits for the next action.
 #include <QApplication>
 
-class TabulixApplication : public QApplication
-{
+class TabulixApplication : public QApplication {
     Q_OBJECT
 public:
     TabulixApplication(int &argc, char **argv);

@@ -21,8 +21,7 @@ class Qulist;
 class TOneInstanceCheck;
 class Tstart;
 
-class Tprog : public QMainWindow, public StartupOperations
-{
+class Tprog : public QMainWindow, public StartupOperations {
     Q_OBJECT
 public:
     Tprog(ProgramState &state, OneInstanceServer &handOver, Tstart &start, const QStringList &arguments,

@@ -17,8 +17,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-namespace
-{
+namespace {
 
 constexpr int SplitterWidth = 6;
 constexpr int MinimumLeftWidth = 300;  // neither side of Splitter1 below 300
@@ -46,8 +45,7 @@ QVBoxLayout *tightColumn(QWidget *widget)
 }
 
 // A 12 x 12 button that shows its active picture while the mouse is over it.
-class CloseButton : public QToolButton
-{
+class CloseButton : public QToolButton {
 public:
     CloseButton(const QString &name, QWidget *parent) : QToolButton(parent)
     {

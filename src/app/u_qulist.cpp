@@ -8,8 +8,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 
-namespace
-{
+namespace {
 // Widths of the columns Name ... SHA512; 50 where the list keeps its default width.
 constexpr int columnWidths[ListColumnCount] = {130, 50,  100, 80, 120, 120, 120, 100,
                                                100, 150, 150, 40, 50,  50,  60,  60};

@@ -5,8 +5,7 @@
 
 class FileList;
 
-class Qulist : public QTreeView
-{
+class Qulist : public QTreeView {
     Q_OBJECT
 public:
     explicit Qulist(FileList &files, QWidget *parent = nullptr);

@@ -4,8 +4,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-namespace
-{
+namespace {
 
 // Runs `show` now and whenever the named setting changes.
 template <typename Show>

@@ -2,8 +2,7 @@
 // The overwrite confirmation: asks before a saved table replaces an existing file.
 #include "app/u_small_dialog.h"
 
-class Tsm_achtung : public SmallDialog
-{
+class Tsm_achtung : public SmallDialog {
     Q_OBJECT
 public:
     explicit Tsm_achtung(ProgramState &state, QWidget *mainWindow = nullptr, QWidget *parent = nullptr);

@@ -5,8 +5,7 @@
 
 class QProgressBar;
 
-class Tsm_bearbeitung : public SmallDialog
-{
+class Tsm_bearbeitung : public SmallDialog {
     Q_OBJECT
 public:
     explicit Tsm_bearbeitung(ProgramState &state, QWidget *mainWindow = nullptr, QWidget *parent = nullptr);

@@ -2,8 +2,7 @@
 // The message dialog: shows one message of the catalogue modally.
 #include "app/u_small_dialog.h"
 
-class Tsm_meldung : public SmallDialog
-{
+class Tsm_meldung : public SmallDialog {
     Q_OBJECT
 public:
     explicit Tsm_meldung(ProgramState &state, QWidget *mainWindow = nullptr, QWidget *parent = nullptr);

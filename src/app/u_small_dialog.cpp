@@ -11,8 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace
-{
+namespace {
 constexpr int dialogWidth = 481;
 constexpr int dialogHeight = 220;
 constexpr int iconSize = 48;

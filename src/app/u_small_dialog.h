@@ -8,8 +8,7 @@ class ProgramState;
 class QLabel;
 class QPushButton;
 
-class SmallDialog : public QDialog
-{
+class SmallDialog : public QDialog {
     Q_OBJECT
 public:
     // mainWindow only gives the place; it may be null, and it need not be the parent.

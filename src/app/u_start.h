@@ -7,8 +7,7 @@ class ProgramState;
 class QLabel;
 class QTimer;
 
-class Tstart : public QWidget
-{
+class Tstart : public QWidget {
     Q_OBJECT
 public:
     explicit Tstart(ProgramState &state, QWidget *parent = nullptr);

@@ -3,8 +3,7 @@
 #include <QStringList>
 #include <QTextStream>
 
-namespace
-{
+namespace {
 
 const char usage[] = "Usage: tabulix-cli [--help] [--version]\n"
                      "Makes lists of files without a window.\n"

@@ -4,8 +4,7 @@
 #include <algorithm>
 #include <numeric>
 
-namespace
-{
+namespace {
 
 const QString &cellForColumn(const FileEntry &entry, int column)
 {

@@ -15,8 +15,7 @@ inline constexpr int ListSizeColumn = 3;
 // Orders rows a and b for list column c (0 = Name): negative when a sorts first.
 int qulistCompare(const FileEntry &a, const FileEntry &b, int column, const LocaleFormat &format);
 
-class FileList : public QAbstractTableModel
-{
+class FileList : public QAbstractTableModel {
     Q_OBJECT
 public:
     explicit FileList(QObject *parent = nullptr);

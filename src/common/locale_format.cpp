@@ -2,8 +2,7 @@
 
 #include <QRegularExpression>
 
-namespace
-{
+namespace {
 
 // "yy" standing alone becomes "yyyy"; a pattern that already has four digits stays.
 QString withFourDigitYear(QString pattern)

@@ -2,8 +2,7 @@
 
 #include "common/tabulix_error.h"
 
-namespace
-{
+namespace {
 
 QString keyOf(SettingsWindow window, const QString &name)
 {

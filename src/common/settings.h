@@ -34,8 +34,7 @@ const QVector<SettingDefinition> &settingDefinitions();
 // The column order of a fresh start ("01 Dateiname" ... "12 Prüfsummen"), per language.
 QStringList defaultColumnOrder(const QString &language);
 
-class Settings : public QObject
-{
+class Settings : public QObject {
     Q_OBJECT
 public:
     explicit Settings(QObject *parent = nullptr);

@@ -4,8 +4,7 @@
 #include <QString>
 #include <stdexcept>
 
-class TabulixError : public std::runtime_error
-{
+class TabulixError : public std::runtime_error {
 public:
     explicit TabulixError(const QString &message)
         : std::runtime_error(message.toStdString()), m_message(message)

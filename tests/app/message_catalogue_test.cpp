@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
 MessageTexts texts(const char16_t *key, const char16_t *language)
 {

@@ -4,8 +4,7 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
 int characters(const QString &text)
 {

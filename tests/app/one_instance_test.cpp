@@ -21,8 +21,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-namespace
-{
+namespace {
 
 using namespace std::chrono_literals;
 using namespace Qt::Literals::StringLiterals;
@@ -71,8 +70,7 @@ QByteArray replyBytes(quint32 reply)
     return bytes;
 }
 
-class EnvironmentGuard
-{
+class EnvironmentGuard {
 public:
     explicit EnvironmentGuard(const char *name)
         : m_name(name), m_had(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name))
@@ -163,8 +161,7 @@ TEST(OneInstanceArguments, MessageCarriesPidAndCommandLine)
     EXPECT_TRUE(handOverMessage(1, QString(int(HandOverMaxBody / 2), u'x')).isEmpty());
 }
 
-class OneInstanceServerTest : public ::testing::Test
-{
+class OneInstanceServerTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(m_folder.isValid()); }
     QString socketPath() const { return m_folder.filePath(u"hand-over"_s); }

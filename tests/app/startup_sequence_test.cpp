@@ -7,12 +7,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
 // Writes down every call in order, as "Operation(argument)".
-class RecordingOperations : public StartupOperations
-{
+class RecordingOperations : public StartupOperations {
 public:
     QStringList calls;
     void DST_Setzen() override { calls << QStringLiteral("DST_Setzen"); }

@@ -3,8 +3,7 @@
 #include <QItemSelectionModel>
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
 FileEntry row(const QString &name, qint64 size = 0, const QDateTime &created = {})
 {

@@ -4,8 +4,7 @@
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 const QString PB = QStringLiteral("PB");
 }
 

@@ -6,8 +6,7 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
 QProcessEnvironment environmentWithRuntimeDir(const QString &runtimeDir)
 {

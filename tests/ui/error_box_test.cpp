@@ -9,8 +9,7 @@
 #include <gtest/gtest.h>
 #include <stdexcept>
 
-namespace
-{
+namespace {
 
 struct Box {
     bool seen = false;
@@ -32,8 +31,7 @@ void readAndCloseBox(Box &box)
 }
 
 // Throws from its event handler whatever the test asks for, and counts what it handled.
-class Thrower : public QObject
-{
+class Thrower : public QObject {
 public:
     std::function<void()> onEvent;
     int handled = 0;

@@ -1,9 +1,6 @@
-#include "app/one_instance_check.h"
 #include "app/one_instance_func.h"
-#include "app/program_state.h"
-#include "app/u_prog.h"
 #include "app/u_qulist.h"
-#include "app/u_start.h"
+#include "main_window_fixture.h"
 
 #include <QCheckBox>
 #include <QHeaderView>
@@ -15,28 +12,6 @@
 #include <QTest>
 #include <gtest/gtest.h>
 #include <thread>
-
-namespace
-{
-
-struct MainWindowFixture {
-    explicit MainWindowFixture(const QString &language = QStringLiteral("de"),
-                               const QStringList &arguments = {})
-    {
-        state.setLanguage(language);
-        start = std::make_unique<Tstart>(state);
-        prog = std::make_unique<Tprog>(state, server, *start, arguments);
-        start->setMainWindow(prog.get());
-    }
-    QString countLabel() const { return prog->findChild<QLabel *>(QStringLiteral("la_anzahl"))->text(); }
-
-    ProgramState state;
-    OneInstanceServer server;
-    std::unique_ptr<Tstart> start;
-    std::unique_ptr<Tprog> prog;
-};
-
-} // namespace
 
 TEST(MainWindow, FrameHasItsAreasSizesAndLimits)
 {

@@ -13,8 +13,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
 struct Shown {
     QString label1, label2, label3, label4;

@@ -1,0 +1,26 @@
+#pragma once
+// A start window and a main window over their own program state, as the program makes them.
+#include "app/one_instance_check.h"
+#include "app/program_state.h"
+#include "app/u_prog.h"
+#include "app/u_start.h"
+
+#include <QLabel>
+#include <memory>
+
+struct MainWindowFixture {
+    explicit MainWindowFixture(const QString &language = QStringLiteral("de"),
+                               const QStringList &arguments = {})
+    {
+        state.setLanguage(language);
+        start = std::make_unique<Tstart>(state);
+        prog = std::make_unique<Tprog>(state, server, *start, arguments);
+        start->setMainWindow(prog.get());
+    }
+    QString countLabel() const { return prog->findChild<QLabel *>(QStringLiteral("la_anzahl"))->text(); }
+
+    ProgramState state;
+    OneInstanceServer server;
+    std::unique_ptr<Tstart> start;
+    std::unique_ptr<Tprog> prog;
+};
