@@ -4,8 +4,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6opengl6-dev
-  libjpeg62-turbo-dev libgif-dev libssl-dev libboost-dev libglib2.0-dev
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
   libgtest-dev xvfb xauth fonts-liberation2 fonts-dejavu-core
 )
 

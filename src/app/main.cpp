@@ -1,5 +1,4 @@
 // The desktop program: hand the command line to a running start, or start on its own.
-#include "app/error_text.h"
 #include "app/language.h"
 #include "app/one_instance_check.h"
 #include "app/one_instance_func.h"
@@ -35,10 +34,9 @@ int main(int argc, char **argv)
     OneInstanceServer handOver;
     handOver.listen(serverName);
 
-    // 3. The application title.
-    QApplication::setApplicationDisplayName(applicationTitle());
-
-    // 4. The windows, in their fixed order; all live until the program ends.
+    // The application title is each window's own caption: the desktop would append a display
+    // name to every title, and the dialogs are captioned "Tabulix" alone.
+    // The windows, in their fixed order; all live until the program ends.
     ProgramState state;
     state.setLanguage(languageAtStart(QDir::currentPath(), QLocale::system()));
     Tstart start(state);

@@ -45,6 +45,15 @@ QList<int> Qulist::selectedRowNumbers() const
     return rows;
 }
 
+void Qulist::moveSelectedRowsTo(const QPoint &viewportPoint)
+{
+    const QModelIndex target = indexAt(viewportPoint);
+    const QList<int> moved = m_files.moveRowsBefore(selectedRowNumbers(), target.isValid() ? target.row() : -1);
+    selectionModel()->clearSelection();
+    for (int row : moved)
+        selectionModel()->select(m_files.index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
 void Qulist::startDrag(Qt::DropActions)
 {
     // The rows move in dropEvent; the drag itself never removes anything.
@@ -78,13 +87,7 @@ void Qulist::dropEvent(QDropEvent *event)
         event->ignore();
         return;
     }
-    const QModelIndex target = indexAt(event->position().toPoint());
-    const QList<int> moved =
-        m_files.moveRowsBefore(selectedRowNumbers(), target.isValid() ? target.row() : -1);
-    selectionModel()->clearSelection();
-    for (int row : moved)
-        selectionModel()->select(m_files.index(row, 0),
-                                 QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    moveSelectedRowsTo(event->position().toPoint());
     event->setDropAction(Qt::CopyAction); // nothing for the drag source to remove
     event->accept();
     Q_EMIT rowsMoved();

@@ -11,6 +11,9 @@ public:
     explicit Qulist(FileList &files, QWidget *parent = nullptr);
 
     QList<int> selectedRowNumbers() const;
+    // Moves the selected rows before the row at the viewport point (to the end below the
+    // last row); they stay selected.
+    void moveSelectedRowsTo(const QPoint &viewportPoint);
 
 Q_SIGNALS:
     void deleteRequested();

@@ -55,7 +55,6 @@ void Tstart::sprache()
     const bool german = isGerman(m_state.language());
     Image1->setVisible(german);
     en1->setVisible(!german);
-    QApplication::setApplicationDisplayName(applicationTitle());
     setWindowTitle(applicationTitle());
 }
 

@@ -138,3 +138,38 @@ TEST(MainWindow, HandOverAddsThePathsAndAnswersTaken)
     EXPECT_EQ(window.state.fileList.at(0).path(), QStringLiteral("/x/ä b.txt"));
     EXPECT_EQ(window.countLabel(), QStringLiteral("1 Datei"));
 }
+
+TEST(MainWindow, DroppingDraggedRowsMovesThemAsABlock)
+{
+    MainWindowFixture window;
+    Tprog &prog = *window.prog;
+    for (const char *name : {"1", "2", "3", "4", "5"})
+        prog.AddPath(QStringLiteral("/n/") + QString::fromUtf8(name));
+    prog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&prog));
+    Qulist *list = prog.list();
+    const auto order = [&] {
+        QStringList names;
+        for (const FileEntry &entry : window.state.fileList.rows())
+            names.append(entry.name);
+        return names.join(u' ');
+    };
+    const auto select = [&](std::initializer_list<int> rows) {
+        list->selectionModel()->clearSelection();
+        for (int row : rows)
+            list->selectionModel()->select(window.state.fileList.index(row, 0),
+                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    };
+
+    select({0, 2});
+    list->moveSelectedRowsTo(list->visualRect(window.state.fileList.index(4, 0)).center());
+    EXPECT_EQ(order(), QStringLiteral("2 4 1 3 5"));
+    EXPECT_EQ(list->selectedRowNumbers(), (QList<int>{2, 3}));
+
+    // Onto a selected row: nothing moves. Below the last row: to the end.
+    list->moveSelectedRowsTo(list->visualRect(window.state.fileList.index(3, 0)).center());
+    EXPECT_EQ(order(), QStringLiteral("2 4 1 3 5"));
+    select({0});
+    list->moveSelectedRowsTo(QPoint(5, list->viewport()->height() - 2));
+    EXPECT_EQ(order(), QStringLiteral("4 1 3 5 2"));
+}
