@@ -2,6 +2,7 @@
 
 #include <QCollator>
 #include <algorithm>
+#include <limits>
 #include <numeric>
 
 namespace {
@@ -11,23 +12,24 @@ const QString &cellForColumn(const FileEntry &entry, int column)
     return column == 0 ? entry.name : entry.cells[column - 1];
 }
 
-QDateTime timeForColumn(const FileEntry &entry, int column, const LocaleFormat &format)
-{
-    const QDateTime &value = column == 4 ? entry.created : column == 5 ? entry.accessed : entry.changed;
-    return value.isValid() ? value : format.parseDateTime(entry.cells[column - 1]);
-}
-
 bool isTimeColumn(int column)
 {
     return column >= 4 && column <= 6;
 }
 
-int compareTimes(const QDateTime &a, const QDateTime &b)
+bool isNumericColumn(int column)
 {
-    // An unreadable time sorts before every readable one.
-    if (!a.isValid() || !b.isValid())
-        return int(a.isValid()) - int(b.isValid());
-    return a < b ? -1 : (b < a ? 1 : 0);
+    return column == ListSizeColumn || isTimeColumn(column);
+}
+
+// Sizes as numbers; times as milliseconds, an unreadable time before every readable one.
+qint64 numericKey(const FileEntry &entry, int column, const LocaleFormat &format)
+{
+    if (column == ListSizeColumn)
+        return entry.sizeBytes();
+    const QDateTime &value = column == 4 ? entry.created : column == 5 ? entry.accessed : entry.changed;
+    const QDateTime time = value.isValid() ? value : format.parseDateTime(entry.cells[column - 1]);
+    return time.isValid() ? time.toMSecsSinceEpoch() : std::numeric_limits<qint64>::min();
 }
 
 QCollator listCollator(const LocaleFormat &format)
@@ -41,12 +43,10 @@ QCollator listCollator(const LocaleFormat &format)
 
 int qulistCompare(const FileEntry &a, const FileEntry &b, int column, const LocaleFormat &format)
 {
-    if (column == ListSizeColumn) {
-        const qint64 left = a.sizeBytes(), right = b.sizeBytes();
+    if (isNumericColumn(column)) {
+        const qint64 left = numericKey(a, column, format), right = numericKey(b, column, format);
         return left < right ? -1 : (right < left ? 1 : 0);
     }
-    if (isTimeColumn(column))
-        return compareTimes(timeForColumn(a, column, format), timeForColumn(b, column, format));
     return listCollator(format).compare(cellForColumn(a, column), cellForColumn(b, column));
 }
 
@@ -134,17 +134,37 @@ void FileList::removeRowsAt(QList<int> rows)
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     rows.erase(std::remove_if(rows.begin(), rows.end(), [&](int row) { return row < 0 || row >= count(); }),
                rows.end());
-    // From the last row to the first, one contiguous range at a time.
+    // A few contiguous ranges go one by one, from the last to the first, so views keep their
+    // place; scattered rows are dropped in one pass, since range by range would take
+    // quadratic time on a long list.
+    QVector<QPair<int, int>> ranges;
     for (qsizetype end = rows.size(); end > 0;) {
         qsizetype begin = end - 1;
         while (begin > 0 && rows[begin - 1] == rows[begin] - 1)
             --begin;
-        const int first = rows[begin], last = rows[end - 1];
-        beginRemoveRows({}, first, last);
-        m_rows.remove(first, last - first + 1);
-        endRemoveRows();
+        ranges.append({rows[begin], rows[end - 1]});
         end = begin;
     }
+    constexpr qsizetype MaxRangesOneByOne = 32;
+    if (ranges.size() <= MaxRangesOneByOne) {
+        for (const auto &[first, last] : ranges) {
+            beginRemoveRows({}, first, last);
+            m_rows.remove(first, last - first + 1);
+            endRemoveRows();
+        }
+        return;
+    }
+    beginResetModel();
+    QVector<FileEntry> kept;
+    kept.reserve(m_rows.size() - rows.size());
+    for (int row = 0, next = 0; row < count(); ++row) {
+        if (next < rows.size() && rows[next] == row)
+            ++next;
+        else
+            kept.append(std::move(m_rows[row]));
+    }
+    m_rows = std::move(kept);
+    endResetModel();
 }
 
 void FileList::clear()
@@ -185,24 +205,28 @@ void FileList::qulistColumnClick(int column, const LocaleFormat &format)
     m_sortDescending = column == m_sortColumn ? !m_sortDescending : false;
     m_sortColumn = column;
 
-    // Collation keys once per row keep sorting 100,000 rows fast.
+    // One key per row, computed once, keeps sorting 100,000 rows fast.
     QVector<int> order(count());
     std::iota(order.begin(), order.end(), 0);
-    const auto ascending = [&](auto less) {
-        std::stable_sort(order.begin(), order.end(),
-                         [&](int a, int b) { return m_sortDescending ? less(b, a) : less(a, b); });
+    const auto sortBy = [&](const auto &keys) {
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+            return m_sortDescending ? keys[size_t(b)] < keys[size_t(a)] : keys[size_t(a)] < keys[size_t(b)];
+        });
     };
-    if (column == ListSizeColumn || isTimeColumn(column)) {
-        ascending([&](int a, int b) { return qulistCompare(m_rows[a], m_rows[b], column, format) < 0; });
+    if (isNumericColumn(column)) {
+        std::vector<qint64> keys;
+        keys.reserve(m_rows.size());
+        for (const FileEntry &entry : m_rows)
+            keys.push_back(numericKey(entry, column, format));
+        sortBy(keys);
     } else {
         const QCollator collator = listCollator(format);
         std::vector<QCollatorSortKey> keys;
         keys.reserve(m_rows.size());
         for (const FileEntry &entry : m_rows)
             keys.push_back(collator.sortKey(cellForColumn(entry, column)));
-        ascending([&](int a, int b) { return keys[size_t(a)].compare(keys[size_t(b)]) < 0; });
+        sortBy(keys);
     }
-
     applyOrder(order);
 }
 

@@ -1,0 +1,92 @@
+// The file list with 100,000 rows: sorting by each kind of column, removing and moving rows.
+// Run: build/bench/tabulix_bench (items_per_second is rows per second).
+#include "collect/file_list.h"
+
+#include <QGuiApplication>
+#include <QRandomGenerator>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int RowCount = 100000;
+
+QVector<FileEntry> generatedRows()
+{
+    QRandomGenerator random(42);
+    const LocaleFormat format = LocaleFormat::fromLocale(QLocale(QLocale::German, QLocale::Germany));
+    const QDateTime base(QDate(2015, 1, 1), QTime(0, 0), Qt::UTC);
+    QVector<FileEntry> rows;
+    rows.reserve(RowCount);
+    for (int i = 0; i < RowCount; ++i) {
+        FileEntry entry;
+        entry.name = QStringLiteral("Datei_%1_%2.txt").arg(random.bounded(1000000)).arg(i);
+        entry.cells[CellFormat] = QStringLiteral("TXT");
+        entry.cells[CellPath] = QStringLiteral("/data/") + entry.name;
+        entry.cells[CellSizeBytes] = QString::number(random.bounded(1 << 30));
+        entry.created = base.addSecs(random.bounded(300000000));
+        entry.cells[CellCreated] = format.dateTimeText(entry.created);
+        rows.append(entry);
+    }
+    return rows;
+}
+
+void sortByColumn(benchmark::State &state)
+{
+    const QVector<FileEntry> rows = generatedRows();
+    const LocaleFormat format = LocaleFormat::fromLocale(QLocale(QLocale::German, QLocale::Germany));
+    for (auto _ : state) {
+        state.PauseTiming();
+        FileList list;
+        list.append(rows);
+        state.ResumeTiming();
+        list.qulistColumnClick(int(state.range(0)), format);
+    }
+    state.SetItemsProcessed(state.iterations() * RowCount);
+}
+// 0 = name (collation), 3 = size (numbers), 4 = created (times), 10 = path (collation).
+BENCHMARK(sortByColumn)->Arg(0)->Arg(3)->Arg(4)->Arg(10)->Unit(benchmark::kMillisecond);
+
+void removeEveryOtherRow(benchmark::State &state)
+{
+    const QVector<FileEntry> rows = generatedRows();
+    QList<int> selected;
+    for (int row = 0; row < RowCount; row += 2)
+        selected.append(row);
+    for (auto _ : state) {
+        state.PauseTiming();
+        FileList list;
+        list.append(rows);
+        state.ResumeTiming();
+        list.removeRowsAt(selected);
+    }
+    state.SetItemsProcessed(state.iterations() * RowCount);
+}
+BENCHMARK(removeEveryOtherRow)->Unit(benchmark::kMillisecond);
+
+void moveScatteredRowsToTheEnd(benchmark::State &state)
+{
+    const QVector<FileEntry> rows = generatedRows();
+    QList<int> selected;
+    for (int row = 0; row < RowCount; row += 10)
+        selected.append(row);
+    for (auto _ : state) {
+        state.PauseTiming();
+        FileList list;
+        list.append(rows);
+        state.ResumeTiming();
+        list.moveRowsBefore(selected, -1);
+    }
+    state.SetItemsProcessed(state.iterations() * RowCount);
+}
+BENCHMARK(moveScatteredRowsToTheEnd)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
