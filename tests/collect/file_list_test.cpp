@@ -134,3 +134,17 @@ TEST(FileList, HeadersFollowTheLanguageButEnglishLeavesTheChecksumHeader)
     EXPECT_EQ(list.headerData(15, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("SHA512"));
     EXPECT_EQ(list.columnCount(), 16);
 }
+
+TEST(FileList, ScatteredRemovalKeepsEveryOtherRowInOrder)
+{
+    FileList list;
+    for (int i = 0; i < 200; ++i)
+        list.append(row(QString::number(i)));
+    QList<int> odd;
+    for (int i = 199; i > 0; i -= 2)
+        odd.append(i);
+    list.removeRowsAt(odd);
+    ASSERT_EQ(list.count(), 100);
+    for (int i = 0; i < 100; ++i)
+        EXPECT_EQ(list.at(i).name, QString::number(2 * i));
+}
