@@ -30,53 +30,48 @@ QVector<FileEntry> generatedRows()
     return rows;
 }
 
-void sortByColumn(benchmark::State &state)
+// Times `action` on a fresh list of the generated rows, once per iteration.
+template <typename Action>
+void onFreshLists(benchmark::State &state, const QVector<FileEntry> &rows, Action action)
 {
-    const QVector<FileEntry> rows = generatedRows();
-    const LocaleFormat format = LocaleFormat::fromLocale(QLocale(QLocale::German, QLocale::Germany));
     for (auto _ : state) {
         state.PauseTiming();
         FileList list;
         list.append(rows);
         state.ResumeTiming();
-        list.qulistColumnClick(int(state.range(0)), format);
+        action(list);
     }
     state.SetItemsProcessed(state.iterations() * RowCount);
+}
+
+QList<int> everyNthRow(int step)
+{
+    QList<int> rows;
+    for (int row = 0; row < RowCount; row += step)
+        rows.append(row);
+    return rows;
+}
+
+void sortByColumn(benchmark::State &state)
+{
+    const LocaleFormat format = LocaleFormat::fromLocale(QLocale(QLocale::German, QLocale::Germany));
+    const int column = int(state.range(0));
+    onFreshLists(state, generatedRows(), [&](FileList &list) { list.qulistColumnClick(column, format); });
 }
 // 0 = name (collation), 3 = size (numbers), 4 = created (times), 10 = path (collation).
 BENCHMARK(sortByColumn)->Arg(0)->Arg(3)->Arg(4)->Arg(10)->Unit(benchmark::kMillisecond);
 
 void removeEveryOtherRow(benchmark::State &state)
 {
-    const QVector<FileEntry> rows = generatedRows();
-    QList<int> selected;
-    for (int row = 0; row < RowCount; row += 2)
-        selected.append(row);
-    for (auto _ : state) {
-        state.PauseTiming();
-        FileList list;
-        list.append(rows);
-        state.ResumeTiming();
-        list.removeRowsAt(selected);
-    }
-    state.SetItemsProcessed(state.iterations() * RowCount);
+    const QList<int> selected = everyNthRow(2);
+    onFreshLists(state, generatedRows(), [&](FileList &list) { list.removeRowsAt(selected); });
 }
 BENCHMARK(removeEveryOtherRow)->Unit(benchmark::kMillisecond);
 
 void moveScatteredRowsToTheEnd(benchmark::State &state)
 {
-    const QVector<FileEntry> rows = generatedRows();
-    QList<int> selected;
-    for (int row = 0; row < RowCount; row += 10)
-        selected.append(row);
-    for (auto _ : state) {
-        state.PauseTiming();
-        FileList list;
-        list.append(rows);
-        state.ResumeTiming();
-        list.moveRowsBefore(selected, -1);
-    }
-    state.SetItemsProcessed(state.iterations() * RowCount);
+    const QList<int> selected = everyNthRow(10);
+    onFreshLists(state, generatedRows(), [&](FileList &list) { list.moveRowsBefore(selected, -1); });
 }
 BENCHMARK(moveScatteredRowsToTheEnd)->Unit(benchmark::kMillisecond);
 

@@ -59,6 +59,9 @@ Tprog::Tprog(ProgramState &state, OneInstanceServer &handOver, Tstart &start, co
 
     connect(qulist->header(), &QHeaderView::sectionClicked, this, [this](int column) {
         m_state.fileList.qulistColumnClick(column, LocaleFormat::system());
+        qulist->header()->setSortIndicatorShown(true);
+        qulist->header()->setSortIndicator(column, m_state.fileList.sortDescending() ? Qt::DescendingOrder
+                                                                                     : Qt::AscendingOrder);
         VorschauWennAktiv();
     });
     connect(qulist, &Qulist::deleteRequested, this, &Tprog::BitBtn3Click);

@@ -48,10 +48,12 @@ QList<int> Qulist::selectedRowNumbers() const
 void Qulist::moveSelectedRowsTo(const QPoint &viewportPoint)
 {
     const QModelIndex target = indexAt(viewportPoint);
-    const QList<int> moved = m_files.moveRowsBefore(selectedRowNumbers(), target.isValid() ? target.row() : -1);
+    const QList<int> moved =
+        m_files.moveRowsBefore(selectedRowNumbers(), target.isValid() ? target.row() : -1);
     selectionModel()->clearSelection();
     for (int row : moved)
-        selectionModel()->select(m_files.index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        selectionModel()->select(m_files.index(row, 0),
+                                 QItemSelectionModel::Select | QItemSelectionModel::Rows);
 }
 
 void Qulist::startDrag(Qt::DropActions)
