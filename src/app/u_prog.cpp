@@ -13,7 +13,6 @@
 #include "config/config_location.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -23,7 +22,6 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
-#include <QWindow>
 
 Q_LOGGING_CATEGORY(lcHandOver, "tabulix.handover", QtWarningMsg)
 
@@ -93,7 +91,7 @@ void Tprog::buildMenus()
     m_konfig_start = addAction(m_konfig, "m_konfig_start",
                                [this] { KonfigurationLaden(LoadOrigin::User, startConfigurationPath()); });
     m_konfig_start->setShortcut(Qt::Key_F3);
-    m_konfig_entries = m_konfig->addSeparator();
+    m_konfig->addSeparator(); // the listed configurations follow
 }
 
 void Tprog::Sprache()

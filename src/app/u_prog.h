@@ -13,10 +13,8 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
-class QPushButton;
 class QScrollArea;
 class QSplitter;
-class QToolButton;
 class Qulist;
 class TOneInstanceCheck;
 class Tstart;
@@ -84,5 +82,4 @@ private:
     QScrollArea *ScrollBox1 = nullptr;
     QMenu *m_konfig = nullptr;
     QAction *m_konfig_start = nullptr;
-    QAction *m_konfig_entries = nullptr; // separator before the listed configurations
 };
