@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
+  libssl-dev libglib2.0-dev
   libgtest-dev libbenchmark-dev xvfb xauth fonts-liberation2 fonts-dejavu-core
 )
 

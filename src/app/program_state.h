@@ -8,6 +8,14 @@
 #include <QObject>
 #include <QString>
 
+// The switches of the menu "Einstellungen" that steer adding; a click on an item flips it.
+struct MenuSwitches {
+    bool m_einst_dat = true;      // walk folders for their files; add single files
+    bool m_einst_ord = false;     // folders get rows of their own
+    bool m_einst_doppelt = false; // refuse a path that is already in the list
+    bool m_einst_dst = true;      // daylight-saving correction of file times
+};
+
 class ProgramState : public QObject {
     Q_OBJECT
 public:
@@ -15,6 +23,7 @@ public:
 
     Settings settings;
     FileList fileList;
+    MenuSwitches menu;
     // Set by "OK für alle" and by bulk adding; while set, adding shows no messages.
     bool okForAll = false;
 
