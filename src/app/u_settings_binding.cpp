@@ -37,8 +37,11 @@ void bindRadioButton(QRadioButton *control, Settings &settings, SettingsWindow w
     control->setAutoExclusive(false);
     followSetting(control, settings, window,
                   [control](const QString &value) { control->setChecked(value == u"1"); });
-    QObject::connect(control, &QRadioButton::clicked, &settings,
-                     [control, &settings, window] { settings.setOn(window, control->objectName(), true); });
+    QObject::connect(control, &QRadioButton::clicked, &settings, [control, &settings, window] {
+        settings.setOn(window, control->objectName(), true);
+        // Without auto-exclusion a click on the chosen button unchecks it; it stays chosen.
+        control->setChecked(true);
+    });
 }
 
 void bindLineEdit(QLineEdit *control, Settings &settings, SettingsWindow window)
