@@ -78,6 +78,8 @@ QVariant FileList::data(const QModelIndex &index, int role) const
         return {};
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
         return cellForColumn(m_rows.at(index.row()), index.column());
+    if (role == Qt::DecorationRole && index.column() == 0)
+        return m_icons.icon(m_rows.at(index.row()).iconIndex);
     if (role == Qt::TextAlignmentRole && index.column() == ListSizeColumn)
         return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
     return {};
@@ -108,7 +110,9 @@ Qt::DropActions FileList::supportedDropActions() const
 
 void FileList::append(const FileEntry &entry)
 {
-    append(QVector<FileEntry>{entry});
+    beginInsertRows({}, count(), count());
+    m_rows.append(entry);
+    endInsertRows();
 }
 
 void FileList::append(const QVector<FileEntry> &entries)

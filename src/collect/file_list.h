@@ -2,6 +2,7 @@
 // The ordered rows of the file list and the model behind the list view `qulist`.
 // Order is the order of adding, changed only by sorting and by dragging.
 #include "collect/file_entry.h"
+#include "collect/file_icons.h"
 #include "common/locale_format.h"
 
 #include <QAbstractTableModel>
@@ -30,6 +31,8 @@ public:
     int count() const { return int(m_rows.size()); }
     const FileEntry &at(int row) const { return m_rows.at(row); }
     const QVector<FileEntry> &rows() const { return m_rows; }
+    // The icon list the rows' icon indexes point into.
+    FileIcons &icons() { return m_icons; }
 
     void append(const FileEntry &entry);
     void append(const QVector<FileEntry> &entries);
@@ -58,6 +61,7 @@ private:
     void applyOrder(const QVector<int> &order);
 
     QVector<FileEntry> m_rows;
+    FileIcons m_icons;
     QStringList m_headers;
     int m_sortColumn = 0;
     bool m_sortDescending = false;

@@ -1,0 +1,13 @@
+#include "collect/adding_feedback.h"
+
+void AddingFeedback::meldungzeigen(const QString &, const QString &) {}
+void AddingFeedback::showProgress(const ProgressText &) {}
+void AddingFeedback::hideProgress() {}
+void AddingFeedback::handlePendingEvents() {}
+bool AddingFeedback::takeCancelRequest()
+{
+    return false;
+}
+void AddingFeedback::suspendListPainting(bool) {}
+void AddingFeedback::UpdateCountLabel() {}
+void AddingFeedback::VorschauWennAktiv() {}

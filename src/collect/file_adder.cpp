@@ -1,0 +1,132 @@
+#include "collect/file_adder.h"
+
+#include "app/program_state.h"
+#include "collect/checksums.h"
+#include "collect/file_facts.h"
+#include "collect/file_icons.h"
+#include "collect/row_texts.h"
+#include "common/paths.h"
+
+#include <exception>
+
+FileAdder::FileAdder(ProgramState &state, AddingFeedback &feedback, FileIcons *icons,
+                     const LocaleFormat &format)
+    : m_state(state), m_feedback(feedback), m_icons(icons), m_format(format)
+{
+    DST_Setzen();
+}
+
+void FileAdder::DST_Setzen(std::time_t now)
+{
+    m_zone = ZoneBias::at(now);
+    m_correction = m_zone.correctionApplies(m_state.menu.m_einst_dst);
+}
+
+bool FileAdder::refusedAsDuplicate(const QString &path)
+{
+    if (!m_state.menu.m_einst_doppelt)
+        return false;
+    for (const FileEntry &row : m_state.fileList.rows()) {
+        if (row.path() == path) {
+            if (!m_state.okForAll)
+                m_feedback.meldungzeigen(QStringLiteral("dateischoninliste"), path);
+            return true;
+        }
+    }
+    return false;
+}
+
+void FileAdder::writeTimes(FileEntry &entry, const TDateiInfoW &info, bool corrected) const
+{
+    entry.created = m_zone.wallClock(info.created, corrected);
+    entry.accessed = m_zone.wallClock(info.accessed, corrected);
+    entry.changed = m_zone.wallClock(info.changed, corrected);
+    const auto text = [this](const QDateTime &when) {
+        return when.isValid() ? m_format.dateTimeText(when) : QString();
+    };
+    entry.cells[CellCreated] = text(entry.created);
+    entry.cells[CellAccessed] = text(entry.accessed);
+    entry.cells[CellChanged] = text(entry.changed);
+}
+
+void FileAdder::reportFormatError(const QString &path)
+{
+    if (!m_state.okForAll)
+        m_feedback.meldungzeigen(QStringLiteral("formatfehler"), path);
+}
+
+void FileAdder::add2list(const QString &path)
+{
+    if (refusedAsDuplicate(path))
+        return;
+    // The row is appended whole or not at all, so a failure never leaves a half-filled row.
+    try {
+        const QString language = m_state.language();
+        const TDateiInfoW info = gatherFileInfo(path);
+        FileEntry entry;
+        entry.name = namePart(path);
+        entry.iconIndex = m_icons ? m_icons->GetFileIconNumber(path) : -1;
+        entry.cells[CellFormat] = formatOfExtension(path);
+        entry.cells[CellTypeName] = info.typeName;
+        entry.cells[CellSizeText] = fileSizeText(info.size, m_format);
+        writeTimes(entry, info, m_correction);
+        entry.cells[CellReadOnly] = yesNoText(info.readOnly, language);
+        entry.cells[CellHidden] = yesNoText(info.hidden, language);
+        entry.cells[CellProgram] = info.program;
+        entry.cells[CellPath] = path;
+        FillChecksumCells(entry, path, info.size, m_state.settings, language);
+        entry.cells[CellSizeBytes] = QString::number(info.size);
+        m_state.fileList.append(entry);
+    } catch (const std::exception &) {
+        reportFormatError(path);
+    }
+}
+
+void FileAdder::AddOrdnerAlsElement(const QString &folder)
+{
+    if (refusedAsDuplicate(folder))
+        return;
+    try {
+        const QString language = m_state.language();
+        const TDateiInfoW info = gatherFolderInfo(folder);
+        FileEntry entry;
+        entry.name = namePart(folder);
+        entry.iconIndex = m_icons ? m_icons->iconOfPath(folder) : -1;
+        entry.cells[CellFormat] = QStringLiteral("DIR");
+        entry.cells[CellTypeName] = info.typeName;
+        entry.cells[CellSizeText] = kilobyteText(info.size, m_format);
+        writeTimes(entry, info, m_correction);
+        entry.cells[CellReadOnly] = yesNoText(info.readOnly, language);
+        entry.cells[CellHidden] = yesNoText(info.hidden, language);
+        entry.cells[CellPath] = folder;
+        entry.cells[CellSizeBytes] = QString::number(info.size);
+        m_state.fileList.append(entry);
+    } catch (const std::exception &) {
+        reportFormatError(folder);
+    }
+}
+
+void FileAdder::UpdateListItem(int row)
+{
+    if (row < 0 || row >= m_state.fileList.count())
+        return;
+    FileEntry entry = m_state.fileList.at(row);
+    // Errors are swallowed: the cells written so far keep their new texts.
+    try {
+        const QString path = entry.path();
+        const QString language = m_state.language();
+        const TDateiInfoW info = gatherFileInfo(path);
+        entry.name = namePart(path);
+        entry.iconIndex = m_icons ? m_icons->iconOfPath(path) : -1;
+        entry.cells[CellFormat] = formatOfExtension(path);
+        entry.cells[CellTypeName] = info.typeName;
+        entry.cells[CellSizeText] = kilobyteText(info.size, m_format);
+        writeTimes(entry, info, false);
+        entry.cells[CellReadOnly] = yesNoText(info.readOnly, language);
+        entry.cells[CellHidden] = yesNoText(info.hidden, language);
+        entry.cells[CellProgram] = info.programAsStated;
+        entry.cells[CellSizeBytes] = QString::number(info.size);
+    } catch (const std::exception &) {
+    }
+    m_state.fileList.replace(row, entry);
+}

@@ -1,0 +1,68 @@
+#pragma once
+// Every path that enters the file list goes through here: single files, folders as rows,
+// folder walks through the type filter, dropped paths, chosen files, refreshed rows and the
+// reactions to changes in a watched folder.
+#include "collect/adding_feedback.h"
+#include "collect/zone_bias.h"
+#include "common/locale_format.h"
+
+#include <QStringList>
+#include <ctime>
+
+class FileIcons;
+struct FileEntry;
+struct TDateiInfoW;
+class ProgramState;
+
+class FileAdder {
+public:
+    // icons may be null where nobody shows the list (the command-line program).
+    FileAdder(ProgramState &state, AddingFeedback &feedback, FileIcons *icons,
+              const LocaleFormat &format = LocaleFormat::system());
+
+    // Fixes the zone and the daylight-saving correction for the rows written next.
+    void DST_Setzen(std::time_t now = std::time(nullptr));
+    bool daylightCorrection() const { return m_correction; }
+
+    // One file row; refused when the duplicate switch is on and the path is in the list.
+    void add2list(const QString &path);
+    // One row for a folder itself, with the total size below it.
+    void AddOrdnerAlsElement(const QString &folder);
+    // A row for every subfolder of the folder (not the folder itself), in pre-order.
+    void AddOrdnerAlsElemente(const QString &folder, bool subfolders);
+    // Walks the folder through the type filter and adds every file found, with progress.
+    void AddOrdner(const QString &folder);
+    // A path of unknown kind, by the adding switches; a path naming nothing is skipped.
+    void AddPath(const QString &path);
+
+    // The folder chosen in the folder field or dialog: its subfolder rows and its files.
+    void addFolderFromField(const QString &folder);
+    // Paths dropped on the main window, with progress and cancel.
+    void addDropped(const QStringList &paths);
+    // Files chosen in the open dialog; each duplicate is reported.
+    void addChosenFiles(const QStringList &paths);
+
+    // Reads the row's path again from disk: sizes in KB, no daylight correction, the
+    // program as stated, checksums kept.
+    void UpdateListItem(int row);
+
+    // Reactions to changes below the watched folder (the folder field's current text).
+    void swCreate(const QString &path);
+    void swDelete(const QString &path);
+    void swRenameItem(const QString &oldPath, const QString &newPath);
+    void swUpdateItem(const QString &path);
+
+private:
+    bool refusedAsDuplicate(const QString &path);
+    void writeTimes(FileEntry &entry, const TDateiInfoW &info, bool corrected) const;
+    void reportFormatError(const QString &path);
+    bool underWatchedFolder(const QString &path) const;
+    int lastRowWithPath(const QString &path) const;
+
+    ProgramState &m_state;
+    AddingFeedback &m_feedback;
+    FileIcons *m_icons;
+    LocaleFormat m_format;
+    ZoneBias m_zone;
+    bool m_correction = false;
+};

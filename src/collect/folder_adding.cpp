@@ -1,0 +1,148 @@
+// The bulk ways into the list: folders, dropped paths and files chosen in the open dialog.
+#include "app/message_catalogue.h"
+#include "app/program_state.h"
+#include "collect/file_adder.h"
+#include "collect/file_facts.h"
+#include "collect/folder_walk.h"
+#include "collect/type_filter.h"
+
+namespace {
+
+// Whatever ends a bulk step, the window gets its input back and "OK for all" is cleared.
+class BulkStep {
+public:
+    BulkStep(ProgramState &state, AddingFeedback &feedback) : m_state(state), m_feedback(feedback) {}
+    ~BulkStep()
+    {
+        m_feedback.UpdateCountLabel();
+        if (m_paintingSuspended)
+            m_feedback.suspendListPainting(false);
+        m_feedback.hideProgress();
+        m_state.okForAll = false;
+    }
+    void suspendPainting()
+    {
+        m_feedback.suspendListPainting(true);
+        m_paintingSuspended = true;
+    }
+
+private:
+    ProgramState &m_state;
+    AddingFeedback &m_feedback;
+    bool m_paintingSuspended = false;
+};
+
+QString counted(qint64 count, UiText suffix, const QString &language)
+{
+    return QString::number(count) + uiText(suffix, language);
+}
+
+} // namespace
+
+void FileAdder::AddOrdnerAlsElemente(const QString &folder, bool subfolders)
+{
+    for (const QString &subfolder : listSubfolders(folder)) {
+        AddOrdnerAlsElement(subfolder);
+        if (subfolders)
+            AddOrdnerAlsElemente(subfolder, true);
+    }
+}
+
+void FileAdder::AddOrdner(const QString &folder)
+{
+    DST_Setzen();
+    if (folder.isEmpty() || !isFolder(folder))
+        return;
+    const QStringList patterns = FilterEndungen(m_state.settings);
+    const bool subfolders = m_state.settings.isOn(SettingsWindow::PB, QStringLiteral("inp_uv"));
+    const QString language = m_state.language();
+
+    m_state.okForAll = true;
+    {
+        BulkStep step(m_state, m_feedback);
+        m_feedback.showProgress({uiText(UiText::SearchingTitle, language),
+                                 counted(0, UiText::FoundSuffix, language),
+                                 counted(0, UiText::AnalysedSuffix, language), 0, 0});
+        m_feedback.handlePendingEvents();
+        const QStringList paths = walkFolder(folder, patterns, subfolders);
+
+        const int found = int(paths.size());
+        const QString analysing = uiText(UiText::AnalysingTitle, language);
+        const QString foundLine = counted(found, UiText::FoundSuffix, language);
+        m_feedback.showProgress(
+            {analysing, foundLine, counted(0, UiText::AnalysedSuffix, language), 0, found});
+        m_feedback.handlePendingEvents();
+        step.suspendPainting();
+        for (int i = 0; i < found; ++i) {
+            // A file that vanished since the walk is skipped without a message.
+            if (pathExists(paths[i]) && !isFolder(paths[i]))
+                add2list(paths[i]);
+            if (i % 7 == 0) {
+                m_feedback.showProgress(
+                    {analysing, foundLine, counted(i + 1, UiText::AnalysedSuffix, language), i + 1, found});
+                m_feedback.handlePendingEvents();
+            }
+            if (m_feedback.takeCancelRequest())
+                break;
+        }
+    }
+    m_feedback.VorschauWennAktiv();
+}
+
+void FileAdder::AddPath(const QString &path)
+{
+    // A path that names nothing on disk gets no row.
+    if (!pathExists(path))
+        return;
+    if (isFolder(path)) {
+        if (m_state.menu.m_einst_ord)
+            AddOrdnerAlsElement(path);
+        if (m_state.menu.m_einst_dat)
+            AddOrdner(path);
+    } else if (m_state.menu.m_einst_dat) {
+        add2list(path);
+    }
+}
+
+void FileAdder::addFolderFromField(const QString &folder)
+{
+    if (m_state.menu.m_einst_ord)
+        AddOrdnerAlsElemente(folder, m_state.settings.isOn(SettingsWindow::PB, QStringLiteral("inp_uv")));
+    if (m_state.menu.m_einst_dat)
+        AddOrdner(folder);
+}
+
+void FileAdder::addDropped(const QStringList &paths)
+{
+    DST_Setzen();
+    const int count = int(paths.size());
+    const QString language = m_state.language();
+    const QString analysing = uiText(UiText::AnalysingTitle, language);
+    const QString droppedLine = counted(count, UiText::AddingSuffix, language);
+    {
+        BulkStep step(m_state, m_feedback);
+        step.suspendPainting();
+        m_feedback.showProgress(
+            {analysing, droppedLine, counted(0, UiText::AnalysedSuffix, language), 0, count});
+        m_feedback.handlePendingEvents();
+        for (int done = 1; done <= count; ++done) {
+            AddPath(paths[done - 1]);
+            m_feedback.handlePendingEvents();
+            // A dropped folder's walk hid the dialog on its way out; this shows it again.
+            m_feedback.showProgress(
+                {analysing, droppedLine, counted(done, UiText::AnalysedSuffix, language), done, count});
+            if (m_feedback.takeCancelRequest())
+                break;
+        }
+    }
+    m_feedback.VorschauWennAktiv();
+}
+
+void FileAdder::addChosenFiles(const QStringList &paths)
+{
+    for (const QString &path : paths)
+        if (pathExists(path))
+            add2list(path);
+    m_feedback.UpdateCountLabel();
+    m_feedback.VorschauWennAktiv();
+}

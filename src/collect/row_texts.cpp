@@ -1,0 +1,64 @@
+#include "collect/row_texts.h"
+
+#include "app/language.h"
+
+namespace {
+
+// Sizes times 125 overflow 64 bits beyond about 147 PB; the compiler's 128-bit type holds them.
+__extension__ using Wide = unsigned __int128;
+
+int decimalDigits(Wide value)
+{
+    int digits = 1;
+    while (value >= 10) {
+        value /= 10;
+        ++digits;
+    }
+    return digits;
+}
+
+Wide powerOfTen(int exponent)
+{
+    Wide power = 1;
+    while (exponent-- > 0)
+        power *= 10;
+    return power;
+}
+
+} // namespace
+
+QString fileSizeText(qint64 bytes, const LocaleFormat &format)
+{
+    if (bytes < 1024)
+        return format.locale.toString(bytes) + QStringLiteral(" Byte");
+    return kilobyteText(bytes, format);
+}
+
+QString kilobyteText(qint64 bytes, const LocaleFormat &format)
+{
+    // Exact decimal arithmetic: thousandths of a kilobyte are bytes * 125 / 128. One rounding
+    // step at the last place kept, so no value is rounded twice.
+    const bool negative = bytes < 0;
+    const Wide magnitude = negative ? -Wide(bytes) : bytes;
+    const Wide numerator = magnitude * 125;
+    const int integerDigits = decimalDigits(numerator / 128000);
+    const int droppedPlaces =
+        std::max(0, integerDigits - 5); // 8 digits = integer digits + 3 decimals - dropped
+    const Wide step = powerOfTen(droppedPlaces);
+    const Wide denominator = 128 * step;
+    const Wide thousandths = (numerator + denominator / 2) / denominator * step;
+
+    const qint64 whole = qint64(thousandths / 1000);
+    const int fraction = int(thousandths % 1000);
+    QString text = negative ? QStringLiteral("-") : QString();
+    text += format.locale.toString(whole) + format.decimalSeparator +
+            QStringLiteral("%1").arg(fraction, 3, 10, QLatin1Char('0')) + QStringLiteral(" KB");
+    return text;
+}
+
+QString yesNoText(bool yes, const QString &language)
+{
+    if (isGerman(language))
+        return yes ? QStringLiteral("ja") : QStringLiteral("nein");
+    return yes ? QStringLiteral("yes") : QStringLiteral("no");
+}

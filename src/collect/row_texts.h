@@ -1,0 +1,13 @@
+#pragma once
+// The texts that adding and refreshing write into a row's cells.
+#include "common/locale_format.h"
+
+#include <QString>
+
+// A file row's size: below 1024 bytes the bytes ("1.023 Byte"), otherwise the kilobytes.
+QString fileSizeText(qint64 bytes, const LocaleFormat &format);
+// Size / 1024 with at most 8 significant digits and exactly 3 decimals, places beyond the
+// 8th significant digit written as 0, halves rounded away from zero: "1.205,566 KB".
+QString kilobyteText(qint64 bytes, const LocaleFormat &format);
+// "ja" / "nein" in German, "yes" / "no" otherwise.
+QString yesNoText(bool yes, const QString &language);

@@ -1,0 +1,83 @@
+// Reactions to changes below the watched folder. They read the folder field's current text,
+// compare paths exactly, as the file system does, and never show messages.
+#include "app/program_state.h"
+#include "collect/file_adder.h"
+#include "collect/file_facts.h"
+#include "common/paths.h"
+
+namespace {
+
+QString withSlash(const QString &folder)
+{
+    return folder.endsWith(u'/') ? folder : folder + u'/';
+}
+
+} // namespace
+
+bool FileAdder::underWatchedFolder(const QString &path) const
+{
+    const QString watched = m_state.settings.value(SettingsWindow::PB, QStringLiteral("inp_ordner"));
+    return !watched.isEmpty() && isFolder(watched) && path.startsWith(watched);
+}
+
+int FileAdder::lastRowWithPath(const QString &path) const
+{
+    const QVector<FileEntry> &rows = m_state.fileList.rows();
+    for (int row = int(rows.size()) - 1; row >= 0; --row)
+        if (rows[row].path() == path)
+            return row;
+    return -1;
+}
+
+void FileAdder::swCreate(const QString &path)
+{
+    if (!underWatchedFolder(path))
+        return;
+    DST_Setzen();
+    const QString watched = m_state.settings.value(SettingsWindow::PB, QStringLiteral("inp_ordner"));
+    if (!m_state.settings.isOn(SettingsWindow::PB, QStringLiteral("inp_uv")) &&
+        folderPart(path) != withSlash(watched))
+        return;
+    m_state.okForAll = true;
+    add2list(path);
+    m_feedback.VorschauWennAktiv();
+    m_state.okForAll = false;
+    m_feedback.UpdateCountLabel();
+}
+
+void FileAdder::swDelete(const QString &path)
+{
+    if (!underWatchedFolder(path))
+        return;
+    const int row = lastRowWithPath(path);
+    if (row < 0)
+        return;
+    m_state.fileList.removeRowsAt({row});
+    m_feedback.VorschauWennAktiv();
+    m_feedback.UpdateCountLabel();
+}
+
+void FileAdder::swRenameItem(const QString &oldPath, const QString &newPath)
+{
+    if (!underWatchedFolder(oldPath))
+        return;
+    const int row = lastRowWithPath(oldPath);
+    if (row < 0)
+        return;
+    FileEntry entry = m_state.fileList.at(row);
+    entry.cells[CellPath] = newPath;
+    m_state.fileList.replace(row, entry);
+    UpdateListItem(row);
+    m_feedback.VorschauWennAktiv();
+}
+
+void FileAdder::swUpdateItem(const QString &path)
+{
+    if (!underWatchedFolder(path))
+        return;
+    const int row = lastRowWithPath(path);
+    if (row < 0)
+        return;
+    UpdateListItem(row);
+    m_feedback.VorschauWennAktiv();
+}

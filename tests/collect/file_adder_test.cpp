@@ -1,0 +1,236 @@
+#include "app/program_state.h"
+#include "collect/file_adder.h"
+#include "collect_test_support.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Records what adding shows; can ask to cancel once a number of progress steps has passed.
+class RecordingFeedback : public AddingFeedback {
+public:
+    explicit RecordingFeedback(ProgramState &state) : m_state(state) {}
+
+    void meldungzeigen(const QString &key, const QString &path) override
+    {
+        messages.append(key + u' ' + path);
+    }
+    void showProgress(const ProgressText &text) override
+    {
+        progress.append(text);
+        okForAllWhileShown = okForAllWhileShown && m_state.okForAll;
+    }
+    void hideProgress() override { ++hidden; }
+    bool takeCancelRequest() override { return ++cancelPolls == cancelAtPoll; }
+    void VorschauWennAktiv() override { ++refreshes; }
+
+    QStringList messages;
+    QVector<ProgressText> progress;
+    int hidden = 0, cancelPolls = 0, cancelAtPoll = -1, refreshes = 0;
+    bool okForAllWhileShown = true;
+
+private:
+    ProgramState &m_state;
+};
+
+const LocaleFormat german = LocaleFormat::fromLocale(QLocale(QLocale::German, QLocale::Germany));
+
+struct AdderFixture : ::testing::Test {
+    QTemporaryDir folder;
+    QString root = folder.path();
+    ProgramState state;
+    RecordingFeedback feedback{state};
+    FileAdder adder{state, feedback, nullptr, german};
+
+    QStringList listedNames() const
+    {
+        QStringList names;
+        for (const FileEntry &row : state.fileList.rows())
+            names.append(row.path().mid(root.size() + 1));
+        return names;
+    }
+};
+
+} // namespace
+
+TEST_F(AdderFixture, DuplicatesAreRefusedExactlyAndReportedUnlessOkForAll)
+{
+    const QString lower = makeFile(root + QStringLiteral("/a/b.txt"), "x");
+    const QString upper = makeFile(root + QStringLiteral("/A/B.TXT"), "x");
+    adder.add2list(lower);
+    adder.add2list(lower);
+    EXPECT_EQ(state.fileList.count(), 2); // the switch is off
+    state.menu.m_einst_doppelt = true;
+    adder.add2list(lower);
+    adder.add2list(upper);
+    EXPECT_EQ(listedNames(),
+              (QStringList{QStringLiteral("a/b.txt"), QStringLiteral("a/b.txt"), QStringLiteral("A/B.TXT")}));
+    EXPECT_EQ(feedback.messages, QStringList{QStringLiteral("dateischoninliste ") + lower});
+    state.okForAll = true;
+    adder.add2list(lower);
+    EXPECT_EQ(feedback.messages.size(), 1);
+}
+
+TEST_F(AdderFixture, PathsOfUnknownKindFollowTheSwitches)
+{
+    makeFile(root + QStringLiteral("/d/x.txt"), "12345");
+    const QString file = makeFile(root + QStringLiteral("/f.txt"), "1");
+    state.menu.m_einst_ord = true;
+    state.menu.m_einst_dat = false;
+    adder.AddPath(root + QStringLiteral("/d"));
+    adder.AddPath(file);
+    adder.AddPath(root + QStringLiteral("/nothing-here"));
+    ASSERT_EQ(state.fileList.count(), 1);
+    const FileEntry &folderRow = state.fileList.at(0);
+    EXPECT_EQ(folderRow.name, QStringLiteral("d"));
+    EXPECT_EQ(folderRow.cells[CellFormat], QStringLiteral("DIR"));
+    EXPECT_EQ(folderRow.cells[CellSizeText], QStringLiteral("0,005 KB"));
+    EXPECT_EQ(folderRow.cells[CellSizeBytes], QStringLiteral("5"));
+    EXPECT_TRUE(folderRow.cells[CellProgram].isEmpty());
+    for (int cell = CellMd5; cell <= CellSha512; ++cell)
+        EXPECT_TRUE(folderRow.cells[cell].isEmpty());
+
+    state.menu.m_einst_ord = false;
+    state.menu.m_einst_dat = true;
+    adder.AddPath(root + QStringLiteral("/d"));
+    adder.AddPath(file);
+    adder.AddPath(root + QStringLiteral("/nothing-here"));
+    EXPECT_EQ(listedNames(),
+              (QStringList{QStringLiteral("d"), QStringLiteral("d/x.txt"), QStringLiteral("f.txt")}));
+    const FileEntry &fileRow = state.fileList.at(2);
+    EXPECT_EQ(fileRow.cells[CellFormat], QStringLiteral("TXT"));
+    EXPECT_EQ(fileRow.cells[CellSizeText], QStringLiteral("1 Byte"));
+    EXPECT_EQ(fileRow.cells[CellReadOnly], QStringLiteral("nein"));
+    state.setLanguage(QStringLiteral("en"));
+    adder.add2list(file);
+    EXPECT_EQ(state.fileList.at(3).cells[CellHidden], QStringLiteral("no"));
+    EXPECT_EQ(state.fileList.at(2).cells[CellHidden], QStringLiteral("nein"));
+}
+
+TEST_F(AdderFixture, FolderWalkReportsEverySeventhFileAndStopsOnCancel)
+{
+    for (int i = 0; i < 14; ++i)
+        makeFile(root + QStringLiteral("/f%1.dat").arg(i, 2, 10, QLatin1Char('0')));
+    adder.AddOrdner(root);
+    EXPECT_EQ(state.fileList.count(), 14);
+    QStringList analysed;
+    for (const ProgressText &text : feedback.progress)
+        analysed.append(text.line3);
+    EXPECT_EQ(analysed,
+              (QStringList{QStringLiteral("0 Dateien analysiert"), QStringLiteral("0 Dateien analysiert"),
+                           QStringLiteral("1 Dateien analysiert"), QStringLiteral("8 Dateien analysiert")}));
+    EXPECT_EQ(feedback.progress.first().title, QStringLiteral("Dateien werden gesucht"));
+    EXPECT_EQ(feedback.progress.last().title, QStringLiteral("Dateien werden analysiert"));
+    EXPECT_EQ(feedback.progress.last().line2, QStringLiteral("14 Dateien gefunden"));
+    EXPECT_EQ(feedback.progress.last().maximum, 14);
+    EXPECT_TRUE(feedback.okForAllWhileShown);
+    EXPECT_FALSE(state.okForAll);
+    EXPECT_EQ(feedback.hidden, 1);
+    EXPECT_EQ(feedback.refreshes, 1);
+
+    // A cancel request stops after the current file; what was added stays.
+    state.fileList.clear();
+    feedback.cancelPolls = 0;
+    feedback.cancelAtPoll = 3;
+    adder.AddOrdner(root);
+    EXPECT_EQ(state.fileList.count(), 3);
+    EXPECT_FALSE(state.okForAll);
+}
+
+TEST_F(AdderFixture, TheTypeFilterDecidesWhatAWalkFinds)
+{
+    makeFile(root + QStringLiteral("/readme.txt"));
+    makeFile(root + QStringLiteral("/photo.jpg"));
+    state.settings.setOn(SettingsWindow::PF, QStringLiteral("auswahl"), true);
+    state.settings.setOn(SettingsWindow::PF, QStringLiteral("cb_text"), true);
+    // ".txt" stands in the general and in the web list, so the file is found twice.
+    adder.AddOrdner(root);
+    EXPECT_EQ(listedNames(), (QStringList{QStringLiteral("readme.txt"), QStringLiteral("readme.txt")}));
+    // With the duplicate switch the second is refused without a message.
+    state.fileList.clear();
+    state.menu.m_einst_doppelt = true;
+    adder.AddOrdner(root);
+    EXPECT_EQ(listedNames(), QStringList{QStringLiteral("readme.txt")});
+    EXPECT_TRUE(feedback.messages.isEmpty());
+    // A selection with nothing in it finds nothing.
+    state.settings.setOn(SettingsWindow::PF, QStringLiteral("cb_text"), false);
+    state.fileList.clear();
+    adder.AddOrdner(root);
+    EXPECT_EQ(state.fileList.count(), 0);
+}
+
+TEST_F(AdderFixture, FolderRowsComeInPreOrderWithoutHiddenFolders)
+{
+    for (const char *name : {"b/b1/x", "a/a2/x", "a/a1/x", ".hidden/x", "top/x"})
+        makeFile(root + u'/' + QString::fromUtf8(name));
+    adder.AddOrdnerAlsElemente(root, true);
+    EXPECT_EQ(listedNames(),
+              (QStringList{QStringLiteral("a"), QStringLiteral("a/a1"), QStringLiteral("a/a2"),
+                           QStringLiteral("b"), QStringLiteral("b/b1"), QStringLiteral("top")}));
+    state.fileList.clear();
+    adder.AddOrdnerAlsElemente(root, false);
+    EXPECT_EQ(listedNames(), (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("top")}));
+}
+
+TEST_F(AdderFixture, RefreshingRewritesFactsButKeepsChecksums)
+{
+    const QString file = makeFile(root + QStringLiteral("/small.txt"), QByteArray(500, 'x'));
+    makeFile(root + QStringLiteral("/dir.d/inner"), QByteArray(3000, 'x'));
+    adder.add2list(file);
+    adder.AddOrdnerAlsElement(root + QStringLiteral("/dir.d"));
+    FileEntry marked = state.fileList.at(0);
+    marked.cells[CellMd5] = QStringLiteral("KEPT");
+    state.fileList.replace(0, marked);
+    EXPECT_EQ(state.fileList.at(0).cells[CellSizeText], QStringLiteral("500 Byte"));
+
+    adder.UpdateListItem(0);
+    adder.UpdateListItem(1);
+    adder.UpdateListItem(2); // no such row
+    EXPECT_EQ(state.fileList.at(0).cells[CellSizeText], QStringLiteral("0,488 KB"));
+    EXPECT_EQ(state.fileList.at(0).cells[CellMd5], QStringLiteral("KEPT"));
+    EXPECT_EQ(state.fileList.at(0).cells[CellProgram], QStringLiteral("cat"));
+    // A refreshed folder row reads the folder's own entry: no "DIR", no total.
+    EXPECT_EQ(state.fileList.at(1).cells[CellFormat], QStringLiteral("D"));
+    EXPECT_NE(state.fileList.at(1).cells[CellSizeBytes], QStringLiteral("3000"));
+}
+
+TEST_F(AdderFixture, WatchHandlersWorkBelowTheFolderFieldOnly)
+{
+    state.settings.setValue(SettingsWindow::PB, QStringLiteral("inp_ordner"), root);
+    const QString direct = makeFile(root + QStringLiteral("/new.txt"), "1");
+    const QString nested = makeFile(root + QStringLiteral("/sub/deep.txt"), "2");
+    const QString outside = makeFile(folder.path() + QStringLiteral("-other/x.txt"), "3");
+
+    state.settings.setOn(SettingsWindow::PB, QStringLiteral("inp_uv"), false);
+    adder.swCreate(nested);
+    adder.swCreate(outside);
+    adder.swCreate(direct);
+    EXPECT_EQ(listedNames(), QStringList{QStringLiteral("new.txt")});
+    state.settings.setOn(SettingsWindow::PB, QStringLiteral("inp_uv"), true);
+    adder.swCreate(nested);
+    adder.swCreate(direct);
+    EXPECT_EQ(listedNames(), (QStringList{QStringLiteral("new.txt"), QStringLiteral("sub/deep.txt"),
+                                          QStringLiteral("new.txt")}));
+    EXPECT_FALSE(state.okForAll);
+
+    // Of two rows with one path, the later is renamed; the earlier is deleted next.
+    const QString renamed = root + QStringLiteral("/renamed.txt");
+    QFile::rename(direct, renamed);
+    adder.swRenameItem(direct, renamed);
+    EXPECT_EQ(listedNames(), (QStringList{QStringLiteral("new.txt"), QStringLiteral("sub/deep.txt"),
+                                          QStringLiteral("renamed.txt")}));
+    EXPECT_EQ(state.fileList.at(2).name, QStringLiteral("renamed.txt"));
+    adder.swDelete(direct);
+    adder.swDelete(root + QStringLiteral("/never-listed.txt"));
+    EXPECT_EQ(listedNames(), (QStringList{QStringLiteral("sub/deep.txt"), QStringLiteral("renamed.txt")}));
+
+    makeFile(nested, QByteArray(2048, 'x'));
+    adder.swUpdateItem(nested);
+    EXPECT_EQ(state.fileList.at(0).cells[CellSizeText], QStringLiteral("2,000 KB"));
+
+    // Without a folder in the field nothing reacts.
+    state.settings.setValue(SettingsWindow::PB, QStringLiteral("inp_ordner"), QString());
+    adder.swDelete(nested);
+    EXPECT_EQ(state.fileList.count(), 2);
+}
