@@ -1,2 +1,0 @@
-#include "collect/checksums.h"
-void FillChecksumCells(FileEntry &, const QString &, qint64, const Settings &, const QString &) {}
