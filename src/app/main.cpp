@@ -9,6 +9,7 @@
 #include "app/u_sm_bearbeitung.h"
 #include "app/u_sm_meldung.h"
 #include "app/u_start.h"
+#include "collect/u_sm_filter.h"
 
 #include <QDir>
 
@@ -42,9 +43,11 @@ int main(int argc, char **argv)
     Tstart start(state);
     Tprog prog(state, handOver, start, arguments.mid(1));
     start.setMainWindow(&prog);
+    Tsm_filter filter(state);
     Tsm_bearbeitung progress(state, &prog);
     Tsm_meldung message(state, &prog);
     Tsm_achtung confirmation(state, &prog);
+    prog.useDialogs(filter, progress, message);
     start.show();
     return app.exec();
 }

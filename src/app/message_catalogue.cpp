@@ -108,10 +108,13 @@ struct UiEntry {
     const char16_t *english;
 };
 
-const std::array<UiEntry, 18> uiTexts{{
+const std::array<UiEntry, 20> uiTexts{{
     {UiText::FileSuffixOne, u" Datei", u" File"},
     {UiText::FileSuffixMany, u" Dateien", u" Files"},
     {UiText::FolderDialogTitle, u"Ordner Öffnen", u"Open Folder"},
+    {UiText::OpenDialogTitle, u"Öffnen..", u"Open.."},
+    // Every name, with or without a dot.
+    {UiText::OpenDialogFilter, u"Alle Dateien (*)", u"Any Files (*)"},
     {UiText::SearchingTitle, u"Dateien werden gesucht", u"Searching for Files"},
     {UiText::AnalysingTitle, u"Dateien werden analysiert", u"Analyzing Files"},
     {UiText::FoundSuffix, u" Dateien gefunden", u" Files found"},

@@ -25,6 +25,8 @@ enum class UiText {
     FileSuffixOne,     // " Datei"
     FileSuffixMany,    // " Dateien"
     FolderDialogTitle, // "Ordner Öffnen"
+    OpenDialogTitle,   // "Öffnen.."
+    OpenDialogFilter,  // "Alle Dateien (*)"
     SearchingTitle,    // "Dateien werden gesucht"
     AnalysingTitle,    // "Dateien werden analysiert"
     FoundSuffix,       // " Dateien gefunden"

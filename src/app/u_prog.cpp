@@ -7,7 +7,7 @@
 #include "app/program_state.h"
 #include "app/u_qulist.h"
 #include "app/u_start.h"
-#include "collect/file_entry.h"
+#include "collect/file_adder.h"
 #include "common/locale_format.h"
 #include "common/paths.h"
 #include "config/config_location.h"
@@ -15,12 +15,12 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFileInfo>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLoggingCategory>
 #include <QMenuBar>
-#include <QMimeData>
 #include <QScreen>
 
 Q_LOGGING_CATEGORY(lcHandOver, "tabulix.handover", QtWarningMsg)
@@ -38,6 +38,10 @@ Tprog::Tprog(ProgramState &state, OneInstanceServer &handOver, Tstart &start, co
 
     // 1. Dropped files and folders.
     setAcceptDrops(true);
+    // 2. The folder watch, inactive until a folder is chosen and the switch is on.
+    m_watch = new TShellWatch(this);
+    connect(m_watch, &TShellWatch::notified, this, &Tprog::shellNotified);
+    m_adder = std::make_unique<FileAdder>(m_state, *this, &m_state.fileList.icons());
     // 3. The start configuration command names its file.
     m_konfig_start->setToolTip(startConfigurationPath());
     m_konfig_start->setStatusTip(startConfigurationPath());
@@ -65,6 +69,13 @@ Tprog::Tprog(ProgramState &state, OneInstanceServer &handOver, Tstart &start, co
     connect(qulist, &Qulist::deleteRequested, this, &Tprog::BitBtn3Click);
     connect(qulist, &Qulist::mouseReleased, this, &Tprog::VorschauWennAktiv);
     connect(qulist, &Qulist::rowsMoved, this, &Tprog::VorschauWennAktiv);
+    connect(qulist, &Qulist::listDoubleClicked, this, &Tprog::m_datei_openClick);
+    connect(findChild<QAbstractButton *>(QStringLiteral("OpenOrdner")), &QAbstractButton::clicked, this,
+            &Tprog::OrdnerWahlClick);
+    connect(inp_ow, &QCheckBox::clicked, this, &Tprog::ShellWatchAktualisieren);
+    inp_ordner->installEventFilter(this);
+    // The system asking to end the session releases the watch, as closing does.
+    connect(qApp, &QGuiApplication::commitDataRequest, m_watch, &TShellWatch::deactivate);
 }
 
 Tprog::~Tprog() = default;
@@ -79,11 +90,16 @@ void Tprog::buildMenus()
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
+    addAction(m_datei, "m_datei_open", &Tprog::m_datei_openClick)->setShortcut(QKeySequence::Open);
+    addAction(m_datei, "m_datei_ordner", &Tprog::OrdnerWahlClick);
+    m_datei->addSeparator();
     addAction(m_datei, "m_datei_delall", &Tprog::BitBtn2Click);
     addAction(m_datei, "m_datei_delmark", &Tprog::BitBtn3Click);
     m_datei->addSeparator();
     // Ends the program without the automatic saving of a closing main window.
     addAction(m_datei, "m_datei_beenden", [this] { m_start.close(); });
+
+    buildSettingsMenu();
 
     m_konfig = menuBar()->addMenu(QString());
     m_konfig->setObjectName(QStringLiteral("m_konfig"));
@@ -151,6 +167,7 @@ void Tprog::changeEvent(QEvent *event)
 void Tprog::closeEvent(QCloseEvent *event)
 {
     saveAutomatically();
+    m_watch->deactivate();
     event->accept();
     m_start.close();
 }
@@ -158,23 +175,6 @@ void Tprog::closeEvent(QCloseEvent *event)
 void Tprog::saveAutomatically()
 {
     // Seam: the configuration files save the start configuration or the profile here.
-}
-
-void Tprog::DST_Setzen()
-{
-    // Seam: the file facts fix the daylight-saving correction of this operation here.
-}
-
-void Tprog::AddPath(const QString &path)
-{
-    // Until the collection of file facts lands, a path becomes a row with its identity.
-    const QFileInfo info(path);
-    FileEntry entry;
-    entry.name = namePart(path);
-    entry.cells[CellFormat] = info.isDir() ? QStringLiteral("DIR") : formatOfExtension(path);
-    entry.cells[CellPath] = path;
-    entry.cells[CellSizeBytes] = QString::number(info.isFile() ? info.size() : 0);
-    m_state.fileList.append(entry);
 }
 
 void Tprog::KonfigurationLaden(LoadOrigin origin, const QString &path)
@@ -231,21 +231,4 @@ void Tprog::bringToFront()
         showNormal();
     raise();
     activateWindow();
-}
-
-void Tprog::dragEnterEvent(QDragEnterEvent *event)
-{
-    if (event->mimeData()->hasUrls())
-        event->acceptProposedAction();
-}
-
-void Tprog::dropEvent(QDropEvent *event)
-{
-    // Seam: dropped files get progress and messages with the collection of files.
-    for (const QUrl &url : event->mimeData()->urls())
-        if (url.isLocalFile())
-            AddPath(url.toLocalFile());
-    UpdateCountLabel();
-    VorschauWennAktiv();
-    event->acceptProposedAction();
 }

@@ -2,10 +2,14 @@
 // The main window: the input, preview, columns-and-design and saving areas with the
 // bottom bar. It owns the shared program state and carries out start-up and hand-overs.
 #include "app/startup_sequence.h"
+#include "collect/adding_feedback.h"
+#include "collect/shell_watch.h"
 
 #include <QMainWindow>
 #include <QStringList>
+#include <memory>
 
+class FileAdder;
 class OneInstanceServer;
 class ProgramState;
 class QAction;
@@ -17,14 +21,20 @@ class QScrollArea;
 class QSplitter;
 class Qulist;
 class TOneInstanceCheck;
+class Tsm_bearbeitung;
+class Tsm_filter;
+class Tsm_meldung;
 class Tstart;
 
-class Tprog : public QMainWindow, public StartupOperations {
+class Tprog : public QMainWindow, public StartupOperations, public AddingFeedback {
     Q_OBJECT
 public:
     Tprog(ProgramState &state, OneInstanceServer &handOver, Tstart &start, const QStringList &arguments,
           QWidget *parent = nullptr);
     ~Tprog() override;
+
+    // The windows made after this one: the type filter, the progress and the message dialog.
+    void useDialogs(Tsm_filter &filter, Tsm_bearbeitung &progress, Tsm_meldung &message);
 
     ProgramState &state() { return m_state; }
     Qulist *list() const { return qulist; }
@@ -42,6 +52,23 @@ public:
     void VorschauWennAktiv() override;
     void UpdateCountLabel() override;
 
+    // What adding shows on its way (see AddingFeedback).
+    void meldungzeigen(const QString &key, const QString &path) override;
+    void showProgress(const ProgressText &text) override;
+    void hideProgress() override;
+    void handlePendingEvents() override;
+    bool takeCancelRequest() override;
+    void suspendListPainting(bool suspended) override;
+
+    // The folder button and menu item; Enter in the folder field; the open-files dialog.
+    void OrdnerWahlClick();
+    void inp_ordnerKeyPress();
+    void m_datei_openClick();
+    // Watches the folder of the folder field while it names one and the switch is on.
+    void ShellWatchAktualisieren();
+    FileAdder &adder() { return *m_adder; }
+    TShellWatch &shellWatch() { return *m_watch; }
+
     // Remove the selected rows / all rows, painting suspended meanwhile.
     void BitBtn3Click();
     void BitBtn2Click();
@@ -52,6 +79,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildFrame();
@@ -64,11 +92,18 @@ private:
     void handOverReceived(const QStringList &arguments);
     void bringToFront();
     void saveAutomatically();
+    void buildSettingsMenu();
+    void shellNotified(ShellEvent event, const QString &path1, const QString &path2);
 
     ProgramState &m_state;
     Tstart &m_start;
     QStringList m_arguments;
     TOneInstanceCheck *m_receiver = nullptr;
+    TShellWatch *m_watch = nullptr;
+    std::unique_ptr<FileAdder> m_adder;
+    Tsm_filter *m_filter = nullptr;
+    Tsm_bearbeitung *m_progress = nullptr;
+    Tsm_meldung *m_message = nullptr;
     bool m_shownOnce = false;
     bool m_maximizeOnActivate = false;
 

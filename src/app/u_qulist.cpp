@@ -109,3 +109,9 @@ void Qulist::mouseReleaseEvent(QMouseEvent *event)
     QTreeView::mouseReleaseEvent(event);
     Q_EMIT mouseReleased();
 }
+
+void Qulist::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QTreeView::mouseDoubleClickEvent(event);
+    Q_EMIT listDoubleClicked();
+}

@@ -19,6 +19,8 @@ Q_SIGNALS:
     void deleteRequested();
     void mouseReleased();
     void rowsMoved();
+    // A double-click anywhere in the list, on a row or below the last one.
+    void listDoubleClicked();
 
 protected:
     void startDrag(Qt::DropActions supportedActions) override;
@@ -27,6 +29,7 @@ protected:
     void dropEvent(QDropEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     FileList &m_files;

@@ -3,6 +3,7 @@
 // folder walks through the type filter, dropped paths, chosen files, refreshed rows and the
 // reactions to changes in a watched folder.
 #include "collect/adding_feedback.h"
+#include "collect/shell_watch.h"
 #include "collect/zone_bias.h"
 #include "common/locale_format.h"
 
@@ -51,6 +52,8 @@ public:
     void swDelete(const QString &path);
     void swRenameItem(const QString &oldPath, const QString &newPath);
     void swUpdateItem(const QString &path);
+    // Hands a notification of the watch to its reaction.
+    void shellNotified(ShellEvent event, const QString &path1, const QString &path2);
 
 private:
     bool refusedAsDuplicate(const QString &path);

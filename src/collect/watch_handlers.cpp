@@ -81,3 +81,22 @@ void FileAdder::swUpdateItem(const QString &path)
     UpdateListItem(row);
     m_feedback.VorschauWennAktiv();
 }
+
+void FileAdder::shellNotified(ShellEvent event, const QString &path1, const QString &path2)
+{
+    switch (event) {
+    case ShellEvent::Create:
+        swCreate(path1);
+        break;
+    case ShellEvent::Delete:
+        swDelete(path1);
+        break;
+    case ShellEvent::RenameItem:
+        swRenameItem(path1, path2);
+        break;
+    case ShellEvent::Attributes:
+    case ShellEvent::UpdateItem:
+        swUpdateItem(path1);
+        break;
+    }
+}

@@ -1,3 +1,4 @@
+#include "../collect/collect_test_support.h"
 #include "app/one_instance_func.h"
 #include "app/u_qulist.h"
 #include "main_window_fixture.h"
@@ -89,7 +90,7 @@ TEST(MainWindow, ListKeysRemovalAndHeaderSorting)
     MainWindowFixture window;
     Tprog &prog = *window.prog;
     for (const char *name : {"b.txt", "d.txt", "a.txt", "c.txt"})
-        prog.AddPath(folder.filePath(QString::fromUtf8(name)));
+        prog.AddPath(makeFile(folder.filePath(QString::fromUtf8(name))));
     prog.UpdateCountLabel();
     EXPECT_EQ(window.countLabel(), QStringLiteral("4 Dateien"));
     prog.show();
@@ -125,26 +126,27 @@ TEST(MainWindow, HandOverAddsThePathsAndAnswersTaken)
     MainWindowFixture window;
     const QString name = runtime.filePath(QStringLiteral("socket"));
     ASSERT_TRUE(window.server.listen(name));
+    const QString file = makeFile(runtime.filePath(QStringLiteral("ä b.txt")));
 
     HandOverResult result = HandOverResult::GoOn;
     std::thread sender([&] {
-        result = handOverToRunningInstance(
-            name, 4242,
-            quotedCommandLine({QStringLiteral("/usr/bin/tabulix"), QStringLiteral("/x/ä b.txt")}));
+        result = handOverToRunningInstance(name, 4242,
+                                           quotedCommandLine({QStringLiteral("/usr/bin/tabulix"), file}));
     });
     QTRY_VERIFY_WITH_TIMEOUT(window.state.fileList.count() == 1, 5000);
     sender.join();
     EXPECT_EQ(result, HandOverResult::Taken);
-    EXPECT_EQ(window.state.fileList.at(0).path(), QStringLiteral("/x/ä b.txt"));
+    EXPECT_EQ(window.state.fileList.at(0).path(), file);
     EXPECT_EQ(window.countLabel(), QStringLiteral("1 Datei"));
 }
 
 TEST(MainWindow, DroppingDraggedRowsMovesThemAsABlock)
 {
+    QTemporaryDir folder;
     MainWindowFixture window;
     Tprog &prog = *window.prog;
     for (const char *name : {"1", "2", "3", "4", "5"})
-        prog.AddPath(QStringLiteral("/n/") + QString::fromUtf8(name));
+        prog.AddPath(makeFile(folder.filePath(QString::fromUtf8(name))));
     prog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&prog));
     Qulist *list = prog.list();
