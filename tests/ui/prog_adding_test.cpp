@@ -1,0 +1,191 @@
+#include "../collect/collect_test_support.h"
+#include "app/message_catalogue.h"
+#include "app/u_qulist.h"
+#include "app/u_sm_bearbeitung.h"
+#include "app/u_sm_meldung.h"
+#include "collect/file_adder.h"
+#include "collect/u_sm_filter.h"
+#include "main_window_fixture.h"
+#include "modal_watch.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The main window with the dialogs the program gives it.
+struct AddingWindow : MainWindowFixture {
+    AddingWindow() : filter(state), progress(state, prog.get()), message(state, prog.get())
+    {
+        prog->useDialogs(filter, progress, message);
+    }
+    QLineEdit *folderField() const { return prog->findChild<QLineEdit *>(QStringLiteral("inp_ordner")); }
+    QStringList names() const
+    {
+        QStringList result;
+        for (const FileEntry &row : state.fileList.rows())
+            result.append(row.name);
+        return result;
+    }
+
+    Tsm_filter filter;
+    Tsm_bearbeitung progress;
+    Tsm_meldung message;
+};
+
+void drop(Tprog &prog, const QStringList &paths)
+{
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString &path : paths)
+        urls.append(QUrl::fromLocalFile(path));
+    data.setUrls(urls);
+    QDropEvent event(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&prog, &event);
+}
+
+} // namespace
+
+TEST(AddingWindow, EnterInTheFolderFieldWalksOrComplains)
+{
+    QTemporaryDir folder;
+    makeFile(folder.filePath(QStringLiteral("a.txt")));
+    makeFile(folder.filePath(QStringLiteral("sub/b.txt")));
+    AddingWindow window;
+    QLineEdit *field = window.folderField();
+
+    // Refused characters never reach the field; "/" separates folders and stays.
+    QTest::keyClicks(field, QStringLiteral("/a?b*c|d\"e<f>"));
+    EXPECT_EQ(field->text(), QStringLiteral("/abcdef"));
+
+    QString shownTitle;
+    whenModalShown([&](QWidget *modal) {
+        shownTitle = window.message.Label1->text();
+        modal->close();
+    });
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_EQ(shownTitle, messageTexts(QStringLiteral("ordnerfalschopen"), QStringLiteral("de"))->title);
+    EXPECT_EQ(window.state.fileList.count(), 0);
+
+    field->setText(folder.path());
+    QTest::keyClick(field, Qt::Key_Enter);
+    EXPECT_EQ(window.names(), (QStringList{QStringLiteral("b.txt"), QStringLiteral("a.txt")}));
+    EXPECT_EQ(window.countLabel(), QStringLiteral("2 Dateien"));
+    EXPECT_TRUE(window.prog->isEnabled());
+    EXPECT_FALSE(window.progress.isVisible());
+    EXPECT_FALSE(window.state.okForAll);
+}
+
+TEST(AddingWindow, ProgressShowsAndTheWindowWaitsDuringAWalk)
+{
+    QTemporaryDir folder;
+    for (int i = 0; i < 20; ++i)
+        makeFile(folder.filePath(QStringLiteral("f%1").arg(i)));
+    AddingWindow window;
+    bool disabledMeanwhile = false, progressShown = false;
+    QTimer::singleShot(0, [&] {
+        disabledMeanwhile = !window.prog->isEnabled();
+        progressShown = window.progress.isVisible();
+        window.progress.Abbrechen->click();
+    });
+    window.prog->adder().AddOrdner(folder.path());
+    EXPECT_TRUE(disabledMeanwhile);
+    EXPECT_TRUE(progressShown);
+    // The cancel came while searching; the analysis stops after its first file.
+    EXPECT_EQ(window.state.fileList.count(), 1);
+    EXPECT_FALSE(window.progress.cancelRequested());
+    EXPECT_TRUE(window.prog->isEnabled());
+    EXPECT_FALSE(window.progress.isVisible());
+}
+
+TEST(AddingWindow, DroppedFoldersFollowTheSettingsMenu)
+{
+    QTemporaryDir folder;
+    makeFile(folder.filePath(QStringLiteral("d/x.txt")), "abc");
+    const QString file = makeFile(folder.filePath(QStringLiteral("y.txt")));
+    AddingWindow window;
+    window.prog->findChild<QAction *>(QStringLiteral("m_einst_ord"))->trigger();
+    window.prog->findChild<QAction *>(QStringLiteral("m_einst_dat"))->trigger();
+    EXPECT_TRUE(window.state.menu.m_einst_ord);
+    EXPECT_FALSE(window.state.menu.m_einst_dat);
+
+    drop(*window.prog, {folder.filePath(QStringLiteral("d")), file, folder.filePath(QStringLiteral("gone"))});
+    QTRY_COMPARE_WITH_TIMEOUT(window.state.fileList.count(), 1, 2000);
+    EXPECT_EQ(window.state.fileList.at(0).cells[CellFormat], QStringLiteral("DIR"));
+    EXPECT_EQ(window.countLabel(), QStringLiteral("1 Datei"));
+    EXPECT_TRUE(window.prog->isEnabled());
+}
+
+TEST(AddingWindow, FolderAndOpenDialogsAddWhatWasChosenOnly)
+{
+    QTemporaryDir folder;
+    makeFile(folder.filePath(QStringLiteral("chosen/c.txt")));
+    const QString single = makeFile(folder.filePath(QStringLiteral("single.txt")));
+    AddingWindow window;
+    window.folderField()->setText(folder.path());
+
+    // A cancelled folder dialog adds nothing, although the field names a folder.
+    whenModalShown([](QWidget *modal) { static_cast<QDialog *>(modal)->reject(); });
+    window.prog->OrdnerWahlClick();
+    EXPECT_EQ(window.state.fileList.count(), 0);
+    EXPECT_EQ(window.folderField()->text(), folder.path());
+
+    whenModalShown([&](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Ordner Öffnen"));
+        dialog->setDirectory(folder.filePath(QStringLiteral("chosen")));
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    window.prog->OrdnerWahlClick();
+    EXPECT_EQ(window.names(), QStringList{QStringLiteral("c.txt")});
+    EXPECT_EQ(window.folderField()->text(), folder.filePath(QStringLiteral("chosen")));
+
+    // A double-click on the list opens the dialog for files.
+    window.prog->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.prog.get()));
+    whenModalShown([&](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Öffnen.."));
+        // The name typed into the dialog's own field, as a user would.
+        dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(single);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    QTest::mouseDClick(window.prog->list()->viewport(), Qt::LeftButton, {}, QPoint(20, 150));
+    EXPECT_EQ(window.names(), (QStringList{QStringLiteral("c.txt"), QStringLiteral("single.txt")}));
+    EXPECT_EQ(window.countLabel(), QStringLiteral("2 Dateien"));
+}
+
+TEST(AddingWindow, WatchedFolderFollowsCreatedRenamedAndDeletedFiles)
+{
+    QTemporaryDir folder;
+    AddingWindow window;
+    window.folderField()->setText(folder.path());
+    QCheckBox *watch = window.prog->findChild<QCheckBox *>(QStringLiteral("inp_ow"));
+    watch->click();
+    EXPECT_TRUE(window.prog->shellWatch().isActive());
+
+    const QString created = makeFile(folder.filePath(QStringLiteral("new.txt")), "1");
+    QTRY_COMPARE_WITH_TIMEOUT(window.names(), QStringList{QStringLiteral("new.txt")}, 3000);
+    EXPECT_EQ(window.countLabel(), QStringLiteral("1 Datei"));
+
+    const QString renamed = folder.filePath(QStringLiteral("renamed.txt"));
+    QFile::rename(created, renamed);
+    QTRY_COMPARE_WITH_TIMEOUT(window.names(), QStringList{QStringLiteral("renamed.txt")}, 3000);
+    EXPECT_EQ(window.state.fileList.at(0).path(), renamed);
+
+    QFile::remove(renamed);
+    QTRY_COMPARE_WITH_TIMEOUT(window.state.fileList.count(), 0, 3000);
+
+    watch->click();
+    EXPECT_FALSE(window.prog->shellWatch().isActive());
+}
