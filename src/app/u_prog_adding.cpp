@@ -109,6 +109,7 @@ bool Tprog::takeCancelRequest()
 void Tprog::suspendListPainting(bool suspended)
 {
     qulist->setUpdatesEnabled(!suspended);
+    m_state.fileList.setBatching(suspended);
 }
 
 void Tprog::OrdnerWahlClick()

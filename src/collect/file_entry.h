@@ -34,3 +34,6 @@ struct FileEntry {
     const QString &path() const { return cells[CellPath]; }
     qint64 sizeBytes() const { return cells[CellSizeBytes].toLongLong(); }
 };
+
+// Rows move by memory copy when the list grows or reorders.
+Q_DECLARE_TYPEINFO(FileEntry, Q_RELOCATABLE_TYPE);

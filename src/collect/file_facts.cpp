@@ -116,3 +116,9 @@ bool pathExists(const QString &path)
     struct stat facts {};
     return stat(QFile::encodeName(path).constData(), &facts) == 0;
 }
+
+bool isNonFolder(const QString &path)
+{
+    struct stat facts{};
+    return stat(QFile::encodeName(path).constData(), &facts) == 0 && !S_ISDIR(facts.st_mode);
+}

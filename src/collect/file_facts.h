@@ -27,3 +27,5 @@ qint64 folderTotalSize(const QString &folder);
 // Whether the path names a folder (links to folders included) / anything at all.
 bool isFolder(const QString &path);
 bool pathExists(const QString &path);
+// Whether the path names something that is not a folder.
+bool isNonFolder(const QString &path);

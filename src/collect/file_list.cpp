@@ -64,7 +64,7 @@ FileList::FileList(QObject *parent) : QAbstractTableModel(parent)
 
 int FileList::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : count();
+    return parent.isValid() ? 0 : m_announced;
 }
 
 int FileList::columnCount(const QModelIndex &parent) const
@@ -74,7 +74,7 @@ int FileList::columnCount(const QModelIndex &parent) const
 
 QVariant FileList::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= count())
+    if (!index.isValid() || index.row() >= m_announced)
         return {};
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
         return cellForColumn(m_rows.at(index.row()), index.column());
@@ -110,22 +110,37 @@ Qt::DropActions FileList::supportedDropActions() const
 
 void FileList::append(const FileEntry &entry)
 {
-    beginInsertRows({}, count(), count());
     m_rows.append(entry);
-    endInsertRows();
+    if (!m_batching)
+        announcePending();
 }
 
 void FileList::append(const QVector<FileEntry> &entries)
 {
-    if (entries.isEmpty())
-        return;
-    beginInsertRows({}, count(), count() + int(entries.size()) - 1);
     m_rows.append(entries);
+    if (!m_batching)
+        announcePending();
+}
+
+void FileList::setBatching(bool on)
+{
+    m_batching = on;
+    if (!on)
+        announcePending();
+}
+
+void FileList::announcePending()
+{
+    if (m_announced >= count())
+        return;
+    beginInsertRows({}, m_announced, count() - 1);
+    m_announced = count();
     endInsertRows();
 }
 
 void FileList::replace(int row, const FileEntry &entry)
 {
+    announcePending();
     if (row < 0 || row >= count())
         return;
     m_rows[row] = entry;
@@ -134,6 +149,7 @@ void FileList::replace(int row, const FileEntry &entry)
 
 void FileList::removeRowsAt(QList<int> rows)
 {
+    announcePending();
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     rows.erase(std::remove_if(rows.begin(), rows.end(), [&](int row) { return row < 0 || row >= count(); }),
@@ -154,6 +170,7 @@ void FileList::removeRowsAt(QList<int> rows)
         for (const auto &[first, last] : ranges) {
             beginRemoveRows({}, first, last);
             m_rows.remove(first, last - first + 1);
+            m_announced = count();
             endRemoveRows();
         }
         return;
@@ -168,6 +185,7 @@ void FileList::removeRowsAt(QList<int> rows)
             kept.append(std::move(m_rows[row]));
     }
     m_rows = std::move(kept);
+    m_announced = count();
     endResetModel();
 }
 
@@ -177,6 +195,7 @@ void FileList::clear()
         return;
     beginResetModel();
     m_rows.clear();
+    m_announced = 0;
     endResetModel();
 }
 
@@ -206,6 +225,7 @@ void FileList::qulistColumnClick(int column, const LocaleFormat &format)
 {
     if (column < 0 || column >= ListColumnCount)
         return;
+    announcePending();
     m_sortDescending = column == m_sortColumn ? !m_sortDescending : false;
     m_sortColumn = column;
 
@@ -236,6 +256,7 @@ void FileList::qulistColumnClick(int column, const LocaleFormat &format)
 
 QList<int> FileList::moveRowsBefore(QList<int> selected, int target)
 {
+    announcePending();
     std::sort(selected.begin(), selected.end());
     selected.erase(std::unique(selected.begin(), selected.end()), selected.end());
     selected.erase(

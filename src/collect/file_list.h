@@ -36,6 +36,9 @@ public:
 
     void append(const FileEntry &entry);
     void append(const QVector<FileEntry> &entries);
+    // While batching, appended rows are kept but shown to views only when batching ends (or
+    // before any other change), so bulk adding does not re-lay out the view per row.
+    void setBatching(bool on);
     void replace(int row, const FileEntry &entry);
     // Removes the given rows (any order, repeats ignored), from the last to the first.
     void removeRowsAt(QList<int> rows);
@@ -57,12 +60,15 @@ public:
     QList<int> moveRowsBefore(QList<int> selected, int target);
 
 private:
+    void announcePending();
     // Puts the rows in the given order of old row numbers; selections follow their rows.
     void applyOrder(const QVector<int> &order);
 
     QVector<FileEntry> m_rows;
     FileIcons m_icons;
     QStringList m_headers;
+    int m_announced = 0; // rows the views know about
+    bool m_batching = false;
     int m_sortColumn = 0;
     bool m_sortDescending = false;
 };

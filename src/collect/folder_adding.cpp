@@ -75,7 +75,7 @@ void FileAdder::AddOrdner(const QString &folder)
         step.suspendPainting();
         for (int i = 0; i < found; ++i) {
             // A file that vanished since the walk is skipped without a message.
-            if (pathExists(paths[i]) && !isFolder(paths[i]))
+            if (isNonFolder(paths[i]))
                 add2list(paths[i]);
             if (i % 7 == 0) {
                 m_feedback.showProgress(

@@ -1,6 +1,7 @@
 #include "collect/file_list.h"
 
 #include <QItemSelectionModel>
+#include <QSignalSpy>
 #include <gtest/gtest.h>
 
 namespace {
@@ -147,4 +148,31 @@ TEST(FileList, ScatteredRemovalKeepsEveryOtherRowInOrder)
     ASSERT_EQ(list.count(), 100);
     for (int i = 0; i < 100; ++i)
         EXPECT_EQ(list.at(i).name, QString::number(2 * i));
+}
+
+TEST(FileList, BatchedRowsReachViewsAtOnceAndBeforeAnyOtherChange)
+{
+    FileList list;
+    QSignalSpy inserted(&list, &QAbstractItemModel::rowsInserted);
+    list.setBatching(true);
+    for (const char *name : {"a", "b", "c"}) {
+        FileEntry entry;
+        entry.name = QString::fromUtf8(name);
+        list.append(entry);
+    }
+    EXPECT_EQ(list.count(), 3);
+    EXPECT_EQ(list.rowCount(), 0);
+    EXPECT_EQ(inserted.count(), 0);
+    // A change in the middle of a batch first shows the rows it may touch.
+    list.removeRowsAt({1});
+    EXPECT_EQ(inserted.count(), 1);
+    EXPECT_EQ(list.rowCount(), 2);
+    FileEntry last;
+    last.name = QStringLiteral("d");
+    list.append(last);
+    EXPECT_EQ(list.rowCount(), 2);
+    list.setBatching(false);
+    EXPECT_EQ(inserted.count(), 2);
+    EXPECT_EQ(list.rowCount(), 3);
+    EXPECT_EQ(list.data(list.index(2, 0), Qt::DisplayRole).toString(), QStringLiteral("d"));
 }
