@@ -3,6 +3,7 @@
 #include "app/one_instance_check.h"
 #include "app/one_instance_func.h"
 #include "app/program_state.h"
+#include "app/startup_sequence.h"
 #include "app/u_application.h"
 #include "app/u_prog.h"
 #include "app/u_sm_achtung.h"
@@ -20,7 +21,7 @@ int main(int argc, char **argv)
     QCoreApplication::setApplicationVersion(QStringLiteral(TABULIX_VERSION));
     QApplication::setQuitOnLastWindowClosed(false);
 
-    QStringList arguments = QCoreApplication::arguments();
+    QStringList arguments = withAbsolutePaths(QCoreApplication::arguments(), QDir::currentPath());
     const QString programPath = QCoreApplication::applicationFilePath();
     arguments[0] = programPath;
     const QString serverName = handOverServerName(programPath);

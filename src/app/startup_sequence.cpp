@@ -2,6 +2,7 @@
 
 #include "common/paths.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -23,6 +24,16 @@ bool processArguments(const QStringList &arguments, StartupOperations &operation
 }
 
 } // namespace
+
+QStringList withAbsolutePaths(const QStringList &arguments, const QString &startFolder)
+{
+    QStringList result = arguments;
+    const QDir folder(startFolder);
+    for (qsizetype i = 1; i < result.size(); ++i)
+        if (!result[i].isEmpty())
+            result[i] = QDir::cleanPath(folder.absoluteFilePath(result[i]));
+    return result;
+}
 
 bool isConfigurationArgument(const QString &argument)
 {

@@ -23,6 +23,11 @@ public:
 // exactly ".tbx"; "a.TBX" is a file to add.
 bool isConfigurationArgument(const QString &argument);
 
+// Arguments 1..n as clean absolute paths against the folder the program was started in, so
+// that a path typed relative to a terminal means the same file after a hand-over to a
+// program running elsewhere. Entry 0 and empty arguments stay as they are.
+QStringList withAbsolutePaths(const QStringList &arguments, const QString &startFolder);
+
 // The first showing of the main window: arguments 1..n (without the program path), then
 // the start configuration when no configuration was given and the file exists.
 void processCommandLine(const QStringList &arguments, const QString &startConfiguration,

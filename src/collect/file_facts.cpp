@@ -119,6 +119,6 @@ bool pathExists(const QString &path)
 
 bool isNonFolder(const QString &path)
 {
-    struct stat facts{};
+    struct stat facts {};
     return stat(QFile::encodeName(path).constData(), &facts) == 0 && !S_ISDIR(facts.st_mode);
 }

@@ -128,3 +128,12 @@ TEST(StartupSequence, SmallDesktopsMaximiseAtTheFirstActivation)
     EXPECT_TRUE(maximizeOnFirstActivation(QSize(875, 2000), QSize(826, 644)));
     EXPECT_TRUE(maximizeOnFirstActivation(QSize(2000, 693), QSize(826, 644)));
 }
+
+TEST(StartupSequence, ArgumentsBecomeCleanAbsolutePaths)
+{
+    const QStringList given = {QStringLiteral("tabulix"), QStringLiteral("docs/"), QStringLiteral("../x.tbx"),
+                               QStringLiteral("/abs//dir/"), QString()};
+    EXPECT_EQ(withAbsolutePaths(given, QStringLiteral("/home/me/work")),
+              (QStringList{QStringLiteral("tabulix"), QStringLiteral("/home/me/work/docs"),
+                           QStringLiteral("/home/me/x.tbx"), QStringLiteral("/abs/dir"), QString()}));
+}

@@ -234,3 +234,15 @@ TEST_F(AdderFixture, WatchHandlersWorkBelowTheFolderFieldOnly)
     adder.swDelete(nested);
     EXPECT_EQ(state.fileList.count(), 2);
 }
+
+TEST_F(AdderFixture, FoldersNamedLikeTextFilesAreWalkedAndMissingChoicesSkipped)
+{
+    makeFile(root + QStringLiteral("/notes.txt/inside.md"));
+    adder.AddOrdner(root + QStringLiteral("/notes.txt"));
+    EXPECT_EQ(listedNames(), QStringList{QStringLiteral("notes.txt/inside.md")});
+    // Names typed into the open dialog that name nothing add no row.
+    adder.addChosenFiles(
+        {root + QStringLiteral("/typed-but-missing.txt"), root + QStringLiteral("/notes.txt/inside.md")});
+    EXPECT_EQ(state.fileList.count(), 2);
+    EXPECT_TRUE(feedback.messages.isEmpty());
+}
