@@ -36,8 +36,11 @@ bool FileAdder::refusedAsDuplicate(const QString &path)
     return false;
 }
 
-void FileAdder::writeTimes(FileEntry &entry, const TDateiInfoW &info, bool corrected) const
+void FileAdder::writeFacts(FileEntry &entry, const QString &path, const TDateiInfoW &info, bool corrected,
+                           const QString &language) const
 {
+    entry.name = namePart(path);
+    entry.cells[CellTypeName] = info.typeName;
     entry.created = m_zone.wallClock(info.created, corrected);
     entry.accessed = m_zone.wallClock(info.accessed, corrected);
     entry.changed = m_zone.wallClock(info.changed, corrected);
@@ -47,6 +50,9 @@ void FileAdder::writeTimes(FileEntry &entry, const TDateiInfoW &info, bool corre
     entry.cells[CellCreated] = text(entry.created);
     entry.cells[CellAccessed] = text(entry.accessed);
     entry.cells[CellChanged] = text(entry.changed);
+    entry.cells[CellReadOnly] = yesNoText(info.readOnly, language);
+    entry.cells[CellHidden] = yesNoText(info.hidden, language);
+    entry.cells[CellSizeBytes] = QString::number(info.size);
 }
 
 void FileAdder::reportFormatError(const QString &path)
@@ -64,18 +70,13 @@ void FileAdder::add2list(const QString &path)
         const QString language = m_state.language();
         const TDateiInfoW info = gatherFileInfo(path);
         FileEntry entry;
-        entry.name = namePart(path);
+        writeFacts(entry, path, info, m_correction, language);
         entry.iconIndex = m_icons ? m_icons->GetFileIconNumber(path) : -1;
         entry.cells[CellFormat] = formatOfExtension(path);
-        entry.cells[CellTypeName] = info.typeName;
         entry.cells[CellSizeText] = fileSizeText(info.size, m_format);
-        writeTimes(entry, info, m_correction);
-        entry.cells[CellReadOnly] = yesNoText(info.readOnly, language);
-        entry.cells[CellHidden] = yesNoText(info.hidden, language);
         entry.cells[CellProgram] = info.program;
         entry.cells[CellPath] = path;
         FillChecksumCells(entry, path, info.size, m_state.settings, language);
-        entry.cells[CellSizeBytes] = QString::number(info.size);
         m_state.fileList.append(entry);
     } catch (const std::exception &) {
         reportFormatError(path);
@@ -87,19 +88,13 @@ void FileAdder::AddOrdnerAlsElement(const QString &folder)
     if (refusedAsDuplicate(folder))
         return;
     try {
-        const QString language = m_state.language();
         const TDateiInfoW info = gatherFolderInfo(folder);
         FileEntry entry;
-        entry.name = namePart(folder);
+        writeFacts(entry, folder, info, m_correction, m_state.language());
         entry.iconIndex = m_icons ? m_icons->iconOfPath(folder) : -1;
         entry.cells[CellFormat] = QStringLiteral("DIR");
-        entry.cells[CellTypeName] = info.typeName;
         entry.cells[CellSizeText] = kilobyteText(info.size, m_format);
-        writeTimes(entry, info, m_correction);
-        entry.cells[CellReadOnly] = yesNoText(info.readOnly, language);
-        entry.cells[CellHidden] = yesNoText(info.hidden, language);
         entry.cells[CellPath] = folder;
-        entry.cells[CellSizeBytes] = QString::number(info.size);
         m_state.fileList.append(entry);
     } catch (const std::exception &) {
         reportFormatError(folder);
@@ -114,18 +109,12 @@ void FileAdder::UpdateListItem(int row)
     // Errors are swallowed: the cells written so far keep their new texts.
     try {
         const QString path = entry.path();
-        const QString language = m_state.language();
         const TDateiInfoW info = gatherFileInfo(path);
-        entry.name = namePart(path);
+        writeFacts(entry, path, info, false, m_state.language());
         entry.iconIndex = m_icons ? m_icons->iconOfPath(path) : -1;
         entry.cells[CellFormat] = formatOfExtension(path);
-        entry.cells[CellTypeName] = info.typeName;
         entry.cells[CellSizeText] = kilobyteText(info.size, m_format);
-        writeTimes(entry, info, false);
-        entry.cells[CellReadOnly] = yesNoText(info.readOnly, language);
-        entry.cells[CellHidden] = yesNoText(info.hidden, language);
         entry.cells[CellProgram] = info.programAsStated;
-        entry.cells[CellSizeBytes] = QString::number(info.size);
     } catch (const std::exception &) {
     }
     m_state.fileList.replace(row, entry);

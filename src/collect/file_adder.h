@@ -57,10 +57,14 @@ public:
 
 private:
     bool refusedAsDuplicate(const QString &path);
-    void writeTimes(FileEntry &entry, const TDateiInfoW &info, bool corrected) const;
+    // The cells every row writer fills alike: name, type, times, flags and size in bytes.
+    void writeFacts(FileEntry &entry, const QString &path, const TDateiInfoW &info, bool corrected,
+                    const QString &language) const;
     void reportFormatError(const QString &path);
-    bool underWatchedFolder(const QString &path) const;
-    int lastRowWithPath(const QString &path) const;
+    QString watchedFolder() const; // the folder field's current text
+    bool belowWatchedFolder(const QString &path) const;
+    // The last row with the path when the path lies below the watched folder, else -1.
+    int watchedRow(const QString &path) const;
 
     ProgramState &m_state;
     AddingFeedback &m_feedback;

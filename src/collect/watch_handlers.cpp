@@ -14,14 +14,21 @@ QString withSlash(const QString &folder)
 
 } // namespace
 
-bool FileAdder::underWatchedFolder(const QString &path) const
+QString FileAdder::watchedFolder() const
 {
-    const QString watched = m_state.settings.value(SettingsWindow::PB, QStringLiteral("inp_ordner"));
+    return m_state.settings.value(SettingsWindow::PB, QStringLiteral("inp_ordner"));
+}
+
+bool FileAdder::belowWatchedFolder(const QString &path) const
+{
+    const QString watched = watchedFolder();
     return !watched.isEmpty() && isFolder(watched) && path.startsWith(watched);
 }
 
-int FileAdder::lastRowWithPath(const QString &path) const
+int FileAdder::watchedRow(const QString &path) const
 {
+    if (!belowWatchedFolder(path))
+        return -1;
     const QVector<FileEntry> &rows = m_state.fileList.rows();
     for (int row = int(rows.size()) - 1; row >= 0; --row)
         if (rows[row].path() == path)
@@ -31,12 +38,11 @@ int FileAdder::lastRowWithPath(const QString &path) const
 
 void FileAdder::swCreate(const QString &path)
 {
-    if (!underWatchedFolder(path))
+    if (!belowWatchedFolder(path))
         return;
     DST_Setzen();
-    const QString watched = m_state.settings.value(SettingsWindow::PB, QStringLiteral("inp_ordner"));
     if (!m_state.settings.isOn(SettingsWindow::PB, QStringLiteral("inp_uv")) &&
-        folderPart(path) != withSlash(watched))
+        folderPart(path) != withSlash(watchedFolder()))
         return;
     m_state.okForAll = true;
     add2list(path);
@@ -47,9 +53,7 @@ void FileAdder::swCreate(const QString &path)
 
 void FileAdder::swDelete(const QString &path)
 {
-    if (!underWatchedFolder(path))
-        return;
-    const int row = lastRowWithPath(path);
+    const int row = watchedRow(path);
     if (row < 0)
         return;
     m_state.fileList.removeRowsAt({row});
@@ -59,9 +63,7 @@ void FileAdder::swDelete(const QString &path)
 
 void FileAdder::swRenameItem(const QString &oldPath, const QString &newPath)
 {
-    if (!underWatchedFolder(oldPath))
-        return;
-    const int row = lastRowWithPath(oldPath);
+    const int row = watchedRow(oldPath);
     if (row < 0)
         return;
     FileEntry entry = m_state.fileList.at(row);
@@ -73,9 +75,7 @@ void FileAdder::swRenameItem(const QString &oldPath, const QString &newPath)
 
 void FileAdder::swUpdateItem(const QString &path)
 {
-    if (!underWatchedFolder(path))
-        return;
-    const int row = lastRowWithPath(path);
+    const int row = watchedRow(path);
     if (row < 0)
         return;
     UpdateListItem(row);
