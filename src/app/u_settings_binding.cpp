@@ -47,8 +47,11 @@ void bindRadioButton(QRadioButton *control, Settings &settings, SettingsWindow w
 void bindLineEdit(QLineEdit *control, Settings &settings, SettingsWindow window)
 {
     followSetting(control, settings, window, [control](const QString &value) {
-        if (control->text() != value)
+        // Text set by the program shows from its start, as a long extension list reads best.
+        if (control->text() != value) {
             control->setText(value);
+            control->setCursorPosition(0);
+        }
     });
     QObject::connect(control, &QLineEdit::textChanged, &settings,
                      [control, &settings, window](const QString &text) {
