@@ -1,0 +1,101 @@
+#include "table/layout_parts.h"
+
+#include "app/message_catalogue.h"
+#include "common/settings.h"
+#include "table/number_format.h"
+
+#include <algorithm>
+
+LayoutOptions LayoutOptions::read(const Settings &settings)
+{
+    const auto on = [&](const QString &name) { return settings.isOn(SettingsWindow::PB, name); };
+    const auto text = [&](const QString &name) { return settings.value(SettingsWindow::PB, name); };
+    const auto csv = [&](const QString &name) { return settings.value(SettingsWindow::EA, name); };
+
+    LayoutOptions options;
+    options.title = on(QStringLiteral("des_allg_header_cb"));
+    options.titleText = text(QStringLiteral("des_allg_header"));
+    options.dashes = on(QStringLiteral("des_allg_striche_cb"));
+    options.dashText = text(QStringLiteral("des_allg_striche"));
+    options.columnHeaders = on(QStringLiteral("des_allg_spaltenheader"));
+    options.endCount = on(QStringLiteral("des_allg_endeanzahl"));
+    options.endSize = on(QStringLiteral("des_allg_endesize"));
+    options.delimited = on(QStringLiteral("des_tab_zeichen"));
+    const QString fill = text(QStringLiteral("des_tab_pz"));
+    options.fill = fill.isEmpty() ? QChar(u' ') : fill.front();
+    options.delimiter = text(QStringLiteral("des_tab_z"));
+    if (on(QStringLiteral("des_tab_zeichen_ende")))
+        options.lineEnd = text(QStringLiteral("des_tab_zeichen_ende_zeichen"));
+    options.grouped = on(QStringLiteral("des_grup_ja"));
+    options.groupHeading = on(QStringLiteral("des_grup_header"));
+    options.groupHeaders = on(QStringLiteral("des_grup_oben"));
+    options.groupEndInfo = on(QStringLiteral("des_grup_unten"));
+    options.csvSeparator = csv(QStringLiteral("csv_trenn"));
+    options.csvEnd = csv(QStringLiteral("csv_end"));
+    options.csvEnclosure = csv(QStringLiteral("csv_inc"));
+    return options;
+}
+
+QStringList LayoutInput::headers() const
+{
+    QStringList headers;
+    for (const OutputColumn &column : columns)
+        headers << column.header;
+    return headers;
+}
+
+void walkRows(const LayoutInput &in, const RowWalk &walk)
+{
+    if (!in.options.grouped) {
+        for (const QStringList &row : in.cells)
+            walk.row(row);
+        return;
+    }
+    // The key and the size in bytes follow the output cells.
+    const qsizetype keyCell = in.columnCount();
+    QString currentKey;
+    qint64 files = 0;
+    qint64 bytes = 0;
+    for (qsizetype i = 0; i < in.cells.size(); ++i) {
+        const QStringList &row = in.cells[i];
+        if (row.value(keyCell) != currentKey) {
+            currentKey = row.value(keyCell);
+            walk.groupStarts(currentKey);
+        }
+        walk.row(row);
+        ++files;
+        bytes += row.value(keyCell + 1).toLongLong();
+        if (i + 1 == in.cells.size() || in.cells[i + 1].value(keyCell) != currentKey) {
+            walk.groupEnds(files, bytes);
+            files = 0;
+            bytes = 0;
+        }
+    }
+}
+
+void addEndInfo(QStringList &lines, const LayoutInput &in, qint64 files, qint64 bytes)
+{
+    QString text;
+    if (in.options.endCount)
+        text = QString::number(files) + countSuffix(files, in.language);
+    if (in.options.endSize)
+        text = text.isEmpty() ? SizeText(bytes, in.locale)
+                              : text + QStringLiteral("; ") + SizeText(bytes, in.locale);
+    if (text.isEmpty())
+        return;
+    if (in.options.dashes)
+        lines << DashMarker;
+    if (in.format == OutputFormat::Htm)
+        text = QStringLiteral("<i>") + text + QStringLiteral("</i>");
+    else if (in.picture())
+        text.prepend(PictureItalicMarker);
+    lines << text;
+}
+
+qsizetype longestLine(const QStringList &lines)
+{
+    qsizetype longest = 0;
+    for (const QString &line : lines)
+        longest = std::max(longest, line.size());
+    return longest;
+}
