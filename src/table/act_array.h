@@ -34,4 +34,8 @@ struct OutputColumn {
 using ActArray = QVector<OutputColumn>;
 // One row per list row in display (or group) order, one cell per output column; with grouping
 // two more cells follow: the group key and the row's size in bytes.
+// For htm output the cells and group keys are HTML: their texts are escaped (&amp; &lt; &gt;
+// &quot;) and name or path cells may be links. Measure such a cell with
+// htmlVisibleLength (table/html_text.h), which counts what the reader sees; headers and the
+// title are the user's own texts and stay as typed.
 using CellTable = QVector<QStringList>;
