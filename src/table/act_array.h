@@ -34,8 +34,8 @@ struct OutputColumn {
 using ActArray = QVector<OutputColumn>;
 // One row per list row in display (or group) order, one cell per output column; with grouping
 // two more cells follow: the group key and the row's size in bytes.
-// Cells and group keys hold plain, unescaped text. The one exception is a link the cell step
-// makes for HTML output: it starts with `<a href="`, and the cell step has already escaped its
-// visible text. The HTML layout escapes every other cell and key (&, <, >, ") and counts a
-// link's width from its first ">" to its end, any other cell by its plain length.
+// For htm output the cells and group keys are HTML: their texts are escaped (&amp; &lt; &gt;
+// &quot;) and name or path cells may be links. Measure such a cell with
+// htmlVisibleLength (table/html_text.h), which counts what the reader sees; headers and the
+// title are the user's own texts and stay as typed.
 using CellTable = QVector<QStringList>;

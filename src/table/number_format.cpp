@@ -1,90 +1,74 @@
 #include "table/number_format.h"
 
-#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <iterator>
-#include <string_view>
+#include <limits>
+#include <string>
 
 namespace {
 
-inline constexpr int significantDigits = 8;
+const char *const unitNames[] = {"Byte", "KB", "MB", "GB", "TB"};
 
-// A magnitude as decimal digits (no leading zeros; empty for zero) and the power of ten of the
-// first digit. The digits are the shortest that read back as the same double, so a value that
-// is written as an exact half is rounded as one.
-struct Decimal {
-    QString digits;
+// Every digit of a finite, non-negative double: a double is m * 2^e with a 53-bit m, so it
+// has at most -e binary places and exactly as many decimal places; printing that many places
+// is exact, and the rounding below never sees a value rounded before.
+std::string exactDigits(double magnitude, int &wholeCount)
+{
     int exponent = 0;
-};
-
-Decimal decimalOf(double magnitude)
-{
-    Decimal decimal;
-    if (magnitude == 0)
-        return decimal;
-    char buffer[40];
-    const auto written =
-        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific);
-    const std::string_view text(buffer, written.ptr - buffer); // "1.2345e+08"
-    const auto e = text.find('e');
-    for (const char c : text.substr(0, e))
-        if (c != '.')
-            decimal.digits += QChar::fromLatin1(c);
-    std::string_view exponent = text.substr(e + 1);
-    if (exponent.front() == '+')
-        exponent.remove_prefix(1);
-    std::from_chars(exponent.data(), exponent.data() + exponent.size(), decimal.exponent);
-    return decimal;
+    std::frexp(magnitude, &exponent);
+    const int places = std::max(0, std::numeric_limits<double>::digits - exponent);
+    std::string text(std::size_t(places + std::numeric_limits<double>::max_exponent10 + 3), '\0');
+    const auto result =
+        std::to_chars(text.data(), text.data() + text.size(), magnitude, std::chars_format::fixed, places);
+    text.resize(std::size_t(result.ptr - text.data()));
+    const std::size_t point = text.find('.');
+    wholeCount = int(point == std::string::npos ? text.size() : point);
+    if (point != std::string::npos)
+        text.erase(point, 1);
+    return text;
 }
 
-// Keeps the first `keep` digits; the dropped rest rounds half away from zero.
-void roundTo(Decimal &decimal, int keep)
+// Adds one unit at the last digit.
+void incrementLast(std::string &digits)
 {
-    if (keep >= decimal.digits.size())
-        return;
-    const bool up = keep >= 0 && decimal.digits[keep] >= u'5';
-    decimal.digits.truncate(std::max(keep, 0));
-    if (!up)
-        return;
-    int i = keep - 1;
-    while (i >= 0 && decimal.digits[i] == u'9')
-        decimal.digits[i--] = u'0';
-    if (i < 0) {
-        decimal.digits.prepend(u'1');
-        ++decimal.exponent;
-    } else {
-        decimal.digits[i] = QChar(decimal.digits[i].unicode() + 1);
+    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+        if (*it != '9') {
+            ++*it;
+            return;
+        }
+        *it = '0';
     }
+    digits.insert(digits.begin(), '1');
 }
 
-QString scientific(const Decimal &decimal, int decimals, const LocaleFormat &format)
+QString grouped(const std::string &digits, const QString &separator)
 {
-    QString text = decimal.digits.left(1);
-    QString rest = decimal.digits.mid(1);
-    while (rest.endsWith(u'0'))
-        rest.chop(1);
-    if (!rest.isEmpty())
-        text += format.decimalSeparator + rest;
+    QString text;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
+            text += separator;
+        text += QLatin1Char(digits[i]);
+    }
+    return text;
+}
+
+std::string withoutLeadingZeros(const std::string &digits)
+{
+    const std::size_t first = digits.find_first_not_of('0');
+    return first == std::string::npos ? std::string() : digits.substr(first);
+}
+
+QString scientific(std::string significant, int decimals, const LocaleFormat &format)
+{
+    const int exponent = int(significant.size()) - 1;
+    significant.erase(significant.find_last_not_of('0') + 1);
+    QString text{QLatin1Char(significant[0])};
+    if (significant.size() > 1)
+        text += format.decimalSeparator +
+                QLatin1String(significant.data() + 1, qsizetype(significant.size() - 1));
     const int width = decimals >= 1 && decimals <= 4 ? decimals : 1;
-    return text + u'E' + QString::number(decimal.exponent).rightJustified(width, u'0');
-}
-
-QString fixed(const Decimal &decimal, int decimals, const LocaleFormat &format)
-{
-    const bool zero = decimal.digits.isEmpty();
-    const int integerDigits = zero ? 0 : decimal.exponent + 1;
-    QString text = integerDigits > 0 ? decimal.digits.left(integerDigits).leftJustified(integerDigits, u'0')
-                                     : QStringLiteral("0");
-    if (!format.thousandsSeparator.isEmpty())
-        for (qsizetype at = text.size() - 3; at > 0; at -= 3)
-            text.insert(at, format.thousandsSeparator);
-    if (decimals <= 0)
-        return text;
-    const QString fraction = zero                 ? QString()
-                             : integerDigits >= 0 ? decimal.digits.mid(integerDigits)
-                                                  : QString(-integerDigits, u'0') + decimal.digits;
-    return text + format.decimalSeparator + fraction.leftJustified(decimals, u'0');
+    return text + u'E' + QStringLiteral("%1").arg(exponent, width, 10, QLatin1Char('0'));
 }
 
 } // namespace
@@ -92,33 +76,59 @@ QString fixed(const Decimal &decimal, int decimals, const LocaleFormat &format)
 QString FormatNumber(double value, int decimals, const LocaleFormat &format)
 {
     if (!std::isfinite(value))
-        return QString::number(value);
-    Decimal decimal = decimalOf(std::fabs(value));
-    // Digits up to the last decimal place kept, but never more than eight significant ones.
-    roundTo(decimal, std::min(significantDigits, decimal.exponent + 1 + decimals));
-    // A value that rounds to zero loses its sign.
-    const QString sign = value < 0 && !decimal.digits.isEmpty() ? QStringLiteral("-") : QString();
-    if (!decimal.digits.isEmpty() && decimal.exponent + 1 > significantDigits)
-        return sign + scientific(decimal, decimals, format);
-    return sign + fixed(decimal, decimals, format);
+        return {};
+    int wholeCount = 0;
+    const std::string all = exactDigits(std::fabs(value), wholeCount);
+
+    // Places are powers of ten: digit i of `all` stands at place wholeCount - 1 - i.
+    std::string kept;
+    int lastPlace = -decimals;
+    const std::size_t lead = all.find_first_not_of('0');
+    if (lead != std::string::npos) {
+        const int leadPlace = wholeCount - 1 - int(lead);
+        lastPlace = std::max(leadPlace - 7, -decimals);
+        const std::size_t keptCount = std::size_t(wholeCount - lastPlace);
+        kept = all.substr(0, keptCount);
+        kept.resize(keptCount, '0');
+        if (keptCount < all.size() && all[keptCount] >= '5')
+            incrementLast(kept);
+    }
+
+    // kept * 10^lastPlace is the rounded value.
+    std::string whole = lastPlace >= 0
+                            ? kept + std::string(std::size_t(lastPlace), '0')
+                            : kept.substr(0, std::size_t(std::max<int>(0, int(kept.size()) + lastPlace)));
+    const std::string fraction = lastPlace >= 0 ? std::string() : kept.substr(whole.size());
+    whole = withoutLeadingZeros(whole);
+
+    const bool negative = value < 0 && kept.find_first_not_of('0') != std::string::npos;
+    QString text = negative ? QStringLiteral("-") : QString();
+    if (whole.size() > 8)
+        return text + scientific(whole, decimals, format);
+    text += whole.empty() ? QStringLiteral("0") : grouped(whole, format.thousandsSeparator);
+    if (decimals > 0)
+        text += format.decimalSeparator + QString::fromLatin1(fraction.data(), qsizetype(fraction.size())) +
+                QString(decimals - qsizetype(fraction.size()), u'0');
+    return text;
+}
+
+QString sizeInUnit(qint64 bytes, int unit, int decimals, const LocaleFormat &format)
+{
+    return FormatNumber(std::ldexp(double(bytes), -10 * unit), unit == 0 ? 0 : decimals, format) + u' ' +
+           QLatin1String(unitNames[unit]);
+}
+
+int sizeUnitOf(const QString &name)
+{
+    for (int unit = 0; unit < int(std::size(unitNames)); ++unit)
+        if (name == QLatin1String(unitNames[unit]))
+            return unit;
+    return -1;
 }
 
 QString SizeText(qint64 bytes, const LocaleFormat &format)
 {
-    static const struct {
-        int maxCharacters;
-        double divisor;
-        const char16_t *unit;
-    } units[] = {{3, 1.0, u" Byte"},
-                 {6, 1024.0, u" KB"},
-                 {9, 1048576.0, u" MB"},
-                 {12, 1073741824.0, u" GB"},
-                 {15, 1099511627776.0, u" TB"}}; // TB takes every longer count too
-    // The unit follows the written length (a minus sign counts), the division powers of 1024.
-    const qsizetype characters = QString::number(bytes).size();
-    std::size_t unit = 0;
-    while (unit + 1 < std::size(units) && characters > units[unit].maxCharacters)
-        ++unit;
-    return FormatNumber(static_cast<double>(bytes) / units[unit].divisor, unit == 0 ? 0 : 3, format) +
-           QStringView(units[unit].unit);
+    // The unit goes by decimal digits (a minus sign counts) while the division is by 1024.
+    const int digits = int(QString::number(bytes).size());
+    return sizeInUnit(bytes, std::min(4, (digits - 1) / 3), 3, format);
 }

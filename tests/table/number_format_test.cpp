@@ -1,77 +1,73 @@
 #include "table/number_format.h"
+#include "table_test_support.h"
 
-#include <QLocale>
 #include <gtest/gtest.h>
 
 namespace {
 
-const LocaleFormat german = LocaleFormat::fromLocale(QLocale(QLocale::German, QLocale::Germany));
-const LocaleFormat english = LocaleFormat::fromLocale(QLocale(QLocale::English, QLocale::UnitedStates));
-
-QString number(double value, int decimals, const LocaleFormat &format = german)
+QString english(double value, int decimals)
 {
-    return FormatNumber(value, decimals, format);
+    return FormatNumber(value, decimals, englishFormat());
 }
 
 } // namespace
 
-TEST(FormatNumber, RoundsToEightSignificantDigitsOrTheDecimalsWhicheverKeepsFewer)
+TEST(FormatNumber, KeepsEightSignificantDigitsAndFillsTheDecimals)
 {
-    EXPECT_EQ(number(1000.0 / 1024, 3), QStringLiteral("0,977"));
-    EXPECT_EQ(number(1023.0 / 1024, 3, english), QStringLiteral("0.999"));
-    EXPECT_EQ(number(0, 3, english), QStringLiteral("0.000"));
-    EXPECT_EQ(number(0, 0), QStringLiteral("0"));
-    EXPECT_EQ(number(1234567, 0), QStringLiteral("1.234.567"));
-    EXPECT_EQ(number(1234567, 0, english), QStringLiteral("1,234,567"));
-    EXPECT_EQ(number(12345678.9, 2), QStringLiteral("12.345.679,00"));
-    EXPECT_EQ(number(1.23456789, 10), QStringLiteral("1,2345679000"));
-    EXPECT_EQ(number(0.000123456789, 10), QStringLiteral("0,0001234568"));
-    EXPECT_EQ(number(9.9996, 3), QStringLiteral("10,000"));
-    EXPECT_EQ(number(999.9996, 3), QStringLiteral("1.000,000"));
-    EXPECT_EQ(number(0.0004, 3), QStringLiteral("0,000"));
+    EXPECT_EQ(english(1023 / 1024.0, 3), QStringLiteral("0.999"));
+    EXPECT_EQ(english(0, 3), QStringLiteral("0.000"));
+    EXPECT_EQ(english(0, 0), QStringLiteral("0"));
+    EXPECT_EQ(english(1234567, 0), QStringLiteral("1,234,567"));
+    EXPECT_EQ(english(12345.678901, 5), QStringLiteral("12,345.67900"));
+    EXPECT_EQ(english(0.000123456789, 10), QStringLiteral("0.0001234568"));
+    EXPECT_EQ(english(99999999, 2), QStringLiteral("99,999,999.00"));
+    EXPECT_EQ(FormatNumber(1234567.891, 3, germanFormat()), QStringLiteral("1.234.567,900"));
+    EXPECT_EQ(FormatNumber(-1234.5, 1, germanFormat()), QStringLiteral("-1.234,5"));
 
-    // Halves go away from zero, also where the binary value lies just below the half.
-    EXPECT_EQ(number(2.5, 0), QStringLiteral("3"));
-    EXPECT_EQ(number(-2.5, 0), QStringLiteral("-3"));
-    EXPECT_EQ(number(0.0005, 3), QStringLiteral("0,001"));
-    EXPECT_EQ(number(1.0005, 3), QStringLiteral("1,001"));
-    EXPECT_EQ(number(512.5, 0), QStringLiteral("513"));
-    EXPECT_EQ(number(-1234.5, 1), QStringLiteral("-1.234,5"));
-    // A negative value that rounds to zero is written as zero.
-    EXPECT_EQ(number(-0.0001, 3), QStringLiteral("0,000"));
-
-    LocaleFormat noGroups = english;
-    noGroups.thousandsSeparator.clear();
-    EXPECT_EQ(number(1234567.25, 2, noGroups), QStringLiteral("1234567.30"));
+    LocaleFormat ungrouped = englishFormat();
+    ungrouped.thousandsSeparator.clear();
+    EXPECT_EQ(FormatNumber(1234567, 0, ungrouped), QStringLiteral("1234567"));
 }
 
-TEST(FormatNumber, BeyondEightIntegerDigitsTheScientificForm)
+TEST(FormatNumber, RoundsHalvesAwayFromZeroOnTheExactValue)
 {
-    EXPECT_EQ(number(123456789, 0, english), QStringLiteral("1.2345679E8"));
-    EXPECT_EQ(number(123456789, 0), QStringLiteral("1,2345679E8"));
-    EXPECT_EQ(number(1.5e11, 3, english), QStringLiteral("1.5E011"));
-    EXPECT_EQ(number(1e9, 4, english), QStringLiteral("1E0009"));
-    EXPECT_EQ(number(1e9, 5, english), QStringLiteral("1E9"));
-    EXPECT_EQ(number(-2.5e12, 0, english), QStringLiteral("-2.5E12"));
-    // Eight nines and a half carry into a ninth integer digit.
-    EXPECT_EQ(number(99999999.5, 0, english), QStringLiteral("1E8"));
-    EXPECT_EQ(number(99999999.4, 0, english), QStringLiteral("99,999,999"));
+    // Binary rounding to even would give 2, 0.12 and -2 here.
+    EXPECT_EQ(english(2.5, 0), QStringLiteral("3"));
+    EXPECT_EQ(english(0.125, 2), QStringLiteral("0.13"));
+    EXPECT_EQ(english(-2.5, 0), QStringLiteral("-3"));
+    EXPECT_EQ(english(512 / 1024.0, 0), QStringLiteral("1"));
+    // 1.005 is stored a little below the half, 0.165 a little above it.
+    EXPECT_EQ(english(1.005, 2), QStringLiteral("1.00"));
+    EXPECT_EQ(english(0.165, 2), QStringLiteral("0.17"));
+    EXPECT_EQ(english(123456785, 0), QStringLiteral("1.2345679E8"));
+    EXPECT_EQ(english(9.9999999996, 3), QStringLiteral("10.000"));
+    EXPECT_EQ(english(-0.0001, 3), QStringLiteral("0.000")); // rounds to zero: no sign
 }
 
-TEST(SizeText, UnitByDecimalCharactersDivisionByPowersOf1024)
+TEST(FormatNumber, WritesMoreThanEightIntegerDigitsScientifically)
 {
-    EXPECT_EQ(SizeText(0, german), QStringLiteral("0 Byte"));
-    EXPECT_EQ(SizeText(999, german), QStringLiteral("999 Byte"));
-    EXPECT_EQ(SizeText(1000, german), QStringLiteral("0,977 KB"));
-    EXPECT_EQ(SizeText(1000, english), QStringLiteral("0.977 KB"));
-    EXPECT_EQ(SizeText(999999, german), QStringLiteral("976,562 KB"));
-    EXPECT_EQ(SizeText(1000000, german), QStringLiteral("0,954 MB"));
-    EXPECT_EQ(SizeText(2623196, german), QStringLiteral("2,502 MB"));
-    EXPECT_EQ(SizeText(1073741824, german), QStringLiteral("1,000 GB"));
-    EXPECT_EQ(SizeText(999999999999, german), QStringLiteral("931,323 GB"));
-    EXPECT_EQ(SizeText(1000000000000, german), QStringLiteral("0,909 TB"));
-    EXPECT_EQ(SizeText(1099511627776000, english), QStringLiteral("1,000.000 TB"));
-    // The minus sign counts as a character.
-    EXPECT_EQ(SizeText(-99, german), QStringLiteral("-99 Byte"));
-    EXPECT_EQ(SizeText(-1000, german), QStringLiteral("-0,977 KB"));
+    EXPECT_EQ(english(123456789, 0), QStringLiteral("1.2345679E8"));
+    EXPECT_EQ(FormatNumber(123456789, 0, germanFormat()), QStringLiteral("1,2345679E8"));
+    EXPECT_EQ(english(1.5e11, 3), QStringLiteral("1.5E011"));
+    EXPECT_EQ(english(1.5e11, 1), QStringLiteral("1.5E11"));
+    EXPECT_EQ(english(1.5e11, 4), QStringLiteral("1.5E0011"));
+    EXPECT_EQ(english(1.5e11, 5), QStringLiteral("1.5E11"));
+    EXPECT_EQ(english(1e9, 2), QStringLiteral("1E09"));
+    EXPECT_EQ(english(99999999.5, 0), QStringLiteral("1E8")); // the carry adds a ninth digit
+    EXPECT_EQ(english(-123456789, 0), QStringLiteral("-1.2345679E8"));
+}
+
+TEST(SizeText, PicksTheUnitByDecimalDigitsAndDividesBy1024)
+{
+    EXPECT_EQ(SizeText(999, englishFormat()), QStringLiteral("999 Byte"));
+    EXPECT_EQ(SizeText(1000, englishFormat()), QStringLiteral("0.977 KB"));
+    EXPECT_EQ(SizeText(1000, germanFormat()), QStringLiteral("0,977 KB"));
+    EXPECT_EQ(SizeText(999999, germanFormat()), QStringLiteral("976,562 KB")); // 976.5615...
+    EXPECT_EQ(SizeText(1234567, germanFormat()), QStringLiteral("1,177 MB"));
+    EXPECT_EQ(SizeText(999999999999, germanFormat()), QStringLiteral("931,323 GB"));
+    EXPECT_EQ(SizeText(1000000000000, germanFormat()), QStringLiteral("0,909 TB"));
+    EXPECT_EQ(SizeText(0, germanFormat()), QStringLiteral("0 Byte"));
+    // The minus sign counts as a digit.
+    EXPECT_EQ(SizeText(-99, germanFormat()), QStringLiteral("-99 Byte"));
+    EXPECT_EQ(SizeText(-1000, germanFormat()), QStringLiteral("-0,977 KB"));
 }

@@ -1,0 +1,52 @@
+#pragma once
+// The text of every cell of the table: one rule per column kind, steered by the formatting
+// options of the main window. The options are read once, so a table of many rows is quick.
+#include "collect/file_entry.h"
+#include "common/locale_format.h"
+#include "table/act_array.h"
+#include "table/date_cells.h"
+#include "table/output_format.h"
+
+#include <QFontMetrics>
+#include <QString>
+#include <array>
+#include <optional>
+
+class Settings;
+
+class CellTexts {
+public:
+    CellTexts(const Settings &settings, const LocaleFormat &format, OutputFormat output);
+
+    // What a cell of kinds 01 to 11 shows, before any HTML markup. Group keys sort by it.
+    QString visibleText(ColumnKind kind, const FileEntry &row) const;
+    // The cell as the output writes it: in HTML the visible text escaped and, for the name
+    // and path kinds when their link option is on, linked to the file; elsewhere unchanged.
+    QString outputText(ColumnKind kind, const FileEntry &row, const QString &visible) const;
+    QString cellText(ColumnKind kind, const FileEntry &row) const
+    {
+        return outputText(kind, row, visibleText(kind, row));
+    }
+    // A checksum sub-column: the row's text of that kind, escaped in HTML.
+    QString checksumCell(ChecksumKind kind, const FileEntry &row) const;
+    // Any text that comes from a file, as the output writes it (escaped in HTML).
+    QString escapedForOutput(const QString &text) const;
+
+private:
+    QString nameText(const FileEntry &row) const;
+    QString sizeText(const FileEntry &row) const;
+    QString pathText(const FileEntry &row) const;
+    QString programText(const FileEntry &row) const;
+
+    LocaleFormat m_format;
+    bool m_html;
+    bool m_nameExtension, m_nameLink;
+    int m_sizeUnit; // -1: a unit name the cell cannot show
+    int m_sizeDecimals;
+    bool m_sizeShowUnit, m_sizeThousands;
+    std::array<DateCellOptions, 3> m_dates; // created, accessed, changed
+    QString m_hiddenYes, m_hiddenNo, m_readOnlyYes, m_readOnlyNo;
+    bool m_programFolder, m_programName;
+    bool m_pathName, m_pathExtension, m_pathDirectFolder, m_pathShort, m_pathLink;
+    std::optional<QFontMetrics> m_shortMetrics; // only when paths are shortened
+};

@@ -1,0 +1,34 @@
+#pragma once
+// What the program knows about each column kind and each checksum sub-column: the
+// order-list item, the names of its settings and its header defaults in both languages.
+#include "table/act_array.h"
+
+#include <QString>
+
+struct ColumnKindInfo {
+    ColumnKind kind;
+    const char *orderItemGerman; // "01 Dateiname"
+    const char *orderItemEnglish;
+    const char *activation; // check setting that makes the kind a column
+    const char *header;     // text setting; none for the checksums
+    const char *rightAlign; // check setting; none for the checksums
+    const char *headerGerman;
+    const char *headerEnglish;
+};
+
+// Kinds 01 to 12 in kind order; index = kind number - 1.
+const ColumnKindInfo &columnKindInfo(ColumnKind kind);
+
+// The order-list item of a kind in the interface language ("de" or else English).
+QString orderItemText(ColumnKind kind, const QString &language);
+// The header default of kinds 01 to 11 in the interface language.
+QString headerDefault(ColumnKind kind, const QString &language);
+
+struct ChecksumColumnInfo {
+    ChecksumKind kind;
+    const char *header;     // "MD5" ... also the checkbox caption in both languages
+    const char *enabling;   // the cell is computed, and is a sub-column of kind 12
+    const char *rightAlign; // note "act_checksum_crc" but "act_checksum_crc32_rb"
+};
+
+const ChecksumColumnInfo &checksumColumnInfo(ChecksumKind kind);
