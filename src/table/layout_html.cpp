@@ -1,4 +1,5 @@
 // The HTML layout: a fragment of tables, one per group, with headings and end information.
+#include "table/html_text.h"
 #include "table/layout_parts.h"
 
 #include <algorithm>
@@ -7,24 +8,6 @@ namespace {
 
 const QString tableOpening = QStringLiteral(R"(<table border="0" cellspacing="3" cellpadding="0">)");
 
-// A link made by the cell step carries its own, already escaped, visible text.
-bool isLink(const QString &cell)
-{
-    return cell.startsWith(QStringLiteral(R"(<a href=")"));
-}
-
-// Texts from files never become markup.
-QString htmlText(const QString &cell)
-{
-    return isLink(cell) ? cell : cell.toHtmlEscaped();
-}
-
-// A link counts from its first ">" to its end: the visible text plus five.
-qsizetype visibleLength(const QString &cell)
-{
-    return isLink(cell) ? cell.size() - cell.indexOf(u'>') : cell.size();
-}
-
 class HtmlLayout {
 public:
     explicit HtmlLayout(const LayoutInput &in) : m_in(in), m_options(in.options)
@@ -32,7 +15,7 @@ public:
         QList<qsizetype> longest(in.columnCount(), 0);
         for (const QStringList &row : in.cells)
             for (qsizetype j = 0; j < longest.size(); ++j)
-                longest[j] = std::max(longest[j], visibleLength(row.value(j)));
+                longest[j] = std::max(longest[j], htmlVisibleLength(row.value(j)));
         for (qsizetype j = 0; j < longest.size(); ++j) {
             if (m_options.columnHeaders)
                 longest[j] = std::max(longest[j], in.columns[j].header.size());
@@ -50,8 +33,7 @@ public:
                             [this](const QString &key) {
                                 m_lines << QStringLiteral("<br><br><br>");
                                 if (m_options.groupHeading)
-                                    m_lines
-                                        << QStringLiteral("<h2>") + htmlText(key) + QStringLiteral("</h2>");
+                                    m_lines << QStringLiteral("<h2>") + key + QStringLiteral("</h2>");
                                 openTable(m_options.groupHeaders);
                             },
                         .row = [this](const QStringList &row) { addRow(row); },
@@ -90,10 +72,13 @@ private:
 
     void addRow(const QStringList &row)
     {
+        // A first group with an empty key starts no group; its rows still belong in a table.
+        if (!m_tableOpen)
+            openTable(m_options.groupHeaders);
         QString line;
         for (qsizetype j = 0; j < m_in.columnCount(); ++j)
             line += (j == 0 ? QStringLiteral("<tr>") : QStringLiteral("</td>")) +
-                    cellOpening(j, !m_widthsWritten) + htmlText(row.value(j));
+                    cellOpening(j, !m_widthsWritten) + row.value(j);
         m_lines << line + QStringLiteral("</td></tr>");
         m_widthsWritten = true;
     }

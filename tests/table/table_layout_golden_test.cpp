@@ -1,5 +1,6 @@
 // One table of five files in every layout, compared with the expected files in golden/.
 #include "layout_test_support.h"
+#include "table/html_text.h"
 
 #include <QFile>
 #include <functional>
@@ -27,16 +28,20 @@ const File files[] = {
 // The order of the rows grouped by format.
 const int groupOrder[] = {4, 2, 3, 0, 1};
 
-void fillTable(LayoutCase &table, bool grouped)
+// The cell step hands HTML output over escaped; every other format gets the plain texts.
+void fillTable(LayoutCase &table, bool grouped, OutputFormat format)
 {
+    const auto text = [format](const char *plain) {
+        const QString value = QString::fromUtf8(plain);
+        return format == OutputFormat::Htm ? htmlEscaped(value) : value;
+    };
     table.addColumn("Name");
     table.addColumn("Format");
     table.addColumn("Dateigröße", true);
     table.addColumn("Erstellt");
     for (int i = 0; i < 5; ++i) {
         const File &file = files[grouped ? groupOrder[i] : i];
-        const QStringList texts = {QString::fromUtf8(file.name), QString::fromUtf8(file.format),
-                                   QString::fromUtf8(file.size), QString::fromUtf8(file.created)};
+        const QStringList texts = {text(file.name), text(file.format), text(file.size), text(file.created)};
         if (grouped)
             table.addGroupedRow(texts.at(1), texts, file.bytes);
         else
@@ -85,7 +90,7 @@ TEST(TableLayoutGolden, OneTableInEveryLayout)
         LayoutCase table;
         table.setOn("des_grup_ja", grouped);
         adjust(table);
-        fillTable(table, grouped);
+        fillTable(table, grouped, format);
         EXPECT_EQ(table.lines(format), expectedLines(QString::fromUtf8(fileName)));
     }
 }

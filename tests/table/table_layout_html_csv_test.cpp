@@ -30,21 +30,22 @@ TEST(TableLayoutHtml, GroupsWithoutTitleLoseTheLeadingBreaks)
               QStringLiteral(R"(<br><br><br>Created with <a href="https://tabulix.example">Tabulix</a>.)"));
 }
 
-TEST(TableLayoutHtml, FileTextsAreEscapedTypedTextsAndLinksAreNot)
+TEST(TableLayoutHtml, CellsAreWrittenAsGivenAndMeasuredByWhatTheReaderSees)
 {
     LayoutCase table;
     table.setOn("des_allg_header_cb", true);
     table.set("des_allg_header", "Tom & <b>Jerry</b>");
     table.addColumn("Name");
     table.addColumn("Dateigröße", true);
-    table.addRow({QStringLiteral("a&b <c>.txt"), QStringLiteral("1,000 KB")});
-    // A link counts from its first ">": its visible text (11) plus five.
-    table.addRow(
-        {QStringLiteral(R"(<a href="file:///x/a&amp;b.txt">a&amp;b.txt</a>)"), QStringLiteral("\"q\"")});
+    // The cell step escapes texts from files for HTML; typed texts stay as typed.
+    table.addRow({QStringLiteral("a&amp;b &lt;c&gt;.txt"), QStringLiteral("1,000 KB")});
+    // A link counts from its first ">": its visible text (7, an entity counting one) plus five.
+    table.addRow({QStringLiteral(R"(<a href="file:///x/a&amp;b.txt">a&amp;b.txt</a>)"),
+                  QStringLiteral("&quot;q&quot;")});
     const QString right = QStringLiteral(R"(<td align="right" style="padding-right: 10px">)");
     EXPECT_EQ(table.lines(OutputFormat::Htm),
               QStringList({QStringLiteral("<h1>Tom & <b>Jerry</b></h1>"), tableOpening,
-                           QStringLiteral(R"(<tr><td width="164"><strong>Name</strong></td>)"
+                           QStringLiteral(R"(<tr><td width="128"><strong>Name</strong></td>)"
                                           R"(<td align="right" width="110" style="padding-right: 10px">)"
                                           R"(<strong>Dateigröße</strong></td></tr>)"),
                            QStringLiteral("<tr><td>a&amp;b &lt;c&gt;.txt</td>") + right +
@@ -54,13 +55,13 @@ TEST(TableLayoutHtml, FileTextsAreEscapedTypedTextsAndLinksAreNot)
                            QStringLiteral("</table><br>"), QStringLiteral("<i>2 Dateien; 0 Byte</i>"),
                            htmlFooter}));
 
-    // Group keys come from files too. Without column headers the first row of each table
-    // carries the widths, here of the unescaped texts.
+    // Group keys arrive escaped too. Without column headers the first row of each table
+    // carries the widths, counted as the reader sees the texts.
     table.setOn("des_allg_header_cb", false);
     table.setOn("des_allg_spaltenheader", false);
     table.setOn("des_grup_ja", true);
-    table.cells = {
-        {QStringLiteral("a&b"), QStringLiteral("1"), QStringLiteral("Tom & Jerry"), QStringLiteral("0")}};
+    table.cells = {{QStringLiteral("a&amp;b"), QStringLiteral("1"), QStringLiteral("Tom &amp; Jerry"),
+                    QStringLiteral("0")}};
     const QStringList lines = table.lines(OutputFormat::Htm);
     ASSERT_GE(lines.size(), 3);
     EXPECT_EQ(lines.at(0), QStringLiteral("<h2>Tom &amp; Jerry</h2>"));
