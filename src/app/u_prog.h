@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <memory>
 
+class DesignArea;
 class FileAdder;
 class OneInstanceServer;
 class ProgramState;
@@ -38,6 +39,7 @@ public:
 
     ProgramState &state() { return m_state; }
     Qulist *list() const { return qulist; }
+    DesignArea *designArea() const { return m_design; }
     bool maximizeOnActivate() const { return m_maximizeOnActivate; }
     void setMaximizeOnActivate(bool on) { m_maximizeOnActivate = on; }
 
@@ -115,6 +117,7 @@ private:
     Qulist *qulist = nullptr;
     QLabel *la_anzahl = nullptr;
     QScrollArea *ScrollBox1 = nullptr;
+    DesignArea *m_design = nullptr;
     QMenu *m_konfig = nullptr;
     QAction *m_konfig_start = nullptr;
 };

@@ -1,6 +1,7 @@
 // The main window's areas, splitters and bottom bar.
 #include "app/frame_pictures.h"
 #include "app/program_state.h"
+#include "app/u_design_area.h"
 #include "app/u_prog.h"
 #include "app/u_qulist.h"
 #include "app/u_settings_binding.h"
@@ -111,6 +112,8 @@ void Tprog::buildFrame()
     ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
     ScrollBox1->setWidgetResizable(true);
     ScrollBox1->setFrameShape(QFrame::NoFrame);
+    m_design = new DesignArea(m_state, ScrollBox1);
+    connect(m_design, &DesignArea::refreshRequested, this, &Tprog::VorschauWennAktiv);
     tightColumn(Panel7)->addWidget(buildAreaBox(QStringLiteral("box_akt"), QStringLiteral("box_akt_top"),
                                                 QStringLiteral("close_actions"), ScrollBox1));
     QWidget *Panel6 = panel(QStringLiteral("Panel6"));

@@ -1,6 +1,7 @@
 #include "app/u_settings_binding.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -18,6 +19,22 @@ void followSetting(QWidget *control, Settings &settings, SettingsWindow window, 
             if (changedWindow == window && changedName == name)
                 show(settings.value(window, name));
         });
+}
+
+// Shows a setting's value; never writes it back, so a value that a fixed list lacks survives.
+void showChoice(QComboBox *control, const QString &value)
+{
+    // Text the user is typing already shows; its cursor and selection stay alone.
+    if (control->currentText() == value)
+        return;
+    const QSignalBlocker quiet(control);
+    const int item = control->findText(value, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (item >= 0 && item != control->currentIndex())
+        control->setCurrentIndex(item);
+    if (control->isEditable() && control->currentText() != value)
+        control->setEditText(value);
+    if (!control->isEditable() && item < 0)
+        control->setCurrentIndex(-1);
 }
 
 } // namespace
@@ -63,4 +80,24 @@ void bindPanel(QWidget *panel, Settings &settings, SettingsWindow window)
 {
     followSetting(panel, settings, window,
                   [panel](const QString &value) { panel->setVisible(value == u"1"); });
+}
+
+void bindComboBox(QComboBox *control, Settings &settings, SettingsWindow window)
+{
+    // Typed texts stay texts; they never become items of the list.
+    control->setInsertPolicy(QComboBox::NoInsert);
+    followSetting(control, settings, window, [control](const QString &value) { showChoice(control, value); });
+    QObject::connect(control, &QComboBox::currentTextChanged, &settings,
+                     [control, &settings, window](const QString &text) {
+                         settings.setValue(window, control->objectName(), text);
+                     });
+}
+
+void setChoiceItems(QComboBox *control, const QStringList &items, const Settings &settings,
+                    SettingsWindow window)
+{
+    const QSignalBlocker quiet(control);
+    control->clear();
+    control->addItems(items);
+    showChoice(control, settings.value(window, control->objectName()));
 }

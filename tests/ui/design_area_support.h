@@ -1,0 +1,36 @@
+#pragma once
+// A shown main window and quick access to the controls of its column options.
+#include "app/u_design_area.h"
+#include "main_window_fixture.h"
+
+#include <QScrollArea>
+#include <QTest>
+
+struct DesignFixture : MainWindowFixture {
+    explicit DesignFixture(const QString &language = QStringLiteral("de")) : MainWindowFixture(language)
+    {
+        prog->show();
+        prog->activateWindow();
+        shown = QTest::qWaitForWindowActive(prog.get());
+        // The first activation maximises the window; let that settle before measuring.
+        QTest::qWait(20);
+        area = prog->designArea();
+        box = prog->findChild<QScrollArea *>(QStringLiteral("ScrollBox1"));
+    }
+    template <typename T = QWidget> T *control(const char *name) const
+    {
+        return prog->findChild<T *>(QString::fromUtf8(name));
+    }
+    QString value(const char *name) const
+    {
+        return state.settings.value(SettingsWindow::PB, QString::fromUtf8(name));
+    }
+    bool on(const char *name) const
+    {
+        return state.settings.isOn(SettingsWindow::PB, QString::fromUtf8(name));
+    }
+
+    bool shown = false;
+    DesignArea *area = nullptr;
+    QScrollArea *box = nullptr;
+};
