@@ -22,25 +22,3 @@ const QVector<DesignSection> &designSections()
     };
     return sections;
 }
-
-QString activationSetting(int kind)
-{
-    if (kind < 1 || kind > 12)
-        return {};
-    return QString::fromUtf8(designSections().at(kind - 1).activation);
-}
-
-int activationKind(const QString &name)
-{
-    for (int kind = 1; kind <= 12; ++kind)
-        if (name == QLatin1StringView(designSections().at(kind - 1).activation))
-            return kind;
-    return 0;
-}
-
-int orderEntryKind(const QString &entry)
-{
-    bool isNumber = false;
-    const int kind = entry.left(2).toInt(&isNumber);
-    return isNumber && kind >= 1 && kind <= 12 ? kind : 0;
-}

@@ -14,9 +14,3 @@ struct DesignSection {
 
 // The sixteen sections in stack order; the first twelve are the column kinds 01 to 12.
 const QVector<DesignSection> &designSections();
-// The activation setting of column kind 1 to 12 ("act_name" ... "act_checksum").
-QString activationSetting(int kind);
-// The column kind (1 to 12) whose activation setting this is; 0 for any other name.
-int activationKind(const QString &name);
-// The column kind (1 to 12) an order-list entry stands for: its first two characters; 0 if none.
-int orderEntryKind(const QString &entry);

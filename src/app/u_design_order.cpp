@@ -1,6 +1,8 @@
 #include "app/u_design_order.h"
 
 #include "app/design_sections.h"
+#include "table/column_kinds.h"
+#include "table/column_order.h"
 
 #include <QDrag>
 #include <QDragMoveEvent>
@@ -50,7 +52,7 @@ OrderList::OrderList(Settings &settings, QWidget *parent) : QListWidget(parent),
 
     connect(&m_settings, &Settings::columnOrderChanged, this, &OrderList::fill);
     connect(&m_settings, &Settings::changed, this, [this](SettingsWindow window, const QString &name) {
-        if (window == SettingsWindow::PB && activationKind(name) > 0)
+        if (window == SettingsWindow::PB && kindOfActivation(name))
             paintActivity();
     });
 }
@@ -71,8 +73,9 @@ void OrderList::paintActivity()
 {
     for (int row = 0; row < count(); ++row) {
         QListWidgetItem *entry = item(row);
-        const int kind = orderEntryKind(entry->text());
-        const bool active = kind > 0 && m_settings.isOn(SettingsWindow::PB, activationSetting(kind));
+        const std::optional<ColumnKind> kind = kindOfOrderItem(entry->text());
+        const bool active =
+            kind && m_settings.isOn(SettingsWindow::PB, QString::fromUtf8(columnKindInfo(*kind).activation));
         entry->setData(ActiveRole, active);
         entry->setForeground(active ? palette().color(QPalette::Active, QPalette::Text)
                                     : palette().color(QPalette::Disabled, QPalette::Text));

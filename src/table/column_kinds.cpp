@@ -62,3 +62,11 @@ const ChecksumColumnInfo &checksumColumnInfo(ChecksumKind kind)
 {
     return checksums[int(kind)];
 }
+
+std::optional<ColumnKind> kindOfActivation(const QString &name)
+{
+    for (int number = 1; number <= ColumnKindCount; ++number)
+        if (name == QLatin1StringView(columnKindInfo(ColumnKind(number)).activation))
+            return ColumnKind(number);
+    return std::nullopt;
+}

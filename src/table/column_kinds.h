@@ -4,6 +4,7 @@
 #include "table/act_array.h"
 
 #include <QString>
+#include <optional>
 
 struct ColumnKindInfo {
     ColumnKind kind;
@@ -18,6 +19,9 @@ struct ColumnKindInfo {
 
 // Kinds 01 to 12 in kind order; index = kind number - 1.
 const ColumnKindInfo &columnKindInfo(ColumnKind kind);
+
+// The kind whose activation setting has this name, if any.
+std::optional<ColumnKind> kindOfActivation(const QString &name);
 
 // The order-list item of a kind in the interface language ("de" or else English).
 QString orderItemText(ColumnKind kind, const QString &language);

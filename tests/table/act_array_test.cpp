@@ -13,14 +13,7 @@
 
 namespace {
 
-struct ActArrayTest : ::testing::Test {
-    Settings settings;
-
-    void set(const char *name, const QString &value)
-    {
-        settings.setValue(SettingsWindow::PB, QString::fromUtf8(name), value);
-    }
-    void set(const char *name, bool on) { settings.setOn(SettingsWindow::PB, QString::fromUtf8(name), on); }
+struct ActArrayTest : MainSettingsTest {
     void groupBy(const QString &choice)
     {
         set("des_grup_ja", true);

@@ -8,14 +8,7 @@
 
 namespace {
 
-struct CellTextsTest : ::testing::Test {
-    Settings settings;
-
-    void set(const char *name, const QString &value)
-    {
-        settings.setValue(SettingsWindow::PB, QString::fromUtf8(name), value);
-    }
-    void set(const char *name, bool on) { settings.setOn(SettingsWindow::PB, QString::fromUtf8(name), on); }
+struct CellTextsTest : MainSettingsTest {
 
     QString cell(ColumnKind kind, const FileEntry &row, OutputFormat output = OutputFormat::Txt,
                  const LocaleFormat &format = germanFormat()) const

@@ -5,9 +5,22 @@
 #include "collect/row_texts.h"
 #include "common/locale_format.h"
 #include "common/paths.h"
+#include "common/settings.h"
 
 #include <QDateTime>
 #include <QLocale>
+#include <gtest/gtest.h>
+
+// Fresh-start settings of the main window with short setters.
+struct MainSettingsTest : ::testing::Test {
+    Settings settings;
+
+    void set(const char *name, const QString &value)
+    {
+        settings.setValue(SettingsWindow::PB, QString::fromUtf8(name), value);
+    }
+    void set(const char *name, bool on) { settings.setOn(SettingsWindow::PB, QString::fromUtf8(name), on); }
+};
 
 inline const LocaleFormat &germanFormat()
 {
