@@ -3,6 +3,7 @@
 #include "app/frame_pictures.h"
 #include "app/u_design_order.h"
 #include "design_area_support.h"
+#include "table/act_array_fuellen.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -17,6 +18,8 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+const LocaleFormat germanLocale = LocaleFormat::fromLocale(QLocale(QLocale::German, QLocale::Germany));
 
 int topOf(const DesignFixture &window, const char *panel)
 {
@@ -133,6 +136,16 @@ TEST(DesignArea, OrderButtonsExchangeTheSelectedColumnWithItsNeighbour)
     EXPECT_EQ(list->currentRow(), 0);
     EXPECT_EQ(list->item(0)->text(), QStringLiteral("12 Prüfsummen"));
     EXPECT_EQ(orderChanges.count(), 11);
+
+    // With the checksum column on, the table now starts with the checksum columns.
+    window.control<QCheckBox>("act_checksum")->click();
+    const ActArray columns =
+        ActArrayFuellen(window.state.fileList.rows(), window.state.settings, germanLocale, OutputFormat::Txt)
+            .actArray;
+    ASSERT_GE(columns.size(), 3);
+    EXPECT_EQ(columns.at(0).header, QStringLiteral("MD5"));
+    EXPECT_EQ(columns.at(1).header, QStringLiteral("CRC32"));
+    EXPECT_EQ(columns.at(2).kind, ColumnKind::FileName);
 
     up->click();
     list->setCurrentRow(11);
