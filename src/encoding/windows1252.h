@@ -1,0 +1,8 @@
+#pragma once
+// The 8-bit code page that stands for the system's ANSI code page: Windows-1252.
+#include <QByteArray>
+#include <QStringView>
+
+// One byte per character; a character the code page cannot hold (a surrogate pair counts as
+// one character) becomes "?".
+QByteArray encodeWindows1252(QStringView text);
