@@ -1,0 +1,52 @@
+#include "table/picture_file.h"
+
+#include "common/paths.h"
+#include "table/bmp_writer.h"
+#include "table/gif_writer.h"
+#include "table/jpeg_writer.h"
+
+#include <QSaveFile>
+#include <new>
+
+std::optional<OutputFormat> pictureFormatOfFileName(const QString &fileName)
+{
+    const QString extension = formatOfExtension(fileName);
+    if (extension == u"BMP")
+        return OutputFormat::Bmp;
+    if (extension == u"GIF")
+        return OutputFormat::Gif;
+    if (extension == u"JPG" || extension == u"JPEG")
+        return OutputFormat::Jpg;
+    return std::nullopt;
+}
+
+std::optional<QByteArray> encodePicture(const QImage &picture, OutputFormat format)
+{
+    try {
+        switch (format) {
+        case OutputFormat::Bmp:
+            return encodeBmp(picture);
+        case OutputFormat::Jpg:
+            return encodeJpeg(picture);
+        case OutputFormat::Gif:
+            return encodeGif(picture);
+        case OutputFormat::Txt:
+        case OutputFormat::Csv:
+        case OutputFormat::Htm:
+            break;
+        }
+    } catch (const std::bad_alloc &) {
+        // A picture too large for memory is one more way encoding fails.
+    }
+    return std::nullopt;
+}
+
+bool savePicture(const QImage &picture, const QString &path, OutputFormat format)
+{
+    const std::optional<QByteArray> bytes = encodePicture(picture, format);
+    if (!bytes)
+        return false;
+    // Written beside the target and renamed over it, so a failed write leaves no half file.
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(*bytes) == bytes->size() && file.commit();
+}

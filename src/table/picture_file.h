@@ -1,0 +1,20 @@
+#pragma once
+// Pictures encoded by output format and saved to files.
+#include "table/output_format.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+#include <optional>
+
+// The picture format a file name asks for by its extension, in any case:
+// ".bmp" bmp, ".gif" gif, ".jpg" and ".jpeg" jpg; empty for any other name.
+std::optional<OutputFormat> pictureFormatOfFileName(const QString &fileName);
+
+// The bytes of the picture's file in a picture format; empty when encoding fails
+// or the format is not a picture format.
+std::optional<QByteArray> encodePicture(const QImage &picture, OutputFormat format);
+
+// Encodes and writes the file, replacing an existing one. On failure nothing is written,
+// an existing file keeps its content, and the result is false.
+bool savePicture(const QImage &picture, const QString &path, OutputFormat format);
