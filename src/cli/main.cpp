@@ -1,39 +1,138 @@
-// tabulix-cli: the headless front end over the same core as the desktop program.
-#include <QCoreApplication>
-#include <QStringList>
+// tabulix-cli: lists files as a table without a window, over the same core as the desktop program.
+#include "app/language.h"
+#include "app/program_state.h"
+#include "app/startup_sequence.h"
+#include "cli_options.h"
+#include "collect/file_adder.h"
+#include "common/tabulix_error.h"
+#include "config/setting_sections.h"
+#include "encoding/text_encoding.h"
+#include "encoding/write_text_file.h"
+#include "table/picture_file.h"
+#include "table/table_output.h"
+#include "terminal_progress.h"
+
+#include <QDir>
+#include <QGuiApplication>
 #include <QTextStream>
 
 namespace {
 
-const char usage[] = "Usage: tabulix-cli [--help] [--version]\n"
-                     "Makes lists of files without a window.\n"
-                     "\n"
-                     "  --help     show this help and exit\n"
-                     "  --version  show the version and exit\n";
+int usageError(const QString &reason)
+{
+    QTextStream(stderr) << "tabulix-cli: " << reason << "\nTry 'tabulix-cli --help'.\n";
+    return 2;
+}
+
+// Applies the options that change settings, in the order the program's window would know them.
+void applyOptions(ProgramState &state, const CliOptions &options)
+{
+    if (!options.format.isEmpty())
+        state.settings.setValue(SettingsWindow::PB, QStringLiteral("out_format"),
+                                outFormatItem(*outputFormatOfTag(options.format), state.language()));
+    if (options.encoding)
+        setTextEncoding(state.settings, TextEncoding(*options.encoding));
+    for (const QString &assignment : options.assignments)
+        applySettingAssignment(state, assignment);
+}
+
+void failedPicture(const QString &path)
+{
+    throw TabulixError(QStringLiteral("Cannot create the picture \"%1\".").arg(path));
+}
+
+void writeTablePicture(const QStringList &lines, const QString &path, OutputFormat format,
+                       const ProgramState &state)
+{
+    const std::optional<QImage> picture =
+        drawTablePicture(lines, defaultPictureFont(), pictureBackground(state));
+    if (!picture || !savePicture(*picture, path, format))
+        failedPicture(path);
+}
+
+// Text saved under a picture name becomes a picture of the text, as the desktop program does.
+void writeTextPicture(const QString &text, const QString &path, const ProgramState &state)
+{
+    QStringList lines = QString(text + QStringLiteral("\r\n")).split(QStringLiteral("\r\n"));
+    lines.removeLast();
+    const std::optional<QImage> picture =
+        drawTextPicture(lines, defaultPictureFont(), pictureBackground(state));
+    if (!picture || !savePicture(*picture, path, *pictureFormatOfFileName(path)))
+        failedPicture(path);
+}
+
+QString standardOutputText(const QStringList &lines, OutputFormat format, bool csvLineBreaks)
+{
+    return outputText(lines, format, csvLineBreaks).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    // Text measuring and pictures need a graphical application, but never a screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tabulix-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TABULIX_VERSION));
-    QTextStream out(stdout), err(stderr);
 
-    const QStringList arguments = app.arguments().mid(1);
-    if (arguments == QStringList{QStringLiteral("--help")} ||
-        arguments == QStringList{QStringLiteral("-h")}) {
-        out << usage;
+    CliOptions options;
+    ProgramState state;
+    try {
+        options = parseCliOptions(app.arguments().mid(1));
+        if (options.help) {
+            QTextStream(stdout) << cliUsage;
+            return 0;
+        }
+        if (options.version) {
+            QTextStream(stdout) << "tabulix-cli " << TABULIX_VERSION << '\n';
+            return 0;
+        }
+        state.setLanguage(options.language.isEmpty() ? languageAtStart(QDir::currentPath(), QLocale::system())
+                                                     : options.language);
+        applyOptions(state, options);
+    } catch (const TabulixError &error) {
+        return usageError(error.message());
+    }
+    if (options.listSettings) {
+        QTextStream out(stdout);
+        for (const QString &line : listSettings(state))
+            out << line << '\n';
         return 0;
     }
-    if (arguments == QStringList{QStringLiteral("--version")}) {
-        out << "tabulix-cli " << TABULIX_VERSION << '\n';
+    if (options.paths.isEmpty())
+        return usageError(QStringLiteral("no file or folder to list"));
+    const OutputFormat format = chosenOutputFormat(state);
+    if (isPictureFormat(format) && options.outputFile.isEmpty())
+        return usageError(QStringLiteral("a picture format needs -o FILE"));
+
+    TerminalProgress progress;
+    FileAdder adder(state, progress, nullptr);
+    adder.DST_Setzen();
+    for (const QString &path :
+         withAbsolutePaths(QStringList{QString()} + options.paths, QDir::currentPath()).mid(1))
+        adder.AddPath(path);
+
+    const QStringList lines = buildOutputLines(state, LocaleFormat::system());
+    const bool csvLineBreaks = state.settings.isOn(SettingsWindow::EA, QStringLiteral("csv_lb"));
+    if (options.outputFile.isEmpty()) {
+        QTextStream out(stdout);
+        out.setEncoding(QStringConverter::Utf8);
+        out << standardOutputText(lines, format, csvLineBreaks);
         return 0;
     }
-    if (arguments.isEmpty())
-        err << "tabulix-cli: nothing to do\n";
-    else
-        err << "tabulix-cli: unknown option or argument: " << arguments.first() << '\n';
-    err << "Try 'tabulix-cli --help'.\n";
-    return 2;
+    try {
+        if (isPictureFormat(format))
+            writeTablePicture(lines, options.outputFile, format, state);
+        else
+            WriteTextFile(
+                outputText(lines, format, csvLineBreaks), options.outputFile,
+                currentTextEncoding(state.settings),
+                [&state](const QString &text, const QString &path) { writeTextPicture(text, path, state); });
+    } catch (const TabulixError &error) {
+        QTextStream(stderr) << "tabulix-cli: " << error.message() << '\n';
+        return 1;
+    }
+    return 0;
 }

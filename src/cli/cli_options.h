@@ -1,0 +1,21 @@
+#pragma once
+// The command line of tabulix-cli.
+#include <QStringList>
+#include <optional>
+
+struct CliOptions {
+    bool help = false;
+    bool version = false;
+    bool listSettings = false;
+    QStringList assignments; // --set SECTION.KEY=VALUE, in the given order
+    QString format;          // txt, csv, htm, bmp, jpg or gif; empty keeps the setting
+    std::optional<int> encoding;
+    QString language;   // de or en; empty: as the program decides at start
+    QString outputFile; // -o; empty: standard output
+    QStringList paths;
+};
+
+// Reads the arguments after the program name; bad usage throws TabulixError with the reason.
+CliOptions parseCliOptions(const QStringList &arguments);
+
+extern const char cliUsage[];

@@ -1,0 +1,131 @@
+// tabulix-cli as a real process on a generated folder, compared with expected outputs.
+#include "../collect/collect_test_support.h"
+
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CliRun {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+CliRun runCli(const QStringList &arguments, const QString &folder)
+{
+    QProcess cli;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("de_DE.UTF-8"));
+    environment.insert(QStringLiteral("TZ"), QStringLiteral("UTC"));
+    cli.setProcessEnvironment(environment);
+    cli.setWorkingDirectory(folder);
+    cli.start(QStringLiteral(TABULIX_CLI_PATH), arguments);
+    if (!cli.waitForFinished(30000))
+        return {};
+    return {cli.exitCode(), cli.readAllStandardOutput(), cli.readAllStandardError()};
+}
+
+QByteArray expected(const char *name)
+{
+    QFile file(QStringLiteral(TABULIX_TEST_DATA "/e2e/expected/") + QString::fromUtf8(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("cannot read ") + name;
+}
+
+// Three files with fixed sizes and change times; the creation time is left out of the table
+// because no file system lets a test set it.
+struct GeneratedFolder {
+    GeneratedFolder()
+    {
+        const QDateTime changed(QDate(2020, 5, 17), QTime(12, 34, 56), Qt::UTC);
+        for (const auto &[name, size] : {std::pair{"liste/alpha.txt", 100}, std::pair{"liste/beta.jpg", 2048},
+                                         std::pair{"liste/unter/gamma.txt", 5000}}) {
+            const QString path = makeFile(root.filePath(QString::fromUtf8(name)), QByteArray(size, 'x'));
+            setFileTimes(path, changed);
+        }
+    }
+    QTemporaryDir root;
+};
+
+const QStringList tableOptions = {QStringLiteral("--lang"), QStringLiteral("de"),
+                                  QStringLiteral("--set"),  QStringLiteral("PBCH.act_datum_erstellt=0"),
+                                  QStringLiteral("--set"),  QStringLiteral("PBCH.act_datum_changed=1"),
+                                  QStringLiteral("--set"),  QStringLiteral("PBCH.act_format_dateiformat=1")};
+
+} // namespace
+
+TEST(CliE2e, WholeOutputsOfTheTextFormats)
+{
+    GeneratedFolder folder;
+    for (const auto &[format, file] :
+         {std::pair{"txt", "liste.txt"}, std::pair{"csv", "liste.csv"}, std::pair{"htm", "liste.htm"}}) {
+        SCOPED_TRACE(format);
+        const CliRun run =
+            runCli(tableOptions + QStringList{QStringLiteral("--format"), QString::fromUtf8(format),
+                                              QStringLiteral("liste")},
+                   folder.root.path());
+        EXPECT_EQ(run.exitCode, 0) << run.err.constData();
+        EXPECT_EQ(run.out, expected(file));
+    }
+    // Grouped by format, with the path column moved to the front.
+    const CliRun grouped = runCli(
+        tableOptions + QStringList{QStringLiteral("--set"), QStringLiteral("PBRB.des_grup_ja=1"),
+                                   QStringLiteral("--set"), QStringLiteral("PBCB.des_grup=Format"),
+                                   QStringLiteral("--set"), QStringLiteral("PBCH.act_pfad=1"),
+                                   QStringLiteral("--set"), QStringLiteral("PBCH.act_pfad_datei=0"),
+                                   QStringLiteral("--set"), QStringLiteral("PBCH.act_pfad_direkterordner=1"),
+                                   QStringLiteral("--set"), QStringLiteral("PBRF.r0=11 Dateipfad"),
+                                   QStringLiteral("liste")},
+        folder.root.path());
+    EXPECT_EQ(grouped.exitCode, 0) << grouped.err.constData();
+    EXPECT_EQ(grouped.out, expected("liste_gruppiert.txt"));
+}
+
+TEST(CliE2e, SavedFilesAreWhatTheSaveCommandWrites)
+{
+    GeneratedFolder folder;
+    const QString saved = folder.root.filePath(QStringLiteral("out.txt"));
+    CliRun run = runCli(tableOptions + QStringList{QStringLiteral("-o"), saved, QStringLiteral("liste")},
+                        folder.root.path());
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    QFile file(saved);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    // UTF-8 with its byte-order mark and CR LF after every line, the standard output's text otherwise.
+    EXPECT_EQ(file.readAll(), "\xEF\xBB\xBF" + expected("liste.txt").replace("\n", "\r\n"));
+
+    const QString picture = folder.root.filePath(QStringLiteral("liste.gif"));
+    run = runCli(tableOptions + QStringList{QStringLiteral("--format"), QStringLiteral("gif"),
+                                            QStringLiteral("-o"), picture, QStringLiteral("liste")},
+                 folder.root.path());
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    QImage image(picture);
+    EXPECT_FALSE(image.isNull());
+    EXPECT_GT(image.width(), 100);
+}
+
+TEST(CliE2e, UsageAndWriteErrorsHaveTheirExitCodes)
+{
+    GeneratedFolder folder;
+    CliRun run = runCli({QStringLiteral("--set"), QStringLiteral("PBCH.act_pfd=1"), QStringLiteral("liste")},
+                        folder.root.path());
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.err.contains("PBCH.act_pfad")) << run.err.constData();
+
+    run = runCli({QStringLiteral("--format"), QStringLiteral("bmp"), QStringLiteral("liste")},
+                 folder.root.path());
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.err.contains("-o")) << run.err.constData();
+
+    run = runCli({QStringLiteral("-o"), folder.root.filePath(QStringLiteral("missing/out.txt")),
+                  QStringLiteral("liste")},
+                 folder.root.path());
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("Cannot create file")) << run.err.constData();
+
+    run = runCli({QStringLiteral("--list-settings")}, folder.root.path());
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.out.contains("\nES.OR=0\n")) << run.out.constData();
+    EXPECT_TRUE(run.out.contains("\nPBRF.r0=01 Dateiname\n"));
+}
