@@ -11,17 +11,6 @@ namespace {
 constexpr qint64 maxPicturePixels = qint64(1) << 28;
 constexpr int margin = 10;
 
-QFontMetrics pictureMetrics(const QFont &font)
-{
-    static const QImage device = [] {
-        QImage image(1, 1, QImage::Format_RGB32);
-        image.setDotsPerMeterX(pictureDotsPerMeter);
-        image.setDotsPerMeterY(pictureDotsPerMeter);
-        return image;
-    }();
-    return QFontMetrics(font, &device);
-}
-
 struct DrawnLine {
     QString text;
     QFont font;
@@ -101,4 +90,15 @@ std::optional<QImage> drawTextPicture(const QStringList &lines, const PictureFon
         drawn.append({line, font.font});
     }
     return paintLines(drawn, textWidth, font, background);
+}
+
+QFontMetrics pictureMetrics(const QFont &font)
+{
+    static const QImage device = [] {
+        QImage image(1, 1, QImage::Format_RGB32);
+        image.setDotsPerMeterX(pictureDotsPerMeter);
+        image.setDotsPerMeterY(pictureDotsPerMeter);
+        return image;
+    }();
+    return QFontMetrics(font, &device);
 }

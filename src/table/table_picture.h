@@ -2,6 +2,7 @@
 // Drawing the finished output lines as a picture, for the preview, saving and copying.
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QStringList>
 #include <optional>
@@ -15,6 +16,9 @@ struct PictureFont {
 // Fonts are measured and drawn at this resolution whatever the screen, so a picture
 // comes out the same in the window, in the command-line program and in tests.
 inline constexpr int pictureDotsPerMeter = 3780; // 96 dots per inch
+
+// Text measured as pictures measure it, at that resolution.
+QFontMetrics pictureMetrics(const QFont &font);
 
 // The table's lines: a line starting with "%F%" is drawn bold, one starting with "%K%" italic,
 // both without the marker; every other line regular. The width follows the line with the

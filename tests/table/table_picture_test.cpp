@@ -11,18 +11,6 @@ PictureFont pictureFont(const char *family, int points, QColor colour = Qt::blac
     return {QFont(QString::fromUtf8(family), points), colour};
 }
 
-// Text measured as the picture measures it, at 96 dots per inch.
-QFontMetrics metricsOf(const QFont &font)
-{
-    static const QImage device = [] {
-        QImage image(1, 1, QImage::Format_RGB32);
-        image.setDotsPerMeterX(pictureDotsPerMeter);
-        image.setDotsPerMeterY(pictureDotsPerMeter);
-        return image;
-    }();
-    return QFontMetrics(font, &device);
-}
-
 QFont styled(QFont font, bool bold, bool italic)
 {
     font.setBold(bold);
@@ -44,14 +32,14 @@ int pixelsOfColour(const QImage &picture, const QRect &area, QRgb colour)
 TEST(TablePicture, SizeFollowsTheLongestLineAndTheHeightOfWg)
 {
     const PictureFont font = pictureFont("Liberation Mono", 9);
-    ASSERT_EQ(metricsOf(font.font).size(Qt::TextSingleLine, QStringLiteral("Wg")).height(), 14);
+    ASSERT_EQ(pictureMetrics(font.font).size(Qt::TextSingleLine, QStringLiteral("Wg")).height(), 14);
 
     QStringList lines(99, QStringLiteral("row"));
     lines.append(QStringLiteral("the longest line of all"));
     const auto hundred = drawTablePicture(lines, font, Qt::white);
     ASSERT_TRUE(hundred);
     EXPECT_EQ(hundred->height(), 1420);
-    EXPECT_EQ(hundred->width(), metricsOf(font.font).horizontalAdvance(lines.last()) + 20);
+    EXPECT_EQ(hundred->width(), pictureMetrics(font.font).horizontalAdvance(lines.last()) + 20);
 
     const auto none = drawTablePicture({}, font, Qt::white);
     ASSERT_TRUE(none);
@@ -63,7 +51,7 @@ TEST(TablePicture, MarkersCountInTheWidthButTheStyleOfTheFontDecidesIt)
 {
     // At 11 points every character of this face is 9 pixels wide.
     const PictureFont mono = pictureFont("Liberation Mono", 11);
-    ASSERT_EQ(metricsOf(mono.font).horizontalAdvance(QString(50, u'x')), 450);
+    ASSERT_EQ(pictureMetrics(mono.font).horizontalAdvance(QString(50, u'x')), 450);
     const QString title = QStringLiteral("A title longer than the table");
     const QString row = QStringLiteral("a shorter row");
     const auto plain = drawTablePicture({title, row}, mono, Qt::white);
@@ -77,11 +65,11 @@ TEST(TablePicture, MarkersCountInTheWidthButTheStyleOfTheFontDecidesIt)
     const QStringList narrowFirst = {QStringLiteral("iiiiiiii"), QStringLiteral("WWWWWWWW")};
     const auto table = drawTablePicture(narrowFirst, sans, Qt::white);
     ASSERT_TRUE(table);
-    EXPECT_EQ(table->width(), metricsOf(sans.font).horizontalAdvance(narrowFirst[0]) + 20);
+    EXPECT_EQ(table->width(), pictureMetrics(sans.font).horizontalAdvance(narrowFirst[0]) + 20);
     // Text saved as a picture takes the widest line instead.
     const auto text = drawTextPicture(narrowFirst, sans, Qt::white);
     ASSERT_TRUE(text);
-    EXPECT_EQ(text->width(), metricsOf(sans.font).horizontalAdvance(narrowFirst[1]) + 20);
+    EXPECT_EQ(text->width(), pictureMetrics(sans.font).horizontalAdvance(narrowFirst[1]) + 20);
 
     // A bold font measures bold, though it draws unmarked lines regular.
     PictureFont boldSans = sans;
@@ -89,7 +77,7 @@ TEST(TablePicture, MarkersCountInTheWidthButTheStyleOfTheFontDecidesIt)
     const auto measuredBold = drawTablePicture({row}, boldSans, Qt::white);
     const auto measuredRegular = drawTablePicture({row}, sans, Qt::white);
     ASSERT_TRUE(measuredBold && measuredRegular);
-    EXPECT_EQ(measuredBold->width(), metricsOf(boldSans.font).horizontalAdvance(row) + 20);
+    EXPECT_EQ(measuredBold->width(), pictureMetrics(boldSans.font).horizontalAdvance(row) + 20);
     EXPECT_GT(measuredBold->width(), measuredRegular->width());
 }
 
@@ -114,7 +102,7 @@ TEST(TablePicture, MarkedLinesAreDrawnBoldOrItalicWithoutTheMarker)
                     {styled(regular, false, true), text},
                     {regular, text},
                     {regular, QStringLiteral("mid %F% line")}};
-    const int lineHeight = metricsOf(own.font).size(Qt::TextSingleLine, QStringLiteral("Wg")).height();
+    const int lineHeight = pictureMetrics(own.font).size(Qt::TextSingleLine, QStringLiteral("Wg")).height();
     for (int i = 0; i < 4; ++i) {
         const auto single = drawTextPicture({expected[i].text}, {expected[i].font, Qt::black}, background);
         ASSERT_TRUE(single);
@@ -148,7 +136,7 @@ TEST(TablePicture, TextInTheFontColourOnTheBackgroundWithinTheMargins)
               margins);
     EXPECT_GT(pixelsOfColour(*picture, text, font.colour.rgb()), 100);
     // The second line starts one line height below the first.
-    const int lineHeight = metricsOf(font.font).size(Qt::TextSingleLine, QStringLiteral("Wg")).height();
+    const int lineHeight = pictureMetrics(font.font).size(Qt::TextSingleLine, QStringLiteral("Wg")).height();
     EXPECT_GT(
         pixelsOfColour(*picture, QRect(10, 10 + lineHeight, text.width(), lineHeight), font.colour.rgb()),
         20);
