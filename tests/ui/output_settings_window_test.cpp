@@ -1,0 +1,219 @@
+#include "app/program_state.h"
+#include "encoding/text_encoding.h"
+#include "encoding/u_einstausgabe.h"
+#include "modal_watch.h"
+
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QFontDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+template <typename Widget> Widget *child(Teinstausgabe &window, const char *name)
+{
+    auto *widget = window.findChild<Widget *>(QString::fromUtf8(name));
+    EXPECT_TRUE(widget) << name;
+    return widget;
+}
+
+QString setting(ProgramState &state, const char *name)
+{
+    return state.settings.value(SettingsWindow::EA, QString::fromUtf8(name));
+}
+
+QColor fieldBackground(Teinstausgabe &window)
+{
+    return window.Edit1->palette().color(QPalette::Base);
+}
+
+QColor fieldText(Teinstausgabe &window)
+{
+    return window.Edit1->palette().color(QPalette::Text);
+}
+
+} // namespace
+
+TEST(OutputSettingsWindow, EncodingButtonsMirrorTheSettings)
+{
+    ProgramState state;
+    Teinstausgabe window(state);
+    EXPECT_EQ(window.windowTitle(), u"Ausgabe Einstellungen");
+    EXPECT_TRUE(window.windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(child<QRadioButton>(window, "rb_utf8")->isChecked());
+    EXPECT_EQ(child<QRadioButton>(window, "rb_beibehalten")->text(), u"Wenn möglich, Kodierung übernehmen");
+
+    // A value set by code, as a loaded configuration sets it.
+    setTextEncoding(state.settings, TextEncoding::Utf16BE);
+    EXPECT_TRUE(child<QRadioButton>(window, "rb_utf_be")->isChecked());
+    EXPECT_FALSE(child<QRadioButton>(window, "rb_utf8")->isChecked());
+
+    // A click chooses the encoding of saved tables and switches the others off.
+    window.show();
+    for (const TextEncodingRadio &radio : textEncodingRadios) {
+        auto *button = window.findChild<QRadioButton *>(QString::fromUtf16(radio.name));
+        ASSERT_TRUE(button);
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+        EXPECT_TRUE(state.settings.isOn(SettingsWindow::EA, button->objectName()))
+            << button->objectName().toStdString();
+        EXPECT_EQ(currentTextEncoding(state.settings), radio.encoding) << button->objectName().toStdString();
+        for (QRadioButton *other : window.findChildren<QRadioButton *>())
+            EXPECT_EQ(other->isChecked(), other == button) << other->objectName().toStdString();
+    }
+}
+
+TEST(OutputSettingsWindow, Edit1SetsTheBackgroundOnlyForAValidColour)
+{
+    ProgramState state;
+    Teinstausgabe window(state);
+    EXPECT_EQ(window.Edit1->text(), u"#FFFFFF");
+    EXPECT_EQ(window.backgroundColour(), QColor(Qt::white));
+    EXPECT_EQ(fieldBackground(window), QColor(Qt::white));
+    EXPECT_EQ(fieldText(window), QColor(Qt::black));
+
+    window.Edit1->setText(QStringLiteral("#ff0000"));
+    EXPECT_EQ(window.backgroundColour(), QColor(255, 0, 0));
+    EXPECT_EQ(fieldBackground(window), QColor(255, 0, 0));
+    EXPECT_EQ(fieldText(window), QColor(Qt::white));
+    EXPECT_EQ(setting(state, "Edit1"), u"#ff0000");
+
+    // The last valid colour stays while the text names none.
+    window.Edit1->setText(QStringLiteral("xyz"));
+    EXPECT_EQ(window.backgroundColour(), QColor(255, 0, 0));
+    EXPECT_EQ(fieldBackground(window), QColor(255, 0, 0));
+    EXPECT_EQ(setting(state, "Edit1"), u"xyz");
+
+    window.Edit1->setText(QStringLiteral("ffff00"));
+    EXPECT_EQ(window.backgroundColour(), QColor(255, 255, 0));
+    EXPECT_EQ(fieldText(window), QColor(Qt::black));
+    window.Edit1->setText(QStringLiteral("ff0000"));
+    EXPECT_EQ(window.backgroundColour(), QColor(255, 0, 0));
+
+    // Typed digit by digit, the colour comes with the sixth.
+    window.Edit1->clear();
+    QTest::keyClicks(window.Edit1, QStringLiteral("#0000f"));
+    EXPECT_EQ(window.backgroundColour(), QColor(255, 0, 0));
+    QTest::keyClicks(window.Edit1, QStringLiteral("f"));
+    EXPECT_EQ(window.backgroundColour(), QColor(0, 0, 255));
+
+    state.settings.setValue(SettingsWindow::EA, QStringLiteral("Edit1"), QStringLiteral("#00FF80"));
+    EXPECT_EQ(window.Edit1->text(), u"#00FF80");
+    EXPECT_EQ(window.backgroundColour(), QColor(0, 255, 128));
+
+    // A window opened on an unreadable setting starts white.
+    state.settings.setValue(SettingsWindow::EA, QStringLiteral("Edit1"), QStringLiteral("#12345"));
+    Teinstausgabe second(state);
+    EXPECT_EQ(second.backgroundColour(), QColor(Qt::white));
+    EXPECT_EQ(second.Edit1->text(), u"#12345");
+}
+
+TEST(OutputSettingsWindow, ColourDialogFillsEdit1)
+{
+    ProgramState state;
+    Teinstausgabe window(state);
+    whenModalShown([](QWidget *modal) {
+        auto *dialog = qobject_cast<QColorDialog *>(modal);
+        ASSERT_TRUE(dialog);
+        EXPECT_EQ(dialog->currentColor(), QColor(Qt::white));
+        dialog->setCurrentColor(QColor(0x12, 0xab, 0x0c));
+        dialog->accept();
+    });
+    window.BitBtn1->click();
+    EXPECT_EQ(window.Edit1->text(), u"#12AB0C");
+    EXPECT_EQ(setting(state, "Edit1"), u"#12AB0C");
+    EXPECT_EQ(window.backgroundColour(), QColor(0x12, 0xab, 0x0c));
+
+    // Cancelled, nothing changes.
+    whenModalShown([](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); });
+    window.BitBtn1->click();
+    EXPECT_EQ(window.Edit1->text(), u"#12AB0C");
+}
+
+TEST(OutputSettingsWindow, FontDialogThenColourDialogSetThePictureFont)
+{
+    ProgramState state;
+    Teinstausgabe window(state);
+    QSignalSpy changed(&window, &Teinstausgabe::pictureFontChanged);
+    EXPECT_EQ(window.pictureFont().font.family(), u"Courier New");
+    EXPECT_EQ(window.pictureFont().font.pointSize(), 8);
+    EXPECT_EQ(window.pictureFont().colour, QColor(Qt::black));
+    EXPECT_EQ(window.Label3->font(), window.pictureFont().font);
+
+    QFont chosen = window.pictureFont().font;
+    chosen.setPointSize(14);
+    chosen.setItalic(true);
+    whenModalShown([&chosen](QWidget *modal) {
+        auto *dialog = qobject_cast<QFontDialog *>(modal);
+        ASSERT_TRUE(dialog);
+        whenModalShown([](QWidget *colourModal) {
+            auto *colourDialog = qobject_cast<QColorDialog *>(colourModal);
+            ASSERT_TRUE(colourDialog);
+            colourDialog->setCurrentColor(QColor(0, 0, 200));
+            colourDialog->accept();
+        });
+        dialog->setCurrentFont(chosen);
+        dialog->accept();
+    });
+    window.BitBtn6->click();
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_EQ(window.pictureFont().font.pointSize(), 14);
+    EXPECT_TRUE(window.pictureFont().font.italic());
+    EXPECT_EQ(window.pictureFont().colour, QColor(0, 0, 200));
+    EXPECT_EQ(window.Label3->font(), window.pictureFont().font);
+    EXPECT_EQ(window.Label3->palette().color(QPalette::WindowText), QColor(0, 0, 200));
+
+    // A cancelled font dialog changes nothing.
+    whenModalShown([](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); });
+    window.BitBtn6->click();
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_EQ(window.pictureFont().colour, QColor(0, 0, 200));
+}
+
+TEST(OutputSettingsWindow, CsvFieldsAndEnglishCaptions)
+{
+    ProgramState state;
+    Teinstausgabe window(state);
+    auto *separator = child<QLineEdit>(window, "csv_trenn");
+    EXPECT_EQ(separator->text(), u";");
+    EXPECT_TRUE(child<QCheckBox>(window, "csv_lb")->isChecked());
+    separator->setText(QStringLiteral("%tab%"));
+    EXPECT_EQ(setting(state, "csv_trenn"), u"%tab%");
+    state.settings.setValue(SettingsWindow::EA, QStringLiteral("csv_inc"), QStringLiteral("\""));
+    EXPECT_EQ(child<QLineEdit>(window, "csv_inc")->text(), u"\"");
+    child<QCheckBox>(window, "csv_lb")->click();
+    EXPECT_EQ(setting(state, "csv_lb"), u"0");
+    EXPECT_EQ(child<QLabel>(window, "Label8")->text(), u"Tipp: Benutzen Sie %tab% für Tabs.");
+
+    state.setLanguage(QStringLiteral("en"));
+    EXPECT_EQ(window.windowTitle(), u"Output Settings");
+    EXPECT_EQ(window.BitBtn6->text(), u"Choose Font..");
+    EXPECT_EQ(window.BitBtn1->text(), u"Background Color..");
+    EXPECT_EQ(window.Label3->text(), u"Current Font");
+    EXPECT_EQ(window.Button1->text(), u"OK");
+    EXPECT_EQ(child<QGroupBox>(window, "GroupBox1")->title(), u"Export as Image");
+    EXPECT_EQ(child<QGroupBox>(window, "GroupBox2")->title(), u"Coding of Text Files");
+    EXPECT_EQ(child<QGroupBox>(window, "GroupBox3")->title(), u"Export as CSV");
+    EXPECT_EQ(child<QRadioButton>(window, "rb_beibehalten")->text(), u"Adopt Coding if possible");
+    EXPECT_EQ(child<QLabel>(window, "Label5")->text(), u"Separator:");
+    EXPECT_EQ(child<QLabel>(window, "Label8")->text(), u"Tip: Use %tab% for tabs.");
+    EXPECT_EQ(child<QCheckBox>(window, "csv_lb")->text(), u"Line breaks at the end of each line");
+}
+
+TEST(OutputSettingsWindow, OkClosesTheModalWindow)
+{
+    ProgramState state;
+    Teinstausgabe window(state);
+    whenModalShown([&window](QWidget *modal) {
+        EXPECT_EQ(modal, &window);
+        QTest::mouseClick(window.Button1, Qt::LeftButton);
+    });
+    EXPECT_EQ(window.exec(), QDialog::Accepted);
+    EXPECT_FALSE(window.isVisible());
+}
