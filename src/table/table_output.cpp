@@ -1,6 +1,7 @@
 #include "table/table_output.h"
 
 #include "app/program_state.h"
+#include "encoding/output_settings.h"
 #include "table/act_array_fuellen.h"
 #include "table/table_layout.h"
 
@@ -31,9 +32,8 @@ PictureFont defaultPictureFont()
 
 QColor pictureBackground(const ProgramState &state)
 {
-    const QColor colour =
-        QColor::fromString(state.settings.value(SettingsWindow::EA, QStringLiteral("Edit1")).trimmed());
-    return colour.isValid() ? colour : QColor(Qt::white);
+    return edit1Colour(state.settings.value(SettingsWindow::EA, QStringLiteral("Edit1")))
+        .value_or(QColor(Qt::white));
 }
 
 QString outputText(const QStringList &lines, OutputFormat format, bool csvLineBreaks)
