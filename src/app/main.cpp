@@ -48,7 +48,7 @@ int main(int argc, char **argv)
     Tsm_bearbeitung progress(state, &prog);
     Tsm_meldung message(state, &prog);
     Tsm_achtung confirmation(state, &prog);
-    prog.useDialogs(filter, progress, message);
+    prog.useDialogs(filter, progress, message, confirmation);
     start.show();
     return app.exec();
 }

@@ -96,6 +96,12 @@ void Tprog::buildMenus()
     addAction(m_datei, "m_datei_delall", &Tprog::BitBtn2Click);
     addAction(m_datei, "m_datei_delmark", &Tprog::BitBtn3Click);
     m_datei->addSeparator();
+    addAction(m_datei, "m_datei_konvert", &Tprog::SpeichernClick)->setShortcut(Qt::CTRL | Qt::Key_S);
+    addAction(m_datei, "m_datei_zwischenablage", &Tprog::ZwischenablageClick)
+        ->setShortcut(Qt::CTRL | Qt::Key_C);
+    addAction(m_datei, "m_datei_vorschauaktualisieren", &Tprog::AktualisierenClick)
+        ->setShortcut(Qt::CTRL | Qt::Key_W);
+    m_datei->addSeparator();
     // Ends the program without the automatic saving of a closing main window.
     addAction(m_datei, "m_datei_beenden", [this] { m_start.close(); });
 
@@ -134,6 +140,7 @@ void Tprog::Sprache()
     }
     m_state.fileList.setLanguage(language);
     UpdateCountLabel();
+    translateOutFormat();
     // The subfolder switch is as wide as its caption plus 25 pixels; the watch switch follows it.
     inp_uv->setFixedWidth(inp_uv->fontMetrics().horizontalAdvance(inp_uv->text()) + 25);
 }
@@ -189,11 +196,6 @@ void Tprog::KonfigurationAddMenu(const QString &path)
     QAction *entry = new QAction(path, m_konfig);
     connect(entry, &QAction::triggered, this, [this, path] { KonfigurationLaden(LoadOrigin::User, path); });
     m_konfig->addAction(entry);
-}
-
-void Tprog::VorschauWennAktiv()
-{
-    // Seam: the output refreshes the preview here, or marks it stale.
 }
 
 void Tprog::UpdateCountLabel()

@@ -4,6 +4,8 @@
 #include "app/startup_sequence.h"
 #include "collect/adding_feedback.h"
 #include "collect/shell_watch.h"
+#include "table/output_targets.h"
+#include "table/table_picture.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -18,10 +20,14 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPlainTextEdit;
+class QPushButton;
 class QScrollArea;
 class QSplitter;
+class QTextBrowser;
 class Qulist;
 class TOneInstanceCheck;
+class Tsm_achtung;
 class Tsm_bearbeitung;
 class Tsm_filter;
 class Tsm_meldung;
@@ -34,8 +40,10 @@ public:
           QWidget *parent = nullptr);
     ~Tprog() override;
 
-    // The windows made after this one: the type filter, the progress and the message dialog.
-    void useDialogs(Tsm_filter &filter, Tsm_bearbeitung &progress, Tsm_meldung &message);
+    // The windows made after this one: the type filter, the progress, the message dialog and
+    // the overwrite confirmation.
+    void useDialogs(Tsm_filter &filter, Tsm_bearbeitung &progress, Tsm_meldung &message,
+                    Tsm_achtung &confirmation);
 
     ProgramState &state() { return m_state; }
     Qulist *list() const { return qulist; }
@@ -75,6 +83,24 @@ public:
     void BitBtn3Click();
     void BitBtn2Click();
 
+    // The output: rebuild and show it, copy it, save it.
+    void AktualisierenClick();
+    void DesAusgeben(const QStringList &lines);
+    void ZwischenablageClick();
+    void SpeichernClick();
+    // Whether the views show the output of the current settings and rows.
+    bool previewUpToDate() const { return m_upToDate; }
+    // The font pictures are drawn in.
+    PictureFont pictureFont() const;
+
+    // The preview's switch, its menu item, its view buttons, and the output format choice.
+    void vor_okayClick();
+    void m_einst_vorschauClick();
+    void vor_textClick();
+    void vor_picClick();
+    void vor_webClick();
+    void out_formatChange();
+
 protected:
     void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -96,6 +122,15 @@ private:
     void saveAutomatically();
     void buildSettingsMenu();
     void shellNotified(ShellEvent event, const QString &path1, const QString &path2);
+    QWidget *buildPreviewArea();
+    QWidget *buildSavingArea();
+    void showPreviewView(PreviewView view);
+    void emptyPreview();
+    void translateOutFormat();
+    // The last shown lines as a picture; tells the user when it cannot be drawn.
+    std::optional<QImage> outputPicture();
+    void writeTextPicture(const QString &text, const QString &path);
+    bool confirmOverwrite(const QString &path);
 
     ProgramState &m_state;
     Tstart &m_start;
@@ -106,6 +141,7 @@ private:
     Tsm_filter *m_filter = nullptr;
     Tsm_bearbeitung *m_progress = nullptr;
     Tsm_meldung *m_message = nullptr;
+    Tsm_achtung *m_confirmation = nullptr;
     bool m_shownOnce = false;
     bool m_maximizeOnActivate = false;
 
@@ -120,4 +156,17 @@ private:
     DesignArea *m_design = nullptr;
     QMenu *m_konfig = nullptr;
     QAction *m_konfig_start = nullptr;
+
+    QPushButton *vor_text = nullptr;
+    QPushButton *vor_pic = nullptr;
+    QPushButton *vor_web = nullptr;
+    QPlainTextEdit *vor_txt = nullptr;
+    QLabel *m_previewPicture = nullptr;
+    QTextBrowser *m_webView = nullptr;
+    QWidget *m_pictureView = nullptr;
+    PreviewView m_shownView = PreviewView::Text;
+    // The lines and the text of the last output shown; copy and save take them.
+    QStringList m_shownLines;
+    QString m_shownText;
+    bool m_upToDate = false;
 };

@@ -24,11 +24,13 @@
 #include <QProgressBar>
 #include <QStandardPaths>
 
-void Tprog::useDialogs(Tsm_filter &filter, Tsm_bearbeitung &progress, Tsm_meldung &message)
+void Tprog::useDialogs(Tsm_filter &filter, Tsm_bearbeitung &progress, Tsm_meldung &message,
+                       Tsm_achtung &confirmation)
 {
     m_filter = &filter;
     m_progress = &progress;
     m_message = &message;
+    m_confirmation = &confirmation;
     const auto showFilter = [this] { m_filter->exec(); };
     connect(findChild<QAbstractButton *>(QStringLiteral("bitbtn1")), &QAbstractButton::clicked, this,
             showFilter);
@@ -52,6 +54,13 @@ void Tprog::buildSettingsMenu()
     m_einst->addSeparator();
     m_einst->addAction(QString())->setObjectName(QStringLiteral("m_einst_filter"));
     addSwitch("m_einst_dst", &MenuSwitches::m_einst_dst);
+    m_einst->addSeparator();
+    QAction *m_einst_vorschau = m_einst->addAction(QString());
+    m_einst_vorschau->setObjectName(QStringLiteral("m_einst_vorschau"));
+    m_einst_vorschau->setCheckable(true);
+    m_einst_vorschau->setChecked(m_state.settings.isOn(SettingsWindow::PB, QStringLiteral("vor_okay")));
+    m_einst_vorschau->setShortcut(Qt::Key_F7);
+    connect(m_einst_vorschau, &QAction::triggered, this, &Tprog::m_einst_vorschauClick);
 }
 
 void Tprog::DST_Setzen()

@@ -99,8 +99,7 @@ void Tprog::buildFrame()
     QWidget *Panel5 = panel(QStringLiteral("Panel5"));
     Panel5->setMinimumSize(MinimumAreaWidth, MinimumAreaHeight);
     tightColumn(Panel5)->addWidget(buildAreaBox(QStringLiteral("box_vor"), QStringLiteral("box_vor_top"),
-                                                QStringLiteral("close_vorschau"),
-                                                panel(QStringLiteral("vor_area"))));
+                                                QStringLiteral("close_vorschau"), buildPreviewArea()));
     Splitter2->addWidget(Panel4);
     Splitter2->addWidget(Panel5);
 
@@ -119,8 +118,7 @@ void Tprog::buildFrame()
     QWidget *Panel6 = panel(QStringLiteral("Panel6"));
     Panel6->setFixedHeight(SavingAreaHeight);
     tightColumn(Panel6)->addWidget(buildAreaBox(QStringLiteral("box_sav"), QStringLiteral("box_sav_top"),
-                                                QStringLiteral("close_output"),
-                                                panel(QStringLiteral("sav_area"))));
+                                                QStringLiteral("close_output"), buildSavingArea()));
     panel3Layout->addWidget(Panel7, 1);
     panel3Layout->addWidget(Panel6);
 
@@ -242,10 +240,15 @@ QWidget *Tprog::buildBottomBar()
         layout->addWidget(divider);
     }
     layout->addStretch(1);
-    for (const char *name : {"Aktualisieren", "Zwischenablage", "Speichern"}) {
+    const std::pair<const char *, void (Tprog::*)()> outputButtons[] = {
+        {"Aktualisieren", &Tprog::AktualisierenClick},
+        {"Zwischenablage", &Tprog::ZwischenablageClick},
+        {"Speichern", &Tprog::SpeichernClick}};
+    for (const auto &[name, handler] : outputButtons) {
         auto *button = new QPushButton;
         button->setObjectName(QString::fromUtf8(name));
         button->setFixedWidth(OutputButtonWidth);
+        connect(button, &QPushButton::clicked, this, handler);
         layout->addWidget(button);
     }
     bindPanel(bar, m_state.settings, SettingsWindow::PB);

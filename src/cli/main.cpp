@@ -8,6 +8,7 @@
 #include "config/setting_sections.h"
 #include "encoding/text_encoding.h"
 #include "encoding/write_text_file.h"
+#include "table/output_targets.h"
 #include "table/picture_file.h"
 #include "table/table_output.h"
 #include "terminal_progress.h"
@@ -53,10 +54,8 @@ void writeTablePicture(const QStringList &lines, const QString &path, OutputForm
 // Text saved under a picture name becomes a picture of the text, as the desktop program does.
 void writeTextPicture(const QString &text, const QString &path, const ProgramState &state)
 {
-    QStringList lines = QString(text + QStringLiteral("\r\n")).split(QStringLiteral("\r\n"));
-    lines.removeLast();
     const std::optional<QImage> picture =
-        drawTextPicture(lines, defaultPictureFont(), pictureBackground(state));
+        drawTextPicture(textPictureLines(text), defaultPictureFont(), pictureBackground(state));
     if (!picture || !savePicture(*picture, path, *pictureFormatOfFileName(path)))
         failedPicture(path);
 }

@@ -1,6 +1,7 @@
 #include "../collect/collect_test_support.h"
 #include "app/message_catalogue.h"
 #include "app/u_qulist.h"
+#include "app/u_sm_achtung.h"
 #include "app/u_sm_bearbeitung.h"
 #include "app/u_sm_meldung.h"
 #include "collect/file_adder.h"
@@ -23,9 +24,11 @@ namespace {
 
 // The main window with the dialogs the program gives it.
 struct AddingWindow : MainWindowFixture {
-    AddingWindow() : filter(state), progress(state, prog.get()), message(state, prog.get())
+    AddingWindow()
+        : filter(state), progress(state, prog.get()), message(state, prog.get()),
+          confirmation(state, prog.get())
     {
-        prog->useDialogs(filter, progress, message);
+        prog->useDialogs(filter, progress, message, confirmation);
     }
     QLineEdit *folderField() const { return prog->findChild<QLineEdit *>(QStringLiteral("inp_ordner")); }
     QStringList names() const
@@ -39,6 +42,7 @@ struct AddingWindow : MainWindowFixture {
     Tsm_filter filter;
     Tsm_bearbeitung progress;
     Tsm_meldung message;
+    Tsm_achtung confirmation;
 };
 
 void drop(Tprog &prog, const QStringList &paths)

@@ -1,0 +1,199 @@
+#include "../collect/collect_test_support.h"
+#include "app/u_sm_achtung.h"
+#include "app/u_sm_bearbeitung.h"
+#include "app/u_sm_meldung.h"
+#include "collect/file_adder.h"
+#include "collect/u_sm_filter.h"
+#include "main_window_fixture.h"
+#include "modal_watch.h"
+#include "table/table_output.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The main window with its dialogs and a few real files in the list.
+struct OutputWindow : MainWindowFixture {
+    OutputWindow()
+        : filter(state), progress(state, prog.get()), message(state, prog.get()),
+          confirmation(state, prog.get())
+    {
+        prog->useDialogs(filter, progress, message, confirmation);
+        add("alpha.txt");
+        add("beta.txt");
+    }
+    // Adds a file as the open dialog does, which refreshes the preview when it is on.
+    void add(const char *name)
+    {
+        prog->adder().addChosenFiles({makeFile(folder.filePath(QString::fromUtf8(name)), "12345")});
+    }
+    template <typename T> T *child(const char *name) const
+    {
+        return prog->findChild<T *>(QString::fromUtf8(name));
+    }
+    QString previewText() const { return child<QPlainTextEdit>("vor_txt")->toPlainText(); }
+    void chooseFormat(int item) const { child<QComboBox>("out_format")->setCurrentIndex(item); }
+    // The output of the current rows and settings, as the text formats give it.
+    QString expectedText() const
+    {
+        return outputText(buildOutputLines(state, LocaleFormat::system()), chosenOutputFormat(state),
+                          state.settings.isOn(SettingsWindow::EA, QStringLiteral("csv_lb")));
+    }
+
+    QTemporaryDir folder;
+    Tsm_filter filter;
+    Tsm_bearbeitung progress;
+    Tsm_meldung message;
+    Tsm_achtung confirmation;
+};
+
+// Saves through the save dialog under the typed name, then answers the overwrite question
+// with the button given, if it comes. Returns the name the dialog proposed.
+QString saveAs(OutputWindow &window, const QString &typedName, QPushButton *answer = nullptr)
+{
+    QString proposed;
+    whenModalShown([&](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        ASSERT_NE(dialog, nullptr);
+        auto *nameField = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        proposed = nameField->text();
+        nameField->setText(typedName);
+        if (answer)
+            whenModalShown([answer](QWidget *) { answer->click(); });
+        static_cast<QDialog *>(dialog)->accept(); // runs the file dialog's own accept
+    });
+    window.child<QPushButton>("Speichern")->click();
+    return proposed;
+}
+
+QByteArray contentOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+TEST(OutputWindow, TheFormatChoosesTheViewAndItsButtons)
+{
+    OutputWindow window;
+    auto *pictureView = window.child<QScrollArea>("picture_view");
+    auto *webView = window.child<QTextBrowser>("web_view");
+    auto *vor_pic = window.child<QPushButton>("vor_pic");
+    auto *vor_web = window.child<QPushButton>("vor_web");
+    EXPECT_TRUE(window.previewText().contains(QStringLiteral("alpha.txt")));
+    EXPECT_TRUE(pictureView->isHidden() && webView->isHidden());
+    EXPECT_FALSE(vor_pic->isEnabled() || vor_web->isEnabled());
+
+    window.chooseFormat(2); // GIF
+    EXPECT_EQ(window.state.settings.value(SettingsWindow::PB, QStringLiteral("out_format")),
+              QStringLiteral("GIF-Bild (*.gif)"));
+    EXPECT_FALSE(pictureView->isHidden());
+    EXPECT_TRUE(webView->isHidden());
+    EXPECT_TRUE(vor_pic->isEnabled() && vor_pic->isChecked());
+    EXPECT_FALSE(vor_web->isEnabled() || window.child<QPushButton>("vor_text")->isChecked());
+    EXPECT_TRUE(window.state.settings.isOn(SettingsWindow::PB, QStringLiteral("vor_pic")));
+    auto *picture = pictureView->widget();
+    ASSERT_GT(picture->width(), 10);
+    EXPECT_EQ(qobject_cast<QLabel *>(picture)->pixmap().size() + QSize(10, 10), picture->size());
+
+    // The text button shows the text beneath without giving up the picture format.
+    window.child<QPushButton>("vor_text")->click();
+    EXPECT_TRUE(pictureView->isHidden());
+    EXPECT_FALSE(vor_pic->isChecked());
+
+    window.chooseFormat(5); // HTML
+    EXPECT_FALSE(webView->isHidden());
+    EXPECT_TRUE(vor_web->isEnabled() && !vor_pic->isEnabled());
+    EXPECT_TRUE(webView->toPlainText().contains(QStringLiteral("beta.txt")));
+    EXPECT_TRUE(window.previewText().contains(QStringLiteral("<")));
+
+    // An empty list empties every view.
+    window.prog->BitBtn2Click();
+    EXPECT_TRUE(window.previewText().isEmpty());
+    EXPECT_TRUE(webView->toPlainText().isEmpty());
+    EXPECT_EQ(picture->size(), QSize(0, 0));
+
+    // The language change translates the chosen item.
+    window.state.setLanguage(QStringLiteral("en"));
+    EXPECT_EQ(window.state.settings.value(SettingsWindow::PB, QStringLiteral("out_format")),
+              QStringLiteral("HTML-Table (*.htm)"));
+    EXPECT_EQ(window.child<QComboBox>("out_format")->currentText(), QStringLiteral("HTML-Table (*.htm)"));
+}
+
+TEST(OutputWindow, WithThePreviewOffSavingRebuildsFirstAndAsksBeforeReplacing)
+{
+    OutputWindow window;
+    auto *vor_okay = window.child<QCheckBox>("vor_okay");
+    auto *menuItem = window.child<QAction>("m_einst_vorschau");
+    EXPECT_TRUE(menuItem->isChecked());
+    vor_okay->click();
+    EXPECT_FALSE(menuItem->isChecked());
+    EXPECT_TRUE(window.prog->previewUpToDate()); // switching off refreshes once
+
+    window.add("gamma.txt");
+    EXPECT_FALSE(window.previewText().contains(QStringLiteral("gamma.txt")));
+    EXPECT_FALSE(window.prog->previewUpToDate());
+
+    QTemporaryDir target;
+    const QString path = target.filePath(QStringLiteral("liste.txt"));
+    EXPECT_EQ(saveAs(window, target.filePath(QStringLiteral("liste"))), QStringLiteral("Dateiliste"));
+    const QByteArray saved = contentOf(path);
+    EXPECT_TRUE(saved.contains("gamma.txt"));
+    EXPECT_TRUE(saved.endsWith("\r\n"));
+    EXPECT_TRUE(window.previewText().contains(QStringLiteral("gamma.txt")));
+    EXPECT_TRUE(window.prog->previewUpToDate());
+
+    // "Nein" keeps the file as it was; "Ja" replaces it.
+    window.add("delta.txt");
+    saveAs(window, path, window.confirmation.Nein);
+    EXPECT_EQ(contentOf(path), saved);
+    saveAs(window, path, window.confirmation.OK);
+    EXPECT_TRUE(contentOf(path).contains("delta.txt"));
+
+    // The menu item switches the preview on again, which refreshes at once.
+    window.add("epsilon.txt");
+    menuItem->trigger();
+    EXPECT_TRUE(vor_okay->isChecked() && menuItem->isChecked());
+    EXPECT_TRUE(window.previewText().contains(QStringLiteral("epsilon.txt")));
+}
+
+TEST(OutputWindow, TheClipboardTakesTextMarkupOrPicture)
+{
+    OutputWindow window;
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    window.child<QPushButton>("Zwischenablage")->click();
+    EXPECT_EQ(clipboard->text(), window.expectedText());
+    EXPECT_TRUE(clipboard->text().contains(QStringLiteral("beta.txt")));
+
+    // CSV without line breaks runs every row into one line.
+    window.state.settings.setOn(SettingsWindow::EA, QStringLiteral("csv_lb"), false);
+    window.chooseFormat(1);
+    window.child<QAction>("m_datei_zwischenablage")->trigger();
+    EXPECT_TRUE(clipboard->text().contains(QStringLiteral("alpha.txt")));
+    EXPECT_FALSE(clipboard->text().contains(u'\n'));
+
+    window.chooseFormat(5); // HTML goes as its markup
+    window.prog->ZwischenablageClick();
+    EXPECT_TRUE(clipboard->text().contains(QStringLiteral("<")));
+
+    window.chooseFormat(2); // GIF: the picture and the file's bytes
+    window.prog->ZwischenablageClick();
+    const QMimeData *data = clipboard->mimeData();
+    ASSERT_NE(data, nullptr);
+    EXPECT_TRUE(data->hasImage());
+    EXPECT_TRUE(data->data(QStringLiteral("image/gif")).startsWith("GIF8"));
+}
