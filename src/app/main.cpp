@@ -11,6 +11,7 @@
 #include "app/u_sm_meldung.h"
 #include "app/u_start.h"
 #include "collect/u_sm_filter.h"
+#include "encoding/u_einstausgabe.h"
 
 #include <QDir>
 
@@ -48,7 +49,9 @@ int main(int argc, char **argv)
     Tsm_bearbeitung progress(state, &prog);
     Tsm_meldung message(state, &prog);
     Tsm_achtung confirmation(state, &prog);
+    Teinstausgabe outputSettings(state);
     prog.useDialogs(filter, progress, message, confirmation);
+    prog.useOutputSettings(outputSettings);
     start.show();
     return app.exec();
 }

@@ -47,6 +47,7 @@ const QVector<ControlText> &progTexts()
         {"m_einst_dat", "Dateien zur Liste hinzufügen", "Add Files to the List"},
         {"m_einst_ord", "Namen der Ordner zur Liste hinzufügen", "Add Name of Folders to the List"},
         {"m_einst_doppelt", "Dateien und Ordner nicht doppelt hinzufügen", "Add Files and Folder not twice"},
+        {"m_einst_ausgabe", "Ausgabe Einstellungen..", "Output Settings.."},
         {"m_einst_filter", "Filter für Ordnersuche..", "Filter for Search in Folders.."},
         {"m_einst_dst", "Datum der Dateien mit Sommerzeit-Korrektur",
          "File Times with Daylight Saving Time Correction"},

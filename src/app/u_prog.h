@@ -27,6 +27,7 @@ class QSplitter;
 class QTextBrowser;
 class Qulist;
 class TOneInstanceCheck;
+class Teinstausgabe;
 class Tsm_achtung;
 class Tsm_bearbeitung;
 class Tsm_filter;
@@ -91,7 +92,12 @@ public:
     // Whether the views show the output of the current settings and rows.
     bool previewUpToDate() const { return m_upToDate; }
     // The font pictures are drawn in.
+    // The picture font and background of the output settings window (fresh-start values
+    // until the window is handed over).
     PictureFont pictureFont() const;
+    QColor pictureBackgroundColour() const;
+    // The output settings window, opened by its menu item; its changes refresh the output.
+    void useOutputSettings(Teinstausgabe &window);
 
     // The preview's switch, its menu item, its view buttons, and the output format choice.
     void vor_okayClick();
@@ -141,6 +147,7 @@ private:
     Tsm_filter *m_filter = nullptr;
     Tsm_bearbeitung *m_progress = nullptr;
     Tsm_meldung *m_message = nullptr;
+    Teinstausgabe *m_outputSettings = nullptr;
     Tsm_achtung *m_confirmation = nullptr;
     bool m_shownOnce = false;
     bool m_maximizeOnActivate = false;

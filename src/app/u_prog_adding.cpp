@@ -52,6 +52,7 @@ void Tprog::buildSettingsMenu()
     addSwitch("m_einst_ord", &MenuSwitches::m_einst_ord);
     addSwitch("m_einst_doppelt", &MenuSwitches::m_einst_doppelt);
     m_einst->addSeparator();
+    m_einst->addAction(QString())->setObjectName(QStringLiteral("m_einst_ausgabe"));
     m_einst->addAction(QString())->setObjectName(QStringLiteral("m_einst_filter"));
     addSwitch("m_einst_dst", &MenuSwitches::m_einst_dst);
     m_einst->addSeparator();

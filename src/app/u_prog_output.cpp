@@ -22,7 +22,7 @@ const QString pictureError = QStringLiteral("bildfehler");
 
 std::optional<QImage> Tprog::outputPicture()
 {
-    std::optional<QImage> picture = drawTablePicture(m_shownLines, pictureFont(), pictureBackground(m_state));
+    std::optional<QImage> picture = drawTablePicture(m_shownLines, pictureFont(), pictureBackgroundColour());
     if (!picture)
         meldungzeigen(pictureError, QString());
     return picture;
@@ -104,7 +104,7 @@ bool Tprog::confirmOverwrite(const QString &path)
 void Tprog::writeTextPicture(const QString &text, const QString &path)
 {
     const std::optional<QImage> picture =
-        drawTextPicture(textPictureLines(text), pictureFont(), pictureBackground(m_state));
+        drawTextPicture(textPictureLines(text), pictureFont(), pictureBackgroundColour());
     if (!picture || !savePicture(*picture, path, *pictureFormatOfFileName(path)))
         meldungzeigen(pictureError, path);
 }

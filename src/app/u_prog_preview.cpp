@@ -3,6 +3,7 @@
 #include "app/program_state.h"
 #include "app/u_prog.h"
 #include "app/u_settings_binding.h"
+#include "encoding/u_einstausgabe.h"
 #include "table/table_output.h"
 
 #include <QAction>
@@ -134,7 +135,25 @@ void Tprog::translateOutFormat()
 
 PictureFont Tprog::pictureFont() const
 {
-    return defaultPictureFont();
+    return m_outputSettings ? m_outputSettings->pictureFont() : defaultPictureFont();
+}
+
+QColor Tprog::pictureBackgroundColour() const
+{
+    return m_outputSettings ? m_outputSettings->backgroundColour() : pictureBackground(m_state);
+}
+
+void Tprog::useOutputSettings(Teinstausgabe &window)
+{
+    m_outputSettings = &window;
+    connect(findChild<QAction *>(QStringLiteral("m_einst_ausgabe")), &QAction::triggered, &window,
+            &QDialog::exec);
+    connect(&window, &Teinstausgabe::pictureFontChanged, this, &Tprog::VorschauWennAktiv);
+    // Encodings change nothing shown; the background and the CSV options do.
+    connect(&m_state.settings, &Settings::changed, this, [this](SettingsWindow window, const QString &name) {
+        if (window == SettingsWindow::EA && !name.startsWith(u"rb_"))
+            VorschauWennAktiv();
+    });
 }
 
 void Tprog::showPreviewView(PreviewView view)

@@ -4,6 +4,7 @@
 #include "app/u_sm_meldung.h"
 #include "collect/file_adder.h"
 #include "collect/u_sm_filter.h"
+#include "encoding/u_einstausgabe.h"
 #include "main_window_fixture.h"
 #include "modal_watch.h"
 #include "table/table_output.h"
@@ -14,6 +15,7 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -196,4 +198,26 @@ TEST(OutputWindow, TheClipboardTakesTextMarkupOrPicture)
     ASSERT_NE(data, nullptr);
     EXPECT_TRUE(data->hasImage());
     EXPECT_TRUE(data->data(QStringLiteral("image/gif")).startsWith("GIF8"));
+}
+
+TEST(OutputWindowSettings, TheOutputSettingsWindowDrawsThePreviewPicture)
+{
+    OutputWindow window;
+    Teinstausgabe outputSettings(window.state);
+    window.prog->useOutputSettings(outputSettings);
+    window.state.settings.setValue(SettingsWindow::PB, QStringLiteral("out_format"),
+                                   outFormatItem(OutputFormat::Bmp, QStringLiteral("de")));
+    // A new background in the output settings refreshes the picture at once.
+    window.state.settings.setValue(SettingsWindow::EA, QStringLiteral("Edit1"), QStringLiteral("#FF0000"));
+    const QPixmap shown = window.child<QLabel>("preview_picture")->pixmap();
+    ASSERT_FALSE(shown.isNull());
+    EXPECT_EQ(shown.toImage().pixelColor(2, 2), QColor(Qt::red));
+
+    QString openedTitle;
+    whenModalShown([&](QWidget *modal) {
+        openedTitle = modal->windowTitle();
+        modal->close();
+    });
+    window.child<QAction>("m_einst_ausgabe")->trigger();
+    EXPECT_EQ(openedTitle, QStringLiteral("Ausgabe Einstellungen"));
 }
