@@ -6,8 +6,8 @@
 #include "app/u_sm_meldung.h"
 #include "collect/file_adder.h"
 #include "collect/u_sm_filter.h"
-#include "main_window_fixture.h"
 #include "modal_watch.h"
+#include "window_with_dialogs.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -22,14 +22,7 @@
 
 namespace {
 
-// The main window with the dialogs the program gives it.
-struct AddingWindow : MainWindowFixture {
-    AddingWindow()
-        : filter(state), progress(state, prog.get()), message(state, prog.get()),
-          confirmation(state, prog.get())
-    {
-        prog->useDialogs(filter, progress, message, confirmation);
-    }
+struct AddingWindow : WindowWithDialogs {
     QLineEdit *folderField() const { return prog->findChild<QLineEdit *>(QStringLiteral("inp_ordner")); }
     QStringList names() const
     {
@@ -38,11 +31,6 @@ struct AddingWindow : MainWindowFixture {
             result.append(row.name);
         return result;
     }
-
-    Tsm_filter filter;
-    Tsm_bearbeitung progress;
-    Tsm_meldung message;
-    Tsm_achtung confirmation;
 };
 
 void drop(Tprog &prog, const QStringList &paths)

@@ -5,9 +5,9 @@
 #include "collect/file_adder.h"
 #include "collect/u_sm_filter.h"
 #include "encoding/u_einstausgabe.h"
-#include "main_window_fixture.h"
 #include "modal_watch.h"
 #include "table/table_output.h"
+#include "window_with_dialogs.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -28,12 +28,9 @@
 namespace {
 
 // The main window with its dialogs and a few real files in the list.
-struct OutputWindow : MainWindowFixture {
+struct OutputWindow : WindowWithDialogs {
     OutputWindow()
-        : filter(state), progress(state, prog.get()), message(state, prog.get()),
-          confirmation(state, prog.get())
     {
-        prog->useDialogs(filter, progress, message, confirmation);
         add("alpha.txt");
         add("beta.txt");
     }
@@ -56,10 +53,6 @@ struct OutputWindow : MainWindowFixture {
     }
 
     QTemporaryDir folder;
-    Tsm_filter filter;
-    Tsm_bearbeitung progress;
-    Tsm_meldung message;
-    Tsm_achtung confirmation;
 };
 
 // Saves through the save dialog under the typed name, then answers the overwrite question
