@@ -95,6 +95,10 @@ public:
     // The picture font and background of the output settings window (fresh-start values
     // until the window is handed over).
     PictureFont pictureFont() const;
+    // The text view's look: its font, its background, and whether long lines wrap.
+    void m_einst_vor_schriftClick();
+    void m_einst_vor_hgClick();
+    void m_einst_vor_umbruchClick(bool wrap);
     QColor pictureBackgroundColour() const;
     // The output settings window, opened by its menu item; its changes refresh the output.
     void useOutputSettings(Teinstausgabe &window);

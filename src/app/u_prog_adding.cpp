@@ -56,6 +56,16 @@ void Tprog::buildSettingsMenu()
     m_einst->addAction(QString())->setObjectName(QStringLiteral("m_einst_filter"));
     addSwitch("m_einst_dst", &MenuSwitches::m_einst_dst);
     m_einst->addSeparator();
+    const auto addCommand = [this, m_einst](const char *name, auto handler) {
+        QAction *action = m_einst->addAction(QString());
+        action->setObjectName(QString::fromUtf8(name));
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    addCommand("m_einst_vor_hg", &Tprog::m_einst_vor_hgClick);
+    addCommand("m_einst_vor_schrift", &Tprog::m_einst_vor_schriftClick);
+    addCommand("m_einst_vor_umbruch", &Tprog::m_einst_vor_umbruchClick)->setCheckable(true);
+    m_einst->addSeparator();
     QAction *m_einst_vorschau = m_einst->addAction(QString());
     m_einst_vorschau->setObjectName(QStringLiteral("m_einst_vorschau"));
     m_einst_vorschau->setCheckable(true);

@@ -8,7 +8,9 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QComboBox>
+#include <QFontDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -251,4 +253,29 @@ void Tprog::emptyPreview()
     m_previewPicture->setPixmap(QPixmap());
     m_previewPicture->setFixedSize(0, 0);
     m_webView->setHtml(QString());
+}
+
+void Tprog::m_einst_vor_schriftClick()
+{
+    bool chosen = false;
+    const QFont font = QFontDialog::getFont(&chosen, vor_txt->font(), this);
+    if (chosen)
+        vor_txt->setFont(font);
+}
+
+void Tprog::m_einst_vor_hgClick()
+{
+    const QColor colour = QColorDialog::getColor(vor_txt->palette().color(QPalette::Base), this);
+    if (!colour.isValid())
+        return;
+    QPalette colours = vor_txt->palette();
+    colours.setColor(QPalette::Base, colour);
+    vor_txt->setPalette(colours);
+}
+
+void Tprog::m_einst_vor_umbruchClick(bool wrap)
+{
+    // Wrapped lines need only the vertical scroll bar; unwrapped ones both.
+    vor_txt->setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+    vor_txt->setHorizontalScrollBarPolicy(wrap ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
 }

@@ -12,8 +12,10 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -213,4 +215,34 @@ TEST(OutputWindowSettings, TheOutputSettingsWindowDrawsThePreviewPicture)
     });
     window.child<QAction>("m_einst_ausgabe")->trigger();
     EXPECT_EQ(openedTitle, QStringLiteral("Ausgabe Einstellungen"));
+}
+
+TEST(OutputWindowSettings, TheTextViewTakesFontBackgroundAndLineBreaks)
+{
+    OutputWindow window;
+    auto *view = window.child<QPlainTextEdit>("vor_txt");
+    window.child<QAction>("m_einst_vor_umbruch")->trigger();
+    EXPECT_EQ(view->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    EXPECT_EQ(view->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    window.child<QAction>("m_einst_vor_umbruch")->trigger();
+    EXPECT_EQ(view->lineWrapMode(), QPlainTextEdit::NoWrap);
+
+    whenModalShown([](QWidget *modal) {
+        auto *dialog = qobject_cast<QColorDialog *>(modal);
+        ASSERT_NE(dialog, nullptr);
+        dialog->setCurrentColor(QColor(0x12, 0x34, 0x56));
+        dialog->accept();
+    });
+    window.child<QAction>("m_einst_vor_hg")->trigger();
+    EXPECT_EQ(view->palette().color(QPalette::Base), QColor(0x12, 0x34, 0x56));
+
+    QFont chosen(QStringLiteral("DejaVu Sans Mono"), 13);
+    whenModalShown([&chosen](QWidget *modal) {
+        auto *dialog = qobject_cast<QFontDialog *>(modal);
+        ASSERT_NE(dialog, nullptr);
+        dialog->setCurrentFont(chosen);
+        dialog->accept();
+    });
+    window.child<QAction>("m_einst_vor_schrift")->trigger();
+    EXPECT_EQ(view->font().pointSize(), 13);
 }
