@@ -1,6 +1,7 @@
 #include "app/design_captions.h"
 
 #include "app/language.h"
+#include "table/grouping.h"
 
 namespace {
 
@@ -148,12 +149,7 @@ QStringList designChoiceItems(const QString &component, const QString &language)
     if (component == u"des_tab_z")
         return utf8List({", ", "; ", " ", "-"}) << custom;
     if (component == u"des_grup")
-        return german ? utf8List({"Ordner", "Ordner und Datei", "Format", "Windows Typ", "Erstellt",
-                                  "Zugegriffen", "Geändert", "Versteckt", "Schreibgeschützt",
-                                  "Verknüpftes Programm", "Dateigröße", "Dateiname", "Prüfsummen"})
-                      : utf8List({"Folder", "Folder and File", "Format", "Windows Type", "Created",
-                                  "Accessed", "Changed", "Hidden", "Read Only", "Associated Application",
-                                  "File Size", "Filename", "Checksums"});
+        return groupChoiceItems(language);
     return {};
 }
 

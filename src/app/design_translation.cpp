@@ -2,6 +2,7 @@
 
 #include "app/design_captions.h"
 #include "app/language.h"
+#include "table/column_kinds.h"
 
 namespace {
 
@@ -19,15 +20,6 @@ struct TranslatedField {
 const QVector<TranslatedField> &translatedFields()
 {
     static const QVector<TranslatedField> fields = {
-        {"act_format_windowstyp_ed", {{"Typ", "Type"}}},
-        {"act_size_ed", {{"Dateigröße", "File Size"}}},
-        {"act_datum_erstellt_ed", {{"Erstellt", "Created"}}},
-        {"act_datum_zugegriffen_ed", {{"Zugegriffen", "Accessed"}}},
-        {"act_datum_changed_ed", {{"Geändert", "Changed"}}},
-        {"act_attribute_hidden_ed", {{"Versteckt", "Hidden"}}},
-        {"act_attribute_readonly_ed", {{"Schreibgeschützt", "Read Only"}}},
-        {"act_exeprog_ed", {{"Verknüpft mit", "Associated with"}}},
-        {"act_pfad_ed", {{"Dateipfad", "File Path"}}},
         {"des_allg_header", {{"Dateiliste", "File List"}}},
         {"act_attribute_hidden_ja", {{"versteckt", "hidden"}, {"ja", "yes"}}},
         {"act_attribute_hidden_nein", {{"nicht versteckt", "not hidden"}, {"nein", "no"}}},
@@ -42,7 +34,13 @@ const QVector<TranslatedField> &translatedFields()
 void translateDesignTexts(Settings &settings, const QString &language)
 {
     const bool german = isGerman(language);
-    for (const TranslatedField &field : translatedFields()) {
+    QVector<TranslatedField> fields = translatedFields();
+    // The column headers, from the table of column kinds.
+    for (int number = 1; number < ColumnKindCount; ++number) {
+        const ColumnKindInfo &kind = columnKindInfo(ColumnKind(number));
+        fields.append({kind.header, {{kind.headerGerman, kind.headerEnglish}}});
+    }
+    for (const TranslatedField &field : fields) {
         const QString name = QString::fromUtf8(field.component);
         QString text = settings.value(SettingsWindow::PB, name);
         for (const DefaultPair &pair : field.pairs) {

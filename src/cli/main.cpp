@@ -108,7 +108,6 @@ int main(int argc, char **argv)
 
     TerminalProgress progress;
     FileAdder adder(state, progress, nullptr);
-    adder.DST_Setzen();
     for (const QString &path :
          withAbsolutePaths(QStringList{QString()} + options.paths, QDir::currentPath()).mid(1))
         adder.AddPath(path);
