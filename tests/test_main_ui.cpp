@@ -1,6 +1,6 @@
 // Test entry for the windows: the offscreen application object of the program, with pinned
 // locale and zone.
-#include "app/u_application.h"
+#include "ui/u_application.h"
 
 #include <QStandardPaths>
 #include <cstdlib>

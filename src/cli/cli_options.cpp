@@ -60,8 +60,8 @@ CliOptions parseCliOptions(const QStringList &arguments)
                 throw TabulixError(QStringLiteral("unknown encoding \"%1\"").arg(code));
             options.encoding = encoding;
         } else if (argument == u"--lang") {
-            options.language = value();
-            if (options.language != u"de" && options.language != u"en")
+            options.language = languageOfCode(value());
+            if (!options.language)
                 throw TabulixError(QStringLiteral("--lang takes de or en"));
         } else if (argument == u"-o") {
             options.outputFile = value();

@@ -1,5 +1,7 @@
 #pragma once
 // The command line of tabulix-cli.
+#include "common/language.h"
+
 #include <QStringList>
 #include <optional>
 
@@ -10,8 +12,8 @@ struct CliOptions {
     QStringList assignments; // --set SECTION.KEY=VALUE, in the given order
     QString format;          // txt, csv, htm, bmp, jpg or gif; empty keeps the setting
     std::optional<int> encoding;
-    QString language;   // de or en; empty: as the program decides at start
-    QString outputFile; // -o; empty: standard output
+    std::optional<Language> language; // nothing: as the program decides at start
+    QString outputFile;               // -o; empty: standard output
     QStringList paths;
 };
 

@@ -1,16 +1,16 @@
 // tabulix-cli: lists files as a table without a window, over the same core as the desktop program.
-#include "app/language.h"
 #include "app/program_state.h"
 #include "app/startup_sequence.h"
+#include "app/table_output.h"
 #include "cli_options.h"
 #include "collect/file_adder.h"
+#include "common/language.h"
 #include "common/tabulix_error.h"
 #include "config/setting_sections.h"
 #include "encoding/text_encoding.h"
 #include "encoding/write_text_file.h"
 #include "table/output_targets.h"
 #include "table/picture_file.h"
-#include "table/table_output.h"
 #include "terminal_progress.h"
 
 #include <QDir>
@@ -30,11 +30,11 @@ void applyOptions(ProgramState &state, const CliOptions &options)
 {
     if (!options.format.isEmpty())
         state.settings.setValue(SettingsWindow::PB, QStringLiteral("out_format"),
-                                outFormatItem(*outputFormatOfTag(options.format), state.language()));
+                                outFormatItem(*outputFormatOfTag(options.format), state.settings.language()));
     if (options.encoding)
         setTextEncoding(state.settings, TextEncoding(*options.encoding));
     for (const QString &assignment : options.assignments)
-        applySettingAssignment(state, assignment);
+        applySettingAssignment(state.settings, assignment);
 }
 
 void failedPicture(const QString &path)
@@ -88,15 +88,15 @@ int main(int argc, char **argv)
             QTextStream(stdout) << "tabulix-cli " << TABULIX_VERSION << '\n';
             return 0;
         }
-        state.setLanguage(options.language.isEmpty() ? languageAtStart(QDir::currentPath(), QLocale::system())
-                                                     : options.language);
+        state.settings.setLanguage(
+            options.language.value_or(languageAtStart(QDir::currentPath(), QLocale::system())));
         applyOptions(state, options);
     } catch (const TabulixError &error) {
         return usageError(error.message());
     }
     if (options.listSettings) {
         QTextStream out(stdout);
-        for (const QString &line : listSettings(state))
+        for (const QString &line : listSettings(state.settings))
             out << line << '\n';
         return 0;
     }

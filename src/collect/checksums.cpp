@@ -1,7 +1,7 @@
 #include "collect/checksums.h"
 
-#include "app/language.h"
 #include "collect/crc32_bzip2.h"
+#include "common/language.h"
 #include "common/settings.h"
 
 #include <QByteArray>
@@ -184,7 +184,7 @@ std::optional<QString> GetFileChecksum(ChecksumKind kind, const QString &path)
 }
 
 void FillChecksumCells(FileEntry &entry, const QString &path, qint64 sizeBytes, const Settings &settings,
-                       const QString &language)
+                       Language language)
 {
     const bool german = isGerman(language);
     const QString notActivated =

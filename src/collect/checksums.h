@@ -2,6 +2,7 @@
 // The five checksum cells of a file entry: which digests a newly added file gets, and the
 // reading of the file that computes them.
 #include "collect/file_entry.h"
+#include "common/language.h"
 
 #include <QString>
 #include <array>
@@ -28,4 +29,4 @@ std::optional<QString> GetFileChecksum(ChecksumKind kind, const QString &path);
 // Writes the five checksum cells of a file being added, following the checksum settings of
 // the main window at this moment; texts are in `language` ("de" or else English).
 void FillChecksumCells(FileEntry &entry, const QString &path, qint64 sizeBytes, const Settings &settings,
-                       const QString &language);
+                       Language language);

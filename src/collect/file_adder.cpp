@@ -1,7 +1,7 @@
 #include "collect/file_adder.h"
 
-#include "app/program_state.h"
 #include "collect/checksums.h"
+#include "collect/file_collection.h"
 #include "collect/file_facts.h"
 #include "collect/file_icons.h"
 #include "collect/row_texts.h"
@@ -9,7 +9,7 @@
 
 #include <exception>
 
-FileAdder::FileAdder(ProgramState &state, AddingFeedback &feedback, FileIcons *icons,
+FileAdder::FileAdder(FileCollection &state, AddingFeedback &feedback, FileIcons *icons,
                      const LocaleFormat &format)
     : m_state(state), m_feedback(feedback), m_icons(icons), m_format(format)
 {
@@ -19,12 +19,12 @@ FileAdder::FileAdder(ProgramState &state, AddingFeedback &feedback, FileIcons *i
 void FileAdder::DST_Setzen(std::time_t now)
 {
     m_zone = ZoneBias::at(now);
-    m_correction = m_zone.correctionApplies(m_state.menu.m_einst_dst);
+    m_correction = m_zone.correctionApplies(m_state.settings.isOn(MenuSwitch::DaylightCorrection));
 }
 
 bool FileAdder::refusedAsDuplicate(const QString &path)
 {
-    if (!m_state.menu.m_einst_doppelt)
+    if (!m_state.settings.isOn(MenuSwitch::RefuseDuplicates))
         return false;
     for (const FileEntry &row : m_state.fileList.rows()) {
         if (row.path() == path) {
@@ -37,7 +37,7 @@ bool FileAdder::refusedAsDuplicate(const QString &path)
 }
 
 void FileAdder::writeFacts(FileEntry &entry, const QString &path, const TDateiInfoW &info, bool corrected,
-                           const QString &language) const
+                           Language language) const
 {
     entry.name = namePart(path);
     entry.cells[CellTypeName] = info.typeName;
@@ -67,7 +67,7 @@ void FileAdder::add2list(const QString &path)
         return;
     // The row is appended whole or not at all, so a failure never leaves a half-filled row.
     try {
-        const QString language = m_state.language();
+        const Language language = m_state.settings.language();
         const TDateiInfoW info = gatherFileInfo(path);
         FileEntry entry;
         writeFacts(entry, path, info, m_correction, language);
@@ -90,7 +90,7 @@ void FileAdder::AddOrdnerAlsElement(const QString &folder)
     try {
         const TDateiInfoW info = gatherFolderInfo(folder);
         FileEntry entry;
-        writeFacts(entry, folder, info, m_correction, m_state.language());
+        writeFacts(entry, folder, info, m_correction, m_state.settings.language());
         entry.iconIndex = m_icons ? m_icons->iconOfPath(folder) : -1;
         entry.cells[CellFormat] = QStringLiteral("DIR");
         entry.cells[CellSizeText] = kilobyteText(info.size, m_format);
@@ -110,7 +110,7 @@ void FileAdder::UpdateListItem(int row)
     try {
         const QString path = entry.path();
         const TDateiInfoW info = gatherFileInfo(path);
-        writeFacts(entry, path, info, false, m_state.language());
+        writeFacts(entry, path, info, false, m_state.settings.language());
         entry.iconIndex = m_icons ? m_icons->iconOfPath(path) : -1;
         entry.cells[CellFormat] = formatOfExtension(path);
         entry.cells[CellSizeText] = kilobyteText(info.size, m_format);

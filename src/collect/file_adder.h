@@ -5,6 +5,7 @@
 #include "collect/adding_feedback.h"
 #include "collect/shell_watch.h"
 #include "collect/zone_bias.h"
+#include "common/language.h"
 #include "common/locale_format.h"
 
 #include <QStringList>
@@ -13,12 +14,12 @@
 class FileIcons;
 struct FileEntry;
 struct TDateiInfoW;
-class ProgramState;
+struct FileCollection;
 
 class FileAdder {
 public:
     // icons may be null where nobody shows the list (the command-line program).
-    FileAdder(ProgramState &state, AddingFeedback &feedback, FileIcons *icons,
+    FileAdder(FileCollection &state, AddingFeedback &feedback, FileIcons *icons,
               const LocaleFormat &format = LocaleFormat::system());
 
     // Fixes the zone and the daylight-saving correction for the rows written next.
@@ -59,14 +60,14 @@ private:
     bool refusedAsDuplicate(const QString &path);
     // The cells every row writer fills alike: name, type, times, flags and size in bytes.
     void writeFacts(FileEntry &entry, const QString &path, const TDateiInfoW &info, bool corrected,
-                    const QString &language) const;
+                    Language language) const;
     void reportFormatError(const QString &path);
     QString watchedFolder() const; // the folder field's current text
     bool belowWatchedFolder(const QString &path) const;
     // The last row with the path when the path lies below the watched folder, else -1.
     int watchedRow(const QString &path) const;
 
-    ProgramState &m_state;
+    FileCollection &m_state;
     AddingFeedback &m_feedback;
     FileIcons *m_icons;
     LocaleFormat m_format;

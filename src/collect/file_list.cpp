@@ -199,9 +199,9 @@ void FileList::clear()
     endResetModel();
 }
 
-void FileList::setLanguage(const QString &language)
+void FileList::setLanguage(Language language)
 {
-    const bool german = language == u"de";
+    const bool german = isGerman(language);
     if (german)
         m_headers = QStringList{QStringLiteral("Name"),      QStringLiteral("Format"),
                                 QStringLiteral("Typ"),       QStringLiteral("Dateigröße"),

@@ -3,6 +3,7 @@
 // Order is the order of adding, changed only by sorting and by dragging.
 #include "collect/file_entry.h"
 #include "collect/file_icons.h"
+#include "common/language.h"
 #include "common/locale_format.h"
 
 #include <QAbstractTableModel>
@@ -46,7 +47,7 @@ public:
 
     // Header captions of the list columns in the given language. The English captions
     // leave column 11 as it was, so after German it keeps "Prüfsummen".
-    void setLanguage(const QString &language);
+    void setLanguage(Language language);
 
     // A click on list column c: same column flips the direction, another sorts ascending.
     // The state starts at column 0 ascending, so the first click on "Name" sorts descending.

@@ -1,17 +1,17 @@
 // The bulk ways into the list: folders, dropped paths and files chosen in the open dialog.
-#include "app/message_catalogue.h"
-#include "app/program_state.h"
 #include "collect/file_adder.h"
+#include "collect/file_collection.h"
 #include "collect/file_facts.h"
 #include "collect/folder_walk.h"
 #include "collect/type_filter.h"
+#include "common/message_catalogue.h"
 
 namespace {
 
 // Whatever ends a bulk step, the window gets its input back and "OK for all" is cleared.
 class BulkStep {
 public:
-    BulkStep(ProgramState &state, AddingFeedback &feedback) : m_state(state), m_feedback(feedback) {}
+    BulkStep(FileCollection &state, AddingFeedback &feedback) : m_state(state), m_feedback(feedback) {}
     ~BulkStep()
     {
         m_feedback.UpdateCountLabel();
@@ -27,12 +27,12 @@ public:
     }
 
 private:
-    ProgramState &m_state;
+    FileCollection &m_state;
     AddingFeedback &m_feedback;
     bool m_paintingSuspended = false;
 };
 
-QString counted(qint64 count, UiText suffix, const QString &language)
+QString counted(qint64 count, UiText suffix, Language language)
 {
     return QString::number(count) + uiText(suffix, language);
 }
@@ -55,7 +55,7 @@ void FileAdder::AddOrdner(const QString &folder)
         return;
     const QStringList patterns = FilterEndungen(m_state.settings);
     const bool subfolders = m_state.settings.isOn(SettingsWindow::PB, QStringLiteral("inp_uv"));
-    const QString language = m_state.language();
+    const Language language = m_state.settings.language();
 
     m_state.okForAll = true;
     {
@@ -95,20 +95,20 @@ void FileAdder::AddPath(const QString &path)
     if (!pathExists(path))
         return;
     if (isFolder(path)) {
-        if (m_state.menu.m_einst_ord)
+        if (m_state.settings.isOn(MenuSwitch::AddFolderRows))
             AddOrdnerAlsElement(path);
-        if (m_state.menu.m_einst_dat)
+        if (m_state.settings.isOn(MenuSwitch::AddFolderFiles))
             AddOrdner(path);
-    } else if (m_state.menu.m_einst_dat) {
+    } else if (m_state.settings.isOn(MenuSwitch::AddFolderFiles)) {
         add2list(path);
     }
 }
 
 void FileAdder::addFolderFromField(const QString &folder)
 {
-    if (m_state.menu.m_einst_ord)
+    if (m_state.settings.isOn(MenuSwitch::AddFolderRows))
         AddOrdnerAlsElemente(folder, m_state.settings.isOn(SettingsWindow::PB, QStringLiteral("inp_uv")));
-    if (m_state.menu.m_einst_dat)
+    if (m_state.settings.isOn(MenuSwitch::AddFolderFiles))
         AddOrdner(folder);
 }
 
@@ -116,7 +116,7 @@ void FileAdder::addDropped(const QStringList &paths)
 {
     DST_Setzen();
     const int count = int(paths.size());
-    const QString language = m_state.language();
+    const Language language = m_state.settings.language();
     const QString analysing = uiText(UiText::AnalysingTitle, language);
     const QString droppedLine = counted(count, UiText::AddingSuffix, language);
     {

@@ -1,6 +1,6 @@
 #include "collect/row_texts.h"
 
-#include "app/language.h"
+#include "common/language.h"
 
 namespace {
 
@@ -56,7 +56,7 @@ QString kilobyteText(qint64 bytes, const LocaleFormat &format)
     return text;
 }
 
-QString yesNoText(bool yes, const QString &language)
+QString yesNoText(bool yes, Language language)
 {
     if (isGerman(language))
         return yes ? QStringLiteral("ja") : QStringLiteral("nein");

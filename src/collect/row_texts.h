@@ -1,5 +1,6 @@
 #pragma once
 // The texts that adding and refreshing write into a row's cells.
+#include "common/language.h"
 #include "common/locale_format.h"
 
 #include <QString>
@@ -10,4 +11,4 @@ QString fileSizeText(qint64 bytes, const LocaleFormat &format);
 // 8th significant digit written as 0, halves rounded away from zero: "1.205,566 KB".
 QString kilobyteText(qint64 bytes, const LocaleFormat &format);
 // "ja" / "nein" in German, "yes" / "no" otherwise.
-QString yesNoText(bool yes, const QString &language);
+QString yesNoText(bool yes, Language language);

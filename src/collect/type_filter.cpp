@@ -1,6 +1,6 @@
 #include "collect/type_filter.h"
 
-#include "app/language.h"
+#include "common/language.h"
 #include "common/tabulix_error.h"
 
 namespace {
@@ -54,7 +54,7 @@ QString filterFieldName(const FilterBox &box)
     return QString::fromUtf8(box.box).replace(QStringLiteral("cb_"), QStringLiteral("ed_"));
 }
 
-QString filterText(FilterText text, const QString &language)
+QString filterText(FilterText text, Language language)
 {
     const bool german = isGerman(language);
     switch (text) {
@@ -71,7 +71,7 @@ QString filterText(FilterText text, const QString &language)
     return {};
 }
 
-QString filterCaption(const FilterBox &box, const QString &language)
+QString filterCaption(const FilterBox &box, Language language)
 {
     return QString::fromUtf8(isGerman(language) ? box.german : box.english);
 }

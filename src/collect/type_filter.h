@@ -1,6 +1,7 @@
 #pragma once
 // The file-type filter of folder searches: its check boxes and captions, the name patterns
 // its settings give the folder walk, and which of its controls can be used.
+#include "common/language.h"
 #include "common/settings.h"
 
 #include <QString>
@@ -23,8 +24,8 @@ QString filterFieldName(const FilterBox &box);
 
 // The window's other texts: its caption, the radio buttons "alle" and "auswahl", "Button1".
 enum class FilterText { Caption, All, Selection, Ok };
-QString filterText(FilterText text, const QString &language);
-QString filterCaption(const FilterBox &box, const QString &language);
+QString filterText(FilterText text, Language language);
+QString filterCaption(const FilterBox &box, Language language);
 
 // The name patterns of a folder search: {".*"} for all files, else one ".ext" per listed
 // extension of the counting categories, repeats kept. Empty when nothing counts.

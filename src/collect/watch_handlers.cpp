@@ -1,7 +1,7 @@
 // Reactions to changes below the watched folder. They read the folder field's current text,
 // compare paths exactly, as the file system does, and never show messages.
-#include "app/program_state.h"
 #include "collect/file_adder.h"
+#include "collect/file_collection.h"
 #include "collect/file_facts.h"
 #include "common/paths.h"
 

@@ -68,7 +68,7 @@ Settings::Settings(QObject *parent) : QObject(parent)
                                definition.radioGroup ? QString::fromUtf8(definition.radioGroup) : QString()});
         m_order[definition.window].append(name);
     }
-    m_columnOrder = defaultColumnOrder(QStringLiteral("de"));
+    m_columnOrder = defaultColumnOrder(Language::German);
 }
 
 bool Settings::contains(SettingsWindow window, const QString &name) const
@@ -150,9 +150,30 @@ void Settings::setColumnOrder(const QStringList &entries)
     Q_EMIT columnOrderChanged();
 }
 
-void Settings::resetToDefaults(const QString &language)
+void Settings::resetToDefaults(Language language)
 {
     for (const SettingDefinition &definition : settingDefinitions())
         setValue(definition.window, QString::fromUtf8(definition.name), QString::fromUtf8(definition.value));
     setColumnOrder(defaultColumnOrder(language));
+}
+
+void Settings::setLanguage(Language language)
+{
+    if (language == m_language)
+        return;
+    m_language = language;
+    Q_EMIT languageChanged(language);
+}
+
+bool Settings::isOn(MenuSwitch menuSwitch) const
+{
+    return m_menuSwitches.value(menuSwitch);
+}
+
+void Settings::setOn(MenuSwitch menuSwitch, bool on)
+{
+    if (m_menuSwitches.value(menuSwitch) == on)
+        return;
+    m_menuSwitches.insert(menuSwitch, on);
+    Q_EMIT menuSwitchChanged(menuSwitch);
 }

@@ -1,7 +1,10 @@
 #pragma once
 // One named value per option control of every window, addressed by the window's
-// two-letter prefix and the control's component name. Setting a value, whoever does it,
-// emits `changed`, which runs the reactions that windows and logic connect to it.
+// two-letter prefix and the control's component name, beside the interface language and the
+// menu switches. Setting a value, whoever does it, emits a signal, which runs the reactions
+// that windows and logic connect to it.
+#include "common/language.h"
+
 #include <QHash>
 #include <QObject>
 #include <QString>
@@ -29,10 +32,21 @@ struct SettingDefinition {
     const char *radioGroup = nullptr;
 };
 
+// The switches of the menu "Einstellungen" that steer adding; a click on an item flips it.
+enum class MenuSwitch {
+    AddFolderFiles,     // walk folders for their files; add single files (`m_einst_dat`)
+    AddFolderRows,      // folders get rows of their own (`m_einst_ord`)
+    RefuseDuplicates,   // refuse a path that is already in the list (`m_einst_doppelt`)
+    DaylightCorrection, // daylight-saving correction of file times (`m_einst_dst`)
+};
+inline constexpr MenuSwitch allMenuSwitches[] = {MenuSwitch::AddFolderFiles, MenuSwitch::AddFolderRows,
+                                                 MenuSwitch::RefuseDuplicates,
+                                                 MenuSwitch::DaylightCorrection};
+
 // Every stored control of every window, in each window's control order.
 const QVector<SettingDefinition> &settingDefinitions();
 // The column order of a fresh start ("01 Dateiname" ... "12 Prüfsummen"), per language.
-QStringList defaultColumnOrder(const QString &language);
+QStringList defaultColumnOrder(Language language);
 
 class Settings : public QObject {
     Q_OBJECT
@@ -54,12 +68,21 @@ public:
     QStringList columnOrder() const { return m_columnOrder; }
     void setColumnOrder(const QStringList &entries);
 
-    // Every control back to its fresh-start value, each change announced.
-    void resetToDefaults(const QString &language);
+    // Every control back to its fresh-start value, each change announced. The language and
+    // the menu switches keep their values.
+    void resetToDefaults(Language language);
+
+    Language language() const { return m_language; }
+    void setLanguage(Language language);
+
+    bool isOn(MenuSwitch menuSwitch) const;
+    void setOn(MenuSwitch menuSwitch, bool on);
 
 Q_SIGNALS:
     void changed(SettingsWindow window, const QString &name);
     void columnOrderChanged();
+    void languageChanged(Language language);
+    void menuSwitchChanged(MenuSwitch menuSwitch);
 
 private:
     struct Entry {
@@ -73,4 +96,9 @@ private:
     QHash<QString, Entry> m_entries;
     QHash<SettingsWindow, QStringList> m_order;
     QStringList m_columnOrder;
+    Language m_language = Language::German;
+    QHash<MenuSwitch, bool> m_menuSwitches{{MenuSwitch::AddFolderFiles, true},
+                                           {MenuSwitch::AddFolderRows, false},
+                                           {MenuSwitch::RefuseDuplicates, false},
+                                           {MenuSwitch::DaylightCorrection, true}};
 };

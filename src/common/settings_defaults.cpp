@@ -246,9 +246,9 @@ const QVector<SettingDefinition> &settingDefinitions()
     return definitions;
 }
 
-QStringList defaultColumnOrder(const QString &language)
+QStringList defaultColumnOrder(Language language)
 {
-    if (language == u"en")
+    if (!isGerman(language))
         return {QStringLiteral("01 Filename"),     QStringLiteral("02 Format"),
                 QStringLiteral("03 Windows Type"), QStringLiteral("04 File Size"),
                 QStringLiteral("05 Created"),      QStringLiteral("06 Accessed"),

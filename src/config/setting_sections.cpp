@@ -1,6 +1,5 @@
 #include "config/setting_sections.h"
 
-#include "app/program_state.h"
 #include "common/tabulix_error.h"
 
 #include <algorithm>
@@ -16,16 +15,16 @@ constexpr int ColumnOrderSize = 12;
 // The adding switches of the settings menu, under their configuration keys.
 const struct {
     const char16_t *key;
-    bool MenuSwitches::*value;
-} menuSwitches[] = {{u"DA", &MenuSwitches::m_einst_dat},
-                    {u"OR", &MenuSwitches::m_einst_ord},
-                    {u"DO", &MenuSwitches::m_einst_doppelt},
-                    {u"DS", &MenuSwitches::m_einst_dst}};
+    MenuSwitch value;
+} menuSwitches[] = {{u"DA", MenuSwitch::AddFolderFiles},
+                    {u"OR", MenuSwitch::AddFolderRows},
+                    {u"DO", MenuSwitch::RefuseDuplicates},
+                    {u"DS", MenuSwitch::DaylightCorrection}};
 
 struct Address {
     QString name; // "SECTION.KEY"
-    std::function<QString(const ProgramState &)> read;
-    std::function<void(ProgramState &, const QString &)> write;
+    std::function<QString(const Settings &)> read;
+    std::function<void(Settings &, const QString &)> write;
     bool isSwitch = false;
 };
 
@@ -37,20 +36,19 @@ QVector<Address> addresses()
         for (const SettingKind kind : storedKinds) {
             const QString section = windowPrefix(window) + kindSuffix(kind);
             for (const QString &key : names.controlOrder(window, kind))
-                all.append(
-                    {section + u'.' + key,
-                     [window, key](const ProgramState &state) { return state.settings.value(window, key); },
-                     [window, key](ProgramState &state, const QString &value) {
-                         state.settings.setValue(window, key, value);
-                     },
-                     isSwitchKind(kind)});
+                all.append({section + u'.' + key,
+                            [window, key](const Settings &settings) { return settings.value(window, key); },
+                            [window, key](Settings &settings, const QString &value) {
+                                settings.setValue(window, key, value);
+                            },
+                            isSwitchKind(kind)});
         }
     for (int index = 0; index < ColumnOrderSize; ++index)
         all.append({QStringLiteral("PBRF.r%1").arg(index),
-                    [index](const ProgramState &state) { return state.settings.columnOrder().value(index); },
-                    [index](ProgramState &state, const QString &value) {
+                    [index](const Settings &settings) { return settings.columnOrder().value(index); },
+                    [index](Settings &settings, const QString &value) {
                         // The kind moves to this place, so the list keeps each kind once.
-                        QStringList order = state.settings.columnOrder();
+                        QStringList order = settings.columnOrder();
                         const auto sameKind = [&value](const QString &entry) {
                             return entry.left(2) == value.left(2);
                         };
@@ -59,14 +57,14 @@ QVector<Address> addresses()
                         if (current < order.size())
                             order.move(current, index);
                         order[index] = value;
-                        state.settings.setColumnOrder(order);
+                        settings.setColumnOrder(order);
                     }});
     for (const auto &[key, value] : menuSwitches)
         all.append({QStringLiteral("ES.") + QString::fromUtf16(key),
-                    [value](const ProgramState &state) {
-                        return state.menu.*value ? QStringLiteral("1") : QStringLiteral("0");
+                    [value](const Settings &settings) {
+                        return settings.isOn(value) ? QStringLiteral("1") : QStringLiteral("0");
                     },
-                    [value](ProgramState &state, const QString &text) { state.menu.*value = text == u"1"; },
+                    [value](Settings &settings, const QString &text) { settings.setOn(value, text == u"1"); },
                     true});
     return all;
 }
@@ -98,7 +96,7 @@ QString nearest(const QString &name, const QVector<Address> &all)
 
 } // namespace
 
-void applySettingAssignment(ProgramState &state, const QString &assignment)
+void applySettingAssignment(Settings &settings, const QString &assignment)
 {
     const qsizetype equals = assignment.indexOf(u'=');
     const QString name = assignment.left(equals);
@@ -113,13 +111,13 @@ void applySettingAssignment(ProgramState &state, const QString &assignment)
         throw TabulixError(QStringLiteral("no value for %1: write %1=VALUE").arg(name));
     if (found->isSwitch && value != u"1" && value != u"0")
         throw TabulixError(QStringLiteral("%1 takes 1 or 0, not \"%2\"").arg(name, value));
-    found->write(state, value);
+    found->write(settings, value);
 }
 
-QStringList listSettings(const ProgramState &state)
+QStringList listSettings(const Settings &settings)
 {
     QStringList lines;
     for (const Address &address : addresses())
-        lines.append(address.name + u'=' + address.read(state));
+        lines.append(address.name + u'=' + address.read(settings));
     return lines;
 }

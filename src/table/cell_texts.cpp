@@ -1,6 +1,6 @@
 #include "table/cell_texts.h"
 
-#include "app/minimize_path.h"
+#include "common/minimize_path.h"
 #include "common/paths.h"
 #include "common/settings.h"
 #include "table/html_text.h"

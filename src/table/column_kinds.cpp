@@ -1,6 +1,6 @@
 #include "table/column_kinds.h"
 
-#include "app/language.h"
+#include "common/language.h"
 
 namespace {
 
@@ -46,13 +46,13 @@ const ColumnKindInfo &columnKindInfo(ColumnKind kind)
     return kinds[int(kind) - 1];
 }
 
-QString orderItemText(ColumnKind kind, const QString &language)
+QString orderItemText(ColumnKind kind, Language language)
 {
     const ColumnKindInfo &info = columnKindInfo(kind);
     return QString::fromUtf8(isGerman(language) ? info.orderItemGerman : info.orderItemEnglish);
 }
 
-QString headerDefault(ColumnKind kind, const QString &language)
+QString headerDefault(ColumnKind kind, Language language)
 {
     const ColumnKindInfo &info = columnKindInfo(kind);
     return QString::fromUtf8(isGerman(language) ? info.headerGerman : info.headerEnglish);

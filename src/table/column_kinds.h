@@ -1,6 +1,7 @@
 #pragma once
 // What the program knows about each column kind and each checksum sub-column: the
 // order-list item, the names of its settings and its header defaults in both languages.
+#include "common/language.h"
 #include "table/act_array.h"
 
 #include <QString>
@@ -24,9 +25,9 @@ const ColumnKindInfo &columnKindInfo(ColumnKind kind);
 std::optional<ColumnKind> kindOfActivation(const QString &name);
 
 // The order-list item of a kind in the interface language ("de" or else English).
-QString orderItemText(ColumnKind kind, const QString &language);
+QString orderItemText(ColumnKind kind, Language language);
 // The header default of kinds 01 to 11 in the interface language.
-QString headerDefault(ColumnKind kind, const QString &language);
+QString headerDefault(ColumnKind kind, Language language);
 
 struct ChecksumColumnInfo {
     ChecksumKind kind;

@@ -1,6 +1,6 @@
 #include "table/grouping.h"
 
-#include "app/language.h"
+#include "common/language.h"
 #include "common/paths.h"
 #include "table/cell_texts.h"
 
@@ -106,7 +106,7 @@ const QVector<GroupChoice> &groupChoices()
     return choices;
 }
 
-QStringList groupChoiceItems(const QString &language)
+QStringList groupChoiceItems(Language language)
 {
     QStringList items;
     for (const GroupChoice &choice : groupChoices())

@@ -2,6 +2,7 @@
 // Grouping the table by one fact: the items of the choice `des_grup`, the key of every row and
 // the order of the groups.
 #include "collect/file_entry.h"
+#include "common/language.h"
 #include "common/locale_format.h"
 #include "table/act_array.h"
 
@@ -26,7 +27,7 @@ struct GroupChoice {
 // The items of `des_grup` in list order.
 const QVector<GroupChoice> &groupChoices();
 // Their texts in the interface language ("de" or else English).
-QStringList groupChoiceItems(const QString &language);
+QStringList groupChoiceItems(Language language);
 // The choice whose German or English item is exactly the text, whatever the language.
 const GroupChoice *groupChoiceOf(const QString &text);
 

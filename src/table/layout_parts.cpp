@@ -1,6 +1,6 @@
 #include "table/layout_parts.h"
 
-#include "app/message_catalogue.h"
+#include "common/message_catalogue.h"
 #include "common/settings.h"
 #include "table/number_format.h"
 

@@ -1,6 +1,7 @@
 #pragma once
 // Pieces the layouts of the table share: the options read once, the dash marker, the end
 // information and the walk through the rows with their groups.
+#include "common/language.h"
 #include "table/table_layout.h"
 
 #include <functional>
@@ -36,7 +37,7 @@ struct LayoutInput {
     const CellTable &cells;
     const LayoutOptions &options;
     OutputFormat format;
-    const QString &language;
+    Language language;
     const LocaleFormat &locale;
     ListTotals totals;
 

@@ -1,6 +1,6 @@
 #include "table/output_format.h"
 
-#include "app/language.h"
+#include "common/language.h"
 
 namespace {
 
@@ -36,7 +36,7 @@ bool isPictureFormat(OutputFormat format)
     return format == OutputFormat::Jpg || format == OutputFormat::Bmp || format == OutputFormat::Gif;
 }
 
-QString outFormatItem(OutputFormat format, const QString &language)
+QString outFormatItem(OutputFormat format, Language language)
 {
     for (const auto &entry : formats)
         if (entry.format == format)

@@ -1,5 +1,7 @@
 #pragma once
 // The kind of output, read from the text of the output format choice.
+#include "common/language.h"
+
 #include <QString>
 #include <optional>
 
@@ -9,6 +11,6 @@ enum class OutputFormat { Txt, Csv, Htm, Jpg, Bmp, Gif };
 OutputFormat outputFormatOf(const QString &outFormatText);
 bool isPictureFormat(OutputFormat format);
 // The item of the output format choice in the interface language ("Textdatei (*.txt)").
-QString outFormatItem(OutputFormat format, const QString &language);
+QString outFormatItem(OutputFormat format, Language language);
 // The format named by its tag ("txt", "csv", "htm", "jpg", "bmp", "gif"), if any.
 std::optional<OutputFormat> outputFormatOfTag(const QString &tag);

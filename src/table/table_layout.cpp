@@ -1,6 +1,7 @@
 #include "table/table_layout.h"
 
-#include "app/language.h"
+#include "common/language.h"
+#include "common/maker_address.h"
 #include "table/layout_parts.h"
 
 namespace {
@@ -20,7 +21,7 @@ QStringList layoutLines(const LayoutInput &in)
     }
 }
 
-void addFooter(QStringList &lines, OutputFormat format, const QString &language)
+void addFooter(QStringList &lines, OutputFormat format, Language language)
 {
     const bool german = isGerman(language);
     if (format == OutputFormat::Htm) {
@@ -44,7 +45,7 @@ void addFooter(QStringList &lines, OutputFormat format, const QString &language)
 } // namespace
 
 QStringList DesStrListFuellen(const ActArray &columns, const CellTable &cells, const Settings &settings,
-                              OutputFormat format, const QString &language, const LocaleFormat &locale,
+                              OutputFormat format, Language language, const LocaleFormat &locale,
                               ListTotals totals)
 {
     if (cells.isEmpty() || cells.first().isEmpty())

@@ -1,6 +1,7 @@
 #pragma once
 // Lays the columns and cells of one refresh out as the lines of the output: padded or
 // delimited text, an HTML fragment, CSV, or padded text with markers for a picture.
+#include "common/language.h"
 #include "common/locale_format.h"
 #include "table/act_array.h"
 #include "table/output_format.h"
@@ -20,12 +21,9 @@ struct ListTotals {
 inline const QString PictureBoldMarker = QStringLiteral("%F%");
 inline const QString PictureItalicMarker = QStringLiteral("%K%");
 
-// The maker's web address named in the footer.
-inline const QString MakerWebAddress = QStringLiteral("https://tabulix.example");
-
 // The output lines for the chosen format, language and locale. The layout options are read
 // from the main window's settings (des_*) and the CSV options from the output settings
 // (csv_*). No rows (or no cells) give no lines at all.
 QStringList DesStrListFuellen(const ActArray &columns, const CellTable &cells, const Settings &settings,
-                              OutputFormat format, const QString &language, const LocaleFormat &locale,
+                              OutputFormat format, Language language, const LocaleFormat &locale,
                               ListTotals totals);

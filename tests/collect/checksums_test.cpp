@@ -59,12 +59,13 @@ protected:
     }
 
     // The cells of a file added with the given limit text and the column switched on.
-    FileEntry added(const QString &path, qint64 sizeBytes, const char *limit, const char *language = "de")
+    FileEntry added(const QString &path, qint64 sizeBytes, const char *limit,
+                    Language language = Language::German)
     {
         m_settings.setOn(SettingsWindow::PB, QStringLiteral("act_checksum"), true);
         m_settings.setValue(SettingsWindow::PB, QStringLiteral("act_checksum_max"), QString::fromUtf8(limit));
         FileEntry entry;
-        FillChecksumCells(entry, path, sizeBytes, m_settings, QString::fromUtf8(language));
+        FillChecksumCells(entry, path, sizeBytes, m_settings, language);
         return entry;
     }
 
@@ -169,9 +170,9 @@ TEST_F(ChecksumFiles, CellsAreUpperCaseDigestsOrTheNotActivatedText)
 {
     const QString abc = write("abc.txt", QByteArrayLiteral("abc"));
     FileEntry entry;
-    FillChecksumCells(entry, abc, 3, m_settings, QStringLiteral("de"));
+    FillChecksumCells(entry, abc, 3, m_settings, Language::German);
     EXPECT_EQ(cellTexts(entry), repeated("Option nicht aktiviert.")); // the column is off at start
-    FillChecksumCells(entry, abc, 3, m_settings, QStringLiteral("en"));
+    FillChecksumCells(entry, abc, 3, m_settings, Language::English);
     EXPECT_EQ(cellTexts(entry), repeated("Option not activated."));
 
     // At start only MD5 and CRC32 are enabled.
@@ -179,7 +180,7 @@ TEST_F(ChecksumFiles, CellsAreUpperCaseDigestsOrTheNotActivatedText)
     const QStringList digests = abcDigests.split(u'|');
     EXPECT_EQ(cellTexts(added(abc, 3, "10000")),
               QStringList({digests[0], digests[1], notActivated, notActivated, notActivated}).join(u'|'));
-    EXPECT_EQ(cellTexts(added(abc, 3, "10000", "en")).section(u'|', 2, 2),
+    EXPECT_EQ(cellTexts(added(abc, 3, "10000", Language::English)).section(u'|', 2, 2),
               QStringLiteral("Option not activated."));
     enableAllKinds();
     EXPECT_EQ(cellTexts(added(abc, 3, "10000")), abcDigests);
@@ -208,7 +209,7 @@ TEST_F(ChecksumFiles, LimitOfZeroOrLessMakesEveryFileTooLarge)
     const QString empty = write("empty.txt", QByteArray());
     for (const char *limit : {"0", "-0", "-1", "-2147483648"})
         EXPECT_EQ(cellTexts(added(empty, 0, limit)), repeated("Datei zu groß")) << limit;
-    EXPECT_EQ(cellTexts(added(empty, 0, "0", "en")), repeated("File too large"));
+    EXPECT_EQ(cellTexts(added(empty, 0, "0", Language::English)), repeated("File too large"));
 }
 
 TEST_F(ChecksumFiles, LimitIsInThousandsOfBytesAndFilesMustBeSmaller)

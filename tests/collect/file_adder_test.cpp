@@ -61,7 +61,7 @@ TEST_F(AdderFixture, DuplicatesAreRefusedExactlyAndReportedUnlessOkForAll)
     adder.add2list(lower);
     adder.add2list(lower);
     EXPECT_EQ(state.fileList.count(), 2); // the switch is off
-    state.menu.m_einst_doppelt = true;
+    state.settings.setOn(MenuSwitch::RefuseDuplicates, true);
     adder.add2list(lower);
     adder.add2list(upper);
     EXPECT_EQ(listedNames(),
@@ -76,8 +76,8 @@ TEST_F(AdderFixture, PathsOfUnknownKindFollowTheSwitches)
 {
     makeFile(root + QStringLiteral("/d/x.txt"), "12345");
     const QString file = makeFile(root + QStringLiteral("/f.txt"), "1");
-    state.menu.m_einst_ord = true;
-    state.menu.m_einst_dat = false;
+    state.settings.setOn(MenuSwitch::AddFolderRows, true);
+    state.settings.setOn(MenuSwitch::AddFolderFiles, false);
     adder.AddPath(root + QStringLiteral("/d"));
     adder.AddPath(file);
     adder.AddPath(root + QStringLiteral("/nothing-here"));
@@ -91,8 +91,8 @@ TEST_F(AdderFixture, PathsOfUnknownKindFollowTheSwitches)
     for (int cell = CellMd5; cell <= CellSha512; ++cell)
         EXPECT_TRUE(folderRow.cells[cell].isEmpty());
 
-    state.menu.m_einst_ord = false;
-    state.menu.m_einst_dat = true;
+    state.settings.setOn(MenuSwitch::AddFolderRows, false);
+    state.settings.setOn(MenuSwitch::AddFolderFiles, true);
     adder.AddPath(root + QStringLiteral("/d"));
     adder.AddPath(file);
     adder.AddPath(root + QStringLiteral("/nothing-here"));
@@ -102,7 +102,7 @@ TEST_F(AdderFixture, PathsOfUnknownKindFollowTheSwitches)
     EXPECT_EQ(fileRow.cells[CellFormat], QStringLiteral("TXT"));
     EXPECT_EQ(fileRow.cells[CellSizeText], QStringLiteral("1 Byte"));
     EXPECT_EQ(fileRow.cells[CellReadOnly], QStringLiteral("nein"));
-    state.setLanguage(QStringLiteral("en"));
+    state.settings.setLanguage(Language::English);
     adder.add2list(file);
     EXPECT_EQ(state.fileList.at(3).cells[CellHidden], QStringLiteral("no"));
     EXPECT_EQ(state.fileList.at(2).cells[CellHidden], QStringLiteral("nein"));
@@ -149,7 +149,7 @@ TEST_F(AdderFixture, TheTypeFilterDecidesWhatAWalkFinds)
     EXPECT_EQ(listedNames(), (QStringList{QStringLiteral("readme.txt"), QStringLiteral("readme.txt")}));
     // With the duplicate switch the second is refused without a message.
     state.fileList.clear();
-    state.menu.m_einst_doppelt = true;
+    state.settings.setOn(MenuSwitch::RefuseDuplicates, true);
     adder.AddOrdner(root);
     EXPECT_EQ(listedNames(), QStringList{QStringLiteral("readme.txt")});
     EXPECT_TRUE(feedback.messages.isEmpty());

@@ -54,11 +54,11 @@ TEST(FileFacts, DaylightCorrectionFollowsTheZoneAndTheSwitch)
     // Standard time (13:00) plus the correction while the zone keeps summer time now.
     EXPECT_EQ(addedAt(utcMoment(2009, 7, 1)), QStringLiteral("15.01.2009 14:00:00"));
     EXPECT_EQ(addedAt(utcMoment(2009, 12, 1)), QStringLiteral("15.01.2009 13:00:00"));
-    state.menu.m_einst_dst = false;
+    state.settings.setOn(MenuSwitch::DaylightCorrection, false);
     EXPECT_EQ(addedAt(utcMoment(2009, 7, 1)), QStringLiteral("15.01.2009 13:00:00"));
 
     // A refreshed row never carries the correction.
-    state.menu.m_einst_dst = true;
+    state.settings.setOn(MenuSwitch::DaylightCorrection, true);
     EXPECT_EQ(addedAt(utcMoment(2009, 7, 1)), QStringLiteral("15.01.2009 14:00:00"));
     adder.UpdateListItem(state.fileList.count() - 1);
     EXPECT_EQ(state.fileList.at(state.fileList.count() - 1).cells[CellChanged],

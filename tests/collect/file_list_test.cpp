@@ -127,9 +127,9 @@ TEST(FileList, HeadersFollowTheLanguageButEnglishLeavesTheChecksumHeader)
 {
     FileList list;
     EXPECT_EQ(list.headerData(11, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("MD5"));
-    list.setLanguage(QStringLiteral("de"));
+    list.setLanguage(Language::German);
     EXPECT_EQ(list.headerData(11, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Prüfsummen"));
-    list.setLanguage(QStringLiteral("en"));
+    list.setLanguage(Language::English);
     EXPECT_EQ(list.headerData(3, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("File Size"));
     EXPECT_EQ(list.headerData(11, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Prüfsummen"));
     EXPECT_EQ(list.headerData(15, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("SHA512"));

@@ -57,14 +57,13 @@ TEST(TypeFilter, CategoryTableAndTexts)
     EXPECT_EQ(groups, 3);
     EXPECT_EQ(filterFieldName(boxes[3]), u"ed_txt_web");
     EXPECT_STREQ(boxes[3].group, "cb_text");
-    EXPECT_EQ(filterCaption(boxes[4], QStringLiteral("en")), u"Programming ");
-    EXPECT_EQ(filterCaption(boxes[10], QStringLiteral("de")), u"Präsentationen");
-    EXPECT_EQ(filterCaption(boxes[10], QStringLiteral("en")), u"Presentations ");
-    EXPECT_EQ(filterCaption(boxes[14], QStringLiteral("en")), u"Archives ");
-    EXPECT_EQ(filterText(FilterText::Selection, QStringLiteral("de")),
-              u"Auswahl von Dateien folgender Formate:");
-    EXPECT_EQ(filterText(FilterText::All, QStringLiteral("en")), u"All supported Formats");
-    EXPECT_EQ(filterText(FilterText::Caption, QStringLiteral("en")), u"Filter");
+    EXPECT_EQ(filterCaption(boxes[4], Language::English), u"Programming ");
+    EXPECT_EQ(filterCaption(boxes[10], Language::German), u"Präsentationen");
+    EXPECT_EQ(filterCaption(boxes[10], Language::English), u"Presentations ");
+    EXPECT_EQ(filterCaption(boxes[14], Language::English), u"Archives ");
+    EXPECT_EQ(filterText(FilterText::Selection, Language::German), u"Auswahl von Dateien folgender Formate:");
+    EXPECT_EQ(filterText(FilterText::All, Language::English), u"All supported Formats");
+    EXPECT_EQ(filterText(FilterText::Caption, Language::English), u"Filter");
 }
 
 TEST(TypeFilter, PatternsOfTheSelection)
@@ -76,7 +75,7 @@ TEST(TypeFilter, PatternsOfTheSelection)
     EXPECT_EQ(FilterEndungen(settings), QStringList{QStringLiteral(".*")});
 
     // Only the text group with its members as at start; the web list comes last.
-    settings.resetToDefaults(QStringLiteral("de"));
+    settings.resetToDefaults(Language::German);
     setOn(settings, "auswahl", true);
     setOn(settings, "cb_text", true);
     const QStringList text = FilterEndungen(settings);

@@ -43,7 +43,7 @@ TEST(Settings, FreshStartHoldsEveryWindowsDefaultsInControlOrder)
     EXPECT_THROW(settings.value(SettingsWindow::PB, QStringLiteral("alle")), TabulixError);
 
     EXPECT_EQ(settings.columnOrder().first(), QStringLiteral("01 Dateiname"));
-    EXPECT_EQ(defaultColumnOrder(QStringLiteral("en")).last(), QStringLiteral("12 Checksums"));
+    EXPECT_EQ(defaultColumnOrder(Language::English).last(), QStringLiteral("12 Checksums"));
 }
 
 TEST(Settings, ChangesAreAnnouncedOnceAndOnlyWhenTheValueDiffers)
@@ -82,7 +82,7 @@ TEST(Settings, RadioButtonsSwitchOnlyTheirOwnGroupsSiblingsOff)
 
     // Reset brings back the fresh start, announced like any other change.
     QSignalSpy spy(&settings, &Settings::changed);
-    settings.resetToDefaults(QStringLiteral("en"));
+    settings.resetToDefaults(Language::English);
     EXPECT_TRUE(settings.isOn(SettingsWindow::EA, QStringLiteral("rb_utf8")));
     EXPECT_TRUE(settings.isOn(SettingsWindow::PB, QStringLiteral("des_grup_nein")));
     EXPECT_GE(spy.count(), 3);

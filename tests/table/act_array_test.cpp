@@ -88,7 +88,7 @@ TEST_F(ActArrayTest, ColumnsFollowTheOrderListWithChecksumsAtTheirPlace)
         set(kind, true);
     set("act_checksum_crc32_rb", true);
     set("act_name_ed", QStringLiteral("<b>Datei</b>")); // the user's own header, never escaped
-    QStringList order = defaultColumnOrder(QStringLiteral("de"));
+    QStringList order = defaultColumnOrder(Language::German);
     order.move(11, 1); // checksums after the name
     settings.setColumnOrder(order);
     table = fill(rows, OutputFormat::Htm);

@@ -1,4 +1,4 @@
-#include "app/minimize_path.h"
+#include "common/minimize_path.h"
 #include "common/settings.h"
 #include "table/cell_texts.h"
 #include "table/html_text.h"
@@ -144,15 +144,19 @@ TEST_F(CellTextsTest, AttributesAreTestedForTheLetterN)
     set("act_attribute_hidden_ja", QStringLiteral("X"));
     set("act_attribute_hidden_nein", QStringLiteral("-"));
     set("act_attribute_readonly_ja", QStringLiteral("schreibgeschützt"));
-    for (const char *language : {"de", "en"}) {
-        const QString lang = QString::fromUtf8(language);
-        RowFacts facts{.path = QStringLiteral("/d/.a"), .hidden = true, .readOnly = false, .language = lang};
-        EXPECT_EQ(cell(ColumnKind::Hidden, facts), QStringLiteral("X")) << language;
-        EXPECT_EQ(cell(ColumnKind::ReadOnly, facts), QStringLiteral("nein")) << language;
+    for (const Language language : {Language::German, Language::English}) {
+        RowFacts facts{
+            .path = QStringLiteral("/d/.a"), .hidden = true, .readOnly = false, .language = language};
+        EXPECT_EQ(cell(ColumnKind::Hidden, facts), QStringLiteral("X"))
+            << languageCode(language).toStdString();
+        EXPECT_EQ(cell(ColumnKind::ReadOnly, facts), QStringLiteral("nein"))
+            << languageCode(language).toStdString();
         facts.hidden = false;
         facts.readOnly = true;
-        EXPECT_EQ(cell(ColumnKind::Hidden, facts), QStringLiteral("-")) << language;
-        EXPECT_EQ(cell(ColumnKind::ReadOnly, facts), QStringLiteral("schreibgeschützt")) << language;
+        EXPECT_EQ(cell(ColumnKind::Hidden, facts), QStringLiteral("-"))
+            << languageCode(language).toStdString();
+        EXPECT_EQ(cell(ColumnKind::ReadOnly, facts), QStringLiteral("schreibgeschützt"))
+            << languageCode(language).toStdString();
     }
 }
 

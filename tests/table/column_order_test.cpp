@@ -25,26 +25,26 @@ TEST(ColumnKinds, TablesAgreeWithTheFreshStartSettings)
     QStringList german, english;
     for (int number = 1; number <= ColumnKindCount; ++number) {
         const ColumnKind kind = ColumnKind(number);
-        german.append(orderItemText(kind, QStringLiteral("de")));
-        english.append(orderItemText(kind, QStringLiteral("en")));
+        german.append(orderItemText(kind, Language::German));
+        english.append(orderItemText(kind, Language::English));
         if (kind == ColumnKind::Checksums)
             continue;
         const ColumnKindInfo &info = columnKindInfo(kind);
         EXPECT_EQ(settings.value(SettingsWindow::PB, QString::fromUtf8(info.header)),
-                  headerDefault(kind, QStringLiteral("de")));
+                  headerDefault(kind, Language::German));
         EXPECT_EQ(settings.isOn(SettingsWindow::PB, QString::fromUtf8(info.rightAlign)),
                   kind == ColumnKind::Size);
     }
-    EXPECT_EQ(german, defaultColumnOrder(QStringLiteral("de")));
-    EXPECT_EQ(english, defaultColumnOrder(QStringLiteral("en")));
-    EXPECT_EQ(headerDefault(ColumnKind::Program, QStringLiteral("en")), QStringLiteral("Associated with"));
+    EXPECT_EQ(german, defaultColumnOrder(Language::German));
+    EXPECT_EQ(english, defaultColumnOrder(Language::English));
+    EXPECT_EQ(headerDefault(ColumnKind::Program, Language::English), QStringLiteral("Associated with"));
 
-    const QStringList groups = groupChoiceItems(QStringLiteral("de"));
+    const QStringList groups = groupChoiceItems(Language::German);
     EXPECT_EQ(groups.size(), 13);
     EXPECT_EQ(groups.first(), QStringLiteral("Ordner"));
     EXPECT_EQ(groups.last(), QStringLiteral("Prüfsummen"));
     EXPECT_EQ(groups.indexOf(settings.value(SettingsWindow::PB, QStringLiteral("des_grup"))), 3);
-    EXPECT_EQ(groupChoiceItems(QStringLiteral("en"))[3], QStringLiteral("Windows Type"));
+    EXPECT_EQ(groupChoiceItems(Language::English)[3], QStringLiteral("Windows Type"));
     EXPECT_EQ(groupChoiceOf(QStringLiteral("Folder and File")),
               groupChoiceOf(QStringLiteral("Ordner und Datei")));
     EXPECT_EQ(groupChoiceOf(QStringLiteral("ordner")), nullptr); // exact, case-sensitive
@@ -58,7 +58,7 @@ TEST(ColumnOrderTable, FollowsTheOrderListAndTheActivationChecks)
     for (int number = 1; number <= ColumnKindCount; ++number)
         EXPECT_EQ(table.active(ColumnKind(number)), number == 1 || number == 4 || number == 5) << number;
 
-    QStringList order = defaultColumnOrder(QStringLiteral("en"));
+    QStringList order = defaultColumnOrder(Language::English);
     order.move(11, 0); // "12 Checksums" to the top
     order.swapItemsAt(1, 5);
     settings.setColumnOrder(order);
@@ -81,7 +81,7 @@ TEST(ColumnOrderTable, DamagedOrderListFallsBackToKindOrder)
     EXPECT_EQ(kindOfOrderItem(QStringLiteral("00")), std::nullopt);
     EXPECT_EQ(kindOfOrderItem(QString()), std::nullopt);
 
-    const QStringList intact = defaultColumnOrder(QStringLiteral("de"));
+    const QStringList intact = defaultColumnOrder(Language::German);
     QStringList reversed = intact;
     std::reverse(reversed.begin(), reversed.end());
     QStringList unnumbered = reversed, twice = reversed, shortList = reversed, longList = reversed;

@@ -9,7 +9,7 @@ struct LayoutCase {
     Settings settings; // a fresh start: German defaults
     ActArray columns;
     CellTable cells;
-    QString language = QStringLiteral("de");
+    Language language = Language::German;
     LocaleFormat locale = LocaleFormat::fromLocale(QLocale(QLocale::German, QLocale::Germany));
     ListTotals totals;
 

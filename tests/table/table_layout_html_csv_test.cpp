@@ -25,7 +25,7 @@ TEST(TableLayoutHtml, GroupsWithoutTitleLoseTheLeadingBreaks)
                      QStringLiteral("<i>1 Datei; 5 Byte</i>"), QStringLiteral("<br>"),
                      QStringLiteral("<br><br>"), QStringLiteral("<i>1 Datei; 5 Byte</i>"), htmlFooter}));
 
-    table.language = QStringLiteral("en");
+    table.language = Language::English;
     EXPECT_EQ(table.lines(OutputFormat::Htm).last(),
               QStringLiteral(R"(<br><br><br>Created with <a href="https://tabulix.example">Tabulix</a>.)"));
 }

@@ -232,7 +232,7 @@ TEST(TableLayout, FooterTakesOneLineFromTheLanguagesThreshold)
               QStringList({QString(), QString(),
                            QStringLiteral("Erstellt mit dem Tabulix - https://tabulix.example.")}));
 
-    table.language = QStringLiteral("en");
+    table.language = Language::English;
     table.cells[0][0] = QString(60, u'x');
     EXPECT_EQ(table.lines().mid(1),
               QStringList({QString(), QString(), QStringLiteral("Created with Tabulix."),

@@ -43,7 +43,7 @@ struct RowFacts {
     bool readOnly = false;
     QString typeName = QStringLiteral("Textdokument");
     QString program = QStringLiteral("/usr/bin/cat");
-    QString language = QStringLiteral("de");
+    Language language = Language::German;
     QString md5 = QStringLiteral("Option nicht aktiviert.");
 };
 

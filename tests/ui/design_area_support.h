@@ -1,13 +1,13 @@
 #pragma once
 // A shown main window and quick access to the controls of its column options.
-#include "app/u_design_area.h"
 #include "main_window_fixture.h"
+#include "ui/u_design_area.h"
 
 #include <QScrollArea>
 #include <QTest>
 
 struct DesignFixture : MainWindowFixture {
-    explicit DesignFixture(const QString &language = QStringLiteral("de")) : MainWindowFixture(language)
+    explicit DesignFixture(Language language = Language::German) : MainWindowFixture(language)
     {
         prog->show();
         prog->activateWindow();

@@ -1,9 +1,9 @@
-#include "app/design_captions.h"
-#include "app/design_sections.h"
-#include "app/frame_pictures.h"
-#include "app/u_design_order.h"
 #include "design_area_support.h"
 #include "table/act_array_fuellen.h"
+#include "table/design_captions.h"
+#include "ui/design_sections.h"
+#include "ui/frame_pictures.h"
+#include "ui/u_design_order.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -110,7 +110,7 @@ TEST(DesignArea, ControlsShowTheirSettingsAndEveryChangeAsksForARefresh)
                                    QStringLiteral("PB"));
     EXPECT_EQ(window.control<QComboBox>("act_size_einheit")->currentIndex(), -1);
     EXPECT_EQ(window.value("act_size_einheit"), QStringLiteral("PB"));
-    window.state.settings.setColumnOrder(defaultColumnOrder(QStringLiteral("en")));
+    window.state.settings.setColumnOrder(defaultColumnOrder(Language::English));
     EXPECT_EQ(refreshes.count(), 5);
     // Settings of other areas are none of its business.
     window.state.settings.setOn(SettingsWindow::PB, QStringLiteral("inp_ow"), true);
@@ -211,7 +211,7 @@ TEST(DesignArea, InactiveColumnsAreGreyInTheOrderList)
     EXPECT_NEAR(darkestInk(1), darkestInk(0), 10);
     window.state.settings.setOn(SettingsWindow::PB, QStringLiteral("act_name"), false);
     EXPECT_EQ(list->item(0)->foreground().color(), grey);
-    window.state.settings.setColumnOrder(defaultColumnOrder(QStringLiteral("en")).mid(1)
+    window.state.settings.setColumnOrder(defaultColumnOrder(Language::English).mid(1)
                                          << QStringLiteral("01 Filename"));
     EXPECT_EQ(list->item(0)->text(), QStringLiteral("02 Format"));
     EXPECT_EQ(list->item(0)->foreground().color(), normal);
@@ -281,7 +281,7 @@ TEST(DesignArea, CaptionsAndListItemsFollowTheLanguage)
     window.state.settings.setValue(SettingsWindow::PB, QStringLiteral("act_size_ed"),
                                    QStringLiteral("Dateigröße (KB)"));
     window.state.settings.setValue(SettingsWindow::PB, QStringLiteral("act_pfad_ed"), QStringLiteral("Ort"));
-    window.state.setLanguage(QStringLiteral("en"));
+    window.state.settings.setLanguage(Language::English);
     EXPECT_EQ(window.control<QPushButton>("act_size_bb")->text(), QStringLiteral("Options"));
     EXPECT_EQ(window.control<QCheckBox>("act_attribute_hidden")->text(),
               QStringLiteral("File Attribut: Hidden"));
@@ -296,7 +296,7 @@ TEST(DesignArea, CaptionsAndListItemsFollowTheLanguage)
     EXPECT_EQ(no->currentText(), QStringLiteral("no"));
     EXPECT_EQ(no->itemText(3), QStringLiteral("Custom.."));
 
-    window.state.setLanguage(QStringLiteral("de"));
+    window.state.settings.setLanguage(Language::German);
     EXPECT_EQ(window.control<QLabel>("Label13")->text(), QStringLiteral("Weitere Funktionen"));
     EXPECT_EQ(window.value("act_size_ed"), QStringLiteral("Dateigröße (KB)"));
     EXPECT_EQ(grouping->currentText(), QStringLiteral("Windows Typ"));

@@ -1,5 +1,5 @@
-#include "app/u_design_wheel.h"
 #include "design_area_support.h"
+#include "ui/u_design_wheel.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,7 +1,7 @@
-#include "app/error_text.h"
-#include "app/u_application.h"
+#include "common/error_text.h"
 #include "common/tabulix_error.h"
 #include "modal_watch.h"
+#include "ui/u_application.h"
 
 #include <QMessageBox>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 #include "app/program_state.h"
 #include "collect/type_filter.h"
-#include "collect/u_sm_filter.h"
 #include "modal_watch.h"
+#include "ui/u_sm_filter.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -141,7 +141,7 @@ TEST(FilterWindow, EnglishCaptions)
 {
     ProgramState state;
     Tsm_filter window(state);
-    state.setLanguage(QStringLiteral("en"));
+    state.settings.setLanguage(Language::English);
     EXPECT_EQ(window.windowTitle(), u"Filter");
     EXPECT_EQ(window.alle->text(), u"All supported Formats");
     EXPECT_EQ(window.auswahl->text(), u"Only the selected following Formats:");
@@ -153,7 +153,7 @@ TEST(FilterWindow, EnglishCaptions)
     EXPECT_EQ(box(window, "cb_musik")->text(), u"Audio");
     EXPECT_EQ(box(window, "cb_sonstige")->text(), u"Other");
 
-    state.setLanguage(QStringLiteral("de"));
+    state.settings.setLanguage(Language::German);
     EXPECT_EQ(box(window, "cb_musik")->text(), u"Musik");
     EXPECT_EQ(window.auswahl->text(), u"Auswahl von Dateien folgender Formate:");
 }

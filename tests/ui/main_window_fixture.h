@@ -2,17 +2,16 @@
 // A start window and a main window over their own program state, as the program makes them.
 #include "app/one_instance_check.h"
 #include "app/program_state.h"
-#include "app/u_prog.h"
-#include "app/u_start.h"
+#include "ui/u_prog.h"
+#include "ui/u_start.h"
 
 #include <QLabel>
 #include <memory>
 
 struct MainWindowFixture {
-    explicit MainWindowFixture(const QString &language = QStringLiteral("de"),
-                               const QStringList &arguments = {})
+    explicit MainWindowFixture(Language language = Language::German, const QStringList &arguments = {})
     {
-        state.setLanguage(language);
+        state.settings.setLanguage(language);
         start = std::make_unique<Tstart>(state);
         prog = std::make_unique<Tprog>(state, server, *start, arguments);
         start->setMainWindow(prog.get());

@@ -1,7 +1,7 @@
 #include "app/program_state.h"
 #include "encoding/text_encoding.h"
-#include "encoding/u_einstausgabe.h"
 #include "modal_watch.h"
+#include "ui/u_einstausgabe.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -191,7 +191,7 @@ TEST(OutputSettingsWindow, CsvFieldsAndEnglishCaptions)
     EXPECT_EQ(setting(state, "csv_lb"), u"0");
     EXPECT_EQ(child<QLabel>(window, "Label8")->text(), u"Tipp: Benutzen Sie %tab% für Tabs.");
 
-    state.setLanguage(QStringLiteral("en"));
+    state.settings.setLanguage(Language::English);
     EXPECT_EQ(window.windowTitle(), u"Output Settings");
     EXPECT_EQ(window.BitBtn6->text(), u"Choose Font..");
     EXPECT_EQ(window.BitBtn1->text(), u"Background Color..");

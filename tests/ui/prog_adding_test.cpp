@@ -1,12 +1,12 @@
 #include "../collect/collect_test_support.h"
-#include "app/message_catalogue.h"
-#include "app/u_qulist.h"
-#include "app/u_sm_achtung.h"
-#include "app/u_sm_bearbeitung.h"
-#include "app/u_sm_meldung.h"
 #include "collect/file_adder.h"
-#include "collect/u_sm_filter.h"
+#include "common/message_catalogue.h"
 #include "modal_watch.h"
+#include "ui/u_qulist.h"
+#include "ui/u_sm_achtung.h"
+#include "ui/u_sm_bearbeitung.h"
+#include "ui/u_sm_filter.h"
+#include "ui/u_sm_meldung.h"
 #include "window_with_dialogs.h"
 
 #include <QAction>
@@ -64,7 +64,7 @@ TEST(AddingWindow, EnterInTheFolderFieldWalksOrComplains)
         modal->close();
     });
     QTest::keyClick(field, Qt::Key_Return);
-    EXPECT_EQ(shownTitle, messageTexts(QStringLiteral("ordnerfalschopen"), QStringLiteral("de"))->title);
+    EXPECT_EQ(shownTitle, messageTexts(QStringLiteral("ordnerfalschopen"), Language::German)->title);
     EXPECT_EQ(window.state.fileList.count(), 0);
 
     field->setText(folder.path());
@@ -106,8 +106,8 @@ TEST(AddingWindow, DroppedFoldersFollowTheSettingsMenu)
     AddingWindow window;
     window.prog->findChild<QAction *>(QStringLiteral("m_einst_ord"))->trigger();
     window.prog->findChild<QAction *>(QStringLiteral("m_einst_dat"))->trigger();
-    EXPECT_TRUE(window.state.menu.m_einst_ord);
-    EXPECT_FALSE(window.state.menu.m_einst_dat);
+    EXPECT_TRUE(window.state.settings.isOn(MenuSwitch::AddFolderRows));
+    EXPECT_FALSE(window.state.settings.isOn(MenuSwitch::AddFolderFiles));
 
     drop(*window.prog, {folder.filePath(QStringLiteral("d")), file, folder.filePath(QStringLiteral("gone"))});
     QTRY_COMPARE_WITH_TIMEOUT(window.state.fileList.count(), 1, 2000);

@@ -1,12 +1,12 @@
 #include "../collect/collect_test_support.h"
-#include "app/u_sm_achtung.h"
-#include "app/u_sm_bearbeitung.h"
-#include "app/u_sm_meldung.h"
+#include "app/table_output.h"
 #include "collect/file_adder.h"
-#include "collect/u_sm_filter.h"
-#include "encoding/u_einstausgabe.h"
 #include "modal_watch.h"
-#include "table/table_output.h"
+#include "ui/u_einstausgabe.h"
+#include "ui/u_sm_achtung.h"
+#include "ui/u_sm_bearbeitung.h"
+#include "ui/u_sm_filter.h"
+#include "ui/u_sm_meldung.h"
 #include "window_with_dialogs.h"
 
 #include <QAction>
@@ -125,7 +125,7 @@ TEST(OutputWindow, TheFormatChoosesTheViewAndItsButtons)
     EXPECT_EQ(picture->size(), QSize(0, 0));
 
     // The language change translates the chosen item.
-    window.state.setLanguage(QStringLiteral("en"));
+    window.state.settings.setLanguage(Language::English);
     EXPECT_EQ(window.state.settings.value(SettingsWindow::PB, QStringLiteral("out_format")),
               QStringLiteral("HTML-Table (*.htm)"));
     EXPECT_EQ(window.child<QComboBox>("out_format")->currentText(), QStringLiteral("HTML-Table (*.htm)"));
@@ -201,7 +201,7 @@ TEST(OutputWindowSettings, TheOutputSettingsWindowDrawsThePreviewPicture)
     Teinstausgabe outputSettings(window.state);
     window.prog->useOutputSettings(outputSettings);
     window.state.settings.setValue(SettingsWindow::PB, QStringLiteral("out_format"),
-                                   outFormatItem(OutputFormat::Bmp, QStringLiteral("de")));
+                                   outFormatItem(OutputFormat::Bmp, Language::German));
     // A new background in the output settings refreshes the picture at once.
     window.state.settings.setValue(SettingsWindow::EA, QStringLiteral("Edit1"), QStringLiteral("#FF0000"));
     const QPixmap shown = window.child<QLabel>("preview_picture")->pixmap();

@@ -1,7 +1,7 @@
 #include "../collect/collect_test_support.h"
 #include "app/one_instance_func.h"
-#include "app/u_qulist.h"
 #include "main_window_fixture.h"
+#include "ui/u_qulist.h"
 
 #include <QCheckBox>
 #include <QHeaderView>
@@ -62,12 +62,12 @@ TEST(MainWindow, FrameHasItsAreasSizesAndLimits)
 
 TEST(MainWindow, CaptionsFollowTheLanguageAndSwitchesFollowTheirSettings)
 {
-    MainWindowFixture window(QStringLiteral("en"));
+    MainWindowFixture window(Language::English);
     Tprog &prog = *window.prog;
     EXPECT_EQ(prog.findChild<QPushButton *>(QStringLiteral("inp_deleteall"))->text(),
               QStringLiteral("Remove All"));
     EXPECT_EQ(window.countLabel(), QStringLiteral("0 Files"));
-    window.state.setLanguage(QStringLiteral("de"));
+    window.state.settings.setLanguage(Language::German);
     EXPECT_EQ(prog.findChild<QPushButton *>(QStringLiteral("inp_deleteall"))->text(),
               QStringLiteral("Alle entfernen"));
     EXPECT_EQ(prog.findChild<QCheckBox *>(QStringLiteral("inp_ow"))->text(),

@@ -1,10 +1,10 @@
-#include "app/app_icon.h"
-#include "app/dialog_placement.h"
 #include "app/program_state.h"
-#include "app/u_sm_achtung.h"
-#include "app/u_sm_bearbeitung.h"
-#include "app/u_sm_meldung.h"
 #include "modal_watch.h"
+#include "ui/app_icon.h"
+#include "ui/dialog_placement.h"
+#include "ui/u_sm_achtung.h"
+#include "ui/u_sm_bearbeitung.h"
+#include "ui/u_sm_meldung.h"
 
 #include <QFontInfo>
 #include <QLabel>
@@ -147,7 +147,7 @@ TEST(MessageDialog, UnknownKeyKeepsThePreviousTexts)
 TEST(MessageDialog, EnglishTexts)
 {
     ProgramState state;
-    state.setLanguage(QStringLiteral("en"));
+    state.settings.setLanguage(Language::English);
     Tsm_meldung dialog(state);
     EXPECT_EQ(dialog.OKalle->text(), u"OK for all");
     dialog.setMessage(QStringLiteral("bildfehler"), QString());
@@ -155,7 +155,7 @@ TEST(MessageDialog, EnglishTexts)
     EXPECT_EQ(dialog.Label4->text(), u"Choose another format or try to create a smaller list.");
     EXPECT_FALSE(dialog.OKalle->isHidden());
 
-    state.setLanguage(QStringLiteral("de"));
+    state.settings.setLanguage(Language::German);
     dialog.Sprache();
     EXPECT_EQ(dialog.OKalle->text(), u"OK für alle");
     EXPECT_EQ(dialog.windowTitle(), u"Tabulix");
@@ -194,7 +194,7 @@ TEST(ConfirmDialog, TextsAndDecision)
     dialog.exec();
     EXPECT_TRUE(dialog.overwriteDecision());
 
-    state.setLanguage(QStringLiteral("en"));
+    state.settings.setLanguage(Language::English);
     dialog.Sprache();
     EXPECT_EQ(dialog.Label4->text(), u"Shall this File be overwritten with the new File? ");
     EXPECT_EQ(dialog.OK->text(), u"Yes");
@@ -233,7 +233,7 @@ TEST(ProgressDialog, CancelRequestWithoutBlocking)
     dialog.hide();
     EXPECT_FALSE(dialog.OK->isVisibleTo(&dialog));
 
-    state.setLanguage(QStringLiteral("en"));
+    state.settings.setLanguage(Language::English);
     dialog.Sprache();
     EXPECT_EQ(dialog.Abbrechen->text(), u"Break");
 }

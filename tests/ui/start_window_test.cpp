@@ -10,7 +10,7 @@ namespace {
 
 // The start window shown, as at a program start.
 struct StartFixture : MainWindowFixture {
-    explicit StartFixture(const QString &language) : MainWindowFixture(language) { start->show(); }
+    explicit StartFixture(Language language) : MainWindowFixture(language) { start->show(); }
     QTimer *timer() const { return start->findChild<QTimer *>(QStringLiteral("Timer1")); }
     void tick() const { QMetaObject::invokeMethod(timer(), "timeout", Qt::DirectConnection); }
 };
@@ -19,7 +19,7 @@ struct StartFixture : MainWindowFixture {
 
 TEST(StartWindow, TimerShowsTheMainWindowThenHidesTheSplashThenStops)
 {
-    StartFixture fixture(QStringLiteral("de"));
+    StartFixture fixture(Language::German);
     EXPECT_TRUE(fixture.start->findChild<QLabel *>(QStringLiteral("Image1"))->isVisible());
     EXPECT_FALSE(fixture.start->findChild<QLabel *>(QStringLiteral("en1"))->isVisible());
     EXPECT_EQ(fixture.start->findChild<QLabel *>(QStringLiteral("spr"))->text(), QStringLiteral("de"));
@@ -44,7 +44,7 @@ TEST(StartWindow, TimerShowsTheMainWindowThenHidesTheSplashThenStops)
 
 TEST(StartWindow, ClickOnTheSplashBringsUpTheMainWindowAtOnce)
 {
-    StartFixture fixture(QStringLiteral("en"));
+    StartFixture fixture(Language::English);
     auto *english = fixture.start->findChild<QLabel *>(QStringLiteral("en1"));
     ASSERT_TRUE(english->isVisible());
     QTest::mouseClick(english, Qt::LeftButton);
@@ -53,13 +53,13 @@ TEST(StartWindow, ClickOnTheSplashBringsUpTheMainWindowAtOnce)
     EXPECT_FALSE(fixture.timer()->isActive());
 
     // The language label follows a switch.
-    fixture.state.setLanguage(QStringLiteral("de"));
+    fixture.state.settings.setLanguage(Language::German);
     EXPECT_EQ(fixture.start->findChild<QLabel *>(QStringLiteral("spr"))->text(), QStringLiteral("de"));
 }
 
 TEST(StartWindow, ClosingTheMainWindowClosesTheStartWindow)
 {
-    StartFixture fixture(QStringLiteral("de"));
+    StartFixture fixture(Language::German);
     fixture.prog->show();
     ASSERT_TRUE(fixture.start->isVisible());
     fixture.prog->close();
@@ -69,7 +69,7 @@ TEST(StartWindow, ClosingTheMainWindowClosesTheStartWindow)
 
 TEST(StartWindow, CloseCommandEndsThroughTheStartWindowWithoutClosingTheMainWindow)
 {
-    StartFixture fixture(QStringLiteral("de"));
+    StartFixture fixture(Language::German);
     fixture.prog->show();
     auto *close = fixture.prog->findChild<QAction *>(QStringLiteral("m_datei_beenden"));
     ASSERT_NE(close, nullptr);

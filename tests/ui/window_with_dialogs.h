@@ -1,10 +1,10 @@
 #pragma once
 // The main window with the dialogs the program hands it.
-#include "app/u_sm_achtung.h"
-#include "app/u_sm_bearbeitung.h"
-#include "app/u_sm_meldung.h"
-#include "collect/u_sm_filter.h"
 #include "main_window_fixture.h"
+#include "ui/u_sm_achtung.h"
+#include "ui/u_sm_bearbeitung.h"
+#include "ui/u_sm_filter.h"
+#include "ui/u_sm_meldung.h"
 
 struct WindowWithDialogs : MainWindowFixture {
     WindowWithDialogs()

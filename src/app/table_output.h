@@ -1,0 +1,24 @@
+#pragma once
+// One refresh of the output from the rows and the settings: the columns and cells, then the
+// lines; and the text those lines make in the text view, the clipboard and a saved file.
+#include "common/locale_format.h"
+#include "table/output_format.h"
+#include "table/table_picture.h"
+
+#include <QStringList>
+
+struct ProgramState;
+
+// The output format chosen in the main window.
+OutputFormat chosenOutputFormat(const ProgramState &state);
+
+// ActArrayFuellen followed by DesStrListFuellen for the state's rows in their list order.
+QStringList buildOutputLines(const ProgramState &state, const LocaleFormat &locale);
+
+// The picture font of a fresh start: "Courier New", 8 points, regular, black.
+PictureFont defaultPictureFont();
+// The picture background of the output settings (`Edit1`, "#RRGGBB"); white when unreadable.
+QColor pictureBackground(const ProgramState &state);
+
+// Every line followed by CR LF; CSV without line breaks when `csv_lb` is off.
+QString outputText(const QStringList &lines, OutputFormat format, bool csvLineBreaks);

@@ -1,0 +1,57 @@
+// The desktop program: hand the command line to a running start, or start on its own.
+#include "app/one_instance_check.h"
+#include "app/one_instance_func.h"
+#include "app/program_state.h"
+#include "app/startup_sequence.h"
+#include "common/language.h"
+#include "ui/u_application.h"
+#include "ui/u_einstausgabe.h"
+#include "ui/u_prog.h"
+#include "ui/u_sm_achtung.h"
+#include "ui/u_sm_bearbeitung.h"
+#include "ui/u_sm_filter.h"
+#include "ui/u_sm_meldung.h"
+#include "ui/u_start.h"
+
+#include <QDir>
+
+int main(int argc, char **argv)
+{
+    TabulixApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tabulix"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TABULIX_VERSION));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    QStringList arguments = withAbsolutePaths(QCoreApplication::arguments(), QDir::currentPath());
+    const QString programPath = QCoreApplication::applicationFilePath();
+    arguments[0] = programPath;
+    const QString serverName = handOverServerName(programPath);
+
+    // 1. A running start takes the arguments over, and this start ends.
+    if (arguments.size() > 1 && canHandOver(arguments) &&
+        handOverToRunningInstance(serverName, QCoreApplication::applicationPid(),
+                                  quotedCommandLine(arguments)) == HandOverResult::Taken)
+        return 0;
+
+    // 2. This start's own hand-over endpoint; a start that runs beside another has none.
+    OneInstanceServer handOver;
+    handOver.listen(serverName);
+
+    // The application title is each window's own caption: the desktop would append a display
+    // name to every title, and the dialogs are captioned "Tabulix" alone.
+    // The windows, in their fixed order; all live until the program ends.
+    ProgramState state;
+    state.settings.setLanguage(languageAtStart(QDir::currentPath(), QLocale::system()));
+    Tstart start(state);
+    Tprog prog(state, handOver, start, arguments.mid(1));
+    start.setMainWindow(&prog);
+    Tsm_filter filter(state);
+    Tsm_bearbeitung progress(state, &prog);
+    Tsm_meldung message(state, &prog);
+    Tsm_achtung confirmation(state, &prog);
+    Teinstausgabe outputSettings(state);
+    prog.useDialogs(filter, progress, message, confirmation);
+    prog.useOutputSettings(outputSettings);
+    start.show();
+    return app.exec();
+}

@@ -1,0 +1,236 @@
+#include "ui/u_prog.h"
+
+#include "app/one_instance_check.h"
+#include "app/program_state.h"
+#include "collect/file_adder.h"
+#include "common/error_text.h"
+#include "common/locale_format.h"
+#include "common/message_catalogue.h"
+#include "common/paths.h"
+#include "common/prog_captions.h"
+#include "config/config_location.h"
+#include "ui/u_qulist.h"
+#include "ui/u_start.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLoggingCategory>
+#include <QMenuBar>
+#include <QScreen>
+
+Q_LOGGING_CATEGORY(lcHandOver, "tabulix.handover", QtWarningMsg)
+
+Tprog::Tprog(ProgramState &state, OneInstanceServer &handOver, Tstart &start, const QStringList &arguments,
+             QWidget *parent)
+    : QMainWindow(parent), m_state(state), m_start(start), m_arguments(arguments)
+{
+    setObjectName(QStringLiteral("Tprog"));
+    // Its own task-bar entry: a top-level window without owner.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    buildFrame();
+    buildMenus();
+    resize(826, 644 + menuBar()->sizeHint().height());
+
+    // 1. Dropped files and folders.
+    setAcceptDrops(true);
+    // 2. The folder watch, inactive until a folder is chosen and the switch is on.
+    m_watch = new TShellWatch(this);
+    connect(m_watch, &TShellWatch::notified, this, &Tprog::shellNotified);
+    m_adder = std::make_unique<FileAdder>(m_state, *this, &m_state.fileList.icons());
+    // 3. The start configuration command names its file.
+    m_konfig_start->setToolTip(startConfigurationPath());
+    m_konfig_start->setStatusTip(startConfigurationPath());
+    // 4. Every configuration beside the start configuration goes into the menu.
+    for (const QString &file : configurationFilesIn(configurationFolder()))
+        KonfigurationAddMenu(file);
+    // 6. The default columns: name, size, creation date.
+    for (const char *column : {"act_name", "act_size", "act_datum_erstellt"})
+        m_state.settings.setOn(SettingsWindow::PB, QString::fromUtf8(column), true);
+    // 7. The receiver of hand-overs from later starts.
+    m_receiver = new TOneInstanceCheck(handOver, this);
+    connect(m_receiver, &TOneInstanceCheck::newInstance, this, &Tprog::handOverReceived);
+    connect(m_receiver, &TOneInstanceCheck::bringToFront, this, &Tprog::bringToFront);
+    // 8. Captions of the current language.
+    Sprache();
+    connect(&m_state.settings, &Settings::languageChanged, this, &Tprog::Sprache);
+
+    connect(qulist->header(), &QHeaderView::sectionClicked, this, [this](int column) {
+        m_state.fileList.qulistColumnClick(column, LocaleFormat::system());
+        qulist->header()->setSortIndicatorShown(true);
+        qulist->header()->setSortIndicator(column, m_state.fileList.sortDescending() ? Qt::DescendingOrder
+                                                                                     : Qt::AscendingOrder);
+        VorschauWennAktiv();
+    });
+    connect(qulist, &Qulist::deleteRequested, this, &Tprog::BitBtn3Click);
+    connect(qulist, &Qulist::mouseReleased, this, &Tprog::VorschauWennAktiv);
+    connect(qulist, &Qulist::rowsMoved, this, &Tprog::VorschauWennAktiv);
+    connect(qulist, &Qulist::listDoubleClicked, this, &Tprog::m_datei_openClick);
+    connect(findChild<QAbstractButton *>(QStringLiteral("OpenOrdner")), &QAbstractButton::clicked, this,
+            &Tprog::OrdnerWahlClick);
+    connect(inp_ow, &QCheckBox::clicked, this, &Tprog::ShellWatchAktualisieren);
+    inp_ordner->installEventFilter(this);
+    // The system asking to end the session releases the watch, as closing does.
+    connect(qApp, &QGuiApplication::commitDataRequest, m_watch, &TShellWatch::deactivate);
+}
+
+Tprog::~Tprog() = default;
+
+void Tprog::buildMenus()
+{
+    QMenu *m_datei = menuBar()->addMenu(QString());
+    m_datei->setObjectName(QStringLiteral("m_datei"));
+    const auto addAction = [this](QMenu *menu, const char *name, auto handler) {
+        QAction *action = menu->addAction(QString());
+        action->setObjectName(QString::fromUtf8(name));
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    addAction(m_datei, "m_datei_open", &Tprog::m_datei_openClick)->setShortcut(QKeySequence::Open);
+    addAction(m_datei, "m_datei_ordner", &Tprog::OrdnerWahlClick);
+    m_datei->addSeparator();
+    addAction(m_datei, "m_datei_delall", &Tprog::BitBtn2Click);
+    addAction(m_datei, "m_datei_delmark", &Tprog::BitBtn3Click);
+    m_datei->addSeparator();
+    addAction(m_datei, "m_datei_konvert", &Tprog::SpeichernClick)->setShortcut(Qt::CTRL | Qt::Key_S);
+    addAction(m_datei, "m_datei_zwischenablage", &Tprog::ZwischenablageClick)
+        ->setShortcut(Qt::CTRL | Qt::Key_C);
+    addAction(m_datei, "m_datei_vorschauaktualisieren", &Tprog::AktualisierenClick)
+        ->setShortcut(Qt::CTRL | Qt::Key_W);
+    m_datei->addSeparator();
+    // Ends the program without the automatic saving of a closing main window.
+    addAction(m_datei, "m_datei_beenden", [this] { m_start.close(); });
+
+    buildSettingsMenu();
+
+    m_konfig = menuBar()->addMenu(QString());
+    m_konfig->setObjectName(QStringLiteral("m_konfig"));
+    m_konfig->setToolTipsVisible(true);
+    m_konfig_start = addAction(m_konfig, "m_konfig_start",
+                               [this] { KonfigurationLaden(LoadOrigin::User, startConfigurationPath()); });
+    m_konfig_start->setShortcut(Qt::Key_F3);
+    m_konfig->addSeparator(); // the listed configurations follow
+}
+
+void Tprog::Sprache()
+{
+    const Language language = m_state.settings.language();
+    setWindowTitle(applicationTitle());
+    for (const ControlText &text : progTexts()) {
+        const QString name = QString::fromUtf8(text.component);
+        const QString value = progText(text, language);
+        if (auto *action = findChild<QAction *>(name)) {
+            text.hint ? action->setToolTip(value) : action->setText(value);
+        } else if (auto *menu = menuBar()->findChild<QMenu *>(name)) {
+            menu->setTitle(value);
+        } else if (QWidget *control = findChild<QWidget *>(name)) {
+            if (text.hint)
+                control->setToolTip(value);
+            else if (auto *button = qobject_cast<QAbstractButton *>(control))
+                button->setText(value);
+            else if (auto *label = qobject_cast<QLabel *>(control))
+                label->setText(value);
+            else if (auto *caption = control->findChild<QLabel *>(name + QStringLiteral("_caption")))
+                caption->setText(value);
+        }
+    }
+    m_state.fileList.setLanguage(language);
+    UpdateCountLabel();
+    translateOutFormat();
+    // The subfolder switch is as wide as its caption plus 25 pixels; the watch switch follows it.
+    inp_uv->setFixedWidth(inp_uv->fontMetrics().horizontalAdvance(inp_uv->text()) + 25);
+}
+
+void Tprog::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_shownOnce) {
+        m_shownOnce = true;
+        FormShow();
+    }
+}
+
+void Tprog::FormShow()
+{
+    processCommandLine(m_arguments, startConfigurationPath(), *this);
+    if (const QScreen *screen = this->screen())
+        if (maximizeOnFirstActivation(screen->availableSize(), centralWidget()->size()))
+            m_maximizeOnActivate = true;
+}
+
+void Tprog::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_maximizeOnActivate) {
+        m_maximizeOnActivate = false;
+        showMaximized();
+    }
+}
+
+void Tprog::closeEvent(QCloseEvent *event)
+{
+    saveAutomatically();
+    m_watch->deactivate();
+    event->accept();
+    m_start.close();
+}
+
+void Tprog::saveAutomatically()
+{
+    // Seam: the configuration files save the start configuration or the profile here.
+}
+
+void Tprog::KonfigurationLaden(LoadOrigin origin, const QString &path)
+{
+    // Seam: the configuration file reads every setting here.
+    qCInfo(lcHandOver) << "configuration" << path
+                       << (origin == LoadOrigin::StartUp ? "at start-up" : "by the user");
+}
+
+void Tprog::KonfigurationAddMenu(const QString &path)
+{
+    QAction *entry = new QAction(path, m_konfig);
+    connect(entry, &QAction::triggered, this, [this, path] { KonfigurationLaden(LoadOrigin::User, path); });
+    m_konfig->addAction(entry);
+}
+
+void Tprog::UpdateCountLabel()
+{
+    la_anzahl->setText(countLabelText(m_state.fileList.count(), m_state.settings.language()));
+}
+
+void Tprog::BitBtn3Click()
+{
+    qulist->setUpdatesEnabled(false);
+    m_state.fileList.removeRowsAt(qulist->selectedRowNumbers());
+    UpdateCountLabel();
+    qulist->setUpdatesEnabled(true);
+    VorschauWennAktiv();
+}
+
+void Tprog::BitBtn2Click()
+{
+    qulist->setUpdatesEnabled(false);
+    m_state.fileList.clear();
+    UpdateCountLabel();
+    qulist->setUpdatesEnabled(true);
+    VorschauWennAktiv();
+}
+
+void Tprog::handOverReceived(const QStringList &arguments)
+{
+    qCInfo(lcHandOver).noquote() << "hand-over:" << arguments.join(QStringLiteral(" | "));
+    OnNewInstance(arguments, *this);
+}
+
+void Tprog::bringToFront()
+{
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+}

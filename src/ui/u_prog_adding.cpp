@@ -1,0 +1,233 @@
+// The main window's ways of adding files: the folder field and dialog, the open dialog,
+// dropped paths, the settings menu that steers adding, and the folder watch.
+#include "app/program_state.h"
+#include "collect/file_adder.h"
+#include "collect/file_facts.h"
+#include "common/message_catalogue.h"
+#include "ui/u_prog.h"
+#include "ui/u_qulist.h"
+#include "ui/u_sm_bearbeitung.h"
+#include "ui/u_sm_filter.h"
+#include "ui/u_sm_meldung.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QStandardPaths>
+
+void Tprog::useDialogs(Tsm_filter &filter, Tsm_bearbeitung &progress, Tsm_meldung &message,
+                       Tsm_achtung &confirmation)
+{
+    m_filter = &filter;
+    m_progress = &progress;
+    m_message = &message;
+    m_confirmation = &confirmation;
+    const auto showFilter = [this] { m_filter->exec(); };
+    connect(findChild<QAbstractButton *>(QStringLiteral("bitbtn1")), &QAbstractButton::clicked, this,
+            showFilter);
+    connect(findChild<QAction *>(QStringLiteral("m_einst_filter")), &QAction::triggered, this, showFilter);
+}
+
+void Tprog::buildSettingsMenu()
+{
+    QMenu *m_einst = menuBar()->addMenu(QString());
+    m_einst->setObjectName(QStringLiteral("m_einst"));
+    const auto addSwitch = [this, m_einst](const char *name, MenuSwitch menuSwitch) {
+        QAction *action = m_einst->addAction(QString());
+        action->setObjectName(QString::fromUtf8(name));
+        action->setCheckable(true);
+        action->setChecked(m_state.settings.isOn(menuSwitch));
+        connect(action, &QAction::toggled, this,
+                [this, menuSwitch](bool on) { m_state.settings.setOn(menuSwitch, on); });
+        // A loaded configuration moves the check mark too.
+        connect(&m_state.settings, &Settings::menuSwitchChanged, action,
+                [this, action, menuSwitch](MenuSwitch changed) {
+                    if (changed == menuSwitch)
+                        action->setChecked(m_state.settings.isOn(menuSwitch));
+                });
+    };
+    addSwitch("m_einst_dat", MenuSwitch::AddFolderFiles);
+    addSwitch("m_einst_ord", MenuSwitch::AddFolderRows);
+    addSwitch("m_einst_doppelt", MenuSwitch::RefuseDuplicates);
+    m_einst->addSeparator();
+    m_einst->addAction(QString())->setObjectName(QStringLiteral("m_einst_ausgabe"));
+    m_einst->addAction(QString())->setObjectName(QStringLiteral("m_einst_filter"));
+    addSwitch("m_einst_dst", MenuSwitch::DaylightCorrection);
+    m_einst->addSeparator();
+    const auto addCommand = [this, m_einst](const char *name, auto handler) {
+        QAction *action = m_einst->addAction(QString());
+        action->setObjectName(QString::fromUtf8(name));
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    addCommand("m_einst_vor_hg", &Tprog::m_einst_vor_hgClick);
+    addCommand("m_einst_vor_schrift", &Tprog::m_einst_vor_schriftClick);
+    addCommand("m_einst_vor_umbruch", &Tprog::m_einst_vor_umbruchClick)->setCheckable(true);
+    m_einst->addSeparator();
+    QAction *m_einst_vorschau = m_einst->addAction(QString());
+    m_einst_vorschau->setObjectName(QStringLiteral("m_einst_vorschau"));
+    m_einst_vorschau->setCheckable(true);
+    m_einst_vorschau->setChecked(m_state.settings.isOn(SettingsWindow::PB, QStringLiteral("vor_okay")));
+    m_einst_vorschau->setShortcut(Qt::Key_F7);
+    connect(m_einst_vorschau, &QAction::triggered, this, &Tprog::m_einst_vorschauClick);
+}
+
+void Tprog::DST_Setzen()
+{
+    m_adder->DST_Setzen();
+}
+
+void Tprog::AddPath(const QString &path)
+{
+    m_adder->AddPath(path);
+}
+
+void Tprog::meldungzeigen(const QString &key, const QString &path)
+{
+    if (m_message)
+        m_message->meldungzeigen(key, path);
+}
+
+void Tprog::showProgress(const ProgressText &text)
+{
+    if (!m_progress)
+        return;
+    m_progress->Label1->setText(text.title);
+    m_progress->Label2->setText(text.line2);
+    m_progress->Label3->setText(text.line3);
+    m_progress->Progress->setMaximum(text.maximum);
+    m_progress->Progress->setValue(text.value);
+    if (!m_progress->isVisible()) {
+        setEnabled(false);
+        m_progress->show();
+    }
+}
+
+void Tprog::hideProgress()
+{
+    if (m_progress)
+        m_progress->hide();
+    setEnabled(true);
+    activateWindow();
+}
+
+void Tprog::handlePendingEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+bool Tprog::takeCancelRequest()
+{
+    if (!m_progress || !m_progress->cancelRequested())
+        return false;
+    m_progress->clearCancelRequest();
+    return true;
+}
+
+void Tprog::suspendListPainting(bool suspended)
+{
+    qulist->setUpdatesEnabled(!suspended);
+    m_state.fileList.setBatching(suspended);
+}
+
+void Tprog::OrdnerWahlClick()
+{
+    const QString typed = inp_ordner->text();
+    QString start = typed;
+    if (!isFolder(start))
+        start = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    if (!isFolder(start))
+        start = QDir::homePath();
+    const QString chosen = QFileDialog::getExistingDirectory(
+        this, uiText(UiText::FolderDialogTitle, m_state.settings.language()), start,
+        QFileDialog::ShowDirsOnly);
+    // A cancelled dialog adds nothing and leaves the field as it was.
+    if (!chosen.isEmpty()) {
+        m_state.settings.setValue(SettingsWindow::PB, QStringLiteral("inp_ordner"), chosen);
+        m_adder->addFolderFromField(chosen);
+    }
+    UpdateCountLabel();
+    ShellWatchAktualisieren();
+}
+
+void Tprog::inp_ordnerKeyPress()
+{
+    const QString folder = inp_ordner->text();
+    if (isFolder(folder))
+        m_adder->addFolderFromField(folder);
+    else
+        meldungzeigen(QStringLiteral("ordnerfalschopen"), folder);
+    UpdateCountLabel();
+    ShellWatchAktualisieren();
+}
+
+void Tprog::m_datei_openClick()
+{
+    m_adder->DST_Setzen();
+    const Language language = m_state.settings.language();
+    const QStringList files =
+        QFileDialog::getOpenFileNames(this, uiText(UiText::OpenDialogTitle, language), QString(),
+                                      uiText(UiText::OpenDialogFilter, language));
+    m_adder->addChosenFiles(files);
+}
+
+void Tprog::ShellWatchAktualisieren()
+{
+    const QString folder = inp_ordner->text();
+    if (!folder.isEmpty() && isFolder(folder) && inp_ow->isChecked())
+        m_watch->activate(folder);
+    else
+        m_watch->deactivate();
+}
+
+void Tprog::shellNotified(ShellEvent event, const QString &path1, const QString &path2)
+{
+    m_adder->shellNotified(event, path1, path2);
+}
+
+bool Tprog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == inp_ordner && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            inp_ordnerKeyPress();
+            return true;
+        }
+        // Characters no folder path is typed with; "/" separates folders here and stays.
+        static const QString refused = QStringLiteral("\"*<>?|");
+        for (const QChar character : key->text())
+            if (refused.contains(character))
+                return true;
+    } else if (watched == inp_ordner && event->type() == QEvent::MouseButtonDblClick) {
+        inp_ordner->selectAll();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Tprog::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void Tprog::dropEvent(QDropEvent *event)
+{
+    QStringList paths;
+    for (const QUrl &url : event->mimeData()->urls())
+        if (url.isLocalFile())
+            paths.append(url.toLocalFile());
+    event->acceptProposedAction();
+    // The drop is released first, so the program the files came from does not wait for the adding.
+    QMetaObject::invokeMethod(
+        this, [this, paths] { m_adder->addDropped(paths); }, Qt::QueuedConnection);
+}

@@ -1,0 +1,37 @@
+#include "ui/u_sm_bearbeitung.h"
+
+#include "app/program_state.h"
+#include "common/message_catalogue.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+
+Tsm_bearbeitung::Tsm_bearbeitung(ProgramState &state, QWidget *mainWindow, QWidget *parent)
+    : SmallDialog(state, mainWindow, parent), Label1(makeLabel(QStringLiteral("Label1"), 0)),
+      Label2(makeLabel(QStringLiteral("Label2"), 1)), Label3(makeLabel(QStringLiteral("Label3"), 2)),
+      Progress(new QProgressBar(this)), Abbrechen(makeButton(QStringLiteral("Abbrechen"), 0)),
+      OK(makeButton(QStringLiteral("OK"), 1))
+{
+    setObjectName(QStringLiteral("sm_bearbeitung"));
+    setModal(false);
+    Progress->setObjectName(QStringLiteral("Progress"));
+    Progress->setGeometry(textLeft, firstLineTop + 3 * lineHeight, textWidth, lineHeight);
+    Progress->setTextVisible(false);
+    OK->hide();
+    connect(Abbrechen, &QPushButton::clicked, this, &Tsm_bearbeitung::reject);
+    Sprache();
+}
+
+void Tsm_bearbeitung::reject()
+{
+    // QDialog routes Escape and the window's close button here as well.
+    m_cancelRequested = true;
+}
+
+void Tsm_bearbeitung::Sprache()
+{
+    const Language language = m_state.settings.language();
+    OK->setText(uiText(UiText::MessageOk, language));
+    Abbrechen->setText(uiText(UiText::Break, language));
+}

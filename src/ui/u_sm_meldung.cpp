@@ -1,0 +1,54 @@
+#include "ui/u_sm_meldung.h"
+
+#include "app/program_state.h"
+#include "common/message_catalogue.h"
+#include "common/minimize_path.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+Tsm_meldung::Tsm_meldung(ProgramState &state, QWidget *mainWindow, QWidget *parent)
+    : SmallDialog(state, mainWindow, parent), Label1(makeLabel(QStringLiteral("Label1"), 0)),
+      Label2(makeLabel(QStringLiteral("Label2"), 1)), Label3(makeLabel(QStringLiteral("Label3"), 2)),
+      Label4(makeLabel(QStringLiteral("Label4"), 3)), OK(makeButton(QStringLiteral("OK"), 0)),
+      OKalle(makeButton(QStringLiteral("OKalle"), 1))
+{
+    setObjectName(QStringLiteral("sm_meldung"));
+    OK->setDefault(true);
+    connect(OK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(OKalle, &QPushButton::clicked, this, [this] {
+        m_state.okForAll = true;
+        accept();
+    });
+    OKalle->hide();
+    Sprache();
+}
+
+void Tsm_meldung::setMessage(const QString &key, const QString &path)
+{
+    OKalle->hide();
+    const std::optional<MessageTexts> texts = messageTexts(key, m_state.settings.language());
+    if (!texts)
+        return;
+    Label1->setText(texts->title);
+    Label2->setText(texts->line2);
+    if (texts->pathLine)
+        Label3->setText(u'"' + MinimizePath(path, textWidth) + u'"');
+    else
+        Label3->setText(texts->line3);
+    Label4->setText(texts->line4);
+    OKalle->setVisible(texts->okForAll);
+}
+
+void Tsm_meldung::meldungzeigen(const QString &key, const QString &path)
+{
+    setMessage(key, path);
+    exec();
+}
+
+void Tsm_meldung::Sprache()
+{
+    const Language language = m_state.settings.language();
+    OK->setText(uiText(UiText::MessageOk, language));
+    OKalle->setText(uiText(UiText::MessageOkForAll, language));
+}
