@@ -2,7 +2,7 @@
 // shortened path, and the default columns grouped by creation date (rows read back as dates).
 // Run: build/bench/tabulix_bench --benchmark_filter=actArray (items_per_second is rows per second).
 #include "common/settings.h"
-#include "table/act_array_fuellen.h"
+#include "table/act_array_fill.h"
 #include "table/column_kinds.h"
 
 #include <QRandomGenerator>
@@ -45,7 +45,7 @@ void fill(benchmark::State &state, const Settings &settings, OutputFormat output
 {
     const QVector<FileEntry> rows = generatedRows();
     for (auto _ : state)
-        benchmark::DoNotOptimize(ActArrayFuellen(rows, settings, german(), output));
+        benchmark::DoNotOptimize(fillActArray(rows, settings, german(), output));
     state.SetItemsProcessed(state.iterations() * RowCount);
 }
 

@@ -57,7 +57,7 @@ void Adding_FolderWithFacts(benchmark::State &state)
         ProgramState program;
         AddingFeedback quiet;
         FileAdder adder(program, quiet, nullptr);
-        adder.AddOrdner(root);
+        adder.addFolderFiles(root);
         if (program.fileList.count() != FileCount)
             state.SkipWithError("not every file was added");
     }

@@ -13,11 +13,11 @@ bool processArguments(const QStringList &arguments, StartupOperations &operation
     bool configurationGiven = false;
     for (const QString &argument : arguments) {
         if (isConfigurationArgument(argument)) {
-            operations.KonfigurationLaden(LoadOrigin::StartUp, argument);
-            operations.KonfigurationAddMenu(argument);
+            operations.loadConfiguration(LoadOrigin::StartUp, argument);
+            operations.addConfigurationToMenu(argument);
             configurationGiven = true;
         } else {
-            operations.AddPath(argument);
+            operations.addPath(argument);
         }
     }
     return configurationGiven;
@@ -43,21 +43,21 @@ bool isConfigurationArgument(const QString &argument)
 void processCommandLine(const QStringList &arguments, const QString &startConfiguration,
                         StartupOperations &operations)
 {
-    operations.DST_Setzen();
+    operations.updateDaylightBias();
     const bool configurationGiven = processArguments(arguments, operations);
     if (!arguments.isEmpty())
-        operations.VorschauWennAktiv();
+        operations.refreshPreviewIfOn();
     if (!configurationGiven && QFileInfo(startConfiguration).isFile())
-        operations.KonfigurationLaden(LoadOrigin::StartUp, startConfiguration);
-    operations.UpdateCountLabel();
+        operations.loadConfiguration(LoadOrigin::StartUp, startConfiguration);
+    operations.updateCountLabel();
 }
 
-void OnNewInstance(const QStringList &handedOver, StartupOperations &operations)
+void processHandOver(const QStringList &handedOver, StartupOperations &operations)
 {
-    operations.DST_Setzen();
+    operations.updateDaylightBias();
     processArguments(handedOver.mid(1), operations);
-    operations.VorschauWennAktiv();
-    operations.UpdateCountLabel();
+    operations.refreshPreviewIfOn();
+    operations.updateCountLabel();
 }
 
 bool maximizeOnFirstActivation(const QSize &desktop, const QSize &client)

@@ -11,12 +11,12 @@ enum class LoadOrigin { StartUp, User };
 class StartupOperations {
 public:
     virtual ~StartupOperations() = default;
-    virtual void DST_Setzen() = 0;
-    virtual void AddPath(const QString &path) = 0;
-    virtual void KonfigurationLaden(LoadOrigin origin, const QString &path) = 0;
-    virtual void KonfigurationAddMenu(const QString &path) = 0;
-    virtual void VorschauWennAktiv() = 0;
-    virtual void UpdateCountLabel() = 0;
+    virtual void updateDaylightBias() = 0;
+    virtual void addPath(const QString &path) = 0;
+    virtual void loadConfiguration(LoadOrigin origin, const QString &path) = 0;
+    virtual void addConfigurationToMenu(const QString &path) = 0;
+    virtual void refreshPreviewIfOn() = 0;
+    virtual void updateCountLabel() = 0;
 };
 
 // A configuration argument: its extension (from the last "." after the last "/") is
@@ -34,7 +34,7 @@ void processCommandLine(const QStringList &arguments, const QString &startConfig
                         StartupOperations &operations);
 
 // A hand-over from a second start: entry 0 (the sender's program path) is skipped.
-void OnNewInstance(const QStringList &handedOver, StartupOperations &operations);
+void processHandOver(const QStringList &handedOver, StartupOperations &operations);
 
 // The first showing maximises the main window at its first activation when the desktop
 // has less than 50 pixels to spare around the client area in either direction.

@@ -1,7 +1,7 @@
 #include "app/table_output.h"
 
 #include "app/program_state.h"
-#include "table/act_array_fuellen.h"
+#include "table/act_array_fill.h"
 #include "table/output_settings.h"
 #include "table/table_layout.h"
 
@@ -14,13 +14,13 @@ QStringList buildOutputLines(const ProgramState &state, const LocaleFormat &loca
 {
     const OutputFormat format = chosenOutputFormat(state);
     const QVector<FileEntry> &rows = state.fileList.rows();
-    const TableCells table = ActArrayFuellen(rows, state.settings, locale, format);
+    const TableCells table = fillActArray(rows, state.settings, locale, format);
     ListTotals totals;
     totals.files = rows.size();
     for (const FileEntry &row : rows)
         totals.bytes += row.sizeBytes();
-    return DesStrListFuellen(table.actArray, table.cellTable, state.settings, format,
-                             state.settings.language(), locale, totals);
+    return layOutTable(table.actArray, table.cellTable, state.settings, format, state.settings.language(),
+                       locale, totals);
 }
 
 PictureFont defaultPictureFont()

@@ -12,7 +12,7 @@ struct ProgramState;
 // The output format chosen in the main window.
 OutputFormat chosenOutputFormat(const ProgramState &state);
 
-// ActArrayFuellen followed by DesStrListFuellen for the state's rows in their list order.
+// fillActArray followed by layOutTable for the state's rows in their list order.
 QStringList buildOutputLines(const ProgramState &state, const LocaleFormat &locale);
 
 // The picture font of a fresh start: "Courier New", 8 points, regular, black.

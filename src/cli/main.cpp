@@ -110,7 +110,7 @@ int main(int argc, char **argv)
     FileAdder adder(state, progress, nullptr);
     for (const QString &path :
          withAbsolutePaths(QStringList{QString()} + options.paths, QDir::currentPath()).mid(1))
-        adder.AddPath(path);
+        adder.addPath(path);
 
     const QStringList lines = buildOutputLines(state, LocaleFormat::system());
     const bool csvLineBreaks = state.settings.isOn(SettingsWindow::EA, QStringLiteral("csv_lb"));
@@ -124,7 +124,7 @@ int main(int argc, char **argv)
         if (isPictureFormat(format))
             writeTablePicture(lines, options.outputFile, format, state);
         else
-            WriteTextFile(
+            writeTextFile(
                 outputText(lines, format, csvLineBreaks), options.outputFile,
                 currentTextEncoding(state.settings),
                 [&state](const QString &text, const QString &path) { writeTextPicture(text, path, state); });

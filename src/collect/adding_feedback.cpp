@@ -1,6 +1,6 @@
 #include "collect/adding_feedback.h"
 
-void AddingFeedback::meldungzeigen(const QString &, const QString &) {}
+void AddingFeedback::showMessage(const QString &, const QString &) {}
 void AddingFeedback::showProgress(const ProgressText &) {}
 void AddingFeedback::hideProgress() {}
 void AddingFeedback::handlePendingEvents() {}
@@ -9,5 +9,5 @@ bool AddingFeedback::takeCancelRequest()
     return false;
 }
 void AddingFeedback::suspendListPainting(bool) {}
-void AddingFeedback::UpdateCountLabel() {}
-void AddingFeedback::VorschauWennAktiv() {}
+void AddingFeedback::updateCountLabel() {}
+void AddingFeedback::refreshPreviewIfOn() {}

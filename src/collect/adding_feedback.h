@@ -17,7 +17,7 @@ public:
     virtual ~AddingFeedback() = default;
 
     // A message of the catalogue with a path; returns when the user has closed it.
-    virtual void meldungzeigen(const QString &key, const QString &path);
+    virtual void showMessage(const QString &key, const QString &path);
     // Shows the progress dialog with these texts (disabling the main window while it shows).
     virtual void showProgress(const ProgressText &text);
     // Hides the progress dialog and gives the main window back its input.
@@ -27,6 +27,6 @@ public:
     // Reads and clears the cancel request of the progress dialog.
     virtual bool takeCancelRequest();
     virtual void suspendListPainting(bool suspended);
-    virtual void UpdateCountLabel();
-    virtual void VorschauWennAktiv();
+    virtual void updateCountLabel();
+    virtual void refreshPreviewIfOn();
 };

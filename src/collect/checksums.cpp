@@ -176,14 +176,14 @@ ChecksumResults fileChecksums(const QString &path, ChecksumKinds wanted)
     return states.finish();
 }
 
-std::optional<QString> GetFileChecksum(ChecksumKind kind, const QString &path)
+std::optional<QString> fileChecksum(ChecksumKind kind, const QString &path)
 {
     ChecksumKinds wanted;
     wanted.set(int(kind));
     return fileChecksums(path, wanted)[int(kind)];
 }
 
-void FillChecksumCells(FileEntry &entry, const QString &path, qint64 sizeBytes, const Settings &settings,
+void fillChecksumCells(FileEntry &entry, const QString &path, qint64 sizeBytes, const Settings &settings,
                        Language language)
 {
     const bool german = isGerman(language);

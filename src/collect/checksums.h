@@ -24,9 +24,9 @@ using ChecksumResults = std::array<std::optional<QString>, ChecksumKindCount>;
 // have none either.
 ChecksumResults fileChecksums(const QString &path, ChecksumKinds wanted);
 
-std::optional<QString> GetFileChecksum(ChecksumKind kind, const QString &path);
+std::optional<QString> fileChecksum(ChecksumKind kind, const QString &path);
 
 // Writes the five checksum cells of a file being added, following the checksum settings of
 // the main window at this moment; texts are in `language` ("de" or else English).
-void FillChecksumCells(FileEntry &entry, const QString &path, qint64 sizeBytes, const Settings &settings,
+void fillChecksumCells(FileEntry &entry, const QString &path, qint64 sizeBytes, const Settings &settings,
                        Language language);

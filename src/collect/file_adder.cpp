@@ -13,10 +13,10 @@ FileAdder::FileAdder(FileCollection &state, AddingFeedback &feedback, FileIcons 
                      const LocaleFormat &format)
     : m_state(state), m_feedback(feedback), m_icons(icons), m_format(format)
 {
-    DST_Setzen();
+    updateDaylightBias();
 }
 
-void FileAdder::DST_Setzen(std::time_t now)
+void FileAdder::updateDaylightBias(std::time_t now)
 {
     m_zone = ZoneBias::at(now);
     m_correction = m_zone.correctionApplies(m_state.settings.isOn(MenuSwitch::DaylightCorrection));
@@ -29,14 +29,14 @@ bool FileAdder::refusedAsDuplicate(const QString &path)
     for (const FileEntry &row : m_state.fileList.rows()) {
         if (row.path() == path) {
             if (!m_state.okForAll)
-                m_feedback.meldungzeigen(QStringLiteral("dateischoninliste"), path);
+                m_feedback.showMessage(QStringLiteral("dateischoninliste"), path);
             return true;
         }
     }
     return false;
 }
 
-void FileAdder::writeFacts(FileEntry &entry, const QString &path, const TDateiInfoW &info, bool corrected,
+void FileAdder::writeFacts(FileEntry &entry, const QString &path, const PathFacts &info, bool corrected,
                            Language language) const
 {
     entry.name = namePart(path);
@@ -58,37 +58,37 @@ void FileAdder::writeFacts(FileEntry &entry, const QString &path, const TDateiIn
 void FileAdder::reportFormatError(const QString &path)
 {
     if (!m_state.okForAll)
-        m_feedback.meldungzeigen(QStringLiteral("formatfehler"), path);
+        m_feedback.showMessage(QStringLiteral("formatfehler"), path);
 }
 
-void FileAdder::add2list(const QString &path)
+void FileAdder::addFile(const QString &path)
 {
     if (refusedAsDuplicate(path))
         return;
     // The row is appended whole or not at all, so a failure never leaves a half-filled row.
     try {
         const Language language = m_state.settings.language();
-        const TDateiInfoW info = gatherFileInfo(path);
+        const PathFacts info = gatherFileFacts(path);
         FileEntry entry;
         writeFacts(entry, path, info, m_correction, language);
-        entry.iconIndex = m_icons ? m_icons->GetFileIconNumber(path) : -1;
+        entry.iconIndex = m_icons ? m_icons->fileIconNumber(path) : -1;
         entry.cells[CellFormat] = formatOfExtension(path);
         entry.cells[CellSizeText] = fileSizeText(info.size, m_format);
         entry.cells[CellProgram] = info.program;
         entry.cells[CellPath] = path;
-        FillChecksumCells(entry, path, info.size, m_state.settings, language);
+        fillChecksumCells(entry, path, info.size, m_state.settings, language);
         m_state.fileList.append(entry);
     } catch (const std::exception &) {
         reportFormatError(path);
     }
 }
 
-void FileAdder::AddOrdnerAlsElement(const QString &folder)
+void FileAdder::addFolderRow(const QString &folder)
 {
     if (refusedAsDuplicate(folder))
         return;
     try {
-        const TDateiInfoW info = gatherFolderInfo(folder);
+        const PathFacts info = gatherFolderFacts(folder);
         FileEntry entry;
         writeFacts(entry, folder, info, m_correction, m_state.settings.language());
         entry.iconIndex = m_icons ? m_icons->iconOfPath(folder) : -1;
@@ -101,7 +101,7 @@ void FileAdder::AddOrdnerAlsElement(const QString &folder)
     }
 }
 
-void FileAdder::UpdateListItem(int row)
+void FileAdder::refreshRow(int row)
 {
     if (row < 0 || row >= m_state.fileList.count())
         return;
@@ -109,7 +109,7 @@ void FileAdder::UpdateListItem(int row)
     // Errors are swallowed: the cells written so far keep their new texts.
     try {
         const QString path = entry.path();
-        const TDateiInfoW info = gatherFileInfo(path);
+        const PathFacts info = gatherFileFacts(path);
         writeFacts(entry, path, info, false, m_state.settings.language());
         entry.iconIndex = m_icons ? m_icons->iconOfPath(path) : -1;
         entry.cells[CellFormat] = formatOfExtension(path);

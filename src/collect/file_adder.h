@@ -3,7 +3,7 @@
 // folder walks through the type filter, dropped paths, chosen files, refreshed rows and the
 // reactions to changes in a watched folder.
 #include "collect/adding_feedback.h"
-#include "collect/shell_watch.h"
+#include "collect/folder_watch.h"
 #include "collect/zone_bias.h"
 #include "common/language.h"
 #include "common/locale_format.h"
@@ -13,7 +13,7 @@
 
 class FileIcons;
 struct FileEntry;
-struct TDateiInfoW;
+struct PathFacts;
 struct FileCollection;
 
 class FileAdder {
@@ -23,43 +23,43 @@ public:
               const LocaleFormat &format = LocaleFormat::system());
 
     // Fixes the zone and the daylight-saving correction for the rows written next.
-    void DST_Setzen(std::time_t now = std::time(nullptr));
+    void updateDaylightBias(std::time_t now = std::time(nullptr));
     bool daylightCorrection() const { return m_correction; }
 
     // One file row; refused when the duplicate switch is on and the path is in the list.
-    void add2list(const QString &path);
+    void addFile(const QString &path);
     // One row for a folder itself, with the total size below it.
-    void AddOrdnerAlsElement(const QString &folder);
+    void addFolderRow(const QString &folder);
     // A row for every subfolder of the folder (not the folder itself), in pre-order.
-    void AddOrdnerAlsElemente(const QString &folder, bool subfolders);
+    void addSubfolderRows(const QString &folder, bool subfolders);
     // Walks the folder through the type filter and adds every file found, with progress.
-    void AddOrdner(const QString &folder);
+    void addFolderFiles(const QString &folder);
     // A path of unknown kind, by the adding switches; a path naming nothing is skipped.
-    void AddPath(const QString &path);
+    void addPath(const QString &path);
 
     // The folder chosen in the folder field or dialog: its subfolder rows and its files.
     void addFolderFromField(const QString &folder);
     // Paths dropped on the main window, with progress and cancel.
-    void addDropped(const QStringList &paths);
+    void addDroppedPaths(const QStringList &paths);
     // Files chosen in the open dialog; each duplicate is reported.
     void addChosenFiles(const QStringList &paths);
 
     // Reads the row's path again from disk: sizes in KB, no daylight correction, the
     // program as stated, checksums kept.
-    void UpdateListItem(int row);
+    void refreshRow(int row);
 
     // Reactions to changes below the watched folder (the folder field's current text).
-    void swCreate(const QString &path);
-    void swDelete(const QString &path);
-    void swRenameItem(const QString &oldPath, const QString &newPath);
-    void swUpdateItem(const QString &path);
+    void onWatchedCreated(const QString &path);
+    void onWatchedDeleted(const QString &path);
+    void onWatchedRenamed(const QString &oldPath, const QString &newPath);
+    void onWatchedUpdated(const QString &path);
     // Hands a notification of the watch to its reaction.
-    void shellNotified(ShellEvent event, const QString &path1, const QString &path2);
+    void onWatchEvent(WatchEvent event, const QString &path1, const QString &path2);
 
 private:
     bool refusedAsDuplicate(const QString &path);
     // The cells every row writer fills alike: name, type, times, flags and size in bytes.
-    void writeFacts(FileEntry &entry, const QString &path, const TDateiInfoW &info, bool corrected,
+    void writeFacts(FileEntry &entry, const QString &path, const PathFacts &info, bool corrected,
                     Language language) const;
     void reportFormatError(const QString &path);
     QString watchedFolder() const; // the folder field's current text

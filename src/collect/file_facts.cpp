@@ -18,7 +18,7 @@ QDateTime instant(const statx_timestamp &stamp)
 }
 
 // Times, flags and the own size of the entry; false when nothing is there.
-bool readEntry(const QString &path, TDateiInfoW &info)
+bool readEntry(const QString &path, PathFacts &info)
 {
     const QByteArray encoded = QFile::encodeName(path);
     struct statx facts {};
@@ -70,7 +70,7 @@ qint64 totalBelow(int folderFd)
     return total;
 }
 
-void addTypeFacts(const QString &path, bool folder, TDateiInfoW &info)
+void addTypeFacts(const QString &path, bool folder, PathFacts &info)
 {
     const FileTypeFacts &type = fileTypeFacts(contentTypeOfName(namePart(path), folder));
     info.typeName = type.description;
@@ -82,17 +82,17 @@ void addTypeFacts(const QString &path, bool folder, TDateiInfoW &info)
 
 } // namespace
 
-TDateiInfoW gatherFileInfo(const QString &path)
+PathFacts gatherFileFacts(const QString &path)
 {
-    TDateiInfoW info;
+    PathFacts info;
     readEntry(path, info);
     addTypeFacts(path, info.directory, info);
     return info;
 }
 
-TDateiInfoW gatherFolderInfo(const QString &folder)
+PathFacts gatherFolderFacts(const QString &folder)
 {
-    TDateiInfoW info;
+    PathFacts info;
     if (readEntry(folder, info))
         info.size = folderTotalSize(folder);
     addTypeFacts(folder, true, info);

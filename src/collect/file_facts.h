@@ -4,7 +4,7 @@
 #include <QDateTime>
 #include <QString>
 
-struct TDateiInfoW {
+struct PathFacts {
     QDateTime created, accessed, changed; // UTC instants; invalid when unknown
     qint64 size = -1;                     // bytes; a folder's total; -1 when nothing is found
     bool readOnly = false;
@@ -16,9 +16,9 @@ struct TDateiInfoW {
 };
 
 // File variant: the path's own entry (a link to a file counts as that file).
-TDateiInfoW gatherFileInfo(const QString &path);
+PathFacts gatherFileFacts(const QString &path);
 // Folder variant: the folder's own times and flags with the total size below it.
-TDateiInfoW gatherFolderInfo(const QString &folder);
+PathFacts gatherFolderFacts(const QString &folder);
 
 // Sum of the sizes of every file below the folder. Subfolders whose name begins with "." and
 // links to folders are not entered, so a link loop cannot hang the walk.

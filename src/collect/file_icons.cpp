@@ -4,7 +4,7 @@
 
 #include <QFileInfo>
 
-int FileIcons::GetFileIconNumber(const QString &path)
+int FileIcons::fileIconNumber(const QString &path)
 {
     const QString key = formatOfExtension(path).trimmed();
     if (const auto found = m_byExtension.constFind(key); found != m_byExtension.constEnd())

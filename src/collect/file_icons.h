@@ -10,7 +10,7 @@ class FileIcons {
 public:
     // The icon of the first file added with the path's extension key; -1 when the theme has
     // none. All files with one extension share that icon.
-    int GetFileIconNumber(const QString &path);
+    int fileIconNumber(const QString &path);
     // The icon of the path's own type: folders and refreshed rows.
     int iconOfPath(const QString &path);
 

@@ -14,7 +14,7 @@ public:
     BulkStep(FileCollection &state, AddingFeedback &feedback) : m_state(state), m_feedback(feedback) {}
     ~BulkStep()
     {
-        m_feedback.UpdateCountLabel();
+        m_feedback.updateCountLabel();
         if (m_paintingSuspended)
             m_feedback.suspendListPainting(false);
         m_feedback.hideProgress();
@@ -39,21 +39,21 @@ QString counted(qint64 count, UiText suffix, Language language)
 
 } // namespace
 
-void FileAdder::AddOrdnerAlsElemente(const QString &folder, bool subfolders)
+void FileAdder::addSubfolderRows(const QString &folder, bool subfolders)
 {
     for (const QString &subfolder : listSubfolders(folder)) {
-        AddOrdnerAlsElement(subfolder);
+        addFolderRow(subfolder);
         if (subfolders)
-            AddOrdnerAlsElemente(subfolder, true);
+            addSubfolderRows(subfolder, true);
     }
 }
 
-void FileAdder::AddOrdner(const QString &folder)
+void FileAdder::addFolderFiles(const QString &folder)
 {
-    DST_Setzen();
+    updateDaylightBias();
     if (folder.isEmpty() || !isFolder(folder))
         return;
-    const QStringList patterns = FilterEndungen(m_state.settings);
+    const QStringList patterns = filterPatterns(m_state.settings);
     const bool subfolders = m_state.settings.isOn(SettingsWindow::PB, QStringLiteral("inp_uv"));
     const Language language = m_state.settings.language();
 
@@ -76,7 +76,7 @@ void FileAdder::AddOrdner(const QString &folder)
         for (int i = 0; i < found; ++i) {
             // A file that vanished since the walk is skipped without a message.
             if (isNonFolder(paths[i]))
-                add2list(paths[i]);
+                addFile(paths[i]);
             if (i % 7 == 0) {
                 m_feedback.showProgress(
                     {analysing, foundLine, counted(i + 1, UiText::AnalysedSuffix, language), i + 1, found});
@@ -86,35 +86,35 @@ void FileAdder::AddOrdner(const QString &folder)
                 break;
         }
     }
-    m_feedback.VorschauWennAktiv();
+    m_feedback.refreshPreviewIfOn();
 }
 
-void FileAdder::AddPath(const QString &path)
+void FileAdder::addPath(const QString &path)
 {
     // A path that names nothing on disk gets no row.
     if (!pathExists(path))
         return;
     if (isFolder(path)) {
         if (m_state.settings.isOn(MenuSwitch::AddFolderRows))
-            AddOrdnerAlsElement(path);
+            addFolderRow(path);
         if (m_state.settings.isOn(MenuSwitch::AddFolderFiles))
-            AddOrdner(path);
+            addFolderFiles(path);
     } else if (m_state.settings.isOn(MenuSwitch::AddFolderFiles)) {
-        add2list(path);
+        addFile(path);
     }
 }
 
 void FileAdder::addFolderFromField(const QString &folder)
 {
     if (m_state.settings.isOn(MenuSwitch::AddFolderRows))
-        AddOrdnerAlsElemente(folder, m_state.settings.isOn(SettingsWindow::PB, QStringLiteral("inp_uv")));
+        addSubfolderRows(folder, m_state.settings.isOn(SettingsWindow::PB, QStringLiteral("inp_uv")));
     if (m_state.settings.isOn(MenuSwitch::AddFolderFiles))
-        AddOrdner(folder);
+        addFolderFiles(folder);
 }
 
-void FileAdder::addDropped(const QStringList &paths)
+void FileAdder::addDroppedPaths(const QStringList &paths)
 {
-    DST_Setzen();
+    updateDaylightBias();
     const int count = int(paths.size());
     const Language language = m_state.settings.language();
     const QString analysing = uiText(UiText::AnalysingTitle, language);
@@ -126,7 +126,7 @@ void FileAdder::addDropped(const QStringList &paths)
             {analysing, droppedLine, counted(0, UiText::AnalysedSuffix, language), 0, count});
         m_feedback.handlePendingEvents();
         for (int done = 1; done <= count; ++done) {
-            AddPath(paths[done - 1]);
+            addPath(paths[done - 1]);
             m_feedback.handlePendingEvents();
             // A dropped folder's walk hid the dialog on its way out; this shows it again.
             m_feedback.showProgress(
@@ -135,14 +135,14 @@ void FileAdder::addDropped(const QStringList &paths)
                 break;
         }
     }
-    m_feedback.VorschauWennAktiv();
+    m_feedback.refreshPreviewIfOn();
 }
 
 void FileAdder::addChosenFiles(const QStringList &paths)
 {
     for (const QString &path : paths)
         if (pathExists(path))
-            add2list(path);
-    m_feedback.UpdateCountLabel();
-    m_feedback.VorschauWennAktiv();
+            addFile(path);
+    m_feedback.updateCountLabel();
+    m_feedback.refreshPreviewIfOn();
 }

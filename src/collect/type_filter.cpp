@@ -76,7 +76,7 @@ QString filterCaption(const FilterBox &box, Language language)
     return QString::fromUtf8(isGerman(language) ? box.german : box.english);
 }
 
-QStringList FilterEndungen(const Settings &settings)
+QStringList filterPatterns(const Settings &settings)
 {
     if (isOn(settings, "alle"))
         return {QStringLiteral(".*")};

@@ -29,7 +29,7 @@ QString filterCaption(const FilterBox &box, Language language);
 
 // The name patterns of a folder search: {".*"} for all files, else one ".ext" per listed
 // extension of the counting categories, repeats kept. Empty when nothing counts.
-QStringList FilterEndungen(const Settings &settings);
+QStringList filterPatterns(const Settings &settings);
 
 // Whether the named radio button, check box or extension field of the window is enabled
 // under the given values. Throws TabulixError for a name that is not one of its controls.

@@ -36,32 +36,32 @@ int FileAdder::watchedRow(const QString &path) const
     return -1;
 }
 
-void FileAdder::swCreate(const QString &path)
+void FileAdder::onWatchedCreated(const QString &path)
 {
     if (!belowWatchedFolder(path))
         return;
-    DST_Setzen();
+    updateDaylightBias();
     if (!m_state.settings.isOn(SettingsWindow::PB, QStringLiteral("inp_uv")) &&
         folderPart(path) != withSlash(watchedFolder()))
         return;
     m_state.okForAll = true;
-    add2list(path);
-    m_feedback.VorschauWennAktiv();
+    addFile(path);
+    m_feedback.refreshPreviewIfOn();
     m_state.okForAll = false;
-    m_feedback.UpdateCountLabel();
+    m_feedback.updateCountLabel();
 }
 
-void FileAdder::swDelete(const QString &path)
+void FileAdder::onWatchedDeleted(const QString &path)
 {
     const int row = watchedRow(path);
     if (row < 0)
         return;
     m_state.fileList.removeRowsAt({row});
-    m_feedback.VorschauWennAktiv();
-    m_feedback.UpdateCountLabel();
+    m_feedback.refreshPreviewIfOn();
+    m_feedback.updateCountLabel();
 }
 
-void FileAdder::swRenameItem(const QString &oldPath, const QString &newPath)
+void FileAdder::onWatchedRenamed(const QString &oldPath, const QString &newPath)
 {
     const int row = watchedRow(oldPath);
     if (row < 0)
@@ -69,34 +69,34 @@ void FileAdder::swRenameItem(const QString &oldPath, const QString &newPath)
     FileEntry entry = m_state.fileList.at(row);
     entry.cells[CellPath] = newPath;
     m_state.fileList.replace(row, entry);
-    UpdateListItem(row);
-    m_feedback.VorschauWennAktiv();
+    refreshRow(row);
+    m_feedback.refreshPreviewIfOn();
 }
 
-void FileAdder::swUpdateItem(const QString &path)
+void FileAdder::onWatchedUpdated(const QString &path)
 {
     const int row = watchedRow(path);
     if (row < 0)
         return;
-    UpdateListItem(row);
-    m_feedback.VorschauWennAktiv();
+    refreshRow(row);
+    m_feedback.refreshPreviewIfOn();
 }
 
-void FileAdder::shellNotified(ShellEvent event, const QString &path1, const QString &path2)
+void FileAdder::onWatchEvent(WatchEvent event, const QString &path1, const QString &path2)
 {
     switch (event) {
-    case ShellEvent::Create:
-        swCreate(path1);
+    case WatchEvent::Create:
+        onWatchedCreated(path1);
         break;
-    case ShellEvent::Delete:
-        swDelete(path1);
+    case WatchEvent::Delete:
+        onWatchedDeleted(path1);
         break;
-    case ShellEvent::RenameItem:
-        swRenameItem(path1, path2);
+    case WatchEvent::RenameItem:
+        onWatchedRenamed(path1, path2);
         break;
-    case ShellEvent::Attributes:
-    case ShellEvent::UpdateItem:
-        swUpdateItem(path1);
+    case WatchEvent::Attributes:
+    case WatchEvent::UpdateItem:
+        onWatchedUpdated(path1);
         break;
     }
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The message catalogue shown by meldungzeigen and the other short texts that depend on the
+// The message catalogue shown by showMessage and the other short texts that depend on the
 // interface language. Any language other than "de" reads the English texts.
 #include "common/language.h"
 

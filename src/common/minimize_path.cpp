@@ -41,7 +41,7 @@ QFont interfaceFont()
     return font;
 }
 
-QString MinimizePath(const QString &path, int maxWidth, const std::function<int(const QString &)> &textWidth)
+QString minimizePath(const QString &path, int maxWidth, const std::function<int(const QString &)> &textWidth)
 {
     QString result = path;
     QString dir = folderPart(path);
@@ -58,9 +58,9 @@ QString MinimizePath(const QString &path, int maxWidth, const std::function<int(
     return result;
 }
 
-QString MinimizePath(const QString &path, int maxWidth)
+QString minimizePath(const QString &path, int maxWidth)
 {
     const QFontMetrics metrics(interfaceFont());
-    return MinimizePath(path, maxWidth,
+    return minimizePath(path, maxWidth,
                         [&metrics](const QString &text) { return metrics.horizontalAdvance(text); });
 }

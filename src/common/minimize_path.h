@@ -9,7 +9,7 @@ QFont interfaceFont();
 
 // The path shortened step by step (/a/b/c/n, /.../b/c/n, /.../c/n, /.../n, .../n, n) until
 // textWidth of it is at most maxWidth; the last step is returned even when it does not fit.
-QString MinimizePath(const QString &path, int maxWidth, const std::function<int(const QString &)> &textWidth);
+QString minimizePath(const QString &path, int maxWidth, const std::function<int(const QString &)> &textWidth);
 
 // The same, measured in the interface font.
-QString MinimizePath(const QString &path, int maxWidth);
+QString minimizePath(const QString &path, int maxWidth);

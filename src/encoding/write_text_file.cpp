@@ -30,7 +30,7 @@ void writeEncodedTextFile(const QString &text, const QString &path, TextEncoding
         throw TabulixError(QStringLiteral("Cannot create file \"%1\". %2").arg(path, file.errorString()));
 }
 
-int WriteTextFile(const QString &text, const QString &path, TextEncoding encoding,
+int writeTextFile(const QString &text, const QString &path, TextEncoding encoding,
                   const PictureWriter &writePicture)
 {
     if (isPictureFileName(path)) {

@@ -21,5 +21,5 @@ void writeEncodedTextFile(const QString &text, const QString &path, TextEncoding
 
 // Picture names go to the picture writer (returns 0), every other name is written as text
 // (returns 1). Text errors are not caught here.
-int WriteTextFile(const QString &text, const QString &path, TextEncoding encoding,
+int writeTextFile(const QString &text, const QString &path, TextEncoding encoding,
                   const PictureWriter &writePicture);

@@ -142,7 +142,7 @@ QString CellTexts::sizeText(const FileEntry &row) const
 {
     QString cell;
     if (!m_sizeShowUnit)
-        cell = FormatNumber(double(row.sizeBytes()), 0, m_format);
+        cell = formatNumber(double(row.sizeBytes()), 0, m_format);
     else if (m_sizeUnit >= 0)
         cell = sizeInUnit(row.sizeBytes(), m_sizeUnit, m_sizeDecimals, m_format);
     if (!m_sizeThousands && !m_format.thousandsSeparator.isEmpty())
@@ -168,6 +168,6 @@ QString CellTexts::pathText(const FileEntry &row) const
     if (!m_pathShort)
         return folder + name;
     const QFontMetrics &metrics = *m_shortMetrics;
-    return MinimizePath(folder + name, ShortPathWidth,
+    return minimizePath(folder + name, ShortPathWidth,
                         [&metrics](const QString &text) { return metrics.horizontalAdvance(text); });
 }

@@ -79,8 +79,8 @@ void addEndInfo(QStringList &lines, const LayoutInput &in, qint64 files, qint64 
     if (in.options.endCount)
         text = QString::number(files) + countSuffix(files, in.language);
     if (in.options.endSize)
-        text = text.isEmpty() ? SizeText(bytes, in.locale)
-                              : text + QStringLiteral("; ") + SizeText(bytes, in.locale);
+        text = text.isEmpty() ? sizeText(bytes, in.locale)
+                              : text + QStringLiteral("; ") + sizeText(bytes, in.locale);
     if (text.isEmpty())
         return;
     if (in.options.dashes)

@@ -73,7 +73,7 @@ QString scientific(std::string significant, int decimals, const LocaleFormat &fo
 
 } // namespace
 
-QString FormatNumber(double value, int decimals, const LocaleFormat &format)
+QString formatNumber(double value, int decimals, const LocaleFormat &format)
 {
     if (!std::isfinite(value))
         return {};
@@ -114,7 +114,7 @@ QString FormatNumber(double value, int decimals, const LocaleFormat &format)
 
 QString sizeInUnit(qint64 bytes, int unit, int decimals, const LocaleFormat &format)
 {
-    return FormatNumber(std::ldexp(double(bytes), -10 * unit), unit == 0 ? 0 : decimals, format) + u' ' +
+    return formatNumber(std::ldexp(double(bytes), -10 * unit), unit == 0 ? 0 : decimals, format) + u' ' +
            QLatin1String(unitNames[unit]);
 }
 
@@ -126,7 +126,7 @@ int sizeUnitOf(const QString &name)
     return -1;
 }
 
-QString SizeText(qint64 bytes, const LocaleFormat &format)
+QString sizeText(qint64 bytes, const LocaleFormat &format)
 {
     // The unit goes by decimal digits (a minus sign counts) while the division is by 1024.
     const int digits = int(QString::number(bytes).size());

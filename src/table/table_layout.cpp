@@ -44,9 +44,8 @@ void addFooter(QStringList &lines, OutputFormat format, Language language)
 
 } // namespace
 
-QStringList DesStrListFuellen(const ActArray &columns, const CellTable &cells, const Settings &settings,
-                              OutputFormat format, Language language, const LocaleFormat &locale,
-                              ListTotals totals)
+QStringList layOutTable(const ActArray &columns, const CellTable &cells, const Settings &settings,
+                        OutputFormat format, Language language, const LocaleFormat &locale, ListTotals totals)
 {
     if (cells.isEmpty() || cells.first().isEmpty())
         return {};

@@ -24,6 +24,6 @@ inline const QString PictureItalicMarker = QStringLiteral("%K%");
 // The output lines for the chosen format, language and locale. The layout options are read
 // from the main window's settings (des_*) and the CSV options from the output settings
 // (csv_*). No rows (or no cells) give no lines at all.
-QStringList DesStrListFuellen(const ActArray &columns, const CellTable &cells, const Settings &settings,
-                              OutputFormat format, Language language, const LocaleFormat &locale,
-                              ListTotals totals);
+QStringList layOutTable(const ActArray &columns, const CellTable &cells, const Settings &settings,
+                        OutputFormat format, Language language, const LocaleFormat &locale,
+                        ListTotals totals);

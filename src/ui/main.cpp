@@ -1,6 +1,6 @@
 // The desktop program: hand the command line to a running start, or start on its own.
-#include "app/one_instance_check.h"
-#include "app/one_instance_func.h"
+#include "app/hand_over.h"
+#include "app/hand_over_server.h"
 #include "app/program_state.h"
 #include "app/startup_sequence.h"
 #include "common/language.h"
@@ -34,7 +34,7 @@ int main(int argc, char **argv)
         return 0;
 
     // 2. This start's own hand-over endpoint; a start that runs beside another has none.
-    OneInstanceServer handOver;
+    HandOverServer handOver;
     handOver.listen(serverName);
 
     // The application title is each window's own caption: the desktop would append a display

@@ -1,6 +1,6 @@
 #include "ui/u_prog.h"
 
-#include "app/one_instance_check.h"
+#include "app/hand_over_server.h"
 #include "app/program_state.h"
 #include "collect/file_adder.h"
 #include "common/error_text.h"
@@ -25,7 +25,7 @@
 
 Q_LOGGING_CATEGORY(lcHandOver, "tabulix.handover", QtWarningMsg)
 
-Tprog::Tprog(ProgramState &state, OneInstanceServer &handOver, Tstart &start, const QStringList &arguments,
+Tprog::Tprog(ProgramState &state, HandOverServer &handOver, Tstart &start, const QStringList &arguments,
              QWidget *parent)
     : QMainWindow(parent), m_state(state), m_start(start), m_arguments(arguments)
 {
@@ -39,22 +39,22 @@ Tprog::Tprog(ProgramState &state, OneInstanceServer &handOver, Tstart &start, co
     // 1. Dropped files and folders.
     setAcceptDrops(true);
     // 2. The folder watch, inactive until a folder is chosen and the switch is on.
-    m_watch = new TShellWatch(this);
-    connect(m_watch, &TShellWatch::notified, this, &Tprog::shellNotified);
+    m_watch = new FolderWatch(this);
+    connect(m_watch, &FolderWatch::notified, this, &Tprog::onWatchEvent);
     m_adder = std::make_unique<FileAdder>(m_state, *this, &m_state.fileList.icons());
     // 3. The start configuration command names its file.
     m_konfig_start->setToolTip(startConfigurationPath());
     m_konfig_start->setStatusTip(startConfigurationPath());
     // 4. Every configuration beside the start configuration goes into the menu.
     for (const QString &file : configurationFilesIn(configurationFolder()))
-        KonfigurationAddMenu(file);
+        addConfigurationToMenu(file);
     // 6. The default columns: name, size, creation date.
     for (const char *column : {"act_name", "act_size", "act_datum_erstellt"})
         m_state.settings.setOn(SettingsWindow::PB, QString::fromUtf8(column), true);
     // 7. The receiver of hand-overs from later starts.
-    m_receiver = new TOneInstanceCheck(handOver, this);
-    connect(m_receiver, &TOneInstanceCheck::newInstance, this, &Tprog::handOverReceived);
-    connect(m_receiver, &TOneInstanceCheck::bringToFront, this, &Tprog::bringToFront);
+    m_receiver = new HandOverReceiver(handOver, this);
+    connect(m_receiver, &HandOverReceiver::newInstance, this, &Tprog::handOverReceived);
+    connect(m_receiver, &HandOverReceiver::bringToFront, this, &Tprog::bringToFront);
     // 8. Captions of the current language.
     Sprache();
     connect(&m_state.settings, &Settings::languageChanged, this, &Tprog::Sprache);
@@ -64,18 +64,18 @@ Tprog::Tprog(ProgramState &state, OneInstanceServer &handOver, Tstart &start, co
         qulist->header()->setSortIndicatorShown(true);
         qulist->header()->setSortIndicator(column, m_state.fileList.sortDescending() ? Qt::DescendingOrder
                                                                                      : Qt::AscendingOrder);
-        VorschauWennAktiv();
+        refreshPreviewIfOn();
     });
     connect(qulist, &Qulist::deleteRequested, this, &Tprog::BitBtn3Click);
-    connect(qulist, &Qulist::mouseReleased, this, &Tprog::VorschauWennAktiv);
-    connect(qulist, &Qulist::rowsMoved, this, &Tprog::VorschauWennAktiv);
+    connect(qulist, &Qulist::mouseReleased, this, &Tprog::refreshPreviewIfOn);
+    connect(qulist, &Qulist::rowsMoved, this, &Tprog::refreshPreviewIfOn);
     connect(qulist, &Qulist::listDoubleClicked, this, &Tprog::m_datei_openClick);
     connect(findChild<QAbstractButton *>(QStringLiteral("OpenOrdner")), &QAbstractButton::clicked, this,
             &Tprog::OrdnerWahlClick);
-    connect(inp_ow, &QCheckBox::clicked, this, &Tprog::ShellWatchAktualisieren);
+    connect(inp_ow, &QCheckBox::clicked, this, &Tprog::updateFolderWatch);
     inp_ordner->installEventFilter(this);
     // The system asking to end the session releases the watch, as closing does.
-    connect(qApp, &QGuiApplication::commitDataRequest, m_watch, &TShellWatch::deactivate);
+    connect(qApp, &QGuiApplication::commitDataRequest, m_watch, &FolderWatch::deactivate);
 }
 
 Tprog::~Tprog() = default;
@@ -111,7 +111,7 @@ void Tprog::buildMenus()
     m_konfig->setObjectName(QStringLiteral("m_konfig"));
     m_konfig->setToolTipsVisible(true);
     m_konfig_start = addAction(m_konfig, "m_konfig_start",
-                               [this] { KonfigurationLaden(LoadOrigin::User, startConfigurationPath()); });
+                               [this] { loadConfiguration(LoadOrigin::User, startConfigurationPath()); });
     m_konfig_start->setShortcut(Qt::Key_F3);
     m_konfig->addSeparator(); // the listed configurations follow
 }
@@ -139,7 +139,7 @@ void Tprog::Sprache()
         }
     }
     m_state.fileList.setLanguage(language);
-    UpdateCountLabel();
+    updateCountLabel();
     translateOutFormat();
     // The subfolder switch is as wide as its caption plus 25 pixels; the watch switch follows it.
     inp_uv->setFixedWidth(inp_uv->fontMetrics().horizontalAdvance(inp_uv->text()) + 25);
@@ -184,21 +184,21 @@ void Tprog::saveAutomatically()
     // Seam: the configuration files save the start configuration or the profile here.
 }
 
-void Tprog::KonfigurationLaden(LoadOrigin origin, const QString &path)
+void Tprog::loadConfiguration(LoadOrigin origin, const QString &path)
 {
     // Seam: the configuration file reads every setting here.
     qCInfo(lcHandOver) << "configuration" << path
                        << (origin == LoadOrigin::StartUp ? "at start-up" : "by the user");
 }
 
-void Tprog::KonfigurationAddMenu(const QString &path)
+void Tprog::addConfigurationToMenu(const QString &path)
 {
     QAction *entry = new QAction(path, m_konfig);
-    connect(entry, &QAction::triggered, this, [this, path] { KonfigurationLaden(LoadOrigin::User, path); });
+    connect(entry, &QAction::triggered, this, [this, path] { loadConfiguration(LoadOrigin::User, path); });
     m_konfig->addAction(entry);
 }
 
-void Tprog::UpdateCountLabel()
+void Tprog::updateCountLabel()
 {
     la_anzahl->setText(countLabelText(m_state.fileList.count(), m_state.settings.language()));
 }
@@ -207,24 +207,24 @@ void Tprog::BitBtn3Click()
 {
     qulist->setUpdatesEnabled(false);
     m_state.fileList.removeRowsAt(qulist->selectedRowNumbers());
-    UpdateCountLabel();
+    updateCountLabel();
     qulist->setUpdatesEnabled(true);
-    VorschauWennAktiv();
+    refreshPreviewIfOn();
 }
 
 void Tprog::BitBtn2Click()
 {
     qulist->setUpdatesEnabled(false);
     m_state.fileList.clear();
-    UpdateCountLabel();
+    updateCountLabel();
     qulist->setUpdatesEnabled(true);
-    VorschauWennAktiv();
+    refreshPreviewIfOn();
 }
 
 void Tprog::handOverReceived(const QStringList &arguments)
 {
     qCInfo(lcHandOver).noquote() << "hand-over:" << arguments.join(QStringLiteral(" | "));
-    OnNewInstance(arguments, *this);
+    processHandOver(arguments, *this);
 }
 
 void Tprog::bringToFront()

@@ -3,7 +3,7 @@
 // bottom bar. It owns the shared program state and carries out start-up and hand-overs.
 #include "app/startup_sequence.h"
 #include "collect/adding_feedback.h"
-#include "collect/shell_watch.h"
+#include "collect/folder_watch.h"
 #include "table/output_targets.h"
 #include "table/table_picture.h"
 
@@ -13,7 +13,7 @@
 
 class DesignArea;
 class FileAdder;
-class OneInstanceServer;
+class HandOverServer;
 struct ProgramState;
 class QAction;
 class QCheckBox;
@@ -26,7 +26,7 @@ class QScrollArea;
 class QSplitter;
 class QTextBrowser;
 class Qulist;
-class TOneInstanceCheck;
+class HandOverReceiver;
 class Teinstausgabe;
 class Tsm_achtung;
 class Tsm_bearbeitung;
@@ -37,7 +37,7 @@ class Tstart;
 class Tprog : public QMainWindow, public StartupOperations, public AddingFeedback {
     Q_OBJECT
 public:
-    Tprog(ProgramState &state, OneInstanceServer &handOver, Tstart &start, const QStringList &arguments,
+    Tprog(ProgramState &state, HandOverServer &handOver, Tstart &start, const QStringList &arguments,
           QWidget *parent = nullptr);
     ~Tprog() override;
 
@@ -56,15 +56,15 @@ public:
     void Sprache();
 
     // Operations of start-up and hand-over (see StartupOperations).
-    void DST_Setzen() override;
-    void AddPath(const QString &path) override;
-    void KonfigurationLaden(LoadOrigin origin, const QString &path) override;
-    void KonfigurationAddMenu(const QString &path) override;
-    void VorschauWennAktiv() override;
-    void UpdateCountLabel() override;
+    void updateDaylightBias() override;
+    void addPath(const QString &path) override;
+    void loadConfiguration(LoadOrigin origin, const QString &path) override;
+    void addConfigurationToMenu(const QString &path) override;
+    void refreshPreviewIfOn() override;
+    void updateCountLabel() override;
 
     // What adding shows on its way (see AddingFeedback).
-    void meldungzeigen(const QString &key, const QString &path) override;
+    void showMessage(const QString &key, const QString &path) override;
     void showProgress(const ProgressText &text) override;
     void hideProgress() override;
     void handlePendingEvents() override;
@@ -76,9 +76,9 @@ public:
     void inp_ordnerKeyPress();
     void m_datei_openClick();
     // Watches the folder of the folder field while it names one and the switch is on.
-    void ShellWatchAktualisieren();
+    void updateFolderWatch();
     FileAdder &adder() { return *m_adder; }
-    TShellWatch &shellWatch() { return *m_watch; }
+    FolderWatch &folderWatch() { return *m_watch; }
 
     // Remove the selected rows / all rows, painting suspended meanwhile.
     void BitBtn3Click();
@@ -131,7 +131,7 @@ private:
     void bringToFront();
     void saveAutomatically();
     void buildSettingsMenu();
-    void shellNotified(ShellEvent event, const QString &path1, const QString &path2);
+    void onWatchEvent(WatchEvent event, const QString &path1, const QString &path2);
     QWidget *buildPreviewArea();
     QWidget *buildSavingArea();
     void showPreviewView(PreviewView view);
@@ -145,8 +145,8 @@ private:
     ProgramState &m_state;
     Tstart &m_start;
     QStringList m_arguments;
-    TOneInstanceCheck *m_receiver = nullptr;
-    TShellWatch *m_watch = nullptr;
+    HandOverReceiver *m_receiver = nullptr;
+    FolderWatch *m_watch = nullptr;
     std::unique_ptr<FileAdder> m_adder;
     Tsm_filter *m_filter = nullptr;
     Tsm_bearbeitung *m_progress = nullptr;

@@ -81,20 +81,20 @@ void Tprog::buildSettingsMenu()
     connect(m_einst_vorschau, &QAction::triggered, this, &Tprog::m_einst_vorschauClick);
 }
 
-void Tprog::DST_Setzen()
+void Tprog::updateDaylightBias()
 {
-    m_adder->DST_Setzen();
+    m_adder->updateDaylightBias();
 }
 
-void Tprog::AddPath(const QString &path)
+void Tprog::addPath(const QString &path)
 {
-    m_adder->AddPath(path);
+    m_adder->addPath(path);
 }
 
-void Tprog::meldungzeigen(const QString &key, const QString &path)
+void Tprog::showMessage(const QString &key, const QString &path)
 {
     if (m_message)
-        m_message->meldungzeigen(key, path);
+        m_message->showMessage(key, path);
 }
 
 void Tprog::showProgress(const ProgressText &text)
@@ -155,8 +155,8 @@ void Tprog::OrdnerWahlClick()
         m_state.settings.setValue(SettingsWindow::PB, QStringLiteral("inp_ordner"), chosen);
         m_adder->addFolderFromField(chosen);
     }
-    UpdateCountLabel();
-    ShellWatchAktualisieren();
+    updateCountLabel();
+    updateFolderWatch();
 }
 
 void Tprog::inp_ordnerKeyPress()
@@ -165,14 +165,14 @@ void Tprog::inp_ordnerKeyPress()
     if (isFolder(folder))
         m_adder->addFolderFromField(folder);
     else
-        meldungzeigen(QStringLiteral("ordnerfalschopen"), folder);
-    UpdateCountLabel();
-    ShellWatchAktualisieren();
+        showMessage(QStringLiteral("ordnerfalschopen"), folder);
+    updateCountLabel();
+    updateFolderWatch();
 }
 
 void Tprog::m_datei_openClick()
 {
-    m_adder->DST_Setzen();
+    m_adder->updateDaylightBias();
     const Language language = m_state.settings.language();
     const QStringList files =
         QFileDialog::getOpenFileNames(this, uiText(UiText::OpenDialogTitle, language), QString(),
@@ -180,7 +180,7 @@ void Tprog::m_datei_openClick()
     m_adder->addChosenFiles(files);
 }
 
-void Tprog::ShellWatchAktualisieren()
+void Tprog::updateFolderWatch()
 {
     const QString folder = inp_ordner->text();
     if (!folder.isEmpty() && isFolder(folder) && inp_ow->isChecked())
@@ -189,9 +189,9 @@ void Tprog::ShellWatchAktualisieren()
         m_watch->deactivate();
 }
 
-void Tprog::shellNotified(ShellEvent event, const QString &path1, const QString &path2)
+void Tprog::onWatchEvent(WatchEvent event, const QString &path1, const QString &path2)
 {
-    m_adder->shellNotified(event, path1, path2);
+    m_adder->onWatchEvent(event, path1, path2);
 }
 
 bool Tprog::eventFilter(QObject *watched, QEvent *event)
@@ -229,5 +229,5 @@ void Tprog::dropEvent(QDropEvent *event)
     event->acceptProposedAction();
     // The drop is released first, so the program the files came from does not wait for the adding.
     QMetaObject::invokeMethod(
-        this, [this, paths] { m_adder->addDropped(paths); }, Qt::QueuedConnection);
+        this, [this, paths] { m_adder->addDroppedPaths(paths); }, Qt::QueuedConnection);
 }

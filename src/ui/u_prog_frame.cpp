@@ -112,7 +112,7 @@ void Tprog::buildFrame()
     ScrollBox1->setWidgetResizable(true);
     ScrollBox1->setFrameShape(QFrame::NoFrame);
     m_design = new DesignArea(m_state, ScrollBox1);
-    connect(m_design, &DesignArea::refreshRequested, this, &Tprog::VorschauWennAktiv);
+    connect(m_design, &DesignArea::refreshRequested, this, &Tprog::refreshPreviewIfOn);
     tightColumn(Panel7)->addWidget(buildAreaBox(QStringLiteral("box_akt"), QStringLiteral("box_akt_top"),
                                                 QStringLiteral("close_actions"), ScrollBox1));
     QWidget *Panel6 = panel(QStringLiteral("Panel6"));

@@ -24,7 +24,7 @@ std::optional<QImage> Tprog::outputPicture()
 {
     std::optional<QImage> picture = drawTablePicture(m_shownLines, pictureFont(), pictureBackgroundColour());
     if (!picture)
-        meldungzeigen(pictureError, QString());
+        showMessage(pictureError, QString());
     return picture;
 }
 
@@ -45,7 +45,7 @@ void Tprog::ZwischenablageClick()
         // Programs that paste a bitmap see the same colours as those that take the GIF file.
         const std::optional<QByteArray> gif = encodePicture(*picture, OutputFormat::Gif);
         if (!gif) {
-            meldungzeigen(pictureError, QString());
+            showMessage(pictureError, QString());
             return;
         }
         data->setImageData(reduceToWebPalette(*picture));
@@ -84,10 +84,10 @@ void Tprog::SpeichernClick()
 
     if (picture) {
         if (!savePicture(*picture, path, format))
-            meldungzeigen(pictureError, QString());
+            showMessage(pictureError, QString());
         return;
     }
-    WriteTextFile(
+    writeTextFile(
         m_shownText, path, currentTextEncoding(m_state.settings),
         [this](const QString &text, const QString &picturePath) { writeTextPicture(text, picturePath); });
 }
@@ -106,5 +106,5 @@ void Tprog::writeTextPicture(const QString &text, const QString &path)
     const std::optional<QImage> picture =
         drawTextPicture(textPictureLines(text), pictureFont(), pictureBackgroundColour());
     if (!picture || !savePicture(*picture, path, *pictureFormatOfFileName(path)))
-        meldungzeigen(pictureError, path);
+        showMessage(pictureError, path);
 }

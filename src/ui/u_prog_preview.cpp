@@ -151,11 +151,11 @@ void Tprog::useOutputSettings(Teinstausgabe &window)
     m_outputSettings = &window;
     connect(findChild<QAction *>(QStringLiteral("m_einst_ausgabe")), &QAction::triggered, &window,
             &QDialog::exec);
-    connect(&window, &Teinstausgabe::pictureFontChanged, this, &Tprog::VorschauWennAktiv);
+    connect(&window, &Teinstausgabe::pictureFontChanged, this, &Tprog::refreshPreviewIfOn);
     // Encodings change nothing shown; the background and the CSV options do.
     connect(&m_state.settings, &Settings::changed, this, [this](SettingsWindow window, const QString &name) {
         if (window == SettingsWindow::EA && !name.startsWith(u"rb_"))
-            VorschauWennAktiv();
+            refreshPreviewIfOn();
     });
 }
 
@@ -195,7 +195,7 @@ void Tprog::out_formatChange()
     vor_pic->setEnabled(choice.pictureButton);
     vor_web->setEnabled(choice.webButton);
     showPreviewView(choice.view);
-    VorschauWennAktiv();
+    refreshPreviewIfOn();
 }
 
 void Tprog::vor_okayClick()
@@ -210,7 +210,7 @@ void Tprog::m_einst_vorschauClick()
     vor_okayClick();
 }
 
-void Tprog::VorschauWennAktiv()
+void Tprog::refreshPreviewIfOn()
 {
     if (m_state.settings.isOn(SettingsWindow::PB, QStringLiteral("vor_okay")))
         AktualisierenClick();

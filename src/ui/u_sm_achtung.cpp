@@ -27,7 +27,7 @@ Tsm_achtung::Tsm_achtung(ProgramState &state, QWidget *mainWindow, QWidget *pare
 
 void Tsm_achtung::setFilePath(const QString &path)
 {
-    Label3->setText(MinimizePath(path, textWidth));
+    Label3->setText(minimizePath(path, textWidth));
 }
 
 void Tsm_achtung::decide(bool overwrite)

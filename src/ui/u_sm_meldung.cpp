@@ -33,14 +33,14 @@ void Tsm_meldung::setMessage(const QString &key, const QString &path)
     Label1->setText(texts->title);
     Label2->setText(texts->line2);
     if (texts->pathLine)
-        Label3->setText(u'"' + MinimizePath(path, textWidth) + u'"');
+        Label3->setText(u'"' + minimizePath(path, textWidth) + u'"');
     else
         Label3->setText(texts->line3);
     Label4->setText(texts->line4);
     OKalle->setVisible(texts->okForAll);
 }
 
-void Tsm_meldung::meldungzeigen(const QString &key, const QString &path)
+void Tsm_meldung::showMessage(const QString &key, const QString &path)
 {
     setMessage(key, path);
     exec();

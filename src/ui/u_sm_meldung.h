@@ -9,9 +9,9 @@ public:
 
     // Shows the message of key, with path as its third line where the key has a path line,
     // and returns when the dialog is closed. An unknown key shows the previous texts.
-    void meldungzeigen(const QString &key, const QString &path);
+    void showMessage(const QString &key, const QString &path);
 
-    // The texts and buttons meldungzeigen shows, without showing the dialog.
+    // The texts and buttons showMessage shows, without showing the dialog.
     void setMessage(const QString &key, const QString &path);
 
     // Captions of the buttons in the current language.

@@ -12,19 +12,19 @@ namespace {
 class RecordingOperations : public StartupOperations {
 public:
     QStringList calls;
-    void DST_Setzen() override { calls << QStringLiteral("DST_Setzen"); }
-    void AddPath(const QString &path) override { calls << QStringLiteral("AddPath(") + path + u')'; }
-    void KonfigurationLaden(LoadOrigin origin, const QString &path) override
+    void updateDaylightBias() override { calls << QStringLiteral("updateDaylightBias"); }
+    void addPath(const QString &path) override { calls << QStringLiteral("addPath(") + path + u')'; }
+    void loadConfiguration(LoadOrigin origin, const QString &path) override
     {
         calls << (origin == LoadOrigin::StartUp ? QStringLiteral("LadenStart(") : QStringLiteral("Laden(")) +
                      path + u')';
     }
-    void KonfigurationAddMenu(const QString &path) override
+    void addConfigurationToMenu(const QString &path) override
     {
         calls << QStringLiteral("AddMenu(") + path + u')';
     }
-    void VorschauWennAktiv() override { calls << QStringLiteral("Vorschau"); }
-    void UpdateCountLabel() override { calls << QStringLiteral("Count"); }
+    void refreshPreviewIfOn() override { calls << QStringLiteral("Vorschau"); }
+    void updateCountLabel() override { calls << QStringLiteral("Count"); }
 };
 
 void touch(const QString &path)
@@ -53,7 +53,7 @@ TEST(StartupSequence, CommandLineOrderAndTheStartConfiguration)
     RecordingOperations both;
     processCommandLine({QStringLiteral("/data"), QStringLiteral("/c/x.tbx")}, autoTbx, both);
     EXPECT_EQ(both.calls,
-              (QStringList{QStringLiteral("DST_Setzen"), QStringLiteral("AddPath(/data)"),
+              (QStringList{QStringLiteral("updateDaylightBias"), QStringLiteral("addPath(/data)"),
                            QStringLiteral("LadenStart(/c/x.tbx)"), QStringLiteral("AddMenu(/c/x.tbx)"),
                            QStringLiteral("Vorschau"), QStringLiteral("Count")}));
 
@@ -61,7 +61,7 @@ TEST(StartupSequence, CommandLineOrderAndTheStartConfiguration)
     RecordingOperations files;
     processCommandLine({QStringLiteral("/l/a.TBX")}, autoTbx, files);
     EXPECT_EQ(files.calls,
-              (QStringList{QStringLiteral("DST_Setzen"), QStringLiteral("AddPath(/l/a.TBX)"),
+              (QStringList{QStringLiteral("updateDaylightBias"), QStringLiteral("addPath(/l/a.TBX)"),
                            QStringLiteral("Vorschau"), QStringLiteral("LadenStart(") + autoTbx + u')',
                            QStringLiteral("Count")}));
 
@@ -70,22 +70,22 @@ TEST(StartupSequence, CommandLineOrderAndTheStartConfiguration)
     QDir(folder.path()).mkdir(QStringLiteral("Auto.tbx"));
     RecordingOperations none;
     processCommandLine({}, autoTbx, none);
-    EXPECT_EQ(none.calls, (QStringList{QStringLiteral("DST_Setzen"), QStringLiteral("Count")}));
+    EXPECT_EQ(none.calls, (QStringList{QStringLiteral("updateDaylightBias"), QStringLiteral("Count")}));
 }
 
 TEST(StartupSequence, HandOverSkipsTheSendersProgramPathAndAlwaysRefreshes)
 {
     RecordingOperations handOver;
-    OnNewInstance(
+    processHandOver(
         {QStringLiteral("/usr/bin/tabulix"), QStringLiteral("/a b/c.txt"), QStringLiteral("/p.tbx")},
         handOver);
     EXPECT_EQ(handOver.calls,
-              (QStringList{QStringLiteral("DST_Setzen"), QStringLiteral("AddPath(/a b/c.txt)"),
+              (QStringList{QStringLiteral("updateDaylightBias"), QStringLiteral("addPath(/a b/c.txt)"),
                            QStringLiteral("LadenStart(/p.tbx)"), QStringLiteral("AddMenu(/p.tbx)"),
                            QStringLiteral("Vorschau"), QStringLiteral("Count")}));
     RecordingOperations empty;
-    OnNewInstance({}, empty);
-    EXPECT_EQ(empty.calls, (QStringList{QStringLiteral("DST_Setzen"), QStringLiteral("Vorschau"),
+    processHandOver({}, empty);
+    EXPECT_EQ(empty.calls, (QStringList{QStringLiteral("updateDaylightBias"), QStringLiteral("Vorschau"),
                                         QStringLiteral("Count")}));
 }
 

@@ -65,7 +65,7 @@ protected:
         m_settings.setOn(SettingsWindow::PB, QStringLiteral("act_checksum"), true);
         m_settings.setValue(SettingsWindow::PB, QStringLiteral("act_checksum_max"), QString::fromUtf8(limit));
         FileEntry entry;
-        FillChecksumCells(entry, path, sizeBytes, m_settings, language);
+        fillChecksumCells(entry, path, sizeBytes, m_settings, language);
         return entry;
     }
 
@@ -115,8 +115,8 @@ TEST_F(ChecksumFiles, EveryKindOfAbcAndOfTheNineDigits)
     const QString abc = write("abc.txt", QByteArrayLiteral("abc"));
     const QStringList expected = abcDigests.toLower().split(u'|');
     for (int i = 0; i < ChecksumKindCount; ++i)
-        EXPECT_EQ(GetFileChecksum(ChecksumKind(i), abc), expected[i]) << "kind " << i;
-    EXPECT_EQ(GetFileChecksum(ChecksumKind::CRC32, write("digits.txt", QByteArrayLiteral("123456789"))),
+        EXPECT_EQ(fileChecksum(ChecksumKind(i), abc), expected[i]) << "kind " << i;
+    EXPECT_EQ(fileChecksum(ChecksumKind::CRC32, write("digits.txt", QByteArrayLiteral("123456789"))),
               QStringLiteral("181989fc"));
 
     // Asking for several kinds at once changes nothing, and unwanted kinds have no result.
@@ -161,7 +161,7 @@ TEST_F(ChecksumFiles, UnreadablePathsHaveNoResultAndEmptyCells)
     enableAllKinds();
     for (const QString &path : {missing, folder, pipe}) {
         for (int i = 0; i < ChecksumKindCount; ++i)
-            EXPECT_FALSE(GetFileChecksum(ChecksumKind(i), path)) << path.toStdString();
+            EXPECT_FALSE(fileChecksum(ChecksumKind(i), path)) << path.toStdString();
         EXPECT_EQ(cellTexts(added(path, 0, "10000")), QStringLiteral("||||")) << path.toStdString();
     }
 }
@@ -170,9 +170,9 @@ TEST_F(ChecksumFiles, CellsAreUpperCaseDigestsOrTheNotActivatedText)
 {
     const QString abc = write("abc.txt", QByteArrayLiteral("abc"));
     FileEntry entry;
-    FillChecksumCells(entry, abc, 3, m_settings, Language::German);
+    fillChecksumCells(entry, abc, 3, m_settings, Language::German);
     EXPECT_EQ(cellTexts(entry), repeated("Option nicht aktiviert.")); // the column is off at start
-    FillChecksumCells(entry, abc, 3, m_settings, Language::English);
+    fillChecksumCells(entry, abc, 3, m_settings, Language::English);
     EXPECT_EQ(cellTexts(entry), repeated("Option not activated."));
 
     // At start only MD5 and CRC32 are enabled.
@@ -200,7 +200,7 @@ TEST_F(ChecksumFiles, EmptyFileGetsTheDigestsOfEmptyInput)
               QStringList({QStringLiteral("D41D8CD98F00B204E9800998ECF8427E"), QStringLiteral("00000000"),
                            notActivated, notActivated, notActivated})
                   .join(u'|'));
-    EXPECT_EQ(GetFileChecksum(ChecksumKind::SHA256, empty),
+    EXPECT_EQ(fileChecksum(ChecksumKind::SHA256, empty),
               QStringLiteral("e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855"));
 }
 

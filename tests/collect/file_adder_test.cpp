@@ -12,10 +12,7 @@ class RecordingFeedback : public AddingFeedback {
 public:
     explicit RecordingFeedback(ProgramState &state) : m_state(state) {}
 
-    void meldungzeigen(const QString &key, const QString &path) override
-    {
-        messages.append(key + u' ' + path);
-    }
+    void showMessage(const QString &key, const QString &path) override { messages.append(key + u' ' + path); }
     void showProgress(const ProgressText &text) override
     {
         progress.append(text);
@@ -23,7 +20,7 @@ public:
     }
     void hideProgress() override { ++hidden; }
     bool takeCancelRequest() override { return ++cancelPolls == cancelAtPoll; }
-    void VorschauWennAktiv() override { ++refreshes; }
+    void refreshPreviewIfOn() override { ++refreshes; }
 
     QStringList messages;
     QVector<ProgressText> progress;
@@ -58,17 +55,17 @@ TEST_F(AdderFixture, DuplicatesAreRefusedExactlyAndReportedUnlessOkForAll)
 {
     const QString lower = makeFile(root + QStringLiteral("/a/b.txt"), "x");
     const QString upper = makeFile(root + QStringLiteral("/A/B.TXT"), "x");
-    adder.add2list(lower);
-    adder.add2list(lower);
+    adder.addFile(lower);
+    adder.addFile(lower);
     EXPECT_EQ(state.fileList.count(), 2); // the switch is off
     state.settings.setOn(MenuSwitch::RefuseDuplicates, true);
-    adder.add2list(lower);
-    adder.add2list(upper);
+    adder.addFile(lower);
+    adder.addFile(upper);
     EXPECT_EQ(listedNames(),
               (QStringList{QStringLiteral("a/b.txt"), QStringLiteral("a/b.txt"), QStringLiteral("A/B.TXT")}));
     EXPECT_EQ(feedback.messages, QStringList{QStringLiteral("dateischoninliste ") + lower});
     state.okForAll = true;
-    adder.add2list(lower);
+    adder.addFile(lower);
     EXPECT_EQ(feedback.messages.size(), 1);
 }
 
@@ -78,9 +75,9 @@ TEST_F(AdderFixture, PathsOfUnknownKindFollowTheSwitches)
     const QString file = makeFile(root + QStringLiteral("/f.txt"), "1");
     state.settings.setOn(MenuSwitch::AddFolderRows, true);
     state.settings.setOn(MenuSwitch::AddFolderFiles, false);
-    adder.AddPath(root + QStringLiteral("/d"));
-    adder.AddPath(file);
-    adder.AddPath(root + QStringLiteral("/nothing-here"));
+    adder.addPath(root + QStringLiteral("/d"));
+    adder.addPath(file);
+    adder.addPath(root + QStringLiteral("/nothing-here"));
     ASSERT_EQ(state.fileList.count(), 1);
     const FileEntry &folderRow = state.fileList.at(0);
     EXPECT_EQ(folderRow.name, QStringLiteral("d"));
@@ -93,9 +90,9 @@ TEST_F(AdderFixture, PathsOfUnknownKindFollowTheSwitches)
 
     state.settings.setOn(MenuSwitch::AddFolderRows, false);
     state.settings.setOn(MenuSwitch::AddFolderFiles, true);
-    adder.AddPath(root + QStringLiteral("/d"));
-    adder.AddPath(file);
-    adder.AddPath(root + QStringLiteral("/nothing-here"));
+    adder.addPath(root + QStringLiteral("/d"));
+    adder.addPath(file);
+    adder.addPath(root + QStringLiteral("/nothing-here"));
     EXPECT_EQ(listedNames(),
               (QStringList{QStringLiteral("d"), QStringLiteral("d/x.txt"), QStringLiteral("f.txt")}));
     const FileEntry &fileRow = state.fileList.at(2);
@@ -103,7 +100,7 @@ TEST_F(AdderFixture, PathsOfUnknownKindFollowTheSwitches)
     EXPECT_EQ(fileRow.cells[CellSizeText], QStringLiteral("1 Byte"));
     EXPECT_EQ(fileRow.cells[CellReadOnly], QStringLiteral("nein"));
     state.settings.setLanguage(Language::English);
-    adder.add2list(file);
+    adder.addFile(file);
     EXPECT_EQ(state.fileList.at(3).cells[CellHidden], QStringLiteral("no"));
     EXPECT_EQ(state.fileList.at(2).cells[CellHidden], QStringLiteral("nein"));
 }
@@ -112,7 +109,7 @@ TEST_F(AdderFixture, FolderWalkReportsEverySeventhFileAndStopsOnCancel)
 {
     for (int i = 0; i < 14; ++i)
         makeFile(root + QStringLiteral("/f%1.dat").arg(i, 2, 10, QLatin1Char('0')));
-    adder.AddOrdner(root);
+    adder.addFolderFiles(root);
     EXPECT_EQ(state.fileList.count(), 14);
     QStringList analysed;
     for (const ProgressText &text : feedback.progress)
@@ -133,7 +130,7 @@ TEST_F(AdderFixture, FolderWalkReportsEverySeventhFileAndStopsOnCancel)
     state.fileList.clear();
     feedback.cancelPolls = 0;
     feedback.cancelAtPoll = 3;
-    adder.AddOrdner(root);
+    adder.addFolderFiles(root);
     EXPECT_EQ(state.fileList.count(), 3);
     EXPECT_FALSE(state.okForAll);
 }
@@ -145,18 +142,18 @@ TEST_F(AdderFixture, TheTypeFilterDecidesWhatAWalkFinds)
     state.settings.setOn(SettingsWindow::PF, QStringLiteral("auswahl"), true);
     state.settings.setOn(SettingsWindow::PF, QStringLiteral("cb_text"), true);
     // ".txt" stands in the general and in the web list, so the file is found twice.
-    adder.AddOrdner(root);
+    adder.addFolderFiles(root);
     EXPECT_EQ(listedNames(), (QStringList{QStringLiteral("readme.txt"), QStringLiteral("readme.txt")}));
     // With the duplicate switch the second is refused without a message.
     state.fileList.clear();
     state.settings.setOn(MenuSwitch::RefuseDuplicates, true);
-    adder.AddOrdner(root);
+    adder.addFolderFiles(root);
     EXPECT_EQ(listedNames(), QStringList{QStringLiteral("readme.txt")});
     EXPECT_TRUE(feedback.messages.isEmpty());
     // A selection with nothing in it finds nothing.
     state.settings.setOn(SettingsWindow::PF, QStringLiteral("cb_text"), false);
     state.fileList.clear();
-    adder.AddOrdner(root);
+    adder.addFolderFiles(root);
     EXPECT_EQ(state.fileList.count(), 0);
 }
 
@@ -164,12 +161,12 @@ TEST_F(AdderFixture, FolderRowsComeInPreOrderWithoutHiddenFolders)
 {
     for (const char *name : {"b/b1/x", "a/a2/x", "a/a1/x", ".hidden/x", "top/x"})
         makeFile(root + u'/' + QString::fromUtf8(name));
-    adder.AddOrdnerAlsElemente(root, true);
+    adder.addSubfolderRows(root, true);
     EXPECT_EQ(listedNames(),
               (QStringList{QStringLiteral("a"), QStringLiteral("a/a1"), QStringLiteral("a/a2"),
                            QStringLiteral("b"), QStringLiteral("b/b1"), QStringLiteral("top")}));
     state.fileList.clear();
-    adder.AddOrdnerAlsElemente(root, false);
+    adder.addSubfolderRows(root, false);
     EXPECT_EQ(listedNames(), (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("top")}));
 }
 
@@ -177,16 +174,16 @@ TEST_F(AdderFixture, RefreshingRewritesFactsButKeepsChecksums)
 {
     const QString file = makeFile(root + QStringLiteral("/small.txt"), QByteArray(500, 'x'));
     makeFile(root + QStringLiteral("/dir.d/inner"), QByteArray(3000, 'x'));
-    adder.add2list(file);
-    adder.AddOrdnerAlsElement(root + QStringLiteral("/dir.d"));
+    adder.addFile(file);
+    adder.addFolderRow(root + QStringLiteral("/dir.d"));
     FileEntry marked = state.fileList.at(0);
     marked.cells[CellMd5] = QStringLiteral("KEPT");
     state.fileList.replace(0, marked);
     EXPECT_EQ(state.fileList.at(0).cells[CellSizeText], QStringLiteral("500 Byte"));
 
-    adder.UpdateListItem(0);
-    adder.UpdateListItem(1);
-    adder.UpdateListItem(2); // no such row
+    adder.refreshRow(0);
+    adder.refreshRow(1);
+    adder.refreshRow(2); // no such row
     EXPECT_EQ(state.fileList.at(0).cells[CellSizeText], QStringLiteral("0,488 KB"));
     EXPECT_EQ(state.fileList.at(0).cells[CellMd5], QStringLiteral("KEPT"));
     EXPECT_EQ(state.fileList.at(0).cells[CellProgram], QStringLiteral("cat"));
@@ -203,13 +200,13 @@ TEST_F(AdderFixture, WatchHandlersWorkBelowTheFolderFieldOnly)
     const QString outside = makeFile(folder.path() + QStringLiteral("-other/x.txt"), "3");
 
     state.settings.setOn(SettingsWindow::PB, QStringLiteral("inp_uv"), false);
-    adder.swCreate(nested);
-    adder.swCreate(outside);
-    adder.swCreate(direct);
+    adder.onWatchedCreated(nested);
+    adder.onWatchedCreated(outside);
+    adder.onWatchedCreated(direct);
     EXPECT_EQ(listedNames(), QStringList{QStringLiteral("new.txt")});
     state.settings.setOn(SettingsWindow::PB, QStringLiteral("inp_uv"), true);
-    adder.swCreate(nested);
-    adder.swCreate(direct);
+    adder.onWatchedCreated(nested);
+    adder.onWatchedCreated(direct);
     EXPECT_EQ(listedNames(), (QStringList{QStringLiteral("new.txt"), QStringLiteral("sub/deep.txt"),
                                           QStringLiteral("new.txt")}));
     EXPECT_FALSE(state.okForAll);
@@ -217,28 +214,28 @@ TEST_F(AdderFixture, WatchHandlersWorkBelowTheFolderFieldOnly)
     // Of two rows with one path, the later is renamed; the earlier is deleted next.
     const QString renamed = root + QStringLiteral("/renamed.txt");
     QFile::rename(direct, renamed);
-    adder.swRenameItem(direct, renamed);
+    adder.onWatchedRenamed(direct, renamed);
     EXPECT_EQ(listedNames(), (QStringList{QStringLiteral("new.txt"), QStringLiteral("sub/deep.txt"),
                                           QStringLiteral("renamed.txt")}));
     EXPECT_EQ(state.fileList.at(2).name, QStringLiteral("renamed.txt"));
-    adder.swDelete(direct);
-    adder.swDelete(root + QStringLiteral("/never-listed.txt"));
+    adder.onWatchedDeleted(direct);
+    adder.onWatchedDeleted(root + QStringLiteral("/never-listed.txt"));
     EXPECT_EQ(listedNames(), (QStringList{QStringLiteral("sub/deep.txt"), QStringLiteral("renamed.txt")}));
 
     makeFile(nested, QByteArray(2048, 'x'));
-    adder.swUpdateItem(nested);
+    adder.onWatchedUpdated(nested);
     EXPECT_EQ(state.fileList.at(0).cells[CellSizeText], QStringLiteral("2,000 KB"));
 
     // Without a folder in the field nothing reacts.
     state.settings.setValue(SettingsWindow::PB, QStringLiteral("inp_ordner"), QString());
-    adder.swDelete(nested);
+    adder.onWatchedDeleted(nested);
     EXPECT_EQ(state.fileList.count(), 2);
 }
 
 TEST_F(AdderFixture, FoldersNamedLikeTextFilesAreWalkedAndMissingChoicesSkipped)
 {
     makeFile(root + QStringLiteral("/notes.txt/inside.md"));
-    adder.AddOrdner(root + QStringLiteral("/notes.txt"));
+    adder.addFolderFiles(root + QStringLiteral("/notes.txt"));
     EXPECT_EQ(listedNames(), QStringList{QStringLiteral("notes.txt/inside.md")});
     // Names typed into the open dialog that name nothing add no row.
     adder.addChosenFiles(

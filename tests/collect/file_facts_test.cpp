@@ -47,8 +47,8 @@ TEST(FileFacts, DaylightCorrectionFollowsTheZoneAndTheSwitch)
     AddingFeedback quiet;
     FileAdder adder(state, quiet, nullptr, german);
     const auto addedAt = [&](std::time_t now) {
-        adder.DST_Setzen(now);
-        adder.add2list(path);
+        adder.updateDaylightBias(now);
+        adder.addFile(path);
         return state.fileList.at(state.fileList.count() - 1).cells[CellChanged];
     };
     // Standard time (13:00) plus the correction while the zone keeps summer time now.
@@ -60,7 +60,7 @@ TEST(FileFacts, DaylightCorrectionFollowsTheZoneAndTheSwitch)
     // A refreshed row never carries the correction.
     state.settings.setOn(MenuSwitch::DaylightCorrection, true);
     EXPECT_EQ(addedAt(utcMoment(2009, 7, 1)), QStringLiteral("15.01.2009 14:00:00"));
-    adder.UpdateListItem(state.fileList.count() - 1);
+    adder.refreshRow(state.fileList.count() - 1);
     EXPECT_EQ(state.fileList.at(state.fileList.count() - 1).cells[CellChanged],
               QStringLiteral("15.01.2009 13:00:00"));
     EXPECT_EQ(state.fileList.at(state.fileList.count() - 1).changed,
@@ -103,7 +103,7 @@ TEST(FileFacts, FolderTotalsSkipDotFoldersAndNeverFollowFolderLinks)
         0);
     EXPECT_EQ(folderTotalSize(root), 250);
 
-    const TDateiInfoW info = gatherFolderInfo(root);
+    const PathFacts info = gatherFolderFacts(root);
     EXPECT_EQ(info.size, 250);
     EXPECT_TRUE(info.directory);
     EXPECT_TRUE(info.program.isEmpty());
@@ -118,7 +118,7 @@ TEST(FileFacts, FlagsTypesAndProgramsOfFiles)
     const QString hidden = makeFile(folder.filePath(QStringLiteral(".profile")), "");
     const QString unknown = makeFile(folder.filePath(QStringLiteral("data.zzqq")), "");
 
-    const TDateiInfoW textInfo = gatherFileInfo(text);
+    const PathFacts textInfo = gatherFileFacts(text);
     EXPECT_EQ(textInfo.size, 5);
     EXPECT_FALSE(textInfo.hidden);
     EXPECT_FALSE(textInfo.typeName.isEmpty());
@@ -127,16 +127,16 @@ TEST(FileFacts, FlagsTypesAndProgramsOfFiles)
     EXPECT_EQ(textInfo.programAsStated, QStringLiteral("cat"));
     EXPECT_TRUE(textInfo.accessed.isValid() && textInfo.changed.isValid());
 
-    EXPECT_TRUE(gatherFileInfo(hidden).hidden);
-    EXPECT_TRUE(gatherFileInfo(unknown).program.isEmpty());
+    EXPECT_TRUE(gatherFileFacts(hidden).hidden);
+    EXPECT_TRUE(gatherFileFacts(unknown).program.isEmpty());
 
-    const TDateiInfoW missing = gatherFileInfo(folder.filePath(QStringLiteral("gone.txt")));
+    const PathFacts missing = gatherFileFacts(folder.filePath(QStringLiteral("gone.txt")));
     EXPECT_EQ(missing.size, -1);
     EXPECT_FALSE(missing.changed.isValid());
 
     if (geteuid() != 0) { // the superuser may write anything
         chmod(qPrintable(text), 0444);
-        EXPECT_TRUE(gatherFileInfo(text).readOnly);
+        EXPECT_TRUE(gatherFileFacts(text).readOnly);
     }
-    EXPECT_FALSE(gatherFileInfo(unknown).readOnly);
+    EXPECT_FALSE(gatherFileFacts(unknown).readOnly);
 }

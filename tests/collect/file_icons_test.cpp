@@ -48,17 +48,17 @@ TEST(FileIcons, OneIconPerExtensionKeyAndPerFolderType)
     const ThemeForTest theme;
     QTemporaryDir folder;
     FileIcons icons;
-    const int text = icons.GetFileIconNumber(makeFile(folder.filePath(QStringLiteral("a.txt"))));
+    const int text = icons.fileIconNumber(makeFile(folder.filePath(QStringLiteral("a.txt"))));
     ASSERT_GE(text, 0);
     EXPECT_FALSE(icons.icon(text).isNull());
     // Every file with the same extension key shares the first one's icon, whatever its letter case.
-    EXPECT_EQ(icons.GetFileIconNumber(folder.filePath(QStringLiteral("b.TXT"))), text);
-    const int image = icons.GetFileIconNumber(folder.filePath(QStringLiteral("c.png")));
+    EXPECT_EQ(icons.fileIconNumber(folder.filePath(QStringLiteral("b.TXT"))), text);
+    const int image = icons.fileIconNumber(folder.filePath(QStringLiteral("c.png")));
     EXPECT_GE(image, 0);
     EXPECT_NE(image, text);
     // A type the theme has no icon for gets none, and asking again adds nothing.
-    EXPECT_EQ(icons.GetFileIconNumber(folder.filePath(QStringLiteral("d.zzqq"))), -1);
-    EXPECT_EQ(icons.GetFileIconNumber(folder.filePath(QStringLiteral("e.zzqq"))), -1);
+    EXPECT_EQ(icons.fileIconNumber(folder.filePath(QStringLiteral("d.zzqq"))), -1);
+    EXPECT_EQ(icons.fileIconNumber(folder.filePath(QStringLiteral("e.zzqq"))), -1);
     EXPECT_EQ(icons.count(), 2);
 
     QDir().mkpath(folder.filePath(QStringLiteral("one")));

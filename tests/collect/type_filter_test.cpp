@@ -69,16 +69,16 @@ TEST(TypeFilter, CategoryTableAndTexts)
 TEST(TypeFilter, PatternsOfTheSelection)
 {
     Settings settings;
-    EXPECT_EQ(FilterEndungen(settings), QStringList{QStringLiteral(".*")});
+    EXPECT_EQ(filterPatterns(settings), QStringList{QStringLiteral(".*")});
     // The categories' values do not matter while "alle" is on.
     setOn(settings, "cb_bild", true);
-    EXPECT_EQ(FilterEndungen(settings), QStringList{QStringLiteral(".*")});
+    EXPECT_EQ(filterPatterns(settings), QStringList{QStringLiteral(".*")});
 
     // Only the text group with its members as at start; the web list comes last.
     settings.resetToDefaults(Language::German);
     setOn(settings, "auswahl", true);
     setOn(settings, "cb_text", true);
-    const QStringList text = FilterEndungen(settings);
+    const QStringList text = filterPatterns(settings);
     const auto field = [&settings](const char *name) {
         return settings.value(SettingsWindow::PF, QString::fromUtf8(name));
     };
@@ -93,16 +93,16 @@ TEST(TypeFilter, PatternsOfTheSelection)
     // A member counts only under its checked group box.
     setOn(settings, "cb_text", false);
     setOn(settings, "cb_archive", true);
-    EXPECT_EQ(FilterEndungen(settings), patternsOf(field("ed_archive")));
+    EXPECT_EQ(filterPatterns(settings), patternsOf(field("ed_archive")));
 
     // Blanks and dots go, empty entries too; letter case stays.
     setOn(settings, "cb_archive", false);
     setOn(settings, "cb_bild", true);
     set(settings, "ed_bild", QStringLiteral(" .JPG, png,, gif ,"));
-    EXPECT_EQ(FilterEndungen(settings),
+    EXPECT_EQ(filterPatterns(settings),
               (QStringList{QStringLiteral(".JPG"), QStringLiteral(".png"), QStringLiteral(".gif")}));
     set(settings, "ed_bild", QStringLiteral("tar.gz"));
-    EXPECT_EQ(FilterEndungen(settings), QStringList{QStringLiteral(".targz")});
+    EXPECT_EQ(filterPatterns(settings), QStringList{QStringLiteral(".targz")});
 
     // Fixed order across groups: image, office, media, archive, other.
     set(settings, "ed_bild", QStringLiteral("b"));
@@ -114,14 +114,14 @@ TEST(TypeFilter, PatternsOfTheSelection)
         setOn(settings, name, true);
     for (const char *name : {"cb_of_text", "cb_of_tab", "cb_video"})
         setOn(settings, name, false);
-    EXPECT_EQ(FilterEndungen(settings), patternsOf(QStringLiteral("b,p,m,a,s")));
+    EXPECT_EQ(filterPatterns(settings), patternsOf(QStringLiteral("b,p,m,a,s")));
 
     // Nothing counting, or only empty fields: no pattern at all.
     selectNothing(settings);
-    EXPECT_TRUE(FilterEndungen(settings).isEmpty());
+    EXPECT_TRUE(filterPatterns(settings).isEmpty());
     setOn(settings, "cb_sonstige", true);
     set(settings, "ed_sonstige", QStringLiteral(" , . ,"));
-    EXPECT_TRUE(FilterEndungen(settings).isEmpty());
+    EXPECT_TRUE(filterPatterns(settings).isEmpty());
 }
 
 TEST(TypeFilter, EnabledStatesFollowTheValues)

@@ -11,11 +11,11 @@ int characters(const QString &text)
     return int(text.size());
 }
 
-// Every candidate MinimizePath measures on its way down, and its answer, when nothing fits.
+// Every candidate minimizePath measures on its way down, and its answer, when nothing fits.
 QStringList stepsOf(const QString &path)
 {
     QStringList steps;
-    const QString last = MinimizePath(path, -1, [&steps](const QString &text) {
+    const QString last = minimizePath(path, -1, [&steps](const QString &text) {
         steps.append(text);
         return characters(text);
     });
@@ -25,7 +25,7 @@ QStringList stepsOf(const QString &path)
 
 } // namespace
 
-TEST(MinimizePath, CutsLeadingFoldersStepByStep)
+TEST(minimizePath, CutsLeadingFoldersStepByStep)
 {
     EXPECT_EQ(stepsOf(QStringLiteral("/home/me/a/b/tool.txt")),
               (QStringList{QStringLiteral("/home/me/a/b/tool.txt"), QStringLiteral("/.../me/a/b/tool.txt"),
@@ -34,8 +34,8 @@ TEST(MinimizePath, CutsLeadingFoldersStepByStep)
                            QStringLiteral("tool.txt")}));
 
     // The answer is the first step that fits, not merely any that does.
-    EXPECT_EQ(MinimizePath(QStringLiteral("/home/me/a/b/tool.txt"), 17, characters), u"/.../a/b/tool.txt");
-    EXPECT_EQ(MinimizePath(QStringLiteral("/home/me/a/b/tool.txt"), 16, characters), u"/.../b/tool.txt");
+    EXPECT_EQ(minimizePath(QStringLiteral("/home/me/a/b/tool.txt"), 17, characters), u"/.../a/b/tool.txt");
+    EXPECT_EQ(minimizePath(QStringLiteral("/home/me/a/b/tool.txt"), 16, characters), u"/.../b/tool.txt");
 
     // A folder that starts with "." is an ordinary folder, not an earlier marker.
     EXPECT_EQ(stepsOf(QStringLiteral("/.config/x/.y/n")),
@@ -60,20 +60,20 @@ TEST(MinimizePath, CutsLeadingFoldersStepByStep)
                            QStringLiteral(".../c.txt"), QStringLiteral("c.txt")}));
 }
 
-TEST(MinimizePath, FittingPathsAndBareNames)
+TEST(minimizePath, FittingPathsAndBareNames)
 {
-    EXPECT_EQ(MinimizePath(QStringLiteral("/a/b.txt"), 8, characters), u"/a/b.txt");
-    EXPECT_EQ(MinimizePath(QStringLiteral("/a/b.txt"), 1000, characters), u"/a/b.txt");
+    EXPECT_EQ(minimizePath(QStringLiteral("/a/b.txt"), 8, characters), u"/a/b.txt");
+    EXPECT_EQ(minimizePath(QStringLiteral("/a/b.txt"), 1000, characters), u"/a/b.txt");
     // Nothing to cut: a name stays whole even when it is too wide.
-    EXPECT_EQ(MinimizePath(QStringLiteral("a-very-long-name.txt"), 3, characters), u"a-very-long-name.txt");
-    EXPECT_EQ(MinimizePath(QString(), 0, characters), QString());
+    EXPECT_EQ(minimizePath(QStringLiteral("a-very-long-name.txt"), 3, characters), u"a-very-long-name.txt");
+    EXPECT_EQ(minimizePath(QString(), 0, characters), QString());
     // The name itself is never shortened, even when nothing fits.
-    EXPECT_EQ(MinimizePath(QStringLiteral("/a/b/long-name.txt"), 0, characters), u"long-name.txt");
+    EXPECT_EQ(minimizePath(QStringLiteral("/a/b/long-name.txt"), 0, characters), u"long-name.txt");
     // A folder path ending in "/" has an empty name and shrinks to nothing.
-    EXPECT_EQ(MinimizePath(QStringLiteral("/a/b/"), 4, characters), u".../");
+    EXPECT_EQ(minimizePath(QStringLiteral("/a/b/"), 4, characters), u".../");
 }
 
-TEST(MinimizePath, MeasuresInTheInterfaceFont)
+TEST(minimizePath, MeasuresInTheInterfaceFont)
 {
     const QFont font = interfaceFont();
     EXPECT_EQ(font.family(), u"Tahoma");
@@ -88,19 +88,19 @@ TEST(MinimizePath, MeasuresInTheInterfaceFont)
     ASSERT_GT(width(path), width(second));
     ASSERT_GT(width(second), width(third));
 
-    EXPECT_EQ(MinimizePath(path, width(path)), path);
-    EXPECT_EQ(MinimizePath(path, width(path) - 1), second);
-    EXPECT_EQ(MinimizePath(path, width(second)), second);
-    EXPECT_EQ(MinimizePath(path, width(second) - 1), third);
-    EXPECT_EQ(MinimizePath(path, (width(second) + width(third)) / 2), third);
-    EXPECT_EQ(MinimizePath(path, 1), u"report.txt");
+    EXPECT_EQ(minimizePath(path, width(path)), path);
+    EXPECT_EQ(minimizePath(path, width(path) - 1), second);
+    EXPECT_EQ(minimizePath(path, width(second)), second);
+    EXPECT_EQ(minimizePath(path, width(second) - 1), third);
+    EXPECT_EQ(minimizePath(path, (width(second) + width(third)) / 2), third);
+    EXPECT_EQ(minimizePath(path, 1), u"report.txt");
 
     // A long path in the 353-pixel line keeps the marker, the trailing folders and the name.
     QString longPath;
     for (int i = 0; i < 30; ++i)
         longPath += QStringLiteral("/folder%1").arg(i);
     longPath += QStringLiteral("/final.txt");
-    const QString shortened = MinimizePath(longPath, 353);
+    const QString shortened = minimizePath(longPath, 353);
     EXPECT_LE(width(shortened), 353);
     EXPECT_TRUE(shortened.startsWith(u"/.../")) << shortened.toStdString();
     EXPECT_TRUE(shortened.endsWith(u"/folder28/folder29/final.txt")) << shortened.toStdString();

@@ -22,7 +22,7 @@ QByteArray readAll(const QString &path)
 QString createError(const QString &path)
 {
     try {
-        WriteTextFile(QStringLiteral("x"), path, TextEncoding::Utf8, {});
+        writeTextFile(QStringLiteral("x"), path, TextEncoding::Utf8, {});
     } catch (const TabulixError &error) {
         return error.message();
     }
@@ -35,16 +35,16 @@ const PictureWriter refusePictures = [](const QString &, const QString &path) {
 
 } // namespace
 
-TEST(WriteTextFile, CreatesOrReplacesTheFileWithTheTextAsItComes)
+TEST(writeTextFile, CreatesOrReplacesTheFileWithTheTextAsItComes)
 {
     const QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Tabelle.txt"));
 
-    EXPECT_EQ(WriteTextFile(QStringLiteral("a\r\nb"), path, TextEncoding::Utf16LE, refusePictures), 1);
+    EXPECT_EQ(writeTextFile(QStringLiteral("a\r\nb"), path, TextEncoding::Utf16LE, refusePictures), 1);
     EXPECT_EQ(hex(readAll(path)), "FF FE 61 00 0D 00 0A 00 62 00"); // no line end added
 
     // A shorter text truncates what was there.
-    EXPECT_EQ(WriteTextFile(QStringLiteral("z"), path, TextEncoding::Ansi, refusePictures), 1);
+    EXPECT_EQ(writeTextFile(QStringLiteral("z"), path, TextEncoding::Ansi, refusePictures), 1);
     EXPECT_EQ(hex(readAll(path)), "7A");
 
     // A new configuration file starts as the two bytes of the UTF-16 mark.
@@ -53,16 +53,16 @@ TEST(WriteTextFile, CreatesOrReplacesTheFileWithTheTextAsItComes)
     EXPECT_EQ(hex(readAll(config)), "FF FE");
 
     const QString list = dir.filePath(QStringLiteral("liste.txt"));
-    EXPECT_EQ(WriteTextFile(QStringLiteral("/tmp/a\r\n"), list, TextEncoding::Utf8, refusePictures), 1);
+    EXPECT_EQ(writeTextFile(QStringLiteral("/tmp/a\r\n"), list, TextEncoding::Utf8, refusePictures), 1);
     EXPECT_EQ(readAll(list), QByteArray("\xEF\xBB\xBF/tmp/a\r\n"));
 
     const QString empty = dir.filePath(QStringLiteral("leer.csv"));
-    EXPECT_EQ(WriteTextFile(QString(), empty, TextEncoding::Ansi, refusePictures), 1);
+    EXPECT_EQ(writeTextFile(QString(), empty, TextEncoding::Ansi, refusePictures), 1);
     EXPECT_TRUE(QFileInfo::exists(empty));
     EXPECT_EQ(QFileInfo(empty).size(), 0);
 }
 
-TEST(WriteTextFile, PictureNamesGoToThePictureWriterAndWriteNoText)
+TEST(writeTextFile, PictureNamesGoToThePictureWriterAndWriteNoText)
 {
     const QTemporaryDir dir;
     QStringList drawn;
@@ -71,7 +71,7 @@ TEST(WriteTextFile, PictureNamesGoToThePictureWriterAndWriteNoText)
     };
     for (const char *name : {"bild.jpg", "BILD.JPEG", "a.b.Bmp", "anim.gIf"}) {
         const QString path = dir.filePath(QString::fromUtf8(name));
-        EXPECT_EQ(WriteTextFile(QStringLiteral("Zeile\r\n"), path, TextEncoding::Utf8, recordPicture), 0)
+        EXPECT_EQ(writeTextFile(QStringLiteral("Zeile\r\n"), path, TextEncoding::Utf8, recordPicture), 0)
             << name;
         EXPECT_FALSE(QFileInfo::exists(path)) << name;
     }
@@ -81,7 +81,7 @@ TEST(WriteTextFile, PictureNamesGoToThePictureWriterAndWriteNoText)
 
     for (const char *name : {"bild.jpg.txt", "bild.png", "bild.jpgx", "jpg", "bild.jpe"}) {
         const QString path = dir.filePath(QString::fromUtf8(name));
-        EXPECT_EQ(WriteTextFile(QStringLiteral("t"), path, TextEncoding::Ansi, refusePictures), 1) << name;
+        EXPECT_EQ(writeTextFile(QStringLiteral("t"), path, TextEncoding::Ansi, refusePictures), 1) << name;
         EXPECT_EQ(readAll(path), QByteArray("t")) << name;
     }
 
@@ -90,7 +90,7 @@ TEST(WriteTextFile, PictureNamesGoToThePictureWriterAndWriteNoText)
     EXPECT_TRUE(isPictureFileName(QStringLiteral("/tmp/fotos.d/.jpg")));
 }
 
-TEST(WriteTextFile, AFileThatCannotBeWrittenRaisesTheCreateError)
+TEST(writeTextFile, AFileThatCannotBeWrittenRaisesTheCreateError)
 {
     const QTemporaryDir dir;
     const QString missing = dir.filePath(QStringLiteral("fehlt/Tabelle.txt"));

@@ -1,7 +1,7 @@
 #include "app/program_state.h"
 #include "collect/file_adder.h"
 #include "common/settings.h"
-#include "table/act_array_fuellen.h"
+#include "table/act_array_fill.h"
 #include "table/grouping.h"
 #include "table_test_support.h"
 
@@ -23,7 +23,7 @@ struct ActArrayTest : MainSettingsTest {
     TableCells fill(const QVector<FileEntry> &rows, OutputFormat output = OutputFormat::Txt,
                     const LocaleFormat &format = germanFormat()) const
     {
-        return ActArrayFuellen(rows, settings, format, output);
+        return fillActArray(rows, settings, format, output);
     }
 };
 
@@ -253,7 +253,7 @@ TEST_F(ActArrayTest, RealFilesInHtmlAreLinkedAndEscaped)
     AddingFeedback quiet;
     FileAdder adder(state, quiet, nullptr, germanFormat());
     for (const QString &name : QDir(root).entryList(QDir::Files | QDir::Hidden))
-        adder.add2list(root + u'/' + name);
+        adder.addFile(root + u'/' + name);
     ASSERT_EQ(state.fileList.count(), 3);
 
     set("act_name_htmllink", true);

@@ -189,7 +189,7 @@ TEST_F(CellTextsTest, ProgramAndPathPartsFollowTheirOptions)
     const QString deep =
         QStringLiteral("/home/someone/projects/2009/reports/quarterly/final/summary-of-the-year.txt");
     const QString shortened = cell(ColumnKind::Path, at(deep));
-    EXPECT_EQ(shortened, MinimizePath(deep, 200));
+    EXPECT_EQ(shortened, minimizePath(deep, 200));
     EXPECT_TRUE(shortened.startsWith(QStringLiteral("/.../"))) << shortened.toStdString();
     EXPECT_TRUE(shortened.endsWith(QStringLiteral("/summary-of-the-year.txt")));
     EXPECT_EQ(cell(ColumnKind::Path, facts), QStringLiteral("/home/me/x.txt")); // fits already

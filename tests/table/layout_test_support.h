@@ -52,7 +52,7 @@ struct LayoutCase {
 
     QStringList lines(OutputFormat format = OutputFormat::Txt) const
     {
-        return DesStrListFuellen(columns, cells, settings, format, language, locale, totals);
+        return layOutTable(columns, cells, settings, format, language, locale, totals);
     }
 };
 

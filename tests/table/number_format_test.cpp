@@ -7,12 +7,12 @@ namespace {
 
 QString english(double value, int decimals)
 {
-    return FormatNumber(value, decimals, englishFormat());
+    return formatNumber(value, decimals, englishFormat());
 }
 
 } // namespace
 
-TEST(FormatNumber, KeepsEightSignificantDigitsAndFillsTheDecimals)
+TEST(formatNumber, KeepsEightSignificantDigitsAndFillsTheDecimals)
 {
     EXPECT_EQ(english(1023 / 1024.0, 3), QStringLiteral("0.999"));
     EXPECT_EQ(english(0, 3), QStringLiteral("0.000"));
@@ -21,15 +21,15 @@ TEST(FormatNumber, KeepsEightSignificantDigitsAndFillsTheDecimals)
     EXPECT_EQ(english(12345.678901, 5), QStringLiteral("12,345.67900"));
     EXPECT_EQ(english(0.000123456789, 10), QStringLiteral("0.0001234568"));
     EXPECT_EQ(english(99999999, 2), QStringLiteral("99,999,999.00"));
-    EXPECT_EQ(FormatNumber(1234567.891, 3, germanFormat()), QStringLiteral("1.234.567,900"));
-    EXPECT_EQ(FormatNumber(-1234.5, 1, germanFormat()), QStringLiteral("-1.234,5"));
+    EXPECT_EQ(formatNumber(1234567.891, 3, germanFormat()), QStringLiteral("1.234.567,900"));
+    EXPECT_EQ(formatNumber(-1234.5, 1, germanFormat()), QStringLiteral("-1.234,5"));
 
     LocaleFormat ungrouped = englishFormat();
     ungrouped.thousandsSeparator.clear();
-    EXPECT_EQ(FormatNumber(1234567, 0, ungrouped), QStringLiteral("1234567"));
+    EXPECT_EQ(formatNumber(1234567, 0, ungrouped), QStringLiteral("1234567"));
 }
 
-TEST(FormatNumber, RoundsHalvesAwayFromZeroOnTheExactValue)
+TEST(formatNumber, RoundsHalvesAwayFromZeroOnTheExactValue)
 {
     // Binary rounding to even would give 2, 0.12 and -2 here.
     EXPECT_EQ(english(2.5, 0), QStringLiteral("3"));
@@ -44,10 +44,10 @@ TEST(FormatNumber, RoundsHalvesAwayFromZeroOnTheExactValue)
     EXPECT_EQ(english(-0.0001, 3), QStringLiteral("0.000")); // rounds to zero: no sign
 }
 
-TEST(FormatNumber, WritesMoreThanEightIntegerDigitsScientifically)
+TEST(formatNumber, WritesMoreThanEightIntegerDigitsScientifically)
 {
     EXPECT_EQ(english(123456789, 0), QStringLiteral("1.2345679E8"));
-    EXPECT_EQ(FormatNumber(123456789, 0, germanFormat()), QStringLiteral("1,2345679E8"));
+    EXPECT_EQ(formatNumber(123456789, 0, germanFormat()), QStringLiteral("1,2345679E8"));
     EXPECT_EQ(english(1.5e11, 3), QStringLiteral("1.5E011"));
     EXPECT_EQ(english(1.5e11, 1), QStringLiteral("1.5E11"));
     EXPECT_EQ(english(1.5e11, 4), QStringLiteral("1.5E0011"));
@@ -57,17 +57,17 @@ TEST(FormatNumber, WritesMoreThanEightIntegerDigitsScientifically)
     EXPECT_EQ(english(-123456789, 0), QStringLiteral("-1.2345679E8"));
 }
 
-TEST(SizeText, PicksTheUnitByDecimalDigitsAndDividesBy1024)
+TEST(sizeText, PicksTheUnitByDecimalDigitsAndDividesBy1024)
 {
-    EXPECT_EQ(SizeText(999, englishFormat()), QStringLiteral("999 Byte"));
-    EXPECT_EQ(SizeText(1000, englishFormat()), QStringLiteral("0.977 KB"));
-    EXPECT_EQ(SizeText(1000, germanFormat()), QStringLiteral("0,977 KB"));
-    EXPECT_EQ(SizeText(999999, germanFormat()), QStringLiteral("976,562 KB")); // 976.5615...
-    EXPECT_EQ(SizeText(1234567, germanFormat()), QStringLiteral("1,177 MB"));
-    EXPECT_EQ(SizeText(999999999999, germanFormat()), QStringLiteral("931,323 GB"));
-    EXPECT_EQ(SizeText(1000000000000, germanFormat()), QStringLiteral("0,909 TB"));
-    EXPECT_EQ(SizeText(0, germanFormat()), QStringLiteral("0 Byte"));
+    EXPECT_EQ(sizeText(999, englishFormat()), QStringLiteral("999 Byte"));
+    EXPECT_EQ(sizeText(1000, englishFormat()), QStringLiteral("0.977 KB"));
+    EXPECT_EQ(sizeText(1000, germanFormat()), QStringLiteral("0,977 KB"));
+    EXPECT_EQ(sizeText(999999, germanFormat()), QStringLiteral("976,562 KB")); // 976.5615...
+    EXPECT_EQ(sizeText(1234567, germanFormat()), QStringLiteral("1,177 MB"));
+    EXPECT_EQ(sizeText(999999999999, germanFormat()), QStringLiteral("931,323 GB"));
+    EXPECT_EQ(sizeText(1000000000000, germanFormat()), QStringLiteral("0,909 TB"));
+    EXPECT_EQ(sizeText(0, germanFormat()), QStringLiteral("0 Byte"));
     // The minus sign counts as a digit.
-    EXPECT_EQ(SizeText(-99, germanFormat()), QStringLiteral("-99 Byte"));
-    EXPECT_EQ(SizeText(-1000, germanFormat()), QStringLiteral("-0,977 KB"));
+    EXPECT_EQ(sizeText(-99, germanFormat()), QStringLiteral("-99 Byte"));
+    EXPECT_EQ(sizeText(-1000, germanFormat()), QStringLiteral("-0,977 KB"));
 }

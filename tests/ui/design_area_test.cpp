@@ -1,5 +1,5 @@
 #include "design_area_support.h"
-#include "table/act_array_fuellen.h"
+#include "table/act_array_fill.h"
 #include "table/design_captions.h"
 #include "ui/design_sections.h"
 #include "ui/frame_pictures.h"
@@ -140,7 +140,7 @@ TEST(DesignArea, OrderButtonsExchangeTheSelectedColumnWithItsNeighbour)
     // With the checksum column on, the table now starts with the checksum columns.
     window.control<QCheckBox>("act_checksum")->click();
     const ActArray columns =
-        ActArrayFuellen(window.state.fileList.rows(), window.state.settings, germanLocale, OutputFormat::Txt)
+        fillActArray(window.state.fileList.rows(), window.state.settings, germanLocale, OutputFormat::Txt)
             .actArray;
     ASSERT_GE(columns.size(), 3);
     EXPECT_EQ(columns.at(0).header, QStringLiteral("MD5"));

@@ -89,7 +89,7 @@ TEST(FilterWindow, ControlsFollowTheSettings)
     setOn(state, "cb_bild", true);
     field(window, "ed_bild")->clear();
     QTest::keyClicks(field(window, "ed_bild"), QStringLiteral("png, GIF"));
-    EXPECT_EQ(FilterEndungen(state.settings), (QStringList{QStringLiteral(".png"), QStringLiteral(".GIF")}));
+    EXPECT_EQ(filterPatterns(state.settings), (QStringList{QStringLiteral(".png"), QStringLiteral(".GIF")}));
 }
 
 TEST(FilterWindow, ClicksEnableAndDisable)
@@ -134,7 +134,7 @@ TEST(FilterWindow, ClicksEnableAndDisable)
     EXPECT_FALSE(box(window, "cb_office")->isEnabled());
     EXPECT_FALSE(field(window, "ed_of_text")->isEnabled());
     EXPECT_TRUE(window.auswahl->isEnabled());
-    EXPECT_EQ(FilterEndungen(state.settings), QStringList{QStringLiteral(".*")});
+    EXPECT_EQ(filterPatterns(state.settings), QStringList{QStringLiteral(".*")});
 }
 
 TEST(FilterWindow, EnglishCaptions)

@@ -1,6 +1,6 @@
 #pragma once
 // A start window and a main window over their own program state, as the program makes them.
-#include "app/one_instance_check.h"
+#include "app/hand_over_server.h"
 #include "app/program_state.h"
 #include "ui/u_prog.h"
 #include "ui/u_start.h"
@@ -19,7 +19,7 @@ struct MainWindowFixture {
     QString countLabel() const { return prog->findChild<QLabel *>(QStringLiteral("la_anzahl"))->text(); }
 
     ProgramState state;
-    OneInstanceServer server;
+    HandOverServer server;
     std::unique_ptr<Tstart> start;
     std::unique_ptr<Tprog> prog;
 };

@@ -88,7 +88,7 @@ TEST(AddingWindow, ProgressShowsAndTheWindowWaitsDuringAWalk)
         progressShown = window.progress.isVisible();
         window.progress.Abbrechen->click();
     });
-    window.prog->adder().AddOrdner(folder.path());
+    window.prog->adder().addFolderFiles(folder.path());
     EXPECT_TRUE(disabledMeanwhile);
     EXPECT_TRUE(progressShown);
     // The cancel came while searching; the analysis stops after its first file.
@@ -164,7 +164,7 @@ TEST(AddingWindow, WatchedFolderFollowsCreatedRenamedAndDeletedFiles)
     window.folderField()->setText(folder.path());
     QCheckBox *watch = window.prog->findChild<QCheckBox *>(QStringLiteral("inp_ow"));
     watch->click();
-    EXPECT_TRUE(window.prog->shellWatch().isActive());
+    EXPECT_TRUE(window.prog->folderWatch().isActive());
 
     const QString created = makeFile(folder.filePath(QStringLiteral("new.txt")), "1");
     QTRY_COMPARE_WITH_TIMEOUT(window.names(), QStringList{QStringLiteral("new.txt")}, 3000);
@@ -179,5 +179,5 @@ TEST(AddingWindow, WatchedFolderFollowsCreatedRenamedAndDeletedFiles)
     QTRY_COMPARE_WITH_TIMEOUT(window.state.fileList.count(), 0, 3000);
 
     watch->click();
-    EXPECT_FALSE(window.prog->shellWatch().isActive());
+    EXPECT_FALSE(window.prog->folderWatch().isActive());
 }

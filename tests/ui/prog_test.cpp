@@ -1,5 +1,5 @@
 #include "../collect/collect_test_support.h"
-#include "app/one_instance_func.h"
+#include "app/hand_over.h"
 #include "main_window_fixture.h"
 #include "ui/u_qulist.h"
 
@@ -90,8 +90,8 @@ TEST(MainWindow, ListKeysRemovalAndHeaderSorting)
     MainWindowFixture window;
     Tprog &prog = *window.prog;
     for (const char *name : {"b.txt", "d.txt", "a.txt", "c.txt"})
-        prog.AddPath(makeFile(folder.filePath(QString::fromUtf8(name))));
-    prog.UpdateCountLabel();
+        prog.addPath(makeFile(folder.filePath(QString::fromUtf8(name))));
+    prog.updateCountLabel();
     EXPECT_EQ(window.countLabel(), QStringLiteral("4 Dateien"));
     prog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&prog));
@@ -146,7 +146,7 @@ TEST(MainWindow, DroppingDraggedRowsMovesThemAsABlock)
     MainWindowFixture window;
     Tprog &prog = *window.prog;
     for (const char *name : {"1", "2", "3", "4", "5"})
-        prog.AddPath(makeFile(folder.filePath(QString::fromUtf8(name))));
+        prog.addPath(makeFile(folder.filePath(QString::fromUtf8(name))));
     prog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&prog));
     Qulist *list = prog.list();

@@ -20,7 +20,7 @@ struct Shown {
     bool okForAllVisible = false;
 };
 
-// Runs meldungzeigen, reads what the dialog shows and presses the given button.
+// Runs showMessage, reads what the dialog shows and presses the given button.
 Shown showAndPress(Tsm_meldung &dialog, const QString &key, const QString &path, QPushButton *button)
 {
     Shown shown;
@@ -30,7 +30,7 @@ Shown showAndPress(Tsm_meldung &dialog, const QString &key, const QString &path,
                  dialog.OKalle->isVisible()};
         QTest::mouseClick(button, Qt::LeftButton);
     });
-    dialog.meldungzeigen(key, path);
+    dialog.showMessage(key, path);
     return shown;
 }
 

@@ -15,7 +15,7 @@ class QSocketNotifier;
 struct inotify_event;
 
 // Event codes as the notifications carry them.
-enum class ShellEvent {
+enum class WatchEvent {
     RenameItem = 0x1,
     Create = 0x2,
     Delete = 0x4,
@@ -23,11 +23,11 @@ enum class ShellEvent {
     UpdateItem = 0x2000
 };
 
-class TShellWatch : public QObject {
+class FolderWatch : public QObject {
     Q_OBJECT
 public:
-    explicit TShellWatch(QObject *parent = nullptr);
-    ~TShellWatch() override;
+    explicit FolderWatch(QObject *parent = nullptr);
+    ~FolderWatch() override;
 
     // Deactivates first, then watches folder and every folder below it. False (and inactive)
     // when the folder is missing, is no folder or cannot be watched.
@@ -40,12 +40,12 @@ public:
 Q_SIGNALS:
     // RenameItem carries old and new path; the others carry the item's path and an empty
     // second path.
-    void notified(ShellEvent event, const QString &path1, const QString &path2);
+    void notified(WatchEvent event, const QString &path1, const QString &path2);
 
 private:
     // A notification waiting for its turn; a file moved away waits for its partner event.
     struct Notification {
-        ShellEvent event;
+        WatchEvent event;
         QByteArray path1;
         QByteArray path2;
         quint32 cookie = 0;
@@ -66,10 +66,10 @@ private:
     void addFolder(const QByteArray &path);
     void movedFrom(quint32 cookie, const QByteArray &path, bool isFolder);
     void movedTo(quint32 cookie, const QByteArray &path, bool isFolder);
-    void settle(quint32 cookie, ShellEvent event, const QByteArray &path2);
+    void settle(quint32 cookie, WatchEvent event, const QByteArray &path2);
     void dropMovedFolder(const QByteArray &path);
     bool insideMovedFolder(const QByteArray &path) const;
-    void queue(ShellEvent event, const QByteArray &path);
+    void queue(WatchEvent event, const QByteArray &path);
     void flush();
 
     int m_fd = -1;

@@ -1,4 +1,4 @@
-#include "collect/shell_watch.h"
+#include "collect/folder_watch.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -17,7 +17,7 @@
 namespace {
 
 struct Note {
-    ShellEvent event;
+    WatchEvent event;
     QString path1;
     QString path2;
     bool operator==(const Note &) const = default;
@@ -78,8 +78,8 @@ protected:
     {
         ASSERT_TRUE(temp.isValid());
         ASSERT_TRUE(outside.isValid());
-        QObject::connect(&watch, &TShellWatch::notified,
-                         [this](ShellEvent event, const QString &path1, const QString &path2) {
+        QObject::connect(&watch, &FolderWatch::notified,
+                         [this](WatchEvent event, const QString &path1, const QString &path2) {
                              notes.append({event, path1, path2});
                          });
     }
@@ -88,13 +88,13 @@ protected:
     QString away(const char *relative) const { return outside.path() + u'/' + QString::fromUtf8(relative); }
     void makeFolder(const char *relative) { ASSERT_TRUE(QDir().mkpath(at(relative))); }
 
-    Note created(const char *relative) const { return {ShellEvent::Create, at(relative), {}}; }
-    Note updated(const char *relative) const { return {ShellEvent::UpdateItem, at(relative), {}}; }
-    Note changed(const char *relative) const { return {ShellEvent::Attributes, at(relative), {}}; }
-    Note deleted(const char *relative) const { return {ShellEvent::Delete, at(relative), {}}; }
+    Note created(const char *relative) const { return {WatchEvent::Create, at(relative), {}}; }
+    Note updated(const char *relative) const { return {WatchEvent::UpdateItem, at(relative), {}}; }
+    Note changed(const char *relative) const { return {WatchEvent::Attributes, at(relative), {}}; }
+    Note deleted(const char *relative) const { return {WatchEvent::Delete, at(relative), {}}; }
     Note renamed(const char *from, const char *to) const
     {
-        return {ShellEvent::RenameItem, at(from), at(to)};
+        return {WatchEvent::RenameItem, at(from), at(to)};
     }
 
     bool waitFor(const Note &note)
@@ -119,7 +119,7 @@ protected:
     QTemporaryDir temp;
     QTemporaryDir outside;
     const QString root = temp.path();
-    TShellWatch watch;
+    FolderWatch watch;
     QList<Note> notes;
     int marks = 0;
 };
@@ -145,7 +145,7 @@ TEST_F(ShellWatchTest, ActivationNeedsAnExistingFolderAndReleasesEverything)
 
     const int before = openDescriptors();
     {
-        TShellWatch other;
+        FolderWatch other;
         ASSERT_TRUE(other.activate(root));
         EXPECT_EQ(openDescriptors(), before + 1);
     }
@@ -177,7 +177,7 @@ TEST_F(ShellWatchTest, WatchesEveryFolderBelowIncludingHiddenOnes)
                                      updated("deep/er/est/x.txt"),
                                      created(".hidden/y.txt"),
                                      changed(".hidden"),
-                                     {ShellEvent::Attributes, root, {}}}));
+                                     {WatchEvent::Attributes, root, {}}}));
 }
 
 TEST_F(ShellWatchTest, FilesInNewFoldersAreReportedOnce)
@@ -205,12 +205,12 @@ TEST_F(ShellWatchTest, FilesInNewFoldersAreReportedOnce)
     ASSERT_TRUE(finished);
     const QList<Note> seen = settle();
     for (const QString &file : files)
-        EXPECT_EQ(seen.count({ShellEvent::Create, file, {}}), 1) << file.toStdString();
+        EXPECT_EQ(seen.count({WatchEvent::Create, file, {}}), 1) << file.toStdString();
     // Folders produce no notification of their own.
     EXPECT_EQ(seen.size(), files.size());
 
     touch(files.last());
-    EXPECT_EQ(settle(), (QList<Note>{{ShellEvent::Attributes, files.last(), {}}}));
+    EXPECT_EQ(settle(), (QList<Note>{{WatchEvent::Attributes, files.last(), {}}}));
 }
 
 TEST_F(ShellWatchTest, RenamedFolderReportsUnderItsNewPath)
@@ -296,16 +296,16 @@ TEST_F(ShellWatchTest, LinkedFolderCanBeTheWatchedFolder)
     makeLink(at("real"), at("link"));
     ASSERT_TRUE(watch.activate(at("link")));
     makeEmpty(at("real/f.txt"));
-    ASSERT_TRUE(waitFor({ShellEvent::Create, at("link/f.txt"), {}}));
+    ASSERT_TRUE(waitFor({WatchEvent::Create, at("link/f.txt"), {}}));
 }
 
 TEST_F(ShellWatchTest, DeactivatedWatchIsSilent)
 {
     ASSERT_TRUE(watch.activate(root));
-    TShellWatch witness;
+    FolderWatch witness;
     ASSERT_TRUE(witness.activate(root));
     bool witnessed = false;
-    QObject::connect(&witness, &TShellWatch::notified, [&] { witnessed = true; });
+    QObject::connect(&witness, &FolderWatch::notified, [&] { witnessed = true; });
 
     watch.deactivate();
     EXPECT_FALSE(watch.isActive());

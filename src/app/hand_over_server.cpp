@@ -1,6 +1,6 @@
-#include "app/one_instance_check.h"
+#include "app/hand_over_server.h"
 
-#include "app/one_instance_func.h"
+#include "app/hand_over.h"
 
 #include <QDataStream>
 #include <QDir>
@@ -55,18 +55,18 @@ Probe probeServer(const QString &serverName)
 
 } // namespace
 
-OneInstanceServer::OneInstanceServer(QObject *parent) : QObject(parent), m_server(new QLocalServer(this))
+HandOverServer::HandOverServer(QObject *parent) : QObject(parent), m_server(new QLocalServer(this))
 {
-    connect(m_server, &QLocalServer::newConnection, this, &OneInstanceServer::acceptConnections);
+    connect(m_server, &QLocalServer::newConnection, this, &HandOverServer::acceptConnections);
 }
 
-OneInstanceServer::~OneInstanceServer()
+HandOverServer::~HandOverServer()
 {
     if (m_receiver)
         m_receiver->m_attached = false;
 }
 
-bool OneInstanceServer::listen(const QString &serverName)
+bool HandOverServer::listen(const QString &serverName)
 {
     if (m_server->isListening())
         return false;
@@ -81,17 +81,17 @@ bool OneInstanceServer::listen(const QString &serverName)
     return m_server->listen(serverName);
 }
 
-bool OneInstanceServer::isListening() const
+bool HandOverServer::isListening() const
 {
     return m_server->isListening();
 }
 
-QString OneInstanceServer::fullServerName() const
+QString HandOverServer::fullServerName() const
 {
     return m_server->fullServerName();
 }
 
-bool OneInstanceServer::attach(TOneInstanceCheck *receiver)
+bool HandOverServer::attach(HandOverReceiver *receiver)
 {
     if (m_receiver)
         return false;
@@ -99,13 +99,13 @@ bool OneInstanceServer::attach(TOneInstanceCheck *receiver)
     return true;
 }
 
-void OneInstanceServer::detach(TOneInstanceCheck *receiver)
+void HandOverServer::detach(HandOverReceiver *receiver)
 {
     if (m_receiver == receiver)
         m_receiver = nullptr;
 }
 
-void OneInstanceServer::acceptConnections()
+void HandOverServer::acceptConnections()
 {
     while (QLocalSocket *socket = m_server->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
@@ -121,7 +121,7 @@ void OneInstanceServer::acceptConnections()
     }
 }
 
-void OneInstanceServer::readMessage(QLocalSocket *socket)
+void HandOverServer::readMessage(QLocalSocket *socket)
 {
     if (socket->bytesAvailable() < LengthSize)
         return;
@@ -157,35 +157,35 @@ void OneInstanceServer::readMessage(QLocalSocket *socket)
     guard->disconnectFromServer();
 }
 
-quint32 OneInstanceServer::deliver(const QString &commandLine)
+quint32 HandOverServer::deliver(const QString &commandLine)
 {
     // Before the main window exists the sender starts on its own.
-    const QPointer<TOneInstanceCheck> receiver = m_receiver;
+    const QPointer<HandOverReceiver> receiver = m_receiver;
     if (!receiver)
         return HandOverGoOn;
     receiver->takeOver(commandLine);
     return HandOverTaken;
 }
 
-TOneInstanceCheck::TOneInstanceCheck(OneInstanceServer &server, QObject *parent)
+HandOverReceiver::HandOverReceiver(HandOverServer &server, QObject *parent)
     : QObject(parent), m_server(&server)
 {
     m_attached = server.attach(this);
 }
 
-TOneInstanceCheck::~TOneInstanceCheck()
+HandOverReceiver::~HandOverReceiver()
 {
     if (m_server && m_attached)
         m_server->detach(this);
 }
 
-void TOneInstanceCheck::takeOver(const QString &commandLine)
+void HandOverReceiver::takeOver(const QString &commandLine)
 {
     // Without a handler the arguments are still taken, so the sender ends.
-    if (!isSignalConnected(QMetaMethod::fromSignal(&TOneInstanceCheck::newInstance)))
+    if (!isSignalConnected(QMetaMethod::fromSignal(&HandOverReceiver::newInstance)))
         return;
-    const QPointer<TOneInstanceCheck> self(this);
-    Q_EMIT newInstance(ParseQuotedArguments(commandLine));
+    const QPointer<HandOverReceiver> self(this);
+    Q_EMIT newInstance(parseQuotedArguments(commandLine));
     if (self)
         Q_EMIT bringToFront();
 }

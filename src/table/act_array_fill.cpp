@@ -1,4 +1,4 @@
-#include "table/act_array_fuellen.h"
+#include "table/act_array_fill.h"
 
 #include "common/settings.h"
 #include "table/cell_texts.h"
@@ -44,8 +44,8 @@ QString cellOf(const OutputColumn &column, const FileEntry &row, const CellTexts
 
 } // namespace
 
-TableCells ActArrayFuellen(const QVector<FileEntry> &rows, const Settings &settings,
-                           const LocaleFormat &format, OutputFormat output)
+TableCells fillActArray(const QVector<FileEntry> &rows, const Settings &settings, const LocaleFormat &format,
+                        OutputFormat output)
 {
     TableCells table;
     table.actArray = outputColumns(settings);

@@ -18,5 +18,5 @@ struct TableCells {
 
 // `rows` in the list's display order. With grouping chosen every row gets the two group cells;
 // they stay empty when the group choice names no known fact, and the rows keep their order.
-TableCells ActArrayFuellen(const QVector<FileEntry> &rows, const Settings &settings,
-                           const LocaleFormat &format, OutputFormat output);
+TableCells fillActArray(const QVector<FileEntry> &rows, const Settings &settings, const LocaleFormat &format,
+                        OutputFormat output);

@@ -1,4 +1,4 @@
-#include "app/one_instance_func.h"
+#include "app/hand_over.h"
 
 #include <QCryptographicHash>
 #include <QDataStream>
@@ -19,7 +19,7 @@ constexpr auto StreamVersion = QDataStream::Qt_6_0;
 
 } // namespace
 
-QStringList ParseQuotedArguments(const QString &text)
+QStringList parseQuotedArguments(const QString &text)
 {
     QStringList arguments;
     QString collected;

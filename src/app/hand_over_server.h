@@ -8,13 +8,13 @@
 
 class QLocalServer;
 class QLocalSocket;
-class TOneInstanceCheck;
+class HandOverReceiver;
 
-class OneInstanceServer : public QObject {
+class HandOverServer : public QObject {
     Q_OBJECT
 public:
-    explicit OneInstanceServer(QObject *parent = nullptr);
-    ~OneInstanceServer() override;
+    explicit HandOverServer(QObject *parent = nullptr);
+    ~HandOverServer() override;
 
     // Listens unless another start already answers on serverName (then this start runs on its
     // own and the other keeps receiving hand-overs). A socket left by a crashed start is removed.
@@ -24,24 +24,24 @@ public:
     bool hasReceiver() const { return !m_receiver.isNull(); }
 
 private:
-    friend class TOneInstanceCheck;
-    bool attach(TOneInstanceCheck *receiver);
-    void detach(TOneInstanceCheck *receiver);
+    friend class HandOverReceiver;
+    bool attach(HandOverReceiver *receiver);
+    void detach(HandOverReceiver *receiver);
 
     void acceptConnections();
     void readMessage(QLocalSocket *socket);
     quint32 deliver(const QString &commandLine);
 
     QLocalServer *m_server;
-    QPointer<TOneInstanceCheck> m_receiver;
+    QPointer<HandOverReceiver> m_receiver;
 };
 
-class TOneInstanceCheck : public QObject {
+class HandOverReceiver : public QObject {
     Q_OBJECT
 public:
     // Attaches to the server; a server serves at most one receiver, so a second one stays detached.
-    explicit TOneInstanceCheck(OneInstanceServer &server, QObject *parent = nullptr);
-    ~TOneInstanceCheck() override;
+    explicit HandOverReceiver(HandOverServer &server, QObject *parent = nullptr);
+    ~HandOverReceiver() override;
 
     bool isAttached() const { return m_attached; }
 
@@ -52,9 +52,9 @@ Q_SIGNALS:
     void bringToFront();
 
 private:
-    friend class OneInstanceServer;
+    friend class HandOverServer;
     void takeOver(const QString &commandLine);
 
-    QPointer<OneInstanceServer> m_server;
+    QPointer<HandOverServer> m_server;
     bool m_attached = false;
 };

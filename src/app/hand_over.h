@@ -17,7 +17,7 @@ inline constexpr quint32 HandOverMagic = 0x54424831u;
 inline constexpr quint32 HandOverMaxBody = 1u << 20;
 
 // Splits a handed-over command line: only quoted stretches survive, one entry each.
-QStringList ParseQuotedArguments(const QString &text);
+QStringList parseQuotedArguments(const QString &text);
 
 // Every argument (argument 0, the program path, included) in double quotes, one blank between.
 QString quotedCommandLine(const QStringList &arguments);

@@ -1,7 +1,7 @@
 // The hand-over between two starts, over real local sockets: the sending side blocks in its own
 // thread while this thread runs the event loop of the receiving side.
-#include "app/one_instance_check.h"
-#include "app/one_instance_func.h"
+#include "app/hand_over.h"
+#include "app/hand_over_server.h"
 
 #include <QCoreApplication>
 #include <QDataStream>
@@ -90,15 +90,15 @@ TEST(OneInstanceArguments, ParseQuotedArgumentsKeepsOnlyClosedQuotedStretches)
 {
     using L = QStringList;
     // Unquoted arguments are lost: only the sender's program path survives.
-    EXPECT_EQ(ParseQuotedArguments(u"\"/opt/tabulix/tabulix\" /home/a.txt /home/b.txt"_s),
+    EXPECT_EQ(parseQuotedArguments(u"\"/opt/tabulix/tabulix\" /home/a.txt /home/b.txt"_s),
               L{u"/opt/tabulix/tabulix"_s});
-    EXPECT_EQ(ParseQuotedArguments(u"\"/p\" \"\" \"x\""_s), (L{u"/p"_s, QString(), u"x"_s}));
-    EXPECT_EQ(ParseQuotedArguments(u"\"\"\"\""_s), (L{QString(), QString()}));
-    EXPECT_EQ(ParseQuotedArguments(u"\"/p\" \"/home/unclosed"_s), L{u"/p"_s});
-    EXPECT_EQ(ParseQuotedArguments(u"\"/home/my files/a\tb .txt\""_s), L{u"/home/my files/a\tb .txt"_s});
-    EXPECT_EQ(ParseQuotedArguments(u"before\"x\"between\"y\"after"_s), (L{u"x"_s, u"y"_s}));
-    EXPECT_TRUE(ParseQuotedArguments(QString()).isEmpty());
-    EXPECT_TRUE(ParseQuotedArguments(u"no quotes at all"_s).isEmpty());
+    EXPECT_EQ(parseQuotedArguments(u"\"/p\" \"\" \"x\""_s), (L{u"/p"_s, QString(), u"x"_s}));
+    EXPECT_EQ(parseQuotedArguments(u"\"\"\"\""_s), (L{QString(), QString()}));
+    EXPECT_EQ(parseQuotedArguments(u"\"/p\" \"/home/unclosed"_s), L{u"/p"_s});
+    EXPECT_EQ(parseQuotedArguments(u"\"/home/my files/a\tb .txt\""_s), L{u"/home/my files/a\tb .txt"_s});
+    EXPECT_EQ(parseQuotedArguments(u"before\"x\"between\"y\"after"_s), (L{u"x"_s, u"y"_s}));
+    EXPECT_TRUE(parseQuotedArguments(QString()).isEmpty());
+    EXPECT_TRUE(parseQuotedArguments(u"no quotes at all"_s).isEmpty());
 }
 
 TEST(OneInstanceArguments, QuotedCommandLineSurvivesTheParser)
@@ -106,7 +106,7 @@ TEST(OneInstanceArguments, QuotedCommandLineSurvivesTheParser)
     EXPECT_EQ(quotedCommandLine({u"/p"_s, u"a b"_s}), u"\"/p\" \"a b\""_s);
     const QStringList arguments{u"/usr/local/bin/tabulix"_s,   u"/home/ü ber/Straße 1.txt"_s, QString(),
                                 u"  leading and trailing  "_s, u"/srv/日本語/€.tbx"_s,        u"tab\there"_s};
-    EXPECT_EQ(ParseQuotedArguments(quotedCommandLine(arguments)), arguments);
+    EXPECT_EQ(parseQuotedArguments(quotedCommandLine(arguments)), arguments);
 
     EXPECT_TRUE(canHandOver(arguments));
     EXPECT_FALSE(canHandOver({u"/p"_s, u"/home/say \"hi\".txt"_s}));
@@ -171,16 +171,16 @@ protected:
 
 TEST_F(OneInstanceServerTest, ReceiverTakesTheArgumentsOverBeforeTheSenderEnds)
 {
-    OneInstanceServer server;
+    HandOverServer server;
     ASSERT_TRUE(server.listen(socketPath()));
     QStringList events;
     QList<QStringList> received;
-    auto receiver = std::make_unique<TOneInstanceCheck>(server);
-    QObject::connect(receiver.get(), &TOneInstanceCheck::newInstance, [&](const QStringList &arguments) {
+    auto receiver = std::make_unique<HandOverReceiver>(server);
+    QObject::connect(receiver.get(), &HandOverReceiver::newInstance, [&](const QStringList &arguments) {
         events << u"handler"_s;
         received << arguments;
     });
-    QObject::connect(receiver.get(), &TOneInstanceCheck::bringToFront, [&] { events << u"front"_s; });
+    QObject::connect(receiver.get(), &HandOverReceiver::bringToFront, [&] { events << u"front"_s; });
 
     const QStringList arguments{u"/opt/tabulix/tabulix"_s, u"/home/a b/ä.txt"_s, u"/home/c.tbx"_s};
     EXPECT_EQ(handOver(socketPath(), arguments), HandOverResult::Taken);
@@ -189,7 +189,7 @@ TEST_F(OneInstanceServerTest, ReceiverTakesTheArgumentsOverBeforeTheSenderEnds)
 
     // The sender waits while the handler adds the paths, even past the connect timeout.
     receiver->disconnect();
-    QObject::connect(receiver.get(), &TOneInstanceCheck::newInstance, [&](const QStringList &arguments) {
+    QObject::connect(receiver.get(), &HandOverReceiver::newInstance, [&](const QStringList &arguments) {
         QThread::msleep(1500);
         received << arguments;
     });
@@ -199,7 +199,7 @@ TEST_F(OneInstanceServerTest, ReceiverTakesTheArgumentsOverBeforeTheSenderEnds)
     // Without a connected handler the arguments still count as taken, but nothing comes forward.
     receiver->disconnect();
     events.clear();
-    QObject::connect(receiver.get(), &TOneInstanceCheck::bringToFront, [&] { events << u"front"_s; });
+    QObject::connect(receiver.get(), &HandOverReceiver::bringToFront, [&] { events << u"front"_s; });
     EXPECT_EQ(handOver(socketPath(), {u"/p"_s, u"/x"_s}), HandOverResult::Taken);
     EXPECT_TRUE(events.isEmpty());
 
@@ -211,7 +211,7 @@ TEST_F(OneInstanceServerTest, ReceiverTakesTheArgumentsOverBeforeTheSenderEnds)
 
 TEST_F(OneInstanceServerTest, WithoutReceiverOrServerTheSenderGoesOn)
 {
-    OneInstanceServer server;
+    HandOverServer server;
     ASSERT_TRUE(server.listen(socketPath()));
     EXPECT_EQ(handOver(socketPath(), {u"/p"_s, u"/a"_s}), HandOverResult::GoOn);
 
@@ -250,9 +250,9 @@ TEST_F(OneInstanceServerTest, SenderGoesOnUnlessTheReplyIsTaken)
 
 TEST_F(OneInstanceServerTest, OnlyOneStartListensAndOneReceiverAttaches)
 {
-    auto first = std::make_unique<OneInstanceServer>();
+    auto first = std::make_unique<HandOverServer>();
     ASSERT_TRUE(first->listen(socketPath()));
-    OneInstanceServer second;
+    HandOverServer second;
     EXPECT_FALSE(second.listen(socketPath()));
     EXPECT_FALSE(second.isListening());
     // Other users may not even connect.
@@ -262,17 +262,17 @@ TEST_F(OneInstanceServerTest, OnlyOneStartListensAndOneReceiverAttaches)
 
     // The running start keeps receiving, and a second receiver does not take its place.
     QStringList received;
-    TOneInstanceCheck receiver(*first);
-    TOneInstanceCheck intruder(*first);
+    HandOverReceiver receiver(*first);
+    HandOverReceiver intruder(*first);
     EXPECT_TRUE(receiver.isAttached());
     EXPECT_FALSE(intruder.isAttached());
-    QObject::connect(&receiver, &TOneInstanceCheck::newInstance, [&](const QStringList &a) { received = a; });
+    QObject::connect(&receiver, &HandOverReceiver::newInstance, [&](const QStringList &a) { received = a; });
     EXPECT_EQ(handOver(socketPath(), {u"/p"_s, u"/a"_s}), HandOverResult::Taken);
     EXPECT_EQ(received, (QStringList{u"/p"_s, u"/a"_s}));
 
     first.reset();
     EXPECT_FALSE(receiver.isAttached());
-    OneInstanceServer third;
+    HandOverServer third;
     EXPECT_TRUE(third.listen(socketPath()));
 }
 
@@ -291,20 +291,19 @@ TEST_F(OneInstanceServerTest, SocketLeftByACrashedStartDoesNotBlock)
     ASSERT_TRUE(QFile::exists(socketPath()));
     EXPECT_EQ(handOver(socketPath(), {u"/p"_s, u"/a"_s}), HandOverResult::GoOn);
 
-    OneInstanceServer server;
+    HandOverServer server;
     ASSERT_TRUE(server.listen(socketPath()));
-    TOneInstanceCheck receiver(server);
+    HandOverReceiver receiver(server);
     EXPECT_EQ(handOver(socketPath(), {u"/p"_s, u"/a"_s}), HandOverResult::Taken);
 }
 
 TEST_F(OneInstanceServerTest, MessagesInPiecesAndGarbageAreHandledAndServingGoesOn)
 {
-    OneInstanceServer server;
+    HandOverServer server;
     ASSERT_TRUE(server.listen(socketPath()));
-    TOneInstanceCheck receiver(server);
+    HandOverReceiver receiver(server);
     QList<QStringList> received;
-    QObject::connect(&receiver, &TOneInstanceCheck::newInstance,
-                     [&](const QStringList &a) { received << a; });
+    QObject::connect(&receiver, &HandOverReceiver::newInstance, [&](const QStringList &a) { received << a; });
 
     const QByteArray message = handOverMessage(1, quotedCommandLine({u"/p"_s, u"/pieces"_s}));
     EXPECT_EQ(sendRaw(socketPath(), {message.left(2), message.mid(2, 9), message.mid(11)}),

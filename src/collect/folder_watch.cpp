@@ -1,4 +1,4 @@
-#include "collect/shell_watch.h"
+#include "collect/folder_watch.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,19 +17,19 @@ constexpr int graceMs = 75;
 
 } // namespace
 
-TShellWatch::TShellWatch(QObject *parent) : QObject(parent)
+FolderWatch::FolderWatch(QObject *parent) : QObject(parent)
 {
     m_graceTimer.setSingleShot(true);
     m_graceTimer.setTimerType(Qt::PreciseTimer);
-    connect(&m_graceTimer, &QTimer::timeout, this, &TShellWatch::graceOver);
+    connect(&m_graceTimer, &QTimer::timeout, this, &FolderWatch::graceOver);
 }
 
-TShellWatch::~TShellWatch()
+FolderWatch::~FolderWatch()
 {
     deactivate();
 }
 
-bool TShellWatch::activate(const QString &folder)
+bool FolderWatch::activate(const QString &folder)
 {
     deactivate();
     const QFileInfo info(folder);
@@ -48,11 +48,11 @@ bool TShellWatch::activate(const QString &folder)
         return false;
     }
     m_notifier = new QSocketNotifier(m_fd, QSocketNotifier::Read, this);
-    connect(m_notifier, &QSocketNotifier::activated, this, &TShellWatch::readEvents);
+    connect(m_notifier, &QSocketNotifier::activated, this, &FolderWatch::readEvents);
     return true;
 }
 
-void TShellWatch::deactivate()
+void FolderWatch::deactivate()
 {
     if (m_notifier) {
         // This may run inside the notifier's own signal.
@@ -73,13 +73,13 @@ void TShellWatch::deactivate()
     m_hasLast = false;
 }
 
-void TShellWatch::readEvents()
+void FolderWatch::readEvents()
 {
     drain();
     finishBatch();
 }
 
-void TShellWatch::graceOver()
+void FolderWatch::graceOver()
 {
     drain(); // a partner still in the kernel's queue pairs up first
     while (!m_moves.isEmpty() && m_moves.first().expiry.hasExpired()) {
@@ -87,12 +87,12 @@ void TShellWatch::graceOver()
         if (move.isFolder)
             m_tree.drop(move.path);
         else
-            settle(move.cookie, ShellEvent::Delete, {});
+            settle(move.cookie, WatchEvent::Delete, {});
     }
     finishBatch();
 }
 
-void TShellWatch::drain()
+void FolderWatch::drain()
 {
     alignas(inotify_event) char buffer[32 * 1024];
     for (;;) {
@@ -109,7 +109,7 @@ void TShellWatch::drain()
     }
 }
 
-void TShellWatch::finishBatch()
+void FolderWatch::finishBatch()
 {
     // The kernel's queue is empty now, so every create event a scan anticipated has come.
     m_scanned.clear();
@@ -118,7 +118,7 @@ void TShellWatch::finishBatch()
         m_graceTimer.start(int(std::max<qint64>(0, m_moves.first().expiry.remainingTime())));
 }
 
-void TShellWatch::handle(const inotify_event &event)
+void FolderWatch::handle(const inotify_event &event)
 {
     if (event.mask & (IN_IGNORED | IN_DELETE_SELF)) {
         m_tree.forget(event.wd);
@@ -131,7 +131,7 @@ void TShellWatch::handle(const inotify_event &event)
     if (event.len == 0) {
         // A folder's own attributes; below the root the parent's event reports them.
         if ((event.mask & IN_ATTRIB) && dir == m_root)
-            queue(ShellEvent::Attributes, dir);
+            queue(WatchEvent::Attributes, dir);
         return;
     }
     const QByteArray path = joinPath(dir, event.name);
@@ -143,16 +143,16 @@ void TShellWatch::handle(const inotify_event &event)
         if (isFolder)
             addFolder(path);
         else if (!scanned)
-            queue(ShellEvent::Create, path);
+            queue(WatchEvent::Create, path);
     } else if (event.mask & IN_DELETE) {
         if (isFolder)
             m_tree.drop(path);
         else
-            queue(ShellEvent::Delete, path);
+            queue(WatchEvent::Delete, path);
     } else if (event.mask & IN_CLOSE_WRITE) {
-        queue(ShellEvent::UpdateItem, path);
+        queue(WatchEvent::UpdateItem, path);
     } else if (event.mask & IN_ATTRIB) {
-        queue(ShellEvent::Attributes, path);
+        queue(WatchEvent::Attributes, path);
     } else if (event.mask & IN_MOVED_FROM) {
         movedFrom(event.cookie, path, isFolder);
     } else if (event.mask & IN_MOVED_TO) {
@@ -160,25 +160,25 @@ void TShellWatch::handle(const inotify_event &event)
     }
 }
 
-void TShellWatch::addFolder(const QByteArray &path)
+void FolderWatch::addFolder(const QByteArray &path)
 {
     // Files made before the new folder's watch existed raise no event of their own.
     QList<QByteArray> files;
     m_tree.add(path, false, &files);
     for (const QByteArray &file : files) {
-        queue(ShellEvent::Create, file);
+        queue(WatchEvent::Create, file);
         m_scanned.insert(file);
     }
 }
 
-void TShellWatch::movedFrom(quint32 cookie, const QByteArray &path, bool isFolder)
+void FolderWatch::movedFrom(quint32 cookie, const QByteArray &path, bool isFolder)
 {
     m_moves.append({cookie, path, isFolder, QDeadlineTimer(graceMs)});
     if (!isFolder)
-        m_queue.append({ShellEvent::Delete, path, {}, cookie, true});
+        m_queue.append({WatchEvent::Delete, path, {}, cookie, true});
 }
 
-void TShellWatch::movedTo(quint32 cookie, const QByteArray &path, bool isFolder)
+void FolderWatch::movedTo(quint32 cookie, const QByteArray &path, bool isFolder)
 {
     const auto move = std::find_if(m_moves.begin(), m_moves.end(),
                                    [cookie](const PendingMove &pending) { return pending.cookie == cookie; });
@@ -187,7 +187,7 @@ void TShellWatch::movedTo(quint32 cookie, const QByteArray &path, bool isFolder)
         if (isFolder)
             m_tree.add(path, false);
         else
-            queue(ShellEvent::Create, path);
+            queue(WatchEvent::Create, path);
         return;
     }
     const QByteArray from = move->path;
@@ -195,10 +195,10 @@ void TShellWatch::movedTo(quint32 cookie, const QByteArray &path, bool isFolder)
     if (isFolder)
         m_tree.rename(from, path);
     else
-        settle(cookie, ShellEvent::RenameItem, path);
+        settle(cookie, WatchEvent::RenameItem, path);
 }
 
-void TShellWatch::settle(quint32 cookie, ShellEvent event, const QByteArray &path2)
+void FolderWatch::settle(quint32 cookie, WatchEvent event, const QByteArray &path2)
 {
     for (Notification &waiting : m_queue) {
         if (waiting.waiting && waiting.cookie == cookie) {
@@ -210,7 +210,7 @@ void TShellWatch::settle(quint32 cookie, ShellEvent event, const QByteArray &pat
     }
 }
 
-void TShellWatch::dropMovedFolder(const QByteArray &path)
+void FolderWatch::dropMovedFolder(const QByteArray &path)
 {
     // A new folder in the place of one moved away: that one has left the tree, and its watches
     // must go before the new folder's path is taken.
@@ -223,7 +223,7 @@ void TShellWatch::dropMovedFolder(const QByteArray &path)
     m_moves.erase(move);
 }
 
-bool TShellWatch::insideMovedFolder(const QByteArray &path) const
+bool FolderWatch::insideMovedFolder(const QByteArray &path) const
 {
     // Until its new place is known, what happens inside a moved folder has no valid path.
     return std::any_of(m_moves.begin(), m_moves.end(), [&path](const PendingMove &move) {
@@ -232,12 +232,12 @@ bool TShellWatch::insideMovedFolder(const QByteArray &path) const
     });
 }
 
-void TShellWatch::queue(ShellEvent event, const QByteArray &path)
+void FolderWatch::queue(WatchEvent event, const QByteArray &path)
 {
     m_queue.append({event, path, {}});
 }
 
-void TShellWatch::flush()
+void FolderWatch::flush()
 {
     // Notifications leave in the order of their events; a moved-away file holds back the
     // ones behind it until it is known to be a rename or a delete.
