@@ -9,6 +9,7 @@
 #include "config/setting_sections.h"
 #include "encoding/text_encoding.h"
 #include "encoding/write_text_file.h"
+#include "table/default_texts.h"
 #include "table/output_targets.h"
 #include "table/picture_file.h"
 #include "terminal_progress.h"
@@ -88,8 +89,11 @@ int main(int argc, char **argv)
             QTextStream(stdout) << "tabulix-cli " << TABULIX_VERSION << '\n';
             return 0;
         }
-        state.settings.setLanguage(
-            options.language.value_or(languageAtStart(QDir::currentPath(), QLocale::system())));
+        // The language of the whole run: its default texts before any other setting.
+        const Language language =
+            options.language.value_or(languageAtStart(QDir::currentPath(), QLocale::system()));
+        state.settings.setLanguage(language);
+        translateDefaultTexts(state.settings, language);
         applyOptions(state, options);
     } catch (const TabulixError &error) {
         return usageError(error.message());

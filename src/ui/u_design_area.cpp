@@ -1,8 +1,8 @@
 #include "ui/u_design_area.h"
 
 #include "app/program_state.h"
+#include "table/default_texts.h"
 #include "table/design_captions.h"
-#include "table/design_translation.h"
 #include "ui/design_sections.h"
 #include "ui/frame_pictures.h"
 #include "ui/u_design_options.h"
@@ -201,5 +201,5 @@ void DesignArea::Sprache()
     for (QComboBox *list : findChildren<QComboBox *>())
         setChoiceItems(list, designChoiceItems(list->objectName(), language), m_state.settings,
                        SettingsWindow::PB);
-    translateDesignTexts(m_state.settings, language);
+    translateDefaultTexts(m_state.settings, language);
 }

@@ -127,13 +127,9 @@ QWidget *Tprog::buildSavingArea()
 void Tprog::translateOutFormat()
 {
     const Language language = m_state.settings.language();
+    // The chosen item itself follows with the other default texts (translateDefaultTexts).
     setChoiceItems(findChild<QComboBox *>(QStringLiteral("out_format")), outFormatChoices(language),
                    m_state.settings, SettingsWindow::PB);
-    const QString name = QStringLiteral("out_format");
-    const QString item =
-        outFormatItem(outputFormatOf(m_state.settings.value(SettingsWindow::PB, name)), language);
-    if (m_state.settings.value(SettingsWindow::PB, name) != item)
-        m_state.settings.setValue(SettingsWindow::PB, name, item);
 }
 
 PictureFont Tprog::pictureFont() const

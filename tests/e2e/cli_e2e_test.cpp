@@ -14,11 +14,12 @@ struct CliRun {
     QByteArray err;
 };
 
-CliRun runCli(const QStringList &arguments, const QString &folder)
+CliRun runCli(const QStringList &arguments, const QString &folder,
+              const QString &locale = QStringLiteral("de_DE.UTF-8"))
 {
     QProcess cli;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("de_DE.UTF-8"));
+    environment.insert(QStringLiteral("LC_ALL"), locale);
     environment.insert(QStringLiteral("TZ"), QStringLiteral("UTC"));
     cli.setProcessEnvironment(environment);
     cli.setWorkingDirectory(folder);
@@ -81,6 +82,34 @@ TEST(CliE2e, WholeOutputsOfTheTextFormats)
         folder.root.path());
     EXPECT_EQ(grouped.exitCode, 0) << grouped.err.constData();
     EXPECT_EQ(grouped.out, expected("liste_gruppiert.txt"));
+}
+
+TEST(CliE2e, EnglishRunsWriteTheEnglishDefaultTexts)
+{
+    GeneratedFolder folder;
+    const QStringList english = {QStringLiteral("--lang"), QStringLiteral("en"),
+                                 QStringLiteral("--set"),  QStringLiteral("PBCH.act_datum_erstellt=0"),
+                                 QStringLiteral("--set"),  QStringLiteral("PBCH.act_datum_changed=1"),
+                                 QStringLiteral("--set"),  QStringLiteral("PBCH.act_attribute_hidden=1"),
+                                 QStringLiteral("--set"),  QStringLiteral("PBCH.des_allg_header_cb=1"),
+                                 QStringLiteral("--set"),  QStringLiteral("PBRB.des_grup_ja=1"),
+                                 QStringLiteral("--set"),  QStringLiteral("PBCB.des_grup=Format"),
+                                 QStringLiteral("liste")};
+    for (const auto &[format, file] : {std::pair{"txt", "list_en.txt"}, std::pair{"htm", "list_en.htm"}}) {
+        SCOPED_TRACE(format);
+        const CliRun run =
+            runCli(english + QStringList{QStringLiteral("--format"), QString::fromUtf8(format)},
+                   folder.root.path(), QStringLiteral("en_US.UTF-8"));
+        EXPECT_EQ(run.exitCode, 0) << run.err.constData();
+        EXPECT_EQ(run.out, expected(file));
+    }
+    // The stored column order speaks the run's language too.
+    const CliRun listed =
+        runCli({QStringLiteral("--lang"), QStringLiteral("en"), QStringLiteral("--list-settings")},
+               folder.root.path(), QStringLiteral("en_US.UTF-8"));
+    EXPECT_TRUE(listed.out.contains("\nPBRF.r0=01 Filename\n")) << listed.out.constData();
+    EXPECT_TRUE(listed.out.contains("\nPBCB.out_format=Text File (*.txt)\n"));
+    EXPECT_TRUE(listed.out.contains("\nPBCB.des_grup=Windows Type\n"));
 }
 
 TEST(CliE2e, SavedFilesAreWhatTheSaveCommandWrites)

@@ -1,5 +1,5 @@
+#include "table/default_texts.h"
 #include "table/design_captions.h"
-#include "table/design_translation.h"
 
 #include <gtest/gtest.h>
 
@@ -17,14 +17,14 @@ void set(Settings &settings, const char *name, const char *value)
 
 } // namespace
 
-TEST(DesignTranslation, DefaultTextsAreReplacedAndOwnTextsStay)
+TEST(DefaultTexts, DefaultTextsAreReplacedAndOwnTextsStay)
 {
     Settings settings;
     set(settings, "act_size_ed", "Dateigröße (KB)");
     set(settings, "act_pfad_ed", "Größe");
     set(settings, "act_attribute_hidden_nein", "nicht versteckt");
     set(settings, "act_attribute_readonly_ja", "X");
-    translateDesignTexts(settings, Language::English);
+    translateDefaultTexts(settings, Language::English);
     EXPECT_EQ(valueOf(settings, "act_size_ed"), QStringLiteral("File Size (KB)"));
     EXPECT_EQ(valueOf(settings, "act_pfad_ed"), QStringLiteral("Größe"));
     EXPECT_EQ(valueOf(settings, "act_format_windowstyp_ed"), QStringLiteral("Type"));
@@ -35,32 +35,53 @@ TEST(DesignTranslation, DefaultTextsAreReplacedAndOwnTextsStay)
     EXPECT_EQ(valueOf(settings, "act_name_ed"), QStringLiteral("Name"));
 
     // Back to German: the longer text goes first, so "no" never breaks "not hidden".
-    translateDesignTexts(settings, Language::German);
+    translateDefaultTexts(settings, Language::German);
     EXPECT_EQ(valueOf(settings, "act_attribute_hidden_nein"), QStringLiteral("nicht versteckt"));
     EXPECT_EQ(valueOf(settings, "act_size_ed"), QStringLiteral("Dateigröße (KB)"));
     EXPECT_EQ(valueOf(settings, "act_format_windowstyp_ed"), QStringLiteral("Typ"));
     set(settings, "act_attribute_readonly_nein", "not read only");
-    translateDesignTexts(settings, Language::German);
+    translateDefaultTexts(settings, Language::German);
     EXPECT_EQ(valueOf(settings, "act_attribute_readonly_nein"), QStringLiteral("nicht schreibgeschützt"));
 }
 
-TEST(DesignTranslation, GroupingChoiceBecomesTheItemAtTheSamePlace)
+TEST(DefaultTexts, GroupingChoiceBecomesTheItemAtTheSamePlace)
 {
     Settings settings;
-    translateDesignTexts(settings, Language::English);
+    translateDefaultTexts(settings, Language::English);
     EXPECT_EQ(valueOf(settings, "des_grup"), QStringLiteral("Windows Type"));
     set(settings, "des_grup", "Prüfsummen");
-    translateDesignTexts(settings, Language::English);
+    translateDefaultTexts(settings, Language::English);
     EXPECT_EQ(valueOf(settings, "des_grup"), QStringLiteral("Checksums"));
     set(settings, "des_grup", "Folder and File");
-    translateDesignTexts(settings, Language::German);
+    translateDefaultTexts(settings, Language::German);
     EXPECT_EQ(valueOf(settings, "des_grup"), QStringLiteral("Ordner und Datei"));
     // A text of neither list stays as it is.
     set(settings, "des_grup", "Größe");
-    translateDesignTexts(settings, Language::English);
+    translateDefaultTexts(settings, Language::English);
     EXPECT_EQ(valueOf(settings, "des_grup"), QStringLiteral("Größe"));
 
     EXPECT_EQ(designChoiceItems(QStringLiteral("des_grup"), Language::German).size(),
               designChoiceItems(QStringLiteral("des_grup"), Language::English).size());
     EXPECT_TRUE(isCustomChoice(designChoiceItems(QStringLiteral("des_tab_z"), Language::English).last()));
+}
+
+TEST(DefaultTexts, OutputFormatAndColumnOrderFollowTheLanguage)
+{
+    Settings settings;
+    QStringList order = settings.columnOrder();
+    order.move(10, 0);
+    order[1] = QStringLiteral("01 Meine Namen"); // a text of the user's own stays
+    settings.setColumnOrder(order);
+    set(settings, "out_format", "HTML-Tabelle (*.htm)");
+
+    translateDefaultTexts(settings, Language::English);
+    EXPECT_EQ(valueOf(settings, "out_format"), QStringLiteral("HTML-Table (*.htm)"));
+    EXPECT_EQ(settings.columnOrder().mid(0, 4),
+              (QStringList{QStringLiteral("11 File Path"), QStringLiteral("01 Meine Namen"),
+                           QStringLiteral("02 Format"), QStringLiteral("03 Windows Type")}));
+
+    translateDefaultTexts(settings, Language::German);
+    EXPECT_EQ(valueOf(settings, "out_format"), QStringLiteral("HTML-Tabelle (*.htm)"));
+    EXPECT_EQ(settings.columnOrder().first(), QStringLiteral("11 Dateipfad"));
+    EXPECT_EQ(settings.columnOrder().last(), QStringLiteral("12 Prüfsummen"));
 }

@@ -1,0 +1,86 @@
+#include "table/default_texts.h"
+
+#include "table/column_kinds.h"
+#include "table/design_captions.h"
+#include "table/output_format.h"
+
+namespace {
+
+struct TranslatedField {
+    const char *component;
+    // Longer texts first, so that "no" never eats into "not hidden".
+    QVector<BilingualText> pairs;
+};
+
+const QVector<TranslatedField> &translatedFields()
+{
+    static const QVector<TranslatedField> fields = {
+        {"des_allg_header", {{"Dateiliste", "File List"}}},
+        {"act_attribute_hidden_ja", {{"versteckt", "hidden"}, {"ja", "yes"}}},
+        {"act_attribute_hidden_nein", {{"nicht versteckt", "not hidden"}, {"nein", "no"}}},
+        {"act_attribute_readonly_ja", {{"schreibgeschützt", "read only"}, {"ja", "yes"}}},
+        {"act_attribute_readonly_nein", {{"nicht schreibgeschützt", "not read only"}, {"nein", "no"}}},
+    };
+    return fields;
+}
+
+Language otherLanguage(Language language)
+{
+    return isGerman(language) ? Language::English : Language::German;
+}
+
+// Header fields, title and yes/no texts: every occurrence of a default is replaced.
+void replaceDefaults(Settings &settings, Language language)
+{
+    QVector<TranslatedField> fields = translatedFields();
+    for (int number = 1; number < ColumnKindCount; ++number) {
+        const ColumnKindInfo &kind = columnKindInfo(ColumnKind(number));
+        fields.append({kind.header, {{kind.headerGerman, kind.headerEnglish}}});
+    }
+    for (const TranslatedField &field : fields) {
+        const QString name = QString::fromUtf8(field.component);
+        QString text = settings.value(SettingsWindow::PB, name);
+        for (const BilingualText &pair : field.pairs)
+            text.replace(pair.in(otherLanguage(language)), pair.in(language), Qt::CaseSensitive);
+        settings.setValue(SettingsWindow::PB, name, text);
+    }
+}
+
+// A grouping choice of the other language becomes the item at the same place.
+void translateGrouping(Settings &settings, Language language)
+{
+    const QString grouping = QStringLiteral("des_grup");
+    const QStringList others = designChoiceItems(grouping, otherLanguage(language));
+    const int place = int(others.indexOf(settings.value(SettingsWindow::PB, grouping)));
+    if (place >= 0)
+        settings.setValue(SettingsWindow::PB, grouping, designChoiceItems(grouping, language).at(place));
+}
+
+// The output format is always one of the items of the language.
+void translateOutputFormat(Settings &settings, Language language)
+{
+    const QString name = QStringLiteral("out_format");
+    const OutputFormat format = outputFormatOf(settings.value(SettingsWindow::PB, name));
+    settings.setValue(SettingsWindow::PB, name, outFormatItem(format, language));
+}
+
+// An order entry that is the other language's item of its kind becomes this language's item.
+void translateColumnOrder(Settings &settings, Language language)
+{
+    QStringList order = settings.columnOrder();
+    for (QString &entry : order)
+        for (int number = 1; number <= ColumnKindCount; ++number)
+            if (entry == orderItemText(ColumnKind(number), otherLanguage(language)))
+                entry = orderItemText(ColumnKind(number), language);
+    settings.setColumnOrder(order);
+}
+
+} // namespace
+
+void translateDefaultTexts(Settings &settings, Language language)
+{
+    replaceDefaults(settings, language);
+    translateGrouping(settings, language);
+    translateOutputFormat(settings, language);
+    translateColumnOrder(settings, language);
+}
