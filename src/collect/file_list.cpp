@@ -7,6 +7,21 @@
 
 namespace {
 
+// The headers of the fact columns, before the checksums.
+const BilingualText factHeaders[] = {
+    {"Name", "Name"},
+    {"Format", "Format"},
+    {"Typ", "Type"},
+    {"Dateigröße", "File Size"},
+    {"Erstellt", "Created"},
+    {"Zugegriffen", "Accessed"},
+    {"Geändert", "Changed"},
+    {"Schreibgeschützt", "Read Only"},
+    {"Versteckt", "Hidden"},
+    {"Verknüpftes Programm", "Associated Application"},
+    {"Dateipfad", "File Path"},
+};
+
 const QString &cellForColumn(const FileEntry &entry, int column)
 {
     return column == 0 ? entry.name : entry.cells[column - 1];
@@ -52,14 +67,10 @@ int qulistCompare(const FileEntry &a, const FileEntry &b, int column, const Loca
 
 FileList::FileList(QObject *parent) : QAbstractTableModel(parent)
 {
-    m_headers = {QStringLiteral("Name"),      QStringLiteral("Format"),
-                 QStringLiteral("Typ"),       QStringLiteral("Dateigröße"),
-                 QStringLiteral("Erstellt"),  QStringLiteral("Zugegriffen"),
-                 QStringLiteral("Geändert"),  QStringLiteral("Schreibgeschützt"),
-                 QStringLiteral("Versteckt"), QStringLiteral("Verknüpftes Programm"),
-                 QStringLiteral("Dateipfad"), QStringLiteral("MD5"),
-                 QStringLiteral("CRC32"),     QStringLiteral("SHA1"),
-                 QStringLiteral("SHA256"),    QStringLiteral("SHA512")};
+    for (const BilingualText &header : factHeaders)
+        m_headers.append(header.in(Language::German));
+    for (const char *header : {"MD5", "CRC32", "SHA1", "SHA256", "SHA512"})
+        m_headers.append(QString::fromUtf8(header));
 }
 
 int FileList::rowCount(const QModelIndex &parent) const
@@ -201,23 +212,11 @@ void FileList::clear()
 
 void FileList::setLanguage(Language language)
 {
-    const bool german = isGerman(language);
-    if (german)
-        m_headers = QStringList{QStringLiteral("Name"),      QStringLiteral("Format"),
-                                QStringLiteral("Typ"),       QStringLiteral("Dateigröße"),
-                                QStringLiteral("Erstellt"),  QStringLiteral("Zugegriffen"),
-                                QStringLiteral("Geändert"),  QStringLiteral("Schreibgeschützt"),
-                                QStringLiteral("Versteckt"), QStringLiteral("Verknüpftes Programm"),
-                                QStringLiteral("Dateipfad"), QStringLiteral("Prüfsummen")} +
-                    m_headers.mid(12);
-    else
-        m_headers = QStringList{QStringLiteral("Name"),     QStringLiteral("Format"),
-                                QStringLiteral("Type"),     QStringLiteral("File Size"),
-                                QStringLiteral("Created"),  QStringLiteral("Accessed"),
-                                QStringLiteral("Changed"),  QStringLiteral("Read Only"),
-                                QStringLiteral("Hidden"),   QStringLiteral("Associated Application"),
-                                QStringLiteral("File Path")} +
-                    m_headers.mid(11);
+    for (int column = 0; column < int(std::size(factHeaders)); ++column)
+        m_headers[column] = factHeaders[column].in(language);
+    // Only German names the first checksum column; English leaves it as it was.
+    if (isGerman(language))
+        m_headers[ListChecksumsColumn] = QStringLiteral("Prüfsummen");
     Q_EMIT headerDataChanged(Qt::Horizontal, 0, ListColumnCount - 1);
 }
 

@@ -13,6 +13,7 @@
 
 inline constexpr int ListColumnCount = 16; // caption plus cells 0 to 14
 inline constexpr int ListSizeColumn = 3;
+inline constexpr int ListChecksumsColumn = 11; // MD5, the first of the five checksums
 
 // Orders rows a and b for list column c (0 = Name): negative when a sorts first.
 int qulistCompare(const FileEntry &a, const FileEntry &b, int column, const LocaleFormat &format);

@@ -73,7 +73,7 @@ QString filterText(FilterText text, Language language)
 
 QString filterCaption(const FilterBox &box, Language language)
 {
-    return QString::fromUtf8(isGerman(language) ? box.german : box.english);
+    return box.caption.in(language);
 }
 
 QStringList filterPatterns(const Settings &settings)

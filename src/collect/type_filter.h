@@ -14,8 +14,7 @@ struct FilterBox {
     const char *box;
     const char *group; // the group box gating a member category; nullptr otherwise
     bool isGroup;
-    const char *german;
-    const char *english;
+    BilingualText caption;
 };
 
 // Every check box in the window's order, each group box before its members.

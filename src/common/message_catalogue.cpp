@@ -104,36 +104,35 @@ QString text(const char16_t *utf16)
 
 struct UiEntry {
     UiText id;
-    const char16_t *german;
-    const char16_t *english;
+    BilingualText text;
 };
 
 const std::array<UiEntry, 20> uiTexts{{
-    {UiText::FileSuffixOne, u" Datei", u" File"},
-    {UiText::FileSuffixMany, u" Dateien", u" Files"},
-    {UiText::FolderDialogTitle, u"Ordner Öffnen", u"Open Folder"},
-    {UiText::OpenDialogTitle, u"Öffnen..", u"Open.."},
+    {UiText::FileSuffixOne, " Datei", " File"},
+    {UiText::FileSuffixMany, " Dateien", " Files"},
+    {UiText::FolderDialogTitle, "Ordner Öffnen", "Open Folder"},
+    {UiText::OpenDialogTitle, "Öffnen..", "Open.."},
     // Every name, with or without a dot.
-    {UiText::OpenDialogFilter, u"Alle Dateien (*)", u"Any Files (*)"},
-    {UiText::SearchingTitle, u"Dateien werden gesucht", u"Searching for Files"},
-    {UiText::AnalysingTitle, u"Dateien werden analysiert", u"Analyzing Files"},
-    {UiText::FoundSuffix, u" Dateien gefunden", u" Files found"},
-    {UiText::AnalysedSuffix, u" Dateien analysiert", u" Files analyzed"},
-    {UiText::AddingSuffix, u" Dateien werden hinzugefügt", u" Files added"},
-    {UiText::DialogCaption, u"Tabulix", u"Tabulix"},
-    {UiText::MessageOk, u"OK", u"OK"},
-    {UiText::MessageOkForAll, u"OK für alle", u"OK for all"},
-    {UiText::ConfirmTitle, u"Datei bereits vorhanden", u"File already exists"},
-    {UiText::ConfirmExists, u"Die folgende Datei ist bereits vorhanden:",
-     u"The following File is already exists:"},
+    {UiText::OpenDialogFilter, "Alle Dateien (*)", "Any Files (*)"},
+    {UiText::SearchingTitle, "Dateien werden gesucht", "Searching for Files"},
+    {UiText::AnalysingTitle, "Dateien werden analysiert", "Analyzing Files"},
+    {UiText::FoundSuffix, " Dateien gefunden", " Files found"},
+    {UiText::AnalysedSuffix, " Dateien analysiert", " Files analyzed"},
+    {UiText::AddingSuffix, " Dateien werden hinzugefügt", " Files added"},
+    {UiText::DialogCaption, "Tabulix", "Tabulix"},
+    {UiText::MessageOk, "OK", "OK"},
+    {UiText::MessageOkForAll, "OK für alle", "OK for all"},
+    {UiText::ConfirmTitle, "Datei bereits vorhanden", "File already exists"},
+    {UiText::ConfirmExists,
+     "Die folgende Datei ist bereits vorhanden:", "The following File is already exists:"},
     // The English lines end in a space, as they always have.
-    {UiText::ConfirmOverwrite, u"Soll diese Datei mit der neuen Datei überschrieben werden?",
-     u"Shall this File be overwritten with the new File? "},
-    {UiText::ConfirmCannotRestore, u"Überschriebene Dateien können nicht wiederhergestellt werden.",
-     u"Overwritten Files cannot be restored. "},
-    {UiText::ConfirmYes, u"Ja", u"Yes"},
-    {UiText::ConfirmNo, u"Nein", u"No"},
-    {UiText::Break, u"Abbrechen", u"Break"},
+    {UiText::ConfirmOverwrite, "Soll diese Datei mit der neuen Datei überschrieben werden?",
+     "Shall this File be overwritten with the new File? "},
+    {UiText::ConfirmCannotRestore, "Überschriebene Dateien können nicht wiederhergestellt werden.",
+     "Overwritten Files cannot be restored. "},
+    {UiText::ConfirmYes, "Ja", "Yes"},
+    {UiText::ConfirmNo, "Nein", "No"},
+    {UiText::Break, "Abbrechen", "Break"},
 }};
 
 } // namespace
@@ -168,7 +167,7 @@ QString uiText(UiText id, Language language)
 {
     for (const UiEntry &entry : uiTexts) {
         if (entry.id == id)
-            return text(isGerman(language) ? entry.german : entry.english);
+            return entry.text.in(language);
     }
     return {};
 }

@@ -73,5 +73,5 @@ const QVector<ControlText> &progTexts()
 
 QString progText(const ControlText &text, Language language)
 {
-    return QString::fromUtf8(isGerman(language) ? text.german : text.english);
+    return text.caption.in(language);
 }

@@ -7,8 +7,7 @@
 
 struct ControlText {
     const char *component;
-    const char *german;
-    const char *english;
+    BilingualText caption;
     bool hint = false; // the text is the control's hint, not its caption
 };
 

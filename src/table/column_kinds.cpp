@@ -48,14 +48,12 @@ const ColumnKindInfo &columnKindInfo(ColumnKind kind)
 
 QString orderItemText(ColumnKind kind, Language language)
 {
-    const ColumnKindInfo &info = columnKindInfo(kind);
-    return QString::fromUtf8(isGerman(language) ? info.orderItemGerman : info.orderItemEnglish);
+    return columnKindInfo(kind).orderItem.in(language);
 }
 
 QString headerDefault(ColumnKind kind, Language language)
 {
-    const ColumnKindInfo &info = columnKindInfo(kind);
-    return QString::fromUtf8(isGerman(language) ? info.headerGerman : info.headerEnglish);
+    return columnKindInfo(kind).headerDefault.in(language);
 }
 
 const ChecksumColumnInfo &checksumColumnInfo(ChecksumKind kind)

@@ -9,13 +9,11 @@
 
 struct ColumnKindInfo {
     ColumnKind kind;
-    const char *orderItemGerman; // "01 Dateiname"
-    const char *orderItemEnglish;
-    const char *activation; // check setting that makes the kind a column
-    const char *header;     // text setting; none for the checksums
-    const char *rightAlign; // check setting; none for the checksums
-    const char *headerGerman;
-    const char *headerEnglish;
+    BilingualText orderItem;     // "01 Dateiname" / "01 Filename"
+    const char *activation;      // check setting that makes the kind a column
+    const char *header;          // text setting; none for the checksums
+    const char *rightAlign;      // check setting; none for the checksums
+    BilingualText headerDefault; // none for the checksums
 };
 
 // Kinds 01 to 12 in kind order; index = kind number - 1.

@@ -35,7 +35,7 @@ void replaceDefaults(Settings &settings, Language language)
     QVector<TranslatedField> fields = translatedFields();
     for (int number = 1; number < ColumnKindCount; ++number) {
         const ColumnKindInfo &kind = columnKindInfo(ColumnKind(number));
-        fields.append({kind.header, {{kind.headerGerman, kind.headerEnglish}}});
+        fields.append({kind.header, {kind.headerDefault}});
     }
     for (const TranslatedField &field : fields) {
         const QString name = QString::fromUtf8(field.component);

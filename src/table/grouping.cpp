@@ -110,14 +110,14 @@ QStringList groupChoiceItems(Language language)
 {
     QStringList items;
     for (const GroupChoice &choice : groupChoices())
-        items.append(QString::fromUtf8(isGerman(language) ? choice.itemGerman : choice.itemEnglish));
+        items.append(choice.item.in(language));
     return items;
 }
 
 const GroupChoice *groupChoiceOf(const QString &text)
 {
     for (const GroupChoice &choice : groupChoices())
-        if (text == QString::fromUtf8(choice.itemGerman) || text == QString::fromUtf8(choice.itemEnglish))
+        if (text == choice.item.in(Language::German) || text == choice.item.in(Language::English))
             return &choice;
     return nullptr;
 }

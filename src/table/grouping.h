@@ -17,8 +17,7 @@ enum class GroupFact { Folder, FolderAndFile, Cell, Checksum };
 enum class GroupSortKind { Txt, Dat, Siz };
 
 struct GroupChoice {
-    const char *itemGerman;
-    const char *itemEnglish;
+    BilingualText item;
     GroupFact fact;
     ColumnKind kind; // the column whose cell is the key (the path for FolderAndFile)
     GroupSortKind sort;

@@ -7,15 +7,14 @@ namespace {
 const struct {
     OutputFormat format;
     const char16_t *tag;
-    const char16_t *german;
-    const char16_t *english;
+    BilingualText item;
 } formats[] = {
-    {OutputFormat::Txt, u"txt", u"Textdatei (*.txt)", u"Text File (*.txt)"},
-    {OutputFormat::Csv, u"csv", u"Comma Separated Values (*.csv)", u"Comma Separated Values (*.csv)"},
-    {OutputFormat::Gif, u"gif", u"GIF-Bild (*.gif)", u"GIF-Image (*.gif)"},
-    {OutputFormat::Jpg, u"jpg", u"JPEG-Bild (*.jpg)", u"JPEG-Image (*.jpg)"},
-    {OutputFormat::Bmp, u"bmp", u"Bitmap-Bild (*.bmp)", u"Bitmap-Image (*.bmp)"},
-    {OutputFormat::Htm, u"htm", u"HTML-Tabelle (*.htm)", u"HTML-Table (*.htm)"},
+    {OutputFormat::Txt, u"txt", "Textdatei (*.txt)", "Text File (*.txt)"},
+    {OutputFormat::Csv, u"csv", "Comma Separated Values (*.csv)", "Comma Separated Values (*.csv)"},
+    {OutputFormat::Gif, u"gif", "GIF-Bild (*.gif)", "GIF-Image (*.gif)"},
+    {OutputFormat::Jpg, u"jpg", "JPEG-Bild (*.jpg)", "JPEG-Image (*.jpg)"},
+    {OutputFormat::Bmp, u"bmp", "Bitmap-Bild (*.bmp)", "Bitmap-Image (*.bmp)"},
+    {OutputFormat::Htm, u"htm", "HTML-Tabelle (*.htm)", "HTML-Table (*.htm)"},
 };
 
 } // namespace
@@ -40,7 +39,7 @@ QString outFormatItem(OutputFormat format, Language language)
 {
     for (const auto &entry : formats)
         if (entry.format == format)
-            return QString::fromUtf16(isGerman(language) ? entry.german : entry.english);
+            return entry.item.in(language);
     return {};
 }
 

@@ -76,7 +76,7 @@ QString outputSettingsCaption(const QString &name, Language language)
 {
     for (const OutputSettingsCaption &caption : outputSettingsCaptions())
         if (name == QLatin1String(caption.name))
-            return QString::fromUtf8(isGerman(language) ? caption.german : caption.english);
+            return caption.caption.in(language);
     throw TabulixError(QStringLiteral("No caption for \"%1\" in the output settings").arg(name));
 }
 

@@ -20,8 +20,7 @@ QColor readableTextColour(const QColor &background);
 // and its text in German and English.
 struct OutputSettingsCaption {
     const char *name;
-    const char *german;
-    const char *english;
+    BilingualText caption;
 };
 
 // The object name of the window, the key of its caption.
