@@ -1,6 +1,7 @@
 #include "table/default_texts.h"
 
 #include "table/column_kinds.h"
+#include "table/column_order.h"
 #include "table/design_captions.h"
 #include "table/output_format.h"
 
@@ -64,14 +65,13 @@ void translateOutputFormat(Settings &settings, Language language)
     settings.setValue(SettingsWindow::PB, name, outFormatItem(format, language));
 }
 
-// An order entry that is the other language's item of its kind becomes this language's item.
+// Every order entry is written anew from its number; an entry without one stays.
 void translateColumnOrder(Settings &settings, Language language)
 {
     QStringList order = settings.columnOrder();
     for (QString &entry : order)
-        for (int number = 1; number <= ColumnKindCount; ++number)
-            if (entry == orderItemText(ColumnKind(number), otherLanguage(language)))
-                entry = orderItemText(ColumnKind(number), language);
+        if (const std::optional<ColumnKind> kind = kindOfOrderItem(entry))
+            entry = orderItemText(*kind, language);
     settings.setColumnOrder(order);
 }
 

@@ -70,15 +70,16 @@ TEST(DefaultTexts, OutputFormatAndColumnOrderFollowTheLanguage)
     Settings settings;
     QStringList order = settings.columnOrder();
     order.move(10, 0);
-    order[1] = QStringLiteral("01 Meine Namen"); // a text of the user's own stays
+    order[1] = QStringLiteral("01 Meine Namen"); // rewritten from its number
+    order[2] = QStringLiteral("Spalte");         // no number: stays
     settings.setColumnOrder(order);
     set(settings, "out_format", "HTML-Tabelle (*.htm)");
 
     translateDefaultTexts(settings, Language::English);
     EXPECT_EQ(valueOf(settings, "out_format"), QStringLiteral("HTML-Table (*.htm)"));
     EXPECT_EQ(settings.columnOrder().mid(0, 4),
-              (QStringList{QStringLiteral("11 File Path"), QStringLiteral("01 Meine Namen"),
-                           QStringLiteral("02 Format"), QStringLiteral("03 Windows Type")}));
+              (QStringList{QStringLiteral("11 File Path"), QStringLiteral("01 Filename"),
+                           QStringLiteral("Spalte"), QStringLiteral("03 Windows Type")}));
 
     translateDefaultTexts(settings, Language::German);
     EXPECT_EQ(valueOf(settings, "out_format"), QStringLiteral("HTML-Tabelle (*.htm)"));
