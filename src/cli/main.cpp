@@ -38,29 +38,6 @@ void applyOptions(ProgramState &state, const CliOptions &options)
         applySettingAssignment(state.settings, assignment);
 }
 
-void failedPicture(const QString &path)
-{
-    throw TabulixError(QStringLiteral("Cannot create the picture \"%1\".").arg(path));
-}
-
-void writeTablePicture(const QStringList &lines, const QString &path, OutputFormat format,
-                       const ProgramState &state)
-{
-    const std::optional<QImage> picture =
-        drawTablePicture(lines, defaultPictureFont(), pictureBackground(state));
-    if (!picture || !savePicture(*picture, path, format))
-        failedPicture(path);
-}
-
-// Text saved under a picture name becomes a picture of the text, as the desktop program does.
-void writeTextPicture(const QString &text, const QString &path, const ProgramState &state)
-{
-    const std::optional<QImage> picture =
-        drawTextPicture(textPictureLines(text), defaultPictureFont(), pictureBackground(state));
-    if (!picture || !savePicture(*picture, path, *pictureFormatOfFileName(path)))
-        failedPicture(path);
-}
-
 QString standardOutputText(const QStringList &lines, OutputFormat format, bool csvLineBreaks)
 {
     return outputText(lines, format, csvLineBreaks).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -125,13 +102,17 @@ int main(int argc, char **argv)
         return 0;
     }
     try {
-        if (isPictureFormat(format))
-            writeTablePicture(lines, options.outputFile, format, state);
-        else
-            writeTextFile(
-                outputText(lines, format, csvLineBreaks), options.outputFile,
-                currentTextEncoding(state.settings),
-                [&state](const QString &text, const QString &path) { writeTextPicture(text, path, state); });
+        if (isPictureFormat(format)) {
+            writeTablePicture(lines, options.outputFile, format, defaultPictureFont(),
+                              pictureBackground(state));
+        } else {
+            // Text saved under a picture name becomes a picture of the text, as the desktop program does.
+            writeTextFile(outputText(lines, format, csvLineBreaks), options.outputFile,
+                          currentTextEncoding(state.settings),
+                          [&state](const QString &text, const QString &path) {
+                              writeTextPicture(text, path, defaultPictureFont(), pictureBackground(state));
+                          });
+        }
     } catch (const TabulixError &error) {
         QTextStream(stderr) << "tabulix-cli: " << error.message() << '\n';
         return 1;

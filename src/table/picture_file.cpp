@@ -1,9 +1,11 @@
 #include "table/picture_file.h"
 
 #include "common/paths.h"
+#include "common/tabulix_error.h"
 #include "table/bmp_writer.h"
 #include "table/gif_writer.h"
 #include "table/jpeg_writer.h"
+#include "table/output_targets.h"
 
 #include <QSaveFile>
 #include <new>
@@ -49,4 +51,28 @@ bool savePicture(const QImage &picture, const QString &path, OutputFormat format
     // Written beside the target and renamed over it, so a failed write leaves no half file.
     QSaveFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(*bytes) == bytes->size() && file.commit();
+}
+
+namespace {
+
+void saveOrThrow(const std::optional<QImage> &picture, const QString &path, OutputFormat format)
+{
+    if (!picture || !savePicture(*picture, path, format))
+        throw TabulixError(QStringLiteral("Cannot create the picture \"%1\".").arg(path));
+}
+
+} // namespace
+
+void writeTablePicture(const QStringList &lines, const QString &path, OutputFormat format,
+                       const PictureFont &font, const QColor &background)
+{
+    saveOrThrow(drawTablePicture(lines, font, background), path, format);
+}
+
+void writeTextPicture(const QString &text, const QString &path, const PictureFont &font,
+                      const QColor &background)
+{
+    // A name without a picture extension has no picture format, so it fails as an unsaved picture.
+    const OutputFormat format = pictureFormatOfFileName(path).value_or(OutputFormat::Txt);
+    saveOrThrow(drawTextPicture(textPictureLines(text), font, background), path, format);
 }

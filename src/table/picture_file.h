@@ -1,6 +1,7 @@
 #pragma once
 // Pictures encoded by output format and saved to files.
 #include "table/output_format.h"
+#include "table/table_picture.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -18,3 +19,13 @@ std::optional<QByteArray> encodePicture(const QImage &picture, OutputFormat form
 // Encodes and writes the file, replacing an existing one. On failure nothing is written,
 // an existing file keeps its content, and the result is false.
 bool savePicture(const QImage &picture, const QString &path, OutputFormat format);
+
+// The table's lines drawn as a picture file of the format. Throws TabulixError
+// `Cannot create the picture "<path>".` when it cannot be drawn or saved.
+void writeTablePicture(const QStringList &lines, const QString &path, OutputFormat format,
+                       const PictureFont &font, const QColor &background);
+
+// Text saved under a picture file name: its lines drawn as a picture of the kind the name asks
+// for. Throws the same TabulixError as writeTablePicture, also for a name that asks for none.
+void writeTextPicture(const QString &text, const QString &path, const PictureFont &font,
+                      const QColor &background);

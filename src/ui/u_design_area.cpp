@@ -67,9 +67,12 @@ DesignArea::DesignArea(ProgramState &state, QScrollArea *box)
             settingChanged(name);
     });
     connect(&settings, &Settings::columnOrderChanged, this, &DesignArea::refreshRequested);
-    connect(&m_state.settings, &Settings::languageChanged, this, &DesignArea::Sprache);
+    connect(&m_state.settings, &Settings::languageChanged, this, &DesignArea::applyLanguage);
+    for (const char *name : {"Label11", "des_grup", "des_grup_header", "des_grup_oben", "des_grup_unten"})
+        if (QWidget *control = findChild<QWidget *>(QString::fromUtf8(name)))
+            m_groupingControls.append(control);
     des_grup_jaClick();
-    Sprache();
+    applyLanguage();
 }
 
 QFrame *DesignArea::buildHeader(const DesignSection &section)
@@ -143,7 +146,7 @@ void DesignArea::toggleOptions(const QString &options)
 void DesignArea::settingChanged(const QString &name)
 {
     if (m_panels.contains(name)) {
-        PanelsAnordnen();
+        arrangePanels();
         return;
     }
     if (name == u"des_grup_ja" || name == u"des_grup_nein")
@@ -154,7 +157,7 @@ void DesignArea::settingChanged(const QString &name)
         Q_EMIT refreshRequested();
 }
 
-void DesignArea::PanelsAnordnen()
+void DesignArea::arrangePanels()
 {
     restack();
     Q_EMIT refreshRequested();
@@ -172,8 +175,8 @@ void DesignArea::restack()
 void DesignArea::des_grup_jaClick()
 {
     const bool grouped = m_state.settings.isOn(SettingsWindow::PB, QStringLiteral("des_grup_ja"));
-    for (const char *name : {"Label11", "des_grup", "des_grup_header", "des_grup_oben", "des_grup_unten"})
-        findChild<QWidget *>(QString::fromUtf8(name))->setEnabled(grouped);
+    for (QWidget *control : std::as_const(m_groupingControls))
+        control->setEnabled(grouped);
 }
 
 void DesignArea::act_attribute_hidden_jaChange(const QString &name)
@@ -181,10 +184,11 @@ void DesignArea::act_attribute_hidden_jaChange(const QString &name)
     if (!isCustomChoice(m_state.settings.value(SettingsWindow::PB, name)))
         return;
     m_state.settings.setValue(SettingsWindow::PB, name, QString());
-    findChild<QComboBox *>(name)->setFocus(Qt::OtherFocusReason);
+    if (auto *list = findChild<QComboBox *>(name))
+        list->setFocus(Qt::OtherFocusReason);
 }
 
-void DesignArea::Sprache()
+void DesignArea::applyLanguage()
 {
     const Language language = m_state.settings.language();
     for (const ControlText &text : designTexts()) {

@@ -2,6 +2,7 @@
 // The columns-and-design area of the main window: a stack of sections, one per column kind
 // and per layout topic, each a header panel with the column's switch and an "Optionen" button,
 // followed by its options panel while that is open. It lives in the main window's scroll box.
+#include <QList>
 #include <QSet>
 #include <QWidget>
 
@@ -20,9 +21,9 @@ public:
     DesignArea(ProgramState &state, QScrollArea *box);
 
     // Every caption and list item in the current language.
-    void Sprache();
+    void applyLanguage();
     // Re-stacks the sections keeping the scroll position, then asks for a refresh.
-    void PanelsAnordnen();
+    void arrangePanels();
     // Re-stacks only, as a resized window does.
     void restack();
 
@@ -49,5 +50,6 @@ private:
     ChoiceKeys *m_keys;
     OptionsWheel *m_wheel;
     QSet<QString> m_settingNames;
-    QSet<QString> m_panels; // header and options panels: shown or hidden, the stack changes
+    QSet<QString> m_panels;              // header and options panels: shown or hidden, the stack changes
+    QList<QWidget *> m_groupingControls; // looked up once; des_grup_jaClick enables them
 };

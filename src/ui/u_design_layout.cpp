@@ -39,8 +39,8 @@ void buildOrderOptions(PanelBuilder &builder, Settings &settings)
     up->setObjectName(QStringLiteral("BitBtn5"));
     auto *down = new QPushButton;
     down->setObjectName(QStringLiteral("BitBtn6"));
-    QObject::connect(up, &QPushButton::clicked, list, &OrderList::BitBtn5Click);
-    QObject::connect(down, &QPushButton::clicked, list, &OrderList::BitBtn6Click);
+    QObject::connect(up, &QPushButton::clicked, list, &OrderList::moveSelectedUp);
+    QObject::connect(down, &QPushButton::clicked, list, &OrderList::moveSelectedDown);
 
     auto *commands = new QVBoxLayout;
     commands->addWidget(up);

@@ -90,14 +90,14 @@ void OrderList::moveEntry(int from, int to)
     setCurrentRow(to);
 }
 
-void OrderList::BitBtn5Click()
+void OrderList::moveSelectedUp()
 {
     const int selected = currentRow();
     if (selected >= 1)
         moveEntry(selected, selected - 1);
 }
 
-void OrderList::BitBtn6Click()
+void OrderList::moveSelectedDown()
 {
     const int selected = currentRow();
     if (selected >= 0 && selected < count() - 1)

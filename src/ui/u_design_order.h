@@ -15,8 +15,8 @@ public:
     explicit OrderList(Settings &settings, QWidget *parent = nullptr);
 
     // Exchange the selected entry with the one above / below; nothing at the list's end.
-    void BitBtn5Click();
-    void BitBtn6Click();
+    void moveSelectedUp();
+    void moveSelectedDown();
     // While an entry is dragged over row: the selected entry moves there and stays selected.
     void des_sp_ordnungDragOver(int row);
 

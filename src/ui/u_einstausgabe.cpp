@@ -48,8 +48,8 @@ Teinstausgabe::Teinstausgabe(ProgramState &state, QWidget *parent)
     layout->addLayout(buttonRow);
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
 
-    Sprache();
-    connect(&m_state.settings, &Settings::languageChanged, this, &Teinstausgabe::Sprache);
+    applyLanguage();
+    connect(&m_state.settings, &Settings::languageChanged, this, &Teinstausgabe::applyLanguage);
     // The size follows the captions of either language; the user cannot change it.
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -71,8 +71,8 @@ QGroupBox *Teinstausgabe::buildPictureGroup()
     m_background = edit1Colour(Edit1->text()).value_or(QColor(Qt::white));
     showBackground();
     connect(Edit1, &QLineEdit::textChanged, this, &Teinstausgabe::Edit1Change);
-    connect(BitBtn6, &QPushButton::clicked, this, &Teinstausgabe::BitBtn6Click);
-    connect(BitBtn1, &QPushButton::clicked, this, &Teinstausgabe::BitBtn1Click);
+    connect(BitBtn6, &QPushButton::clicked, this, &Teinstausgabe::choosePictureFont);
+    connect(BitBtn1, &QPushButton::clicked, this, &Teinstausgabe::chooseBackgroundColour);
     return group;
 }
 
@@ -120,7 +120,7 @@ QGroupBox *Teinstausgabe::buildCsvGroup()
     return group;
 }
 
-void Teinstausgabe::Sprache()
+void Teinstausgabe::applyLanguage()
 {
     const Language language = m_state.settings.language();
     setWindowTitle(outputSettingsCaption(objectName(), language));
@@ -143,7 +143,7 @@ void Teinstausgabe::setPictureFont(const PictureFont &font)
     Q_EMIT pictureFontChanged();
 }
 
-void Teinstausgabe::BitBtn6Click()
+void Teinstausgabe::choosePictureFont()
 {
     bool ok = false;
     const QFont font = QFontDialog::getFont(&ok, m_pictureFont.font, this);
@@ -157,7 +157,7 @@ void Teinstausgabe::BitBtn6Click()
     setPictureFont(chosen);
 }
 
-void Teinstausgabe::BitBtn1Click()
+void Teinstausgabe::chooseBackgroundColour()
 {
     const QColor colour = QColorDialog::getColor(m_background, this);
     if (colour.isValid())

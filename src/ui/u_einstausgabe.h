@@ -18,7 +18,7 @@ public:
     explicit Teinstausgabe(ProgramState &state, QWidget *parent = nullptr);
 
     // Every caption in the current language.
-    void Sprache();
+    void applyLanguage();
 
     PictureFont pictureFont() const { return m_pictureFont; }
     void setPictureFont(const PictureFont &font);
@@ -38,8 +38,8 @@ private:
     QGroupBox *buildPictureGroup();
     QGroupBox *buildEncodingGroup();
     QGroupBox *buildCsvGroup();
-    void BitBtn6Click();
-    void BitBtn1Click();
+    void choosePictureFont();
+    void chooseBackgroundColour();
     void Edit1Change(const QString &text);
     void showPictureFont();
     void showBackground();

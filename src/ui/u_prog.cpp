@@ -9,10 +9,16 @@
 #include "common/paths.h"
 #include "common/prog_captions.h"
 #include "config/config_location.h"
+#include "ui/u_adding_feedback.h"
+#include "ui/u_einstausgabe.h"
+#include "ui/u_preview_pane.h"
 #include "ui/u_qulist.h"
+#include "ui/u_sm_filter.h"
 #include "ui/u_start.h"
+#include "ui/u_startup_operations.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -21,6 +27,7 @@
 #include <QLineEdit>
 #include <QLoggingCategory>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 
 Q_LOGGING_CATEGORY(lcHandOver, "tabulix.handover", QtWarningMsg)
@@ -41,7 +48,10 @@ Tprog::Tprog(ProgramState &state, HandOverServer &handOver, Tstart &start, const
     // 2. The folder watch, inactive until a folder is chosen and the switch is on.
     m_watch = new FolderWatch(this);
     connect(m_watch, &FolderWatch::notified, this, &Tprog::onWatchEvent);
-    m_adder = std::make_unique<FileAdder>(m_state, *this, &m_state.fileList.icons());
+    m_feedback = std::make_unique<WindowAddingFeedback>(*this, *qulist, m_state.fileList, *m_preview,
+                                                        [this] { updateCountLabel(); });
+    m_startup = std::make_unique<WindowStartupOperations>(*this);
+    m_adder = std::make_unique<FileAdder>(m_state, *m_feedback, &m_state.fileList.icons());
     // 3. The start configuration command names its file.
     m_konfig_start->setToolTip(startConfigurationPath());
     m_konfig_start->setStatusTip(startConfigurationPath());
@@ -56,22 +66,21 @@ Tprog::Tprog(ProgramState &state, HandOverServer &handOver, Tstart &start, const
     connect(m_receiver, &HandOverReceiver::newInstance, this, &Tprog::handOverReceived);
     connect(m_receiver, &HandOverReceiver::bringToFront, this, &Tprog::bringToFront);
     // 8. Captions of the current language.
-    Sprache();
-    connect(&m_state.settings, &Settings::languageChanged, this, &Tprog::Sprache);
+    applyLanguage();
+    connect(&m_state.settings, &Settings::languageChanged, this, &Tprog::applyLanguage);
 
     connect(qulist->header(), &QHeaderView::sectionClicked, this, [this](int column) {
         m_state.fileList.qulistColumnClick(column, LocaleFormat::system());
         qulist->header()->setSortIndicatorShown(true);
         qulist->header()->setSortIndicator(column, m_state.fileList.sortDescending() ? Qt::DescendingOrder
                                                                                      : Qt::AscendingOrder);
-        refreshPreviewIfOn();
+        m_preview->refreshPreviewIfOn();
     });
-    connect(qulist, &Qulist::deleteRequested, this, &Tprog::BitBtn3Click);
-    connect(qulist, &Qulist::mouseReleased, this, &Tprog::refreshPreviewIfOn);
-    connect(qulist, &Qulist::rowsMoved, this, &Tprog::refreshPreviewIfOn);
+    connect(qulist, &Qulist::deleteRequested, this, &Tprog::removeSelectedRows);
+    connect(qulist, &Qulist::mouseReleased, m_preview, &PreviewPane::refreshPreviewIfOn);
+    connect(qulist, &Qulist::rowsMoved, m_preview, &PreviewPane::refreshPreviewIfOn);
     connect(qulist, &Qulist::listDoubleClicked, this, &Tprog::m_datei_openClick);
-    connect(findChild<QAbstractButton *>(QStringLiteral("OpenOrdner")), &QAbstractButton::clicked, this,
-            &Tprog::OrdnerWahlClick);
+    connect(OpenOrdner, &QPushButton::clicked, this, &Tprog::OrdnerWahlClick);
     connect(inp_ow, &QCheckBox::clicked, this, &Tprog::updateFolderWatch);
     inp_ordner->installEventFilter(this);
     // The system asking to end the session releases the watch, as closing does.
@@ -80,43 +89,66 @@ Tprog::Tprog(ProgramState &state, HandOverServer &handOver, Tstart &start, const
 
 Tprog::~Tprog() = default;
 
+StartupOperations &Tprog::startupOperations()
+{
+    return *m_startup;
+}
+
+void Tprog::useDialogs(Tsm_filter &filter, Tsm_bearbeitung &progress, Tsm_meldung &message,
+                       Tsm_achtung &confirmation)
+{
+    m_filter = &filter;
+    m_feedback->useDialogs(progress, message);
+    m_preview->useDialogs(message, confirmation);
+    const auto showFilter = [this] { m_filter->exec(); };
+    connect(bitbtn1, &QPushButton::clicked, this, showFilter);
+    connect(m_einst_filter, &QAction::triggered, this, showFilter);
+}
+
+void Tprog::useOutputSettings(Teinstausgabe &window)
+{
+    connect(m_einst_ausgabe, &QAction::triggered, &window, &QDialog::exec);
+    m_preview->useOutputSettings(window);
+}
+
 void Tprog::buildMenus()
 {
     QMenu *m_datei = menuBar()->addMenu(QString());
     m_datei->setObjectName(QStringLiteral("m_datei"));
-    const auto addAction = [this](QMenu *menu, const char *name, auto handler) {
+    const auto addAction = [](QMenu *menu, const char *name, auto *receiver, auto handler) {
         QAction *action = menu->addAction(QString());
         action->setObjectName(QString::fromUtf8(name));
-        connect(action, &QAction::triggered, this, handler);
+        connect(action, &QAction::triggered, receiver, handler);
         return action;
     };
-    addAction(m_datei, "m_datei_open", &Tprog::m_datei_openClick)->setShortcut(QKeySequence::Open);
-    addAction(m_datei, "m_datei_ordner", &Tprog::OrdnerWahlClick);
+    addAction(m_datei, "m_datei_open", this, &Tprog::m_datei_openClick)->setShortcut(QKeySequence::Open);
+    addAction(m_datei, "m_datei_ordner", this, &Tprog::OrdnerWahlClick);
     m_datei->addSeparator();
-    addAction(m_datei, "m_datei_delall", &Tprog::BitBtn2Click);
-    addAction(m_datei, "m_datei_delmark", &Tprog::BitBtn3Click);
+    addAction(m_datei, "m_datei_delall", this, &Tprog::removeAllRows);
+    addAction(m_datei, "m_datei_delmark", this, &Tprog::removeSelectedRows);
     m_datei->addSeparator();
-    addAction(m_datei, "m_datei_konvert", &Tprog::SpeichernClick)->setShortcut(Qt::CTRL | Qt::Key_S);
-    addAction(m_datei, "m_datei_zwischenablage", &Tprog::ZwischenablageClick)
+    addAction(m_datei, "m_datei_konvert", m_preview, &PreviewPane::SpeichernClick)
+        ->setShortcut(Qt::CTRL | Qt::Key_S);
+    addAction(m_datei, "m_datei_zwischenablage", m_preview, &PreviewPane::ZwischenablageClick)
         ->setShortcut(Qt::CTRL | Qt::Key_C);
-    addAction(m_datei, "m_datei_vorschauaktualisieren", &Tprog::AktualisierenClick)
+    addAction(m_datei, "m_datei_vorschauaktualisieren", m_preview, &PreviewPane::AktualisierenClick)
         ->setShortcut(Qt::CTRL | Qt::Key_W);
     m_datei->addSeparator();
     // Ends the program without the automatic saving of a closing main window.
-    addAction(m_datei, "m_datei_beenden", [this] { m_start.close(); });
+    addAction(m_datei, "m_datei_beenden", this, [this] { m_start.close(); });
 
     buildSettingsMenu();
 
     m_konfig = menuBar()->addMenu(QString());
     m_konfig->setObjectName(QStringLiteral("m_konfig"));
     m_konfig->setToolTipsVisible(true);
-    m_konfig_start = addAction(m_konfig, "m_konfig_start",
+    m_konfig_start = addAction(m_konfig, "m_konfig_start", this,
                                [this] { loadConfiguration(LoadOrigin::User, startConfigurationPath()); });
     m_konfig_start->setShortcut(Qt::Key_F3);
     m_konfig->addSeparator(); // the listed configurations follow
 }
 
-void Tprog::Sprache()
+void Tprog::applyLanguage()
 {
     const Language language = m_state.settings.language();
     setWindowTitle(applicationTitle());
@@ -150,13 +182,13 @@ void Tprog::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
     if (!m_shownOnce) {
         m_shownOnce = true;
-        FormShow();
+        onFirstShow();
     }
 }
 
-void Tprog::FormShow()
+void Tprog::onFirstShow()
 {
-    processCommandLine(m_arguments, startConfigurationPath(), *this);
+    processCommandLine(m_arguments, startConfigurationPath(), *m_startup);
     if (const QScreen *screen = this->screen())
         if (maximizeOnFirstActivation(screen->availableSize(), centralWidget()->size()))
             m_maximizeOnActivate = true;
@@ -203,28 +235,28 @@ void Tprog::updateCountLabel()
     la_anzahl->setText(countLabelText(m_state.fileList.count(), m_state.settings.language()));
 }
 
-void Tprog::BitBtn3Click()
+void Tprog::removeSelectedRows()
 {
     qulist->setUpdatesEnabled(false);
     m_state.fileList.removeRowsAt(qulist->selectedRowNumbers());
     updateCountLabel();
     qulist->setUpdatesEnabled(true);
-    refreshPreviewIfOn();
+    m_preview->refreshPreviewIfOn();
 }
 
-void Tprog::BitBtn2Click()
+void Tprog::removeAllRows()
 {
     qulist->setUpdatesEnabled(false);
     m_state.fileList.clear();
     updateCountLabel();
     qulist->setUpdatesEnabled(true);
-    refreshPreviewIfOn();
+    m_preview->refreshPreviewIfOn();
 }
 
 void Tprog::handOverReceived(const QStringList &arguments)
 {
     qCInfo(lcHandOver).noquote() << "hand-over:" << arguments.join(QStringLiteral(" | "));
-    processHandOver(arguments, *this);
+    processHandOver(arguments, *m_startup);
 }
 
 void Tprog::bringToFront()

@@ -4,38 +4,20 @@
 #include "collect/file_adder.h"
 #include "collect/file_facts.h"
 #include "common/message_catalogue.h"
+#include "ui/u_adding_feedback.h"
+#include "ui/u_preview_pane.h"
 #include "ui/u_prog.h"
-#include "ui/u_qulist.h"
-#include "ui/u_sm_bearbeitung.h"
-#include "ui/u_sm_filter.h"
-#include "ui/u_sm_meldung.h"
 
-#include <QAbstractButton>
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QDir>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QProgressBar>
+#include <QPushButton>
 #include <QStandardPaths>
-
-void Tprog::useDialogs(Tsm_filter &filter, Tsm_bearbeitung &progress, Tsm_meldung &message,
-                       Tsm_achtung &confirmation)
-{
-    m_filter = &filter;
-    m_progress = &progress;
-    m_message = &message;
-    m_confirmation = &confirmation;
-    const auto showFilter = [this] { m_filter->exec(); };
-    connect(findChild<QAbstractButton *>(QStringLiteral("bitbtn1")), &QAbstractButton::clicked, this,
-            showFilter);
-    connect(findChild<QAction *>(QStringLiteral("m_einst_filter")), &QAction::triggered, this, showFilter);
-}
 
 void Tprog::buildSettingsMenu()
 {
@@ -59,84 +41,33 @@ void Tprog::buildSettingsMenu()
     addSwitch("m_einst_ord", MenuSwitch::AddFolderRows);
     addSwitch("m_einst_doppelt", MenuSwitch::RefuseDuplicates);
     m_einst->addSeparator();
-    m_einst->addAction(QString())->setObjectName(QStringLiteral("m_einst_ausgabe"));
-    m_einst->addAction(QString())->setObjectName(QStringLiteral("m_einst_filter"));
+    m_einst_ausgabe = m_einst->addAction(QString());
+    m_einst_ausgabe->setObjectName(QStringLiteral("m_einst_ausgabe"));
+    m_einst_filter = m_einst->addAction(QString());
+    m_einst_filter->setObjectName(QStringLiteral("m_einst_filter"));
     addSwitch("m_einst_dst", MenuSwitch::DaylightCorrection);
     m_einst->addSeparator();
     const auto addCommand = [this, m_einst](const char *name, auto handler) {
         QAction *action = m_einst->addAction(QString());
         action->setObjectName(QString::fromUtf8(name));
-        connect(action, &QAction::triggered, this, handler);
+        connect(action, &QAction::triggered, m_preview, handler);
         return action;
     };
-    addCommand("m_einst_vor_hg", &Tprog::m_einst_vor_hgClick);
-    addCommand("m_einst_vor_schrift", &Tprog::m_einst_vor_schriftClick);
-    addCommand("m_einst_vor_umbruch", &Tprog::m_einst_vor_umbruchClick)->setCheckable(true);
+    addCommand("m_einst_vor_hg", &PreviewPane::m_einst_vor_hgClick);
+    addCommand("m_einst_vor_schrift", &PreviewPane::m_einst_vor_schriftClick);
+    addCommand("m_einst_vor_umbruch", &PreviewPane::m_einst_vor_umbruchClick)->setCheckable(true);
     m_einst->addSeparator();
-    QAction *m_einst_vorschau = m_einst->addAction(QString());
-    m_einst_vorschau->setObjectName(QStringLiteral("m_einst_vorschau"));
+    m_einst_vorschau = addCommand("m_einst_vorschau", &PreviewPane::m_einst_vorschauClick);
     m_einst_vorschau->setCheckable(true);
-    m_einst_vorschau->setChecked(m_state.settings.isOn(SettingsWindow::PB, QStringLiteral("vor_okay")));
     m_einst_vorschau->setShortcut(Qt::Key_F7);
-    connect(m_einst_vorschau, &QAction::triggered, this, &Tprog::m_einst_vorschauClick);
-}
-
-void Tprog::updateDaylightBias()
-{
-    m_adder->updateDaylightBias();
-}
-
-void Tprog::addPath(const QString &path)
-{
-    m_adder->addPath(path);
-}
-
-void Tprog::showMessage(const QString &key, const QString &path)
-{
-    if (m_message)
-        m_message->showMessage(key, path);
-}
-
-void Tprog::showProgress(const ProgressText &text)
-{
-    if (!m_progress)
-        return;
-    m_progress->Label1->setText(text.title);
-    m_progress->Label2->setText(text.line2);
-    m_progress->Label3->setText(text.line3);
-    m_progress->Progress->setMaximum(text.maximum);
-    m_progress->Progress->setValue(text.value);
-    if (!m_progress->isVisible()) {
-        setEnabled(false);
-        m_progress->show();
-    }
-}
-
-void Tprog::hideProgress()
-{
-    if (m_progress)
-        m_progress->hide();
-    setEnabled(true);
-    activateWindow();
-}
-
-void Tprog::handlePendingEvents()
-{
-    QCoreApplication::processEvents();
-}
-
-bool Tprog::takeCancelRequest()
-{
-    if (!m_progress || !m_progress->cancelRequested())
-        return false;
-    m_progress->clearCancelRequest();
-    return true;
-}
-
-void Tprog::suspendListPainting(bool suspended)
-{
-    qulist->setUpdatesEnabled(!suspended);
-    m_state.fileList.setBatching(suspended);
+    // The check mark follows the preview switch, however it was set.
+    const QString vor_okay = QStringLiteral("vor_okay");
+    m_einst_vorschau->setChecked(m_state.settings.isOn(SettingsWindow::PB, vor_okay));
+    connect(&m_state.settings, &Settings::changed, m_einst_vorschau,
+            [this, vor_okay](SettingsWindow window, const QString &name) {
+                if (window == SettingsWindow::PB && name == vor_okay)
+                    m_einst_vorschau->setChecked(m_state.settings.isOn(SettingsWindow::PB, name));
+            });
 }
 
 void Tprog::OrdnerWahlClick()
@@ -165,7 +96,7 @@ void Tprog::inp_ordnerKeyPress()
     if (isFolder(folder))
         m_adder->addFolderFromField(folder);
     else
-        showMessage(QStringLiteral("ordnerfalschopen"), folder);
+        m_feedback->showMessage(QStringLiteral("ordnerfalschopen"), folder);
     updateCountLabel();
     updateFolderWatch();
 }

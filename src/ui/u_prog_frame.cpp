@@ -1,12 +1,15 @@
 // The main window's areas, splitters and bottom bar.
 #include "app/program_state.h"
+#include "table/output_format.h"
 #include "ui/frame_pictures.h"
 #include "ui/u_design_area.h"
+#include "ui/u_preview_pane.h"
 #include "ui/u_prog.h"
 #include "ui/u_qulist.h"
 #include "ui/u_settings_binding.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -29,6 +32,17 @@ constexpr int SavingAreaHeight = 91;
 constexpr int BottomBarHeight = 35;
 constexpr int RestoreButtonWidth = 52;
 constexpr int OutputButtonWidth = 97;
+
+constexpr OutputFormat outFormatItems[] = {OutputFormat::Txt, OutputFormat::Csv, OutputFormat::Gif,
+                                           OutputFormat::Jpg, OutputFormat::Bmp, OutputFormat::Htm};
+
+QStringList outFormatChoices(Language language)
+{
+    QStringList items;
+    for (const OutputFormat format : outFormatItems)
+        items.append(outFormatItem(format, language));
+    return items;
+}
 
 QWidget *panel(const QString &name, QWidget *parent = nullptr)
 {
@@ -96,10 +110,11 @@ void Tprog::buildFrame()
     Panel4->setMinimumSize(MinimumAreaWidth, MinimumAreaHeight);
     tightColumn(Panel4)->addWidget(buildAreaBox(QStringLiteral("box_dat"), QStringLiteral("box_dat_top"),
                                                 QStringLiteral("close_input"), buildInputArea()));
+    m_preview = new PreviewPane(m_state);
     QWidget *Panel5 = panel(QStringLiteral("Panel5"));
     Panel5->setMinimumSize(MinimumAreaWidth, MinimumAreaHeight);
     tightColumn(Panel5)->addWidget(buildAreaBox(QStringLiteral("box_vor"), QStringLiteral("box_vor_top"),
-                                                QStringLiteral("close_vorschau"), buildPreviewArea()));
+                                                QStringLiteral("close_vorschau"), m_preview));
     Splitter2->addWidget(Panel4);
     Splitter2->addWidget(Panel5);
 
@@ -112,7 +127,7 @@ void Tprog::buildFrame()
     ScrollBox1->setWidgetResizable(true);
     ScrollBox1->setFrameShape(QFrame::NoFrame);
     m_design = new DesignArea(m_state, ScrollBox1);
-    connect(m_design, &DesignArea::refreshRequested, this, &Tprog::refreshPreviewIfOn);
+    connect(m_design, &DesignArea::refreshRequested, m_preview, &PreviewPane::refreshPreviewIfOn);
     tightColumn(Panel7)->addWidget(buildAreaBox(QStringLiteral("box_akt"), QStringLiteral("box_akt_top"),
                                                 QStringLiteral("close_actions"), ScrollBox1));
     QWidget *Panel6 = panel(QStringLiteral("Panel6"));
@@ -180,11 +195,12 @@ QWidget *Tprog::buildInputArea()
     inp_ordner->setObjectName(QStringLiteral("inp_ordner"));
     bindLineEdit(inp_ordner, m_state.settings, SettingsWindow::PB);
     folderRow->addWidget(inp_ordner, 1);
-    for (const char *name : {"OpenOrdner", "bitbtn1"}) {
-        auto *button = new QPushButton;
-        button->setObjectName(QString::fromUtf8(name));
-        folderRow->addWidget(button);
-    }
+    OpenOrdner = new QPushButton;
+    OpenOrdner->setObjectName(QStringLiteral("OpenOrdner"));
+    bitbtn1 = new QPushButton;
+    bitbtn1->setObjectName(QStringLiteral("bitbtn1"));
+    folderRow->addWidget(OpenOrdner);
+    folderRow->addWidget(bitbtn1);
     layout->addLayout(folderRow);
 
     auto *switches = new QHBoxLayout;
@@ -211,8 +227,8 @@ QWidget *Tprog::buildInputArea()
     removeSelected->setObjectName(QStringLiteral("inp_deleteselect"));
     auto *removeAll = new QPushButton;
     removeAll->setObjectName(QStringLiteral("inp_deleteall"));
-    connect(removeSelected, &QPushButton::clicked, this, &Tprog::BitBtn3Click);
-    connect(removeAll, &QPushButton::clicked, this, &Tprog::BitBtn2Click);
+    connect(removeSelected, &QPushButton::clicked, this, &Tprog::removeSelectedRows);
+    connect(removeAll, &QPushButton::clicked, this, &Tprog::removeAllRows);
     bottomRow->addWidget(removeSelected);
     bottomRow->addWidget(removeAll);
     layout->addLayout(bottomRow);
@@ -240,17 +256,46 @@ QWidget *Tprog::buildBottomBar()
         layout->addWidget(divider);
     }
     layout->addStretch(1);
-    const std::pair<const char *, void (Tprog::*)()> outputButtons[] = {
-        {"Aktualisieren", &Tprog::AktualisierenClick},
-        {"Zwischenablage", &Tprog::ZwischenablageClick},
-        {"Speichern", &Tprog::SpeichernClick}};
+    const std::pair<const char *, void (PreviewPane::*)()> outputButtons[] = {
+        {"Aktualisieren", &PreviewPane::AktualisierenClick},
+        {"Zwischenablage", &PreviewPane::ZwischenablageClick},
+        {"Speichern", &PreviewPane::SpeichernClick}};
     for (const auto &[name, handler] : outputButtons) {
         auto *button = new QPushButton;
         button->setObjectName(QString::fromUtf8(name));
         button->setFixedWidth(OutputButtonWidth);
-        connect(button, &QPushButton::clicked, this, handler);
+        connect(button, &QPushButton::clicked, m_preview, handler);
         layout->addWidget(button);
     }
     bindPanel(bar, m_state.settings, SettingsWindow::PB);
     return bar;
+}
+
+QWidget *Tprog::buildSavingArea()
+{
+    auto *area = new QWidget;
+    area->setObjectName(QStringLiteral("sav_area"));
+    auto *layout = new QVBoxLayout(area);
+    layout->setContentsMargins(6, 4, 6, 4);
+    auto *label = new QLabel;
+    label->setObjectName(QStringLiteral("out_format_label"));
+    layout->addWidget(label);
+    out_format = new QComboBox;
+    out_format->setObjectName(QStringLiteral("out_format"));
+    out_format->setEditable(false);
+    setChoiceItems(out_format, outFormatChoices(m_state.settings.language()), m_state.settings,
+                   SettingsWindow::PB);
+    bindComboBox(out_format, m_state.settings, SettingsWindow::PB);
+    layout->addWidget(out_format);
+    layout->addStretch(1);
+    // The preview shows what the format at start calls for.
+    m_preview->out_formatChange();
+    return area;
+}
+
+void Tprog::translateOutFormat()
+{
+    const Language language = m_state.settings.language();
+    // The chosen item itself follows with the other default texts (translateDefaultTexts).
+    setChoiceItems(out_format, outFormatChoices(language), m_state.settings, SettingsWindow::PB);
 }

@@ -22,7 +22,7 @@ Tsm_achtung::Tsm_achtung(ProgramState &state, QWidget *mainWindow, QWidget *pare
     connect(OK, &QPushButton::clicked, this, [this] { decide(true); });
     connect(Nein, &QPushButton::clicked, this, [this] { decide(false); });
     connect(Abbrechen, &QPushButton::clicked, this, [this] { decide(false); });
-    Sprache();
+    applyLanguage();
 }
 
 void Tsm_achtung::setFilePath(const QString &path)
@@ -36,7 +36,7 @@ void Tsm_achtung::decide(bool overwrite)
     accept();
 }
 
-void Tsm_achtung::Sprache()
+void Tsm_achtung::applyLanguage()
 {
     const Language language = m_state.settings.language();
     Label1->setText(uiText(UiText::ConfirmTitle, language));

@@ -15,7 +15,7 @@ public:
     bool overwriteDecision() const { return m_overwrite; }
 
     // Fixed texts and captions in the current language.
-    void Sprache();
+    void applyLanguage();
 
     QLabel *const Label1;
     QLabel *const Label2;

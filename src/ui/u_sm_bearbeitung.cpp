@@ -20,7 +20,16 @@ Tsm_bearbeitung::Tsm_bearbeitung(ProgramState &state, QWidget *mainWindow, QWidg
     Progress->setTextVisible(false);
     OK->hide();
     connect(Abbrechen, &QPushButton::clicked, this, &Tsm_bearbeitung::reject);
-    Sprache();
+    applyLanguage();
+}
+
+void Tsm_bearbeitung::setProgress(const ProgressText &progress)
+{
+    Label1->setText(progress.title);
+    Label2->setText(progress.line2);
+    Label3->setText(progress.line3);
+    Progress->setMaximum(progress.maximum);
+    Progress->setValue(progress.value);
 }
 
 void Tsm_bearbeitung::reject()
@@ -29,7 +38,7 @@ void Tsm_bearbeitung::reject()
     m_cancelRequested = true;
 }
 
-void Tsm_bearbeitung::Sprache()
+void Tsm_bearbeitung::applyLanguage()
 {
     const Language language = m_state.settings.language();
     OK->setText(uiText(UiText::MessageOk, language));

@@ -47,8 +47,8 @@ Tsm_filter::Tsm_filter(ProgramState &state, QWidget *parent)
         if (window == SettingsWindow::PF)
             applyEnabled();
     });
-    Sprache();
-    connect(&m_state.settings, &Settings::languageChanged, this, &Tsm_filter::Sprache);
+    applyLanguage();
+    connect(&m_state.settings, &Settings::languageChanged, this, &Tsm_filter::applyLanguage);
 
     // Wider at will, never higher or lower.
     setMinimumWidth(leastWidth);
@@ -68,6 +68,7 @@ QGridLayout *Tsm_filter::buildCategories()
         box->setObjectName(QString::fromUtf8(entry.box));
         bindCheckBox(box, m_state.settings, SettingsWindow::PF);
         if (entry.isGroup) {
+            m_categories.append({&entry, box, nullptr});
             grid->addWidget(box, row++, 0, 1, 3);
             continue;
         }
@@ -78,6 +79,7 @@ QGridLayout *Tsm_filter::buildCategories()
         auto *field = new QLineEdit(this);
         field->setObjectName(filterFieldName(entry));
         bindLineEdit(field, m_state.settings, SettingsWindow::PF);
+        m_categories.append({&entry, box, field});
         grid->addWidget(field, row++, 2);
     }
     return grid;
@@ -85,25 +87,22 @@ QGridLayout *Tsm_filter::buildCategories()
 
 void Tsm_filter::applyEnabled()
 {
-    for (const FilterBox &entry : filterBoxes()) {
-        const QString name = QString::fromUtf8(entry.box);
-        findChild<QCheckBox *>(name)->setEnabled(filterControlEnabled(m_state.settings, name));
-        if (!entry.isGroup) {
-            const QString fieldName = filterFieldName(entry);
-            findChild<QLineEdit *>(fieldName)->setEnabled(filterControlEnabled(m_state.settings, fieldName));
-        }
+    for (const Category &category : std::as_const(m_categories)) {
+        category.box->setEnabled(filterControlEnabled(m_state.settings, category.box->objectName()));
+        if (category.field)
+            category.field->setEnabled(filterControlEnabled(m_state.settings, category.field->objectName()));
     }
 }
 
-void Tsm_filter::Sprache()
+void Tsm_filter::applyLanguage()
 {
     const Language language = m_state.settings.language();
     setWindowTitle(filterText(FilterText::Caption, language));
     alle->setText(filterText(FilterText::All, language));
     auswahl->setText(filterText(FilterText::Selection, language));
     Button1->setText(filterText(FilterText::Ok, language));
-    for (const FilterBox &entry : filterBoxes())
-        findChild<QCheckBox *>(QString::fromUtf8(entry.box))->setText(filterCaption(entry, language));
+    for (const Category &category : std::as_const(m_categories))
+        category.box->setText(filterCaption(*category.entry, language));
 }
 
 void Tsm_filter::showEvent(QShowEvent *event)

@@ -2,9 +2,13 @@
 // The type filter window: all files or only chosen formats for folder searches. Every
 // control mirrors its setting, so a change takes effect at once; there is no cancelling.
 #include <QDialog>
+#include <QList>
 
+struct FilterBox;
 struct ProgramState;
+class QCheckBox;
 class QGridLayout;
+class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
@@ -14,7 +18,7 @@ public:
     explicit Tsm_filter(ProgramState &state, QWidget *parent = nullptr);
 
     // Every caption in the current language.
-    void Sprache();
+    void applyLanguage();
 
     QRadioButton *const alle;
     QRadioButton *const auswahl;
@@ -27,5 +31,13 @@ private:
     QGridLayout *buildCategories();
     void applyEnabled();
 
+    // Each check box with its entry and its field (none for a group box).
+    struct Category {
+        const FilterBox *entry;
+        QCheckBox *box;
+        QLineEdit *field;
+    };
+
     ProgramState &m_state;
+    QList<Category> m_categories;
 };

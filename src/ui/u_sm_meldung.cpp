@@ -21,7 +21,7 @@ Tsm_meldung::Tsm_meldung(ProgramState &state, QWidget *mainWindow, QWidget *pare
         accept();
     });
     OKalle->hide();
-    Sprache();
+    applyLanguage();
 }
 
 void Tsm_meldung::setMessage(const QString &key, const QString &path)
@@ -46,7 +46,7 @@ void Tsm_meldung::showMessage(const QString &key, const QString &path)
     exec();
 }
 
-void Tsm_meldung::Sprache()
+void Tsm_meldung::applyLanguage()
 {
     const Language language = m_state.settings.language();
     OK->setText(uiText(UiText::MessageOk, language));

@@ -15,7 +15,7 @@ public:
     void setMessage(const QString &key, const QString &path);
 
     // Captions of the buttons in the current language.
-    void Sprache();
+    void applyLanguage();
 
     QLabel *const Label1;
     QLabel *const Label2;

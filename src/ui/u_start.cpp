@@ -43,7 +43,7 @@ Tstart::Tstart(ProgramState &state, QWidget *parent)
     Timer1->setInterval(SplashTimerInterval);
     connect(Timer1, &QTimer::timeout, this, &Tstart::Timer1Timer);
 
-    sprache();
+    applyLanguage();
     m_ticks = 0;
     setFixedSize(sizeHint());
     if (const QScreen *screen = QGuiApplication::primaryScreen())
@@ -51,7 +51,7 @@ Tstart::Tstart(ProgramState &state, QWidget *parent)
     Timer1->start();
 }
 
-void Tstart::sprache()
+void Tstart::applyLanguage()
 {
     const bool german = isGerman(m_state.settings.language());
     Image1->setVisible(german);

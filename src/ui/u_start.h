@@ -15,7 +15,7 @@ public:
     // The window the timer and a click on the splash bring up.
     void setMainWindow(QWidget *mainWindow) { m_mainWindow = mainWindow; }
     // Shows the splash of the current language and sets the application title.
-    void sprache();
+    void applyLanguage();
     int tickCount() const { return m_ticks; }
 
 protected:

@@ -1,4 +1,6 @@
 // Pictures encoded as BMP, JPEG and GIF files: their bytes, what readers make of them, failures.
+#include "common/tabulix_error.h"
+#include "table/output_targets.h"
 #include "table/picture_file.h"
 #include "table/table_picture.h"
 #include "table/web_palette.h"
@@ -8,6 +10,7 @@
 #include <QImageReader>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <functional>
 #include <gif_lib.h>
 #include <gtest/gtest.h>
 
@@ -219,4 +222,47 @@ TEST(PictureFile, PictureNamesByTheirExtensionInAnyCase)
     EXPECT_EQ(pictureFormatOfFileName(QStringLiteral("liste.gif.txt")), std::nullopt);
     EXPECT_EQ(pictureFormatOfFileName(QStringLiteral("/tmp/bilder.jpg/liste")), std::nullopt);
     EXPECT_EQ(pictureFormatOfFileName(QStringLiteral("liste.png")), std::nullopt);
+}
+
+TEST(PictureFile, TextAndTablePicturesAreWrittenOrTheErrorNamesThePath)
+{
+    const QTemporaryDir dir;
+    const PictureFont font{QFont(QStringLiteral("Liberation Mono"), 9), Qt::darkBlue};
+    const QColor background(0xFF, 0xEE, 0xDD);
+    const auto contentOf = [](const QString &path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+
+    // The text's CR LF lines, drawn plain in the format the name asks for, in any case.
+    const QString text = QStringLiteral("%F%Name;Größe\r\nb.txt;1\r\n");
+    const QString textPath = dir.filePath(QStringLiteral("liste.Gif"));
+    writeTextPicture(text, textPath, font, background);
+    const QByteArray expectedText =
+        *encodePicture(*drawTextPicture(textPictureLines(text), font, background), OutputFormat::Gif);
+    EXPECT_EQ(contentOf(textPath), expectedText);
+
+    const QStringList lines{QStringLiteral("%F%Dateiliste"), QStringLiteral("a.txt  1 KB")};
+    const QString tablePath = dir.filePath(QStringLiteral("liste.data"));
+    writeTablePicture(lines, tablePath, OutputFormat::Bmp, font, background);
+    EXPECT_EQ(contentOf(tablePath),
+              *encodePicture(*drawTablePicture(lines, font, background), OutputFormat::Bmp));
+
+    const auto errorOf = [](const std::function<void()> &write) {
+        try {
+            write();
+        } catch (const TabulixError &error) {
+            return error.message();
+        }
+        return QString();
+    };
+    const QString missing = dir.filePath(QStringLiteral("missing/liste.bmp"));
+    EXPECT_EQ(errorOf([&] { writeTextPicture(text, missing, font, background); }),
+              QStringLiteral("Cannot create the picture \"%1\".").arg(missing));
+    EXPECT_EQ(errorOf([&] { writeTablePicture(lines, missing, OutputFormat::Jpg, font, background); }),
+              QStringLiteral("Cannot create the picture \"%1\".").arg(missing));
+    // A name that asks for no picture gets none, and the earlier file stays.
+    const QString notPicture = dir.filePath(QStringLiteral("liste.txt"));
+    EXPECT_FALSE(errorOf([&] { writeTextPicture(text, notPicture, font, background); }).isEmpty());
+    EXPECT_FALSE(QFile::exists(notPicture));
 }

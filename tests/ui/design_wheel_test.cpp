@@ -91,7 +91,7 @@ TEST(DesignWheel, ReleasingTheButtonOutsideADropDownListAllowsTheWheelAgain)
     EXPECT_TRUE(window.area->wheel().wheelAllowed());
 }
 
-TEST(DesignWheel, PanelsAnordnenKeepsTheScrollPosition)
+TEST(DesignWheel, ArrangingPanelsKeepsTheScrollPosition)
 {
     DesignFixture window;
     openManyOptions(window);
@@ -104,7 +104,7 @@ TEST(DesignWheel, PanelsAnordnenKeepsTheScrollPosition)
     window.control<QPushButton>("act_name_bb")->click();
     EXPECT_FALSE(window.control("apanel11")->isVisible());
     EXPECT_EQ(bar->value(), 150);
-    window.area->PanelsAnordnen();
+    window.area->arrangePanels();
     EXPECT_EQ(bar->value(), 150);
 }
 

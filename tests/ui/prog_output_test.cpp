@@ -2,7 +2,10 @@
 #include "app/table_output.h"
 #include "collect/file_adder.h"
 #include "modal_watch.h"
+#include "table/picture_file.h"
+#include "ui/u_design_area.h"
 #include "ui/u_einstausgabe.h"
+#include "ui/u_preview_pane.h"
 #include "ui/u_sm_achtung.h"
 #include "ui/u_sm_bearbeitung.h"
 #include "ui/u_sm_filter.h"
@@ -22,8 +25,11 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollArea>
+#include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextBrowser>
 #include <gtest/gtest.h>
 
@@ -45,7 +51,16 @@ struct OutputWindow : WindowWithDialogs {
     {
         return prog->findChild<T *>(QString::fromUtf8(name));
     }
-    QString previewText() const { return child<QPlainTextEdit>("vor_txt")->toPlainText(); }
+    // Waits until the refresh asked for has run: the event loop runs it after the change.
+    bool settled() const
+    {
+        return QTest::qWaitFor([this] { return !prog->preview().refreshPending(); });
+    }
+    QString previewText() const
+    {
+        EXPECT_TRUE(settled());
+        return child<QPlainTextEdit>("vor_txt")->toPlainText();
+    }
     void chooseFormat(int item) const { child<QComboBox>("out_format")->setCurrentIndex(item); }
     // The output of the current rows and settings, as the text formats give it.
     QString expectedText() const
@@ -104,6 +119,7 @@ TEST(OutputWindow, TheFormatChoosesTheViewAndItsButtons)
     EXPECT_FALSE(vor_web->isEnabled() || window.child<QPushButton>("vor_text")->isChecked());
     EXPECT_TRUE(window.state.settings.isOn(SettingsWindow::PB, QStringLiteral("vor_pic")));
     auto *picture = pictureView->widget();
+    ASSERT_TRUE(window.settled());
     ASSERT_GT(picture->width(), 10);
     EXPECT_EQ(qobject_cast<QLabel *>(picture)->pixmap().size() + QSize(10, 10), picture->size());
 
@@ -113,13 +129,14 @@ TEST(OutputWindow, TheFormatChoosesTheViewAndItsButtons)
     EXPECT_FALSE(vor_pic->isChecked());
 
     window.chooseFormat(5); // HTML
+    ASSERT_TRUE(window.settled());
     EXPECT_FALSE(webView->isHidden());
     EXPECT_TRUE(vor_web->isEnabled() && !vor_pic->isEnabled());
     EXPECT_TRUE(webView->toPlainText().contains(QStringLiteral("beta.txt")));
     EXPECT_TRUE(window.previewText().contains(QStringLiteral("<")));
 
     // An empty list empties every view.
-    window.prog->BitBtn2Click();
+    window.prog->removeAllRows();
     EXPECT_TRUE(window.previewText().isEmpty());
     EXPECT_TRUE(webView->toPlainText().isEmpty());
     EXPECT_EQ(picture->size(), QSize(0, 0));
@@ -139,11 +156,11 @@ TEST(OutputWindow, WithThePreviewOffSavingRebuildsFirstAndAsksBeforeReplacing)
     EXPECT_TRUE(menuItem->isChecked());
     vor_okay->click();
     EXPECT_FALSE(menuItem->isChecked());
-    EXPECT_TRUE(window.prog->previewUpToDate()); // switching off refreshes once
+    EXPECT_TRUE(window.prog->preview().previewUpToDate()); // switching off refreshes once
 
     window.add("gamma.txt");
     EXPECT_FALSE(window.previewText().contains(QStringLiteral("gamma.txt")));
-    EXPECT_FALSE(window.prog->previewUpToDate());
+    EXPECT_FALSE(window.prog->preview().previewUpToDate());
 
     QTemporaryDir target;
     const QString path = target.filePath(QStringLiteral("liste.txt"));
@@ -152,7 +169,7 @@ TEST(OutputWindow, WithThePreviewOffSavingRebuildsFirstAndAsksBeforeReplacing)
     EXPECT_TRUE(saved.contains("gamma.txt"));
     EXPECT_TRUE(saved.endsWith("\r\n"));
     EXPECT_TRUE(window.previewText().contains(QStringLiteral("gamma.txt")));
-    EXPECT_TRUE(window.prog->previewUpToDate());
+    EXPECT_TRUE(window.prog->preview().previewUpToDate());
 
     // "Nein" keeps the file as it was; "Ja" replaces it.
     window.add("delta.txt");
@@ -166,6 +183,52 @@ TEST(OutputWindow, WithThePreviewOffSavingRebuildsFirstAndAsksBeforeReplacing)
     menuItem->trigger();
     EXPECT_TRUE(vor_okay->isChecked() && menuItem->isChecked());
     EXPECT_TRUE(window.previewText().contains(QStringLiteral("epsilon.txt")));
+}
+
+TEST(OutputWindow, RefreshesAskedForInOneEventRunOnceAndBeforeCopyingOrSaving)
+{
+    OutputWindow window;
+    ASSERT_TRUE(window.settled());
+    PreviewPane &preview = window.prog->preview();
+    QSignalSpy asked(window.prog->designArea(), &DesignArea::refreshRequested);
+    QSignalSpy refreshed(&preview, &PreviewPane::refreshed);
+
+    // The radio click turns grouping on and "no grouping" off: two changes, one refresh.
+    window.child<QRadioButton>("des_grup_ja")->click();
+    EXPECT_EQ(asked.count(), 2);
+    EXPECT_TRUE(preview.refreshPending());
+    EXPECT_FALSE(preview.previewUpToDate());
+    EXPECT_EQ(refreshed.count(), 0);
+    ASSERT_TRUE(window.settled());
+    EXPECT_EQ(refreshed.count(), 1);
+    EXPECT_TRUE(preview.previewUpToDate());
+    EXPECT_EQ(window.previewText(),
+              window.expectedText().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+
+    // Copying right after a change, before the event loop ran: the copy has the change.
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    window.state.settings.setOn(SettingsWindow::PB, QStringLiteral("act_pfad"), true);
+    ASSERT_TRUE(preview.refreshPending());
+    window.child<QPushButton>("Zwischenablage")->click();
+    EXPECT_EQ(clipboard->text(), window.expectedText());
+    EXPECT_TRUE(clipboard->text().contains(window.folder.path()));
+    // The copy ran the waiting refresh; none is left to run again.
+    EXPECT_FALSE(preview.refreshPending());
+    EXPECT_EQ(refreshed.count(), 2);
+
+    // Saving a picture right after a row came: the picture is drawn from the new rows.
+    window.chooseFormat(4); // BMP
+    ASSERT_TRUE(window.settled());
+    window.add("gamma.txt");
+    ASSERT_TRUE(preview.refreshPending());
+    QTemporaryDir target;
+    const QString path = target.filePath(QStringLiteral("liste.bmp"));
+    saveAs(window, path);
+    const std::optional<QImage> expected =
+        drawTablePicture(buildOutputLines(window.state, LocaleFormat::system()), preview.pictureFont(),
+                         preview.pictureBackgroundColour());
+    ASSERT_TRUE(expected);
+    EXPECT_EQ(contentOf(path), encodePicture(*expected, OutputFormat::Bmp));
 }
 
 TEST(OutputWindow, TheClipboardTakesTextMarkupOrPicture)
@@ -184,11 +247,11 @@ TEST(OutputWindow, TheClipboardTakesTextMarkupOrPicture)
     EXPECT_FALSE(clipboard->text().contains(u'\n'));
 
     window.chooseFormat(5); // HTML goes as its markup
-    window.prog->ZwischenablageClick();
+    window.prog->preview().ZwischenablageClick();
     EXPECT_TRUE(clipboard->text().contains(QStringLiteral("<")));
 
     window.chooseFormat(2); // GIF: the picture and the file's bytes
-    window.prog->ZwischenablageClick();
+    window.prog->preview().ZwischenablageClick();
     const QMimeData *data = clipboard->mimeData();
     ASSERT_NE(data, nullptr);
     EXPECT_TRUE(data->hasImage());
@@ -204,6 +267,7 @@ TEST(OutputWindowSettings, TheOutputSettingsWindowDrawsThePreviewPicture)
                                    outFormatItem(OutputFormat::Bmp, Language::German));
     // A new background in the output settings refreshes the picture at once.
     window.state.settings.setValue(SettingsWindow::EA, QStringLiteral("Edit1"), QStringLiteral("#FF0000"));
+    ASSERT_TRUE(window.settled());
     const QPixmap shown = window.child<QLabel>("preview_picture")->pixmap();
     ASSERT_FALSE(shown.isNull());
     EXPECT_EQ(shown.toImage().pixelColor(2, 2), QColor(Qt::red));

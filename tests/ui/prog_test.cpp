@@ -1,5 +1,6 @@
 #include "../collect/collect_test_support.h"
 #include "app/hand_over.h"
+#include "collect/file_adder.h"
 #include "main_window_fixture.h"
 #include "ui/u_qulist.h"
 
@@ -90,7 +91,7 @@ TEST(MainWindow, ListKeysRemovalAndHeaderSorting)
     MainWindowFixture window;
     Tprog &prog = *window.prog;
     for (const char *name : {"b.txt", "d.txt", "a.txt", "c.txt"})
-        prog.addPath(makeFile(folder.filePath(QString::fromUtf8(name))));
+        prog.adder().addPath(makeFile(folder.filePath(QString::fromUtf8(name))));
     prog.updateCountLabel();
     EXPECT_EQ(window.countLabel(), QStringLiteral("4 Dateien"));
     prog.show();
@@ -146,7 +147,7 @@ TEST(MainWindow, DroppingDraggedRowsMovesThemAsABlock)
     MainWindowFixture window;
     Tprog &prog = *window.prog;
     for (const char *name : {"1", "2", "3", "4", "5"})
-        prog.addPath(makeFile(folder.filePath(QString::fromUtf8(name))));
+        prog.adder().addPath(makeFile(folder.filePath(QString::fromUtf8(name))));
     prog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&prog));
     Qulist *list = prog.list();

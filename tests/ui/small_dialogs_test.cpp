@@ -156,7 +156,7 @@ TEST(MessageDialog, EnglishTexts)
     EXPECT_FALSE(dialog.OKalle->isHidden());
 
     state.settings.setLanguage(Language::German);
-    dialog.Sprache();
+    dialog.applyLanguage();
     EXPECT_EQ(dialog.OKalle->text(), u"OK für alle");
     EXPECT_EQ(dialog.windowTitle(), u"Tabulix");
 }
@@ -195,7 +195,7 @@ TEST(ConfirmDialog, TextsAndDecision)
     EXPECT_TRUE(dialog.overwriteDecision());
 
     state.settings.setLanguage(Language::English);
-    dialog.Sprache();
+    dialog.applyLanguage();
     EXPECT_EQ(dialog.Label4->text(), u"Shall this File be overwritten with the new File? ");
     EXPECT_EQ(dialog.OK->text(), u"Yes");
     EXPECT_EQ(dialog.Nein->text(), u"No");
@@ -208,7 +208,21 @@ TEST(ProgressDialog, CancelRequestWithoutBlocking)
     Tsm_bearbeitung dialog(state);
     EXPECT_FALSE(dialog.isModal());
     EXPECT_EQ(dialog.Abbrechen->text(), u"Abbrechen");
-    EXPECT_EQ(dialog.Progress->objectName(), u"Progress");
+
+    // The step's texts and bar position show in the labels and the bar.
+    dialog.setProgress(
+        {QStringLiteral("Suche"), QStringLiteral("Ordner: /tmp"), QStringLiteral("<b>&"), 7, 20});
+    const auto labelText = [&dialog](const char *name) {
+        const auto *label = dialog.findChild<QLabel *>(QString::fromUtf8(name));
+        return label ? label->text() : QStringLiteral("(missing)");
+    };
+    EXPECT_EQ(labelText("Label1"), u"Suche");
+    EXPECT_EQ(labelText("Label2"), u"Ordner: /tmp");
+    EXPECT_EQ(labelText("Label3"), u"<b>&");
+    const auto *bar = dialog.findChild<QProgressBar *>(QStringLiteral("Progress"));
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->maximum(), 20);
+    EXPECT_EQ(bar->value(), 7);
 
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
@@ -234,6 +248,6 @@ TEST(ProgressDialog, CancelRequestWithoutBlocking)
     EXPECT_FALSE(dialog.OK->isVisibleTo(&dialog));
 
     state.settings.setLanguage(Language::English);
-    dialog.Sprache();
+    dialog.applyLanguage();
     EXPECT_EQ(dialog.Abbrechen->text(), u"Break");
 }

@@ -1,15 +1,14 @@
-// The main window's preview and saving areas: the output format choice, the preview switch,
-// the three views and the refresh that fills them.
+// The preview switch, the three views, and the refresh that fills them.
+#include "ui/u_preview_pane.h"
+
 #include "app/program_state.h"
 #include "app/table_output.h"
 #include "ui/u_einstausgabe.h"
-#include "ui/u_prog.h"
 #include "ui/u_settings_binding.h"
+#include "ui/u_sm_meldung.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QColorDialog>
-#include <QComboBox>
 #include <QFontDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -18,20 +17,10 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
-
-constexpr OutputFormat outFormatItems[] = {OutputFormat::Txt, OutputFormat::Csv, OutputFormat::Gif,
-                                           OutputFormat::Jpg, OutputFormat::Bmp, OutputFormat::Htm};
-
-QStringList outFormatChoices(Language language)
-{
-    QStringList items;
-    for (const OutputFormat format : outFormatItems)
-        items.append(outFormatItem(format, language));
-    return items;
-}
 
 QPushButton *viewButton(const char *name)
 {
@@ -43,33 +32,34 @@ QPushButton *viewButton(const char *name)
 
 } // namespace
 
-QWidget *Tprog::buildPreviewArea()
+PreviewPane::PreviewPane(ProgramState &state, QWidget *parent)
+    : QWidget(parent), m_state(state), m_refreshTimer(new QTimer(this)), vor_text(viewButton("vor_text")),
+      vor_pic(viewButton("vor_pic")), vor_web(viewButton("vor_web")), vor_txt(new QPlainTextEdit),
+      m_previewPicture(new QLabel), m_webView(new QTextBrowser)
 {
-    auto *area = new QWidget;
-    area->setObjectName(QStringLiteral("vor_area"));
-    auto *layout = new QVBoxLayout(area);
-    layout->setContentsMargins(6, 4, 6, 4);
+    setObjectName(QStringLiteral("vor_area"));
+    m_refreshTimer->setSingleShot(true);
+    m_refreshTimer->setInterval(0);
+    connect(m_refreshTimer, &QTimer::timeout, this, &PreviewPane::refreshAsAsked);
 
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 4, 6, 4);
     auto *controls = new QHBoxLayout;
     auto *vor_okay = new QCheckBox;
     vor_okay->setObjectName(QStringLiteral("vor_okay"));
     bindCheckBox(vor_okay, m_state.settings, SettingsWindow::PB);
-    connect(vor_okay, &QCheckBox::clicked, this, &Tprog::vor_okayClick);
+    connect(vor_okay, &QCheckBox::clicked, this, &PreviewPane::vor_okayClick);
     controls->addWidget(vor_okay);
     controls->addStretch(1);
-    vor_text = viewButton("vor_text");
-    vor_pic = viewButton("vor_pic");
-    vor_web = viewButton("vor_web");
-    connect(vor_text, &QPushButton::clicked, this, &Tprog::vor_textClick);
-    connect(vor_pic, &QPushButton::clicked, this, &Tprog::vor_picClick);
-    connect(vor_web, &QPushButton::clicked, this, &Tprog::vor_webClick);
+    connect(vor_text, &QPushButton::clicked, this, &PreviewPane::vor_textClick);
+    connect(vor_pic, &QPushButton::clicked, this, &PreviewPane::vor_picClick);
+    connect(vor_web, &QPushButton::clicked, this, &PreviewPane::vor_webClick);
     for (QPushButton *button : {vor_text, vor_pic, vor_web})
         controls->addWidget(button);
     layout->addLayout(controls);
 
     // The views lie on top of each other; the text view is always there beneath.
     auto *views = new QGridLayout;
-    vor_txt = new QPlainTextEdit;
     vor_txt->setObjectName(QStringLiteral("vor_txt"));
     vor_txt->setReadOnly(true);
     vor_txt->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -77,13 +67,11 @@ QWidget *Tprog::buildPreviewArea()
     auto *pictureView = new QScrollArea;
     pictureView->setObjectName(QStringLiteral("picture_view"));
     pictureView->setStyleSheet(QStringLiteral("QScrollArea#picture_view { border: 1px solid black; }"));
-    m_previewPicture = new QLabel;
     m_previewPicture->setObjectName(QStringLiteral("preview_picture"));
     m_previewPicture->setAlignment(Qt::AlignCenter);
     m_previewPicture->setFixedSize(0, 0);
     pictureView->setWidget(m_previewPicture);
     m_pictureView = pictureView;
-    m_webView = new QTextBrowser;
     m_webView->setObjectName(QStringLiteral("web_view"));
     for (QWidget *view : {static_cast<QWidget *>(vor_txt), m_pictureView, static_cast<QWidget *>(m_webView)})
         views->addWidget(view, 0, 0);
@@ -91,63 +79,21 @@ QWidget *Tprog::buildPreviewArea()
     showPreviewView(PreviewView::Text);
 
     connect(&m_state.settings, &Settings::changed, this, [this](SettingsWindow window, const QString &name) {
-        if (window != SettingsWindow::PB)
-            return;
-        if (name == u"vor_okay") {
-            if (auto *menuItem = findChild<QAction *>(QStringLiteral("m_einst_vorschau")))
-                menuItem->setChecked(m_state.settings.isOn(SettingsWindow::PB, name));
-        } else if (name == u"out_format")
+        if (window == SettingsWindow::PB && name == u"out_format")
             out_formatChange();
     });
-    return area;
 }
 
-QWidget *Tprog::buildSavingArea()
+void PreviewPane::useDialogs(Tsm_meldung &message, Tsm_achtung &confirmation)
 {
-    auto *area = new QWidget;
-    area->setObjectName(QStringLiteral("sav_area"));
-    auto *layout = new QVBoxLayout(area);
-    layout->setContentsMargins(6, 4, 6, 4);
-    auto *label = new QLabel;
-    label->setObjectName(QStringLiteral("out_format_label"));
-    layout->addWidget(label);
-    auto *out_format = new QComboBox;
-    out_format->setObjectName(QStringLiteral("out_format"));
-    out_format->setEditable(false);
-    setChoiceItems(out_format, outFormatChoices(m_state.settings.language()), m_state.settings,
-                   SettingsWindow::PB);
-    bindComboBox(out_format, m_state.settings, SettingsWindow::PB);
-    layout->addWidget(out_format);
-    layout->addStretch(1);
-    // The preview shows what the format at start calls for.
-    out_formatChange();
-    return area;
+    m_message = &message;
+    m_confirmation = &confirmation;
 }
 
-void Tprog::translateOutFormat()
-{
-    const Language language = m_state.settings.language();
-    // The chosen item itself follows with the other default texts (translateDefaultTexts).
-    setChoiceItems(findChild<QComboBox *>(QStringLiteral("out_format")), outFormatChoices(language),
-                   m_state.settings, SettingsWindow::PB);
-}
-
-PictureFont Tprog::pictureFont() const
-{
-    return m_outputSettings ? m_outputSettings->pictureFont() : defaultPictureFont();
-}
-
-QColor Tprog::pictureBackgroundColour() const
-{
-    return m_outputSettings ? m_outputSettings->backgroundColour() : pictureBackground(m_state);
-}
-
-void Tprog::useOutputSettings(Teinstausgabe &window)
+void PreviewPane::useOutputSettings(Teinstausgabe &window)
 {
     m_outputSettings = &window;
-    connect(findChild<QAction *>(QStringLiteral("m_einst_ausgabe")), &QAction::triggered, &window,
-            &QDialog::exec);
-    connect(&window, &Teinstausgabe::pictureFontChanged, this, &Tprog::refreshPreviewIfOn);
+    connect(&window, &Teinstausgabe::pictureFontChanged, this, &PreviewPane::refreshPreviewIfOn);
     // Encodings change nothing shown; the background and the CSV options do.
     connect(&m_state.settings, &Settings::changed, this, [this](SettingsWindow window, const QString &name) {
         if (window == SettingsWindow::EA && !name.startsWith(u"rb_"))
@@ -155,7 +101,23 @@ void Tprog::useOutputSettings(Teinstausgabe &window)
     });
 }
 
-void Tprog::showPreviewView(PreviewView view)
+PictureFont PreviewPane::pictureFont() const
+{
+    return m_outputSettings ? m_outputSettings->pictureFont() : defaultPictureFont();
+}
+
+QColor PreviewPane::pictureBackgroundColour() const
+{
+    return m_outputSettings ? m_outputSettings->backgroundColour() : pictureBackground(m_state);
+}
+
+void PreviewPane::showMessage(const QString &key, const QString &path)
+{
+    if (m_message)
+        m_message->showMessage(key, path);
+}
+
+void PreviewPane::showPreviewView(PreviewView view)
 {
     m_shownView = view;
     const std::pair<QPushButton *, const char *> buttons[] = {
@@ -169,22 +131,22 @@ void Tprog::showPreviewView(PreviewView view)
     m_webView->setVisible(view == PreviewView::Web);
 }
 
-void Tprog::vor_textClick()
+void PreviewPane::vor_textClick()
 {
     showPreviewView(PreviewView::Text);
 }
 
-void Tprog::vor_picClick()
+void PreviewPane::vor_picClick()
 {
     showPreviewView(PreviewView::Picture);
 }
 
-void Tprog::vor_webClick()
+void PreviewPane::vor_webClick()
 {
     showPreviewView(PreviewView::Web);
 }
 
-void Tprog::out_formatChange()
+void PreviewPane::out_formatChange()
 {
     const PreviewChoice choice = previewChoiceFor(chosenOutputFormat(m_state));
     vor_text->setEnabled(true);
@@ -194,35 +156,56 @@ void Tprog::out_formatChange()
     refreshPreviewIfOn();
 }
 
-void Tprog::vor_okayClick()
+void PreviewPane::vor_okayClick()
 {
     AktualisierenClick();
 }
 
-void Tprog::m_einst_vorschauClick()
+void PreviewPane::m_einst_vorschauClick()
 {
     const QString name = QStringLiteral("vor_okay");
     m_state.settings.setOn(SettingsWindow::PB, name, !m_state.settings.isOn(SettingsWindow::PB, name));
     vor_okayClick();
 }
 
-void Tprog::refreshPreviewIfOn()
+void PreviewPane::refreshPreviewIfOn()
+{
+    m_upToDate = false;
+    if (!m_refreshTimer->isActive())
+        m_refreshTimer->start();
+}
+
+void PreviewPane::runPendingRefresh()
+{
+    if (!m_refreshTimer->isActive())
+        return;
+    m_refreshTimer->stop();
+    refreshAsAsked();
+}
+
+bool PreviewPane::refreshPending() const
+{
+    return m_refreshTimer->isActive();
+}
+
+void PreviewPane::refreshAsAsked()
 {
     if (m_state.settings.isOn(SettingsWindow::PB, QStringLiteral("vor_okay")))
         AktualisierenClick();
-    else
-        m_upToDate = false;
     if (m_state.fileList.count() == 0)
         emptyPreview();
 }
 
-void Tprog::AktualisierenClick()
+void PreviewPane::AktualisierenClick()
 {
-    DesAusgeben(buildOutputLines(m_state, LocaleFormat::system()));
+    // This refresh covers every one asked for before it.
+    m_refreshTimer->stop();
+    showOutput(buildOutputLines(m_state, LocaleFormat::system()));
     m_upToDate = true;
+    Q_EMIT refreshed();
 }
 
-void Tprog::DesAusgeben(const QStringList &lines)
+void PreviewPane::showOutput(const QStringList &lines)
 {
     // Output without lines leaves every view, and what copy and save take, as it was.
     if (lines.isEmpty())
@@ -242,7 +225,7 @@ void Tprog::DesAusgeben(const QStringList &lines)
     }
 }
 
-void Tprog::emptyPreview()
+void PreviewPane::emptyPreview()
 {
     m_shownLines.clear();
     m_shownText.clear();
@@ -252,17 +235,17 @@ void Tprog::emptyPreview()
     m_webView->setHtml(QString());
 }
 
-void Tprog::m_einst_vor_schriftClick()
+void PreviewPane::m_einst_vor_schriftClick()
 {
     bool chosen = false;
-    const QFont font = QFontDialog::getFont(&chosen, vor_txt->font(), this);
+    const QFont font = QFontDialog::getFont(&chosen, vor_txt->font(), window());
     if (chosen)
         vor_txt->setFont(font);
 }
 
-void Tprog::m_einst_vor_hgClick()
+void PreviewPane::m_einst_vor_hgClick()
 {
-    const QColor colour = QColorDialog::getColor(vor_txt->palette().color(QPalette::Base), this);
+    const QColor colour = QColorDialog::getColor(vor_txt->palette().color(QPalette::Base), window());
     if (!colour.isValid())
         return;
     QPalette colours = vor_txt->palette();
@@ -270,7 +253,7 @@ void Tprog::m_einst_vor_hgClick()
     vor_txt->setPalette(colours);
 }
 
-void Tprog::m_einst_vor_umbruchClick(bool wrap)
+void PreviewPane::m_einst_vor_umbruchClick(bool wrap)
 {
     // Wrapped lines need only the vertical scroll bar; unwrapped ones both.
     vor_txt->setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);

@@ -1,10 +1,11 @@
-// The main window's output commands: copying the output to the clipboard and saving it.
+// The output commands: copying the shown output to the clipboard and saving it.
 #include "app/program_state.h"
 #include "app/table_output.h"
+#include "common/tabulix_error.h"
 #include "encoding/write_text_file.h"
 #include "table/picture_file.h"
 #include "table/web_palette.h"
-#include "ui/u_prog.h"
+#include "ui/u_preview_pane.h"
 #include "ui/u_sm_achtung.h"
 
 #include <QClipboard>
@@ -20,7 +21,7 @@ const QString pictureError = QStringLiteral("bildfehler");
 
 } // namespace
 
-std::optional<QImage> Tprog::outputPicture()
+std::optional<QImage> PreviewPane::outputPicture()
 {
     std::optional<QImage> picture = drawTablePicture(m_shownLines, pictureFont(), pictureBackgroundColour());
     if (!picture)
@@ -28,8 +29,9 @@ std::optional<QImage> Tprog::outputPicture()
     return picture;
 }
 
-void Tprog::ZwischenablageClick()
+void PreviewPane::ZwischenablageClick()
 {
+    runPendingRefresh();
     if (!m_upToDate)
         AktualisierenClick();
     const OutputFormat format = chosenOutputFormat(m_state);
@@ -56,8 +58,9 @@ void Tprog::ZwischenablageClick()
     QGuiApplication::clipboard()->setMimeData(data.release());
 }
 
-void Tprog::SpeichernClick()
+void PreviewPane::SpeichernClick()
 {
+    runPendingRefresh();
     if (!m_upToDate)
         AktualisierenClick();
     const OutputFormat format = chosenOutputFormat(m_state);
@@ -69,7 +72,7 @@ void Tprog::SpeichernClick()
     }
 
     const SaveFileType type = saveFileTypeFor(format);
-    QFileDialog dialog(this);
+    QFileDialog dialog(window());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // Only our own confirmation asks before a file is replaced.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
@@ -89,10 +92,10 @@ void Tprog::SpeichernClick()
     }
     writeTextFile(
         m_shownText, path, currentTextEncoding(m_state.settings),
-        [this](const QString &text, const QString &picturePath) { writeTextPicture(text, picturePath); });
+        [this](const QString &text, const QString &picturePath) { saveTextPicture(text, picturePath); });
 }
 
-bool Tprog::confirmOverwrite(const QString &path)
+bool PreviewPane::confirmOverwrite(const QString &path)
 {
     if (!m_confirmation || !QFileInfo::exists(path))
         return true;
@@ -101,10 +104,11 @@ bool Tprog::confirmOverwrite(const QString &path)
     return m_confirmation->exec() == QDialog::Accepted && m_confirmation->overwriteDecision();
 }
 
-void Tprog::writeTextPicture(const QString &text, const QString &path)
+void PreviewPane::saveTextPicture(const QString &text, const QString &path)
 {
-    const std::optional<QImage> picture =
-        drawTextPicture(textPictureLines(text), pictureFont(), pictureBackgroundColour());
-    if (!picture || !savePicture(*picture, path, *pictureFormatOfFileName(path)))
+    try {
+        writeTextPicture(text, path, pictureFont(), pictureBackgroundColour());
+    } catch (const TabulixError &) {
         showMessage(pictureError, path);
+    }
 }

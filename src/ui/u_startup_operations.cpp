@@ -1,0 +1,35 @@
+#include "ui/u_startup_operations.h"
+
+#include "collect/file_adder.h"
+#include "ui/u_preview_pane.h"
+#include "ui/u_prog.h"
+
+void WindowStartupOperations::updateDaylightBias()
+{
+    m_window.adder().updateDaylightBias();
+}
+
+void WindowStartupOperations::addPath(const QString &path)
+{
+    m_window.adder().addPath(path);
+}
+
+void WindowStartupOperations::loadConfiguration(LoadOrigin origin, const QString &path)
+{
+    m_window.loadConfiguration(origin, path);
+}
+
+void WindowStartupOperations::addConfigurationToMenu(const QString &path)
+{
+    m_window.addConfigurationToMenu(path);
+}
+
+void WindowStartupOperations::refreshPreviewIfOn()
+{
+    m_window.preview().refreshPreviewIfOn();
+}
+
+void WindowStartupOperations::updateCountLabel()
+{
+    m_window.updateCountLabel();
+}
