@@ -23,13 +23,6 @@ QStringList buildOutputLines(const ProgramState &state, const LocaleFormat &loca
                        locale, totals);
 }
 
-PictureFont defaultPictureFont()
-{
-    PictureFont picture;
-    picture.font = QFont(QStringLiteral("Courier New"), 8);
-    return picture;
-}
-
 QColor pictureBackground(const ProgramState &state)
 {
     return edit1Colour(state.settings.value(SettingsWindow::EA, QStringLiteral("Edit1")))

@@ -15,8 +15,6 @@ OutputFormat chosenOutputFormat(const ProgramState &state);
 // fillActArray followed by layOutTable for the state's rows in their list order.
 QStringList buildOutputLines(const ProgramState &state, const LocaleFormat &locale);
 
-// The picture font of a fresh start: "Courier New", 8 points, regular, black.
-PictureFont defaultPictureFont();
 // The picture background of the output settings (`Edit1`, "#RRGGBB"); white when unreadable.
 QColor pictureBackground(const ProgramState &state);
 

@@ -103,15 +103,15 @@ int main(int argc, char **argv)
     }
     try {
         if (isPictureFormat(format)) {
-            writeTablePicture(lines, options.outputFile, format, defaultPictureFont(),
+            writeTablePicture(lines, options.outputFile, format, state.settings.pictureFont(),
                               pictureBackground(state));
         } else {
             // Text saved under a picture name becomes a picture of the text, as the desktop program does.
-            writeTextFile(outputText(lines, format, csvLineBreaks), options.outputFile,
-                          currentTextEncoding(state.settings),
-                          [&state](const QString &text, const QString &path) {
-                              writeTextPicture(text, path, defaultPictureFont(), pictureBackground(state));
-                          });
+            writeTextFile(
+                outputText(lines, format, csvLineBreaks), options.outputFile,
+                currentTextEncoding(state.settings), [&state](const QString &text, const QString &path) {
+                    writeTextPicture(text, path, state.settings.pictureFont(), pictureBackground(state));
+                });
         }
     } catch (const TabulixError &error) {
         QTextStream(stderr) << "tabulix-cli: " << error.message() << '\n';

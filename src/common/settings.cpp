@@ -177,3 +177,19 @@ void Settings::setOn(MenuSwitch menuSwitch, bool on)
     m_menuSwitches.insert(menuSwitch, on);
     Q_EMIT menuSwitchChanged(menuSwitch);
 }
+
+void Settings::setPictureFont(const StyledFont &font)
+{
+    if (font == m_pictureFont)
+        return;
+    m_pictureFont = font;
+    Q_EMIT pictureFontChanged();
+}
+
+void Settings::setTextViewLook(const TextViewLook &look)
+{
+    if (look == m_textViewLook)
+        return;
+    m_textViewLook = look;
+    Q_EMIT textViewLookChanged();
+}

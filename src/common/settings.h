@@ -5,6 +5,8 @@
 // that windows and logic connect to it.
 #include "common/language.h"
 
+#include <QColor>
+#include <QFont>
 #include <QHash>
 #include <QObject>
 #include <QString>
@@ -43,6 +45,22 @@ inline constexpr MenuSwitch allMenuSwitches[] = {MenuSwitch::AddFolderFiles, Men
                                                  MenuSwitch::RefuseDuplicates,
                                                  MenuSwitch::DaylightCorrection};
 
+// A font with the colour its text is drawn in, as the font and colour dialogs choose them.
+struct StyledFont {
+    QFont font;
+    QColor colour = Qt::black;
+    bool operator==(const StyledFont &other) const = default;
+};
+
+// The look of the preview's text view. Invalid colours stand for the desktop's own text and
+// background colours.
+struct TextViewLook {
+    StyledFont font{QFont(QStringLiteral("Courier New"), 8), QColor()};
+    QColor background;
+    bool wraps = false;
+    bool operator==(const TextViewLook &other) const = default;
+};
+
 // Every stored control of every window, in each window's control order.
 const QVector<SettingDefinition> &settingDefinitions();
 // The column order of a fresh start ("01 Dateiname" ... "12 Prüfsummen"), per language.
@@ -78,11 +96,20 @@ public:
     bool isOn(MenuSwitch menuSwitch) const;
     void setOn(MenuSwitch menuSwitch, bool on);
 
+    // The font pictures of the table are drawn in; a fresh start has "Courier New", 8 points, black.
+    StyledFont pictureFont() const { return m_pictureFont; }
+    void setPictureFont(const StyledFont &font);
+
+    TextViewLook textViewLook() const { return m_textViewLook; }
+    void setTextViewLook(const TextViewLook &look);
+
 Q_SIGNALS:
     void changed(SettingsWindow window, const QString &name);
     void columnOrderChanged();
     void languageChanged(Language language);
     void menuSwitchChanged(MenuSwitch menuSwitch);
+    void pictureFontChanged();
+    void textViewLookChanged();
 
 private:
     struct Entry {
@@ -97,6 +124,8 @@ private:
     QHash<SettingsWindow, QStringList> m_order;
     QStringList m_columnOrder;
     Language m_language = Language::German;
+    StyledFont m_pictureFont{QFont(QStringLiteral("Courier New"), 8), QColor(Qt::black)};
+    TextViewLook m_textViewLook;
     QHash<MenuSwitch, bool> m_menuSwitches{{MenuSwitch::AddFolderFiles, true},
                                            {MenuSwitch::AddFolderRows, false},
                                            {MenuSwitch::RefuseDuplicates, false},

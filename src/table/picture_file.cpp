@@ -64,12 +64,12 @@ void saveOrThrow(const std::optional<QImage> &picture, const QString &path, Outp
 } // namespace
 
 void writeTablePicture(const QStringList &lines, const QString &path, OutputFormat format,
-                       const PictureFont &font, const QColor &background)
+                       const StyledFont &font, const QColor &background)
 {
     saveOrThrow(drawTablePicture(lines, font, background), path, format);
 }
 
-void writeTextPicture(const QString &text, const QString &path, const PictureFont &font,
+void writeTextPicture(const QString &text, const QString &path, const StyledFont &font,
                       const QColor &background)
 {
     // A name without a picture extension has no picture format, so it fails as an unsaved picture.

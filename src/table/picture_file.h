@@ -23,9 +23,9 @@ bool savePicture(const QImage &picture, const QString &path, OutputFormat format
 // The table's lines drawn as a picture file of the format. Throws TabulixError
 // `Cannot create the picture "<path>".` when it cannot be drawn or saved.
 void writeTablePicture(const QStringList &lines, const QString &path, OutputFormat format,
-                       const PictureFont &font, const QColor &background);
+                       const StyledFont &font, const QColor &background);
 
 // Text saved under a picture file name: its lines drawn as a picture of the kind the name asks
 // for. Throws the same TabulixError as writeTablePicture, also for a name that asks for none.
-void writeTextPicture(const QString &text, const QString &path, const PictureFont &font,
+void writeTextPicture(const QString &text, const QString &path, const StyledFont &font,
                       const QColor &background);

@@ -35,7 +35,7 @@ DrawnLine tableLine(const QString &line, const QFont &own)
     return {line, font};
 }
 
-std::optional<QImage> paintLines(const QList<DrawnLine> &lines, int textWidth, const PictureFont &font,
+std::optional<QImage> paintLines(const QList<DrawnLine> &lines, int textWidth, const StyledFont &font,
                                  const QColor &background)
 {
     const int lineHeight = pictureMetrics(font.font).size(Qt::TextSingleLine, QStringLiteral("Wg")).height();
@@ -64,7 +64,7 @@ std::optional<QImage> paintLines(const QList<DrawnLine> &lines, int textWidth, c
 
 } // namespace
 
-std::optional<QImage> drawTablePicture(const QStringList &lines, const PictureFont &font,
+std::optional<QImage> drawTablePicture(const QStringList &lines, const StyledFont &font,
                                        const QColor &background)
 {
     // The first of the longest lines, as it stands: a marker counts as three characters.
@@ -78,7 +78,7 @@ std::optional<QImage> drawTablePicture(const QStringList &lines, const PictureFo
     return paintLines(drawn, textWidth, font, background);
 }
 
-std::optional<QImage> drawTextPicture(const QStringList &lines, const PictureFont &font,
+std::optional<QImage> drawTextPicture(const QStringList &lines, const StyledFont &font,
                                       const QColor &background)
 {
     const QFontMetrics metrics = pictureMetrics(font.font);

@@ -1,17 +1,13 @@
 #pragma once
 // Drawing the finished output lines as a picture, for the preview, saving and copying.
+#include "common/settings.h"
+
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
 #include <QStringList>
 #include <optional>
-
-// The font of pictures: face, size in points, its own style, and the colour of the text.
-struct PictureFont {
-    QFont font;
-    QColor colour = Qt::black;
-};
 
 // Fonts are measured and drawn at this resolution whatever the screen, so a picture
 // comes out the same in the window, in the command-line program and in tests.
@@ -24,10 +20,10 @@ QFontMetrics pictureMetrics(const QFont &font);
 // both without the marker; every other line regular. The width follows the line with the
 // most characters, marker included, measured in the font's own style.
 // Empty when the picture cannot be made (too large).
-std::optional<QImage> drawTablePicture(const QStringList &lines, const PictureFont &font,
+std::optional<QImage> drawTablePicture(const QStringList &lines, const StyledFont &font,
                                        const QColor &background);
 
 // Plain text lines, all in the font's own style and without markers; the width follows the
 // widest line. For text saved under a picture file name.
-std::optional<QImage> drawTextPicture(const QStringList &lines, const PictureFont &font,
+std::optional<QImage> drawTextPicture(const QStringList &lines, const StyledFont &font,
                                       const QColor &background);

@@ -126,7 +126,7 @@ QFrame *DesignArea::buildOptions(const DesignSection &section, int index)
 
     PanelBuilder builder(panel, DesignBindings{m_state.settings, m_settingNames, m_keys});
     if (section.activation)
-        buildColumnOptions(index + 1, builder);
+        buildColumnOptions(ColumnKind(index + 1), builder);
     else if (panel->objectName() == u"apanel81")
         buildGeneralOptions(builder);
     else if (panel->objectName() == u"apanel91")

@@ -59,12 +59,12 @@ void buildChecksumOptions(PanelBuilder &builder)
 
 } // namespace
 
-void buildColumnOptions(int kind, PanelBuilder &builder)
+void buildColumnOptions(ColumnKind kind, PanelBuilder &builder)
 {
-    if (kind == 12) {
+    if (kind == ColumnKind::Checksums) {
         buildChecksumOptions(builder);
         return;
     }
-    for (const char *name : columnSettings().at(kind - 1))
+    for (const char *name : columnSettings().at(int(kind) - 1))
         builder.setting(name);
 }

@@ -31,8 +31,7 @@ template <typename Widget> Widget *named(QWidget *parent, const char *name)
 Teinstausgabe::Teinstausgabe(ProgramState &state, QWidget *parent)
     : QDialog(parent), BitBtn6(named<QPushButton>(this, "BitBtn6")),
       BitBtn1(named<QPushButton>(this, "BitBtn1")), Label3(named<QLabel>(this, "Label3")),
-      Edit1(named<QLineEdit>(this, "Edit1")), Button1(named<QPushButton>(this, "Button1")), m_state(state),
-      m_pictureFont(defaultPictureFont())
+      Edit1(named<QLineEdit>(this, "Edit1")), Button1(named<QPushButton>(this, "Button1")), m_state(state)
 {
     setObjectName(QString::fromUtf8(outputSettingsWindowName));
     setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
@@ -66,6 +65,7 @@ QGroupBox *Teinstausgabe::buildPictureGroup()
     layout->addLayout(buttons);
     layout->addWidget(Label3);
     showPictureFont();
+    connect(&m_state.settings, &Settings::pictureFontChanged, this, &Teinstausgabe::showPictureFont);
 
     bindLineEdit(Edit1, m_state.settings, SettingsWindow::EA);
     m_background = edit1Colour(Edit1->text()).value_or(QColor(Qt::white));
@@ -136,25 +136,19 @@ void Teinstausgabe::applyLanguage()
     }
 }
 
-void Teinstausgabe::setPictureFont(const PictureFont &font)
-{
-    m_pictureFont = font;
-    showPictureFont();
-    Q_EMIT pictureFontChanged();
-}
-
 void Teinstausgabe::choosePictureFont()
 {
     bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, m_pictureFont.font, this);
+    const StyledFont current = m_state.settings.pictureFont();
+    const QFont font = QFontDialog::getFont(&ok, current.font, this);
     if (!ok)
         return;
     // The font dialog has no colour of its own; the text colour is chosen right after it.
-    PictureFont chosen{font, m_pictureFont.colour};
-    const QColor colour = QColorDialog::getColor(m_pictureFont.colour, this);
+    StyledFont chosen{font, current.colour};
+    const QColor colour = QColorDialog::getColor(current.colour, this);
     if (colour.isValid())
         chosen.colour = colour;
-    setPictureFont(chosen);
+    m_state.settings.setPictureFont(chosen);
 }
 
 void Teinstausgabe::chooseBackgroundColour()
@@ -175,9 +169,10 @@ void Teinstausgabe::Edit1Change(const QString &text)
 
 void Teinstausgabe::showPictureFont()
 {
-    Label3->setFont(m_pictureFont.font);
+    const StyledFont font = m_state.settings.pictureFont();
+    Label3->setFont(font.font);
     QPalette palette = Label3->palette();
-    palette.setColor(QPalette::WindowText, m_pictureFont.colour);
+    palette.setColor(QPalette::WindowText, font.colour);
     Label3->setPalette(palette);
 }
 

@@ -20,8 +20,6 @@ public:
     // Every caption in the current language.
     void applyLanguage();
 
-    PictureFont pictureFont() const { return m_pictureFont; }
-    void setPictureFont(const PictureFont &font);
     // The last valid colour entered in `Edit1`.
     QColor backgroundColour() const { return m_background; }
 
@@ -30,9 +28,6 @@ public:
     QLabel *const Label3;
     QLineEdit *const Edit1;
     QPushButton *const Button1;
-
-Q_SIGNALS:
-    void pictureFontChanged();
 
 private:
     QGroupBox *buildPictureGroup();
@@ -45,6 +40,5 @@ private:
     void showBackground();
 
     ProgramState &m_state;
-    PictureFont m_pictureFont;
     QColor m_background = Qt::white;
 };

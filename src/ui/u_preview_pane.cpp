@@ -7,6 +7,7 @@
 #include "ui/u_settings_binding.h"
 #include "ui/u_sm_meldung.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QFontDialog>
@@ -62,8 +63,8 @@ PreviewPane::PreviewPane(ProgramState &state, QWidget *parent)
     auto *views = new QGridLayout;
     vor_txt->setObjectName(QStringLiteral("vor_txt"));
     vor_txt->setReadOnly(true);
-    vor_txt->setLineWrapMode(QPlainTextEdit::NoWrap);
-    vor_txt->setFont(QFont(QStringLiteral("Courier New"), 8));
+    showTextViewLook();
+    connect(&m_state.settings, &Settings::textViewLookChanged, this, &PreviewPane::showTextViewLook);
     auto *pictureView = new QScrollArea;
     pictureView->setObjectName(QStringLiteral("picture_view"));
     pictureView->setStyleSheet(QStringLiteral("QScrollArea#picture_view { border: 1px solid black; }"));
@@ -82,6 +83,7 @@ PreviewPane::PreviewPane(ProgramState &state, QWidget *parent)
         if (window == SettingsWindow::PB && name == u"out_format")
             out_formatChange();
     });
+    connect(&m_state.settings, &Settings::pictureFontChanged, this, &PreviewPane::refreshPreviewIfOn);
 }
 
 void PreviewPane::useDialogs(Tsm_meldung &message, Tsm_achtung &confirmation)
@@ -93,7 +95,6 @@ void PreviewPane::useDialogs(Tsm_meldung &message, Tsm_achtung &confirmation)
 void PreviewPane::useOutputSettings(Teinstausgabe &window)
 {
     m_outputSettings = &window;
-    connect(&window, &Teinstausgabe::pictureFontChanged, this, &PreviewPane::refreshPreviewIfOn);
     // Encodings change nothing shown; the background and the CSV options do.
     connect(&m_state.settings, &Settings::changed, this, [this](SettingsWindow window, const QString &name) {
         if (window == SettingsWindow::EA && !name.startsWith(u"rb_"))
@@ -101,9 +102,9 @@ void PreviewPane::useOutputSettings(Teinstausgabe &window)
     });
 }
 
-PictureFont PreviewPane::pictureFont() const
+StyledFont PreviewPane::pictureFont() const
 {
-    return m_outputSettings ? m_outputSettings->pictureFont() : defaultPictureFont();
+    return m_state.settings.pictureFont();
 }
 
 QColor PreviewPane::pictureBackgroundColour() const
@@ -237,25 +238,45 @@ void PreviewPane::emptyPreview()
 
 void PreviewPane::m_einst_vor_schriftClick()
 {
+    TextViewLook look = m_state.settings.textViewLook();
     bool chosen = false;
     const QFont font = QFontDialog::getFont(&chosen, vor_txt->font(), window());
-    if (chosen)
-        vor_txt->setFont(font);
+    if (!chosen)
+        return;
+    look.font.font = font;
+    m_state.settings.setTextViewLook(look);
 }
 
 void PreviewPane::m_einst_vor_hgClick()
 {
+    TextViewLook look = m_state.settings.textViewLook();
     const QColor colour = QColorDialog::getColor(vor_txt->palette().color(QPalette::Base), window());
     if (!colour.isValid())
         return;
-    QPalette colours = vor_txt->palette();
-    colours.setColor(QPalette::Base, colour);
-    vor_txt->setPalette(colours);
+    look.background = colour;
+    m_state.settings.setTextViewLook(look);
 }
 
 void PreviewPane::m_einst_vor_umbruchClick(bool wrap)
 {
+    TextViewLook look = m_state.settings.textViewLook();
+    look.wraps = wrap;
+    m_state.settings.setTextViewLook(look);
+}
+
+void PreviewPane::showTextViewLook()
+{
+    const TextViewLook look = m_state.settings.textViewLook();
+    vor_txt->setFont(look.font.font);
+    // Invalid colours leave the desktop's own.
+    QPalette colours = vor_txt->palette();
+    const QPalette desktop = QApplication::palette(vor_txt);
+    colours.setColor(QPalette::Text,
+                     look.font.colour.isValid() ? look.font.colour : desktop.color(QPalette::Text));
+    colours.setColor(QPalette::Base,
+                     look.background.isValid() ? look.background : desktop.color(QPalette::Base));
+    vor_txt->setPalette(colours);
     // Wrapped lines need only the vertical scroll bar; unwrapped ones both.
-    vor_txt->setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
-    vor_txt->setHorizontalScrollBarPolicy(wrap ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+    vor_txt->setLineWrapMode(look.wraps ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+    vor_txt->setHorizontalScrollBarPolicy(look.wraps ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
 }

@@ -32,7 +32,7 @@ public:
     // that alter what is shown refresh the output.
     void useOutputSettings(Teinstausgabe &window);
     // Fresh-start values until the output settings window is handed over.
-    PictureFont pictureFont() const;
+    StyledFont pictureFont() const;
     QColor pictureBackgroundColour() const;
 
     // Asks for a refresh, which runs once the current event is handled and only while the
@@ -62,6 +62,8 @@ public:
     void m_einst_vor_schriftClick();
     void m_einst_vor_hgClick();
     void m_einst_vor_umbruchClick(bool wrap);
+    // Shows the text view in the look its settings give.
+    void showTextViewLook();
 
 Q_SIGNALS:
     // The output was rebuilt from the rows and settings and shown.

@@ -41,7 +41,7 @@ Tprog::Tprog(ProgramState &state, HandOverServer &handOver, Tstart &start, const
     setAttribute(Qt::WA_QuitOnClose, false);
     buildFrame();
     buildMenus();
-    resize(826, 644 + menuBar()->sizeHint().height());
+    resize(MainClientSize.width(), MainClientSize.height() + menuBar()->sizeHint().height());
 
     // 1. Dropped files and folders.
     setAcceptDrops(true);

@@ -6,6 +6,7 @@
 #include "collect/folder_watch.h"
 
 #include <QMainWindow>
+#include <QSize>
 #include <QStringList>
 #include <memory>
 
@@ -33,6 +34,9 @@ class Tsm_meldung;
 class Tstart;
 class WindowAddingFeedback;
 class WindowStartupOperations;
+
+// The main window's client area when it is first shown.
+inline constexpr QSize MainClientSize(826, 644);
 
 class Tprog : public QMainWindow {
     Q_OBJECT

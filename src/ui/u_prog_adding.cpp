@@ -55,7 +55,13 @@ void Tprog::buildSettingsMenu()
     };
     addCommand("m_einst_vor_hg", &PreviewPane::m_einst_vor_hgClick);
     addCommand("m_einst_vor_schrift", &PreviewPane::m_einst_vor_schriftClick);
-    addCommand("m_einst_vor_umbruch", &PreviewPane::m_einst_vor_umbruchClick)->setCheckable(true);
+    QAction *m_einst_vor_umbruch = addCommand("m_einst_vor_umbruch", &PreviewPane::m_einst_vor_umbruchClick);
+    m_einst_vor_umbruch->setCheckable(true);
+    m_einst_vor_umbruch->setChecked(m_state.settings.textViewLook().wraps);
+    connect(&m_state.settings, &Settings::textViewLookChanged, m_einst_vor_umbruch,
+            [this, m_einst_vor_umbruch] {
+                m_einst_vor_umbruch->setChecked(m_state.settings.textViewLook().wraps);
+            });
     m_einst->addSeparator();
     m_einst_vorschau = addCommand("m_einst_vorschau", &PreviewPane::m_einst_vorschauClick);
     m_einst_vorschau->setCheckable(true);

@@ -141,7 +141,7 @@ void Tprog::buildFrame()
     Splitter1->addWidget(Panel3);
     Splitter1->setStretchFactor(0, 1);
     Splitter1->setStretchFactor(1, 0);
-    Splitter1->setSizes({826 - RightColumnWidth - SplitterWidth, RightColumnWidth});
+    Splitter1->setSizes({MainClientSize.width() - RightColumnWidth - SplitterWidth, RightColumnWidth});
     Splitter2->setSizes({1, 1});
 
     clientLayout->addWidget(Panel1, 1);

@@ -227,7 +227,7 @@ TEST(PictureFile, PictureNamesByTheirExtensionInAnyCase)
 TEST(PictureFile, TextAndTablePicturesAreWrittenOrTheErrorNamesThePath)
 {
     const QTemporaryDir dir;
-    const PictureFont font{QFont(QStringLiteral("Liberation Mono"), 9), Qt::darkBlue};
+    const StyledFont font{QFont(QStringLiteral("Liberation Mono"), 9), Qt::darkBlue};
     const QColor background(0xFF, 0xEE, 0xDD);
     const auto contentOf = [](const QString &path) {
         QFile file(path);

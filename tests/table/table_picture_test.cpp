@@ -6,7 +6,7 @@
 
 namespace {
 
-PictureFont pictureFont(const char *family, int points, QColor colour = Qt::black)
+StyledFont pictureFont(const char *family, int points, QColor colour = Qt::black)
 {
     return {QFont(QString::fromUtf8(family), points), colour};
 }
@@ -31,7 +31,7 @@ int pixelsOfColour(const QImage &picture, const QRect &area, QRgb colour)
 
 TEST(TablePicture, SizeFollowsTheLongestLineAndTheHeightOfWg)
 {
-    const PictureFont font = pictureFont("Liberation Mono", 9);
+    const StyledFont font = pictureFont("Liberation Mono", 9);
     ASSERT_EQ(pictureMetrics(font.font).size(Qt::TextSingleLine, QStringLiteral("Wg")).height(), 14);
 
     QStringList lines(99, QStringLiteral("row"));
@@ -50,7 +50,7 @@ TEST(TablePicture, SizeFollowsTheLongestLineAndTheHeightOfWg)
 TEST(TablePicture, MarkersCountInTheWidthButTheStyleOfTheFontDecidesIt)
 {
     // At 11 points every character of this face is 9 pixels wide.
-    const PictureFont mono = pictureFont("Liberation Mono", 11);
+    const StyledFont mono = pictureFont("Liberation Mono", 11);
     ASSERT_EQ(pictureMetrics(mono.font).horizontalAdvance(QString(50, u'x')), 450);
     const QString title = QStringLiteral("A title longer than the table");
     const QString row = QStringLiteral("a shorter row");
@@ -61,7 +61,7 @@ TEST(TablePicture, MarkersCountInTheWidthButTheStyleOfTheFontDecidesIt)
     EXPECT_EQ(bold->width(), 32 * 9 + 20);
 
     // Of equally long lines the first decides, even when a wider one follows.
-    const PictureFont sans = pictureFont("Liberation Sans", 10);
+    const StyledFont sans = pictureFont("Liberation Sans", 10);
     const QStringList narrowFirst = {QStringLiteral("iiiiiiii"), QStringLiteral("WWWWWWWW")};
     const auto table = drawTablePicture(narrowFirst, sans, Qt::white);
     ASSERT_TRUE(table);
@@ -72,7 +72,7 @@ TEST(TablePicture, MarkersCountInTheWidthButTheStyleOfTheFontDecidesIt)
     EXPECT_EQ(text->width(), pictureMetrics(sans.font).horizontalAdvance(narrowFirst[1]) + 20);
 
     // A bold font measures bold, though it draws unmarked lines regular.
-    PictureFont boldSans = sans;
+    StyledFont boldSans = sans;
     boldSans.font.setBold(true);
     const auto measuredBold = drawTablePicture({row}, boldSans, Qt::white);
     const auto measuredRegular = drawTablePicture({row}, sans, Qt::white);
@@ -83,7 +83,7 @@ TEST(TablePicture, MarkersCountInTheWidthButTheStyleOfTheFontDecidesIt)
 
 TEST(TablePicture, MarkedLinesAreDrawnBoldOrItalicWithoutTheMarker)
 {
-    PictureFont own = pictureFont("DejaVu Sans", 14);
+    StyledFont own = pictureFont("DejaVu Sans", 14);
     own.font.setBold(true);
     own.font.setUnderline(true);
     const QFont regular = styled(pictureFont("DejaVu Sans", 14).font, false, false);
@@ -124,7 +124,7 @@ TEST(TablePicture, MarkedLinesAreDrawnBoldOrItalicWithoutTheMarker)
 TEST(TablePicture, TextInTheFontColourOnTheBackgroundWithinTheMargins)
 {
     const QColor background(0x00, 0xFF, 0x80);
-    const PictureFont font = pictureFont("Liberation Mono", 20, QColor(0xC0, 0x10, 0x20));
+    const StyledFont font = pictureFont("Liberation Mono", 20, QColor(0xC0, 0x10, 0x20));
     const auto picture =
         drawTablePicture({QStringLiteral("|||| ||||"), QStringLiteral("IIII")}, font, background);
     ASSERT_TRUE(picture);

@@ -140,13 +140,13 @@ TEST(OutputSettingsWindow, FontDialogThenColourDialogSetThePictureFont)
 {
     ProgramState state;
     Teinstausgabe window(state);
-    QSignalSpy changed(&window, &Teinstausgabe::pictureFontChanged);
-    EXPECT_EQ(window.pictureFont().font.family(), u"Courier New");
-    EXPECT_EQ(window.pictureFont().font.pointSize(), 8);
-    EXPECT_EQ(window.pictureFont().colour, QColor(Qt::black));
-    EXPECT_EQ(window.Label3->font(), window.pictureFont().font);
+    QSignalSpy changed(&state.settings, &Settings::pictureFontChanged);
+    EXPECT_EQ(state.settings.pictureFont().font.family(), u"Courier New");
+    EXPECT_EQ(state.settings.pictureFont().font.pointSize(), 8);
+    EXPECT_EQ(state.settings.pictureFont().colour, QColor(Qt::black));
+    EXPECT_EQ(window.Label3->font(), state.settings.pictureFont().font);
 
-    QFont chosen = window.pictureFont().font;
+    QFont chosen = state.settings.pictureFont().font;
     chosen.setPointSize(14);
     chosen.setItalic(true);
     whenModalShown([&chosen](QWidget *modal) {
@@ -163,17 +163,23 @@ TEST(OutputSettingsWindow, FontDialogThenColourDialogSetThePictureFont)
     });
     window.BitBtn6->click();
     EXPECT_EQ(changed.count(), 1);
-    EXPECT_EQ(window.pictureFont().font.pointSize(), 14);
-    EXPECT_TRUE(window.pictureFont().font.italic());
-    EXPECT_EQ(window.pictureFont().colour, QColor(0, 0, 200));
-    EXPECT_EQ(window.Label3->font(), window.pictureFont().font);
+    EXPECT_EQ(state.settings.pictureFont().font.pointSize(), 14);
+    EXPECT_TRUE(state.settings.pictureFont().font.italic());
+    EXPECT_EQ(state.settings.pictureFont().colour, QColor(0, 0, 200));
+    EXPECT_EQ(window.Label3->font(), state.settings.pictureFont().font);
     EXPECT_EQ(window.Label3->palette().color(QPalette::WindowText), QColor(0, 0, 200));
+
+    // A font set from elsewhere, as a loaded configuration sets it, shows in the window.
+    state.settings.setPictureFont({QFont(QStringLiteral("Liberation Mono"), 11), QColor(Qt::red)});
+    EXPECT_EQ(window.Label3->font().pointSize(), 11);
+    EXPECT_EQ(window.Label3->palette().color(QPalette::WindowText), QColor(Qt::red));
+    EXPECT_EQ(changed.count(), 2);
 
     // A cancelled font dialog changes nothing.
     whenModalShown([](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); });
     window.BitBtn6->click();
-    EXPECT_EQ(changed.count(), 1);
-    EXPECT_EQ(window.pictureFont().colour, QColor(0, 0, 200));
+    EXPECT_EQ(changed.count(), 2);
+    EXPECT_EQ(state.settings.pictureFont().colour, QColor(Qt::red));
 }
 
 TEST(OutputSettingsWindow, CsvFieldsAndEnglishCaptions)

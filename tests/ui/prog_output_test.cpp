@@ -309,4 +309,14 @@ TEST(OutputWindowSettings, TheTextViewTakesFontBackgroundAndLineBreaks)
     });
     window.child<QAction>("m_einst_vor_schrift")->trigger();
     EXPECT_EQ(view->font().pointSize(), 13);
+    EXPECT_EQ(window.state.settings.textViewLook().font.font.pointSize(), 13);
+
+    // A look set from elsewhere, as a loaded configuration sets it, reaches the view and the menu.
+    TextViewLook look = window.state.settings.textViewLook();
+    look.wraps = true;
+    look.background = QColor(Qt::yellow);
+    window.state.settings.setTextViewLook(look);
+    EXPECT_EQ(view->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    EXPECT_EQ(view->palette().color(QPalette::Base), QColor(Qt::yellow));
+    EXPECT_TRUE(window.child<QAction>("m_einst_vor_umbruch")->isChecked());
 }
