@@ -153,8 +153,8 @@ void Tprog::useOutputSettings(Teinstausgabe &window)
             &QDialog::exec);
     connect(&window, &Teinstausgabe::pictureFontChanged, this, &Tprog::VorschauWennAktiv);
     // Encodings change nothing shown; the background and the CSV options do.
-    connect(&m_state.settings, &Settings::changed, this, [this](SettingsWindow window, const QString &name) {
-        if (window == SettingsWindow::EA && !name.startsWith(u"rb_"))
+    connect(&m_state.settings, &Settings::changed, this, [this](SettingsWindow source, const QString &name) {
+        if (source == SettingsWindow::EA && !name.startsWith(u"rb_"))
             VorschauWennAktiv();
     });
 }

@@ -189,9 +189,9 @@ TEST_F(OneInstanceServerTest, ReceiverTakesTheArgumentsOverBeforeTheSenderEnds)
 
     // The sender waits while the handler adds the paths, even past the connect timeout.
     receiver->disconnect();
-    QObject::connect(receiver.get(), &TOneInstanceCheck::newInstance, [&](const QStringList &arguments) {
+    QObject::connect(receiver.get(), &TOneInstanceCheck::newInstance, [&](const QStringList &slowArguments) {
         QThread::msleep(1500);
-        received << arguments;
+        received << slowArguments;
     });
     EXPECT_EQ(handOver(socketPath(), {u"/p"_s, u"/slow"_s}), HandOverResult::Taken);
     EXPECT_EQ(received.size(), 2);
