@@ -1,4 +1,4 @@
-#include "../collect/collect_test_support.h"
+#include "collect_test_support.h"
 #include "app/one_instance_func.h"
 #include "main_window_fixture.h"
 #include "ui/u_qulist.h"
