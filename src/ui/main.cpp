@@ -14,6 +14,11 @@
 #include "ui/u_start.h"
 
 #include <QDir>
+#include <QLoggingCategory>
+
+namespace {
+Q_LOGGING_CATEGORY(lcStart, "tabulix.handover", QtWarningMsg)
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -36,6 +41,8 @@ int main(int argc, char **argv)
     // 2. This start's own hand-over endpoint; a start that runs beside another has none.
     HandOverServer handOver;
     handOver.listen(serverName);
+    qCInfo(lcStart).noquote() << "on its own,"
+                              << (handOver.isListening() ? "receiving hand-overs" : "beside a running start");
 
     // The application title is each window's own caption: the desktop would append a display
     // name to every title, and the dialogs are captioned "Tabulix" alone.

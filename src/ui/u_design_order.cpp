@@ -117,9 +117,9 @@ void OrderList::startDrag(Qt::DropActions)
         return;
     // The entry moves while it is dragged; the drop itself has nothing left to do.
     auto *drag = new QDrag(this);
-    auto *data = new QMimeData;
-    data->setData(dragFormat, QByteArray::number(currentRow()));
-    drag->setMimeData(data);
+    auto *mime = new QMimeData;
+    mime->setData(dragFormat, QByteArray::number(currentRow()));
+    drag->setMimeData(mime);
     drag->exec(Qt::MoveAction);
 }
 

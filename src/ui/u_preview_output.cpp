@@ -42,7 +42,7 @@ void PreviewPane::ZwischenablageClick()
     const std::optional<QImage> picture = outputPicture();
     if (!picture)
         return;
-    auto data = std::make_unique<QMimeData>();
+    auto mime = std::make_unique<QMimeData>();
     if (format == OutputFormat::Gif) {
         // Programs that paste a bitmap see the same colours as those that take the GIF file.
         const std::optional<QByteArray> gif = encodePicture(*picture, OutputFormat::Gif);
@@ -50,12 +50,12 @@ void PreviewPane::ZwischenablageClick()
             showMessage(pictureError, QString());
             return;
         }
-        data->setImageData(reduceToWebPalette(*picture));
-        data->setData(QStringLiteral("image/gif"), *gif);
+        mime->setImageData(reduceToWebPalette(*picture));
+        mime->setData(QStringLiteral("image/gif"), *gif);
     } else {
-        data->setImageData(*picture);
+        mime->setImageData(*picture);
     }
-    QGuiApplication::clipboard()->setMimeData(data.release());
+    QGuiApplication::clipboard()->setMimeData(mime.release());
 }
 
 void PreviewPane::SpeichernClick()

@@ -96,8 +96,8 @@ void PreviewPane::useOutputSettings(Teinstausgabe &window)
 {
     m_outputSettings = &window;
     // Encodings change nothing shown; the background and the CSV options do.
-    connect(&m_state.settings, &Settings::changed, this, [this](SettingsWindow window, const QString &name) {
-        if (window == SettingsWindow::EA && !name.startsWith(u"rb_"))
+    connect(&m_state.settings, &Settings::changed, this, [this](SettingsWindow source, const QString &name) {
+        if (source == SettingsWindow::EA && !name.startsWith(u"rb_"))
             refreshPreviewIfOn();
     });
 }

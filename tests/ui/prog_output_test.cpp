@@ -1,4 +1,4 @@
-#include "../collect/collect_test_support.h"
+#include "collect_test_support.h"
 #include "app/table_output.h"
 #include "collect/file_adder.h"
 #include "modal_watch.h"

@@ -1,6 +1,6 @@
-#include "../collect/collect_test_support.h"
 #include "app/hand_over.h"
 #include "collect/file_adder.h"
+#include "collect_test_support.h"
 #include "main_window_fixture.h"
 #include "ui/u_qulist.h"
 
@@ -134,8 +134,9 @@ TEST(MainWindow, HandOverAddsThePathsAndAnswersTaken)
         result = handOverToRunningInstance(name, 4242,
                                            quotedCommandLine({QStringLiteral("/usr/bin/tabulix"), file}));
     });
-    QTRY_VERIFY_WITH_TIMEOUT(window.state.fileList.count() == 1, 5000);
+    const bool added = QTest::qWaitFor([&] { return window.state.fileList.count() == 1; });
     sender.join();
+    ASSERT_TRUE(added);
     EXPECT_EQ(result, HandOverResult::Taken);
     EXPECT_EQ(window.state.fileList.at(0).path(), file);
     EXPECT_EQ(window.countLabel(), QStringLiteral("1 Datei"));

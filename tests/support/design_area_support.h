@@ -3,6 +3,7 @@
 #include "main_window_fixture.h"
 #include "ui/u_design_area.h"
 
+#include <QScreen>
 #include <QScrollArea>
 #include <QTest>
 
@@ -11,9 +12,11 @@ struct DesignFixture : MainWindowFixture {
     {
         prog->show();
         prog->activateWindow();
-        shown = QTest::qWaitForWindowActive(prog.get());
-        // The first activation maximises the window; let that settle before measuring.
-        QTest::qWait(20);
+        // The first activation maximises the window; measure only once it fills the screen.
+        shown =
+            QTest::qWaitForWindowActive(prog.get()) && QTest::qWaitFor([this] {
+                return prog->isMaximized() && prog->frameGeometry() == prog->screen()->availableGeometry();
+            });
         area = prog->designArea();
         box = prog->findChild<QScrollArea *>(QStringLiteral("ScrollBox1"));
     }
