@@ -1,8 +1,8 @@
 // How long a start with arguments waits before it goes on alone: with no program listening at
 // all, and with one listening that has no main window yet. A start should not stall either way.
 // Run: build/bench/tabulix_bench --benchmark_filter=HandOver
-#include "app/hand_over_server.h"
 #include "app/hand_over.h"
+#include "app/hand_over_server.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

@@ -44,8 +44,7 @@ HandOverResult handOver(const QString &serverName, const QStringList &arguments)
 
 // Sends raw bytes in pieces, each one taken in by the server before the next goes out, and
 // returns what came back before the server closed the connection.
-QByteArray sendRaw(const HandOverServer &server, const QString &serverName,
-                   const QList<QByteArray> &pieces)
+QByteArray sendRaw(const HandOverServer &server, const QString &serverName, const QList<QByteArray> &pieces)
 {
     const auto accepted = [&] { return server.findChildren<QLocalSocket *>(); };
     // Earlier connections are gone first, so the one the server accepts next is this one.

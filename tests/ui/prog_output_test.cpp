@@ -1,6 +1,6 @@
-#include "collect_test_support.h"
 #include "app/table_output.h"
 #include "collect/file_adder.h"
+#include "collect_test_support.h"
 #include "modal_watch.h"
 #include "table/picture_file.h"
 #include "ui/u_design_area.h"
