@@ -113,29 +113,29 @@ void Tprog::useOutputSettings(Teinstausgabe &window)
 
 void Tprog::buildMenus()
 {
-    QMenu *m_datei = menuBar()->addMenu(QString());
-    m_datei->setObjectName(QStringLiteral("m_datei"));
+    QMenu *fileMenu = menuBar()->addMenu(QString());
+    fileMenu->setObjectName(QStringLiteral("m_datei"));
     const auto addAction = [](QMenu *menu, const char *name, auto *receiver, auto handler) {
         QAction *action = menu->addAction(QString());
         action->setObjectName(QString::fromUtf8(name));
         connect(action, &QAction::triggered, receiver, handler);
         return action;
     };
-    addAction(m_datei, "m_datei_open", this, &Tprog::m_datei_openClick)->setShortcut(QKeySequence::Open);
-    addAction(m_datei, "m_datei_ordner", this, &Tprog::OrdnerWahlClick);
-    m_datei->addSeparator();
-    addAction(m_datei, "m_datei_delall", this, &Tprog::removeAllRows);
-    addAction(m_datei, "m_datei_delmark", this, &Tprog::removeSelectedRows);
-    m_datei->addSeparator();
-    addAction(m_datei, "m_datei_konvert", m_preview, &PreviewPane::SpeichernClick)
+    addAction(fileMenu, "m_datei_open", this, &Tprog::m_datei_openClick)->setShortcut(QKeySequence::Open);
+    addAction(fileMenu, "m_datei_ordner", this, &Tprog::OrdnerWahlClick);
+    fileMenu->addSeparator();
+    addAction(fileMenu, "m_datei_delall", this, &Tprog::removeAllRows);
+    addAction(fileMenu, "m_datei_delmark", this, &Tprog::removeSelectedRows);
+    fileMenu->addSeparator();
+    addAction(fileMenu, "m_datei_konvert", m_preview, &PreviewPane::SpeichernClick)
         ->setShortcut(Qt::CTRL | Qt::Key_S);
-    addAction(m_datei, "m_datei_zwischenablage", m_preview, &PreviewPane::ZwischenablageClick)
+    addAction(fileMenu, "m_datei_zwischenablage", m_preview, &PreviewPane::ZwischenablageClick)
         ->setShortcut(Qt::CTRL | Qt::Key_C);
-    addAction(m_datei, "m_datei_vorschauaktualisieren", m_preview, &PreviewPane::AktualisierenClick)
+    addAction(fileMenu, "m_datei_vorschauaktualisieren", m_preview, &PreviewPane::AktualisierenClick)
         ->setShortcut(Qt::CTRL | Qt::Key_W);
-    m_datei->addSeparator();
+    fileMenu->addSeparator();
     // Ends the program without the automatic saving of a closing main window.
-    addAction(m_datei, "m_datei_beenden", this, [this] { m_start.close(); });
+    addAction(fileMenu, "m_datei_beenden", this, [this] { m_start.close(); });
 
     buildSettingsMenu();
 

@@ -21,10 +21,10 @@
 
 void Tprog::buildSettingsMenu()
 {
-    QMenu *m_einst = menuBar()->addMenu(QString());
-    m_einst->setObjectName(QStringLiteral("m_einst"));
-    const auto addSwitch = [this, m_einst](const char *name, MenuSwitch menuSwitch) {
-        QAction *action = m_einst->addAction(QString());
+    QMenu *settingsMenu = menuBar()->addMenu(QString());
+    settingsMenu->setObjectName(QStringLiteral("m_einst"));
+    const auto addSwitch = [this, settingsMenu](const char *name, MenuSwitch menuSwitch) {
+        QAction *action = settingsMenu->addAction(QString());
         action->setObjectName(QString::fromUtf8(name));
         action->setCheckable(true);
         action->setChecked(m_state.settings.isOn(menuSwitch));
@@ -40,29 +40,27 @@ void Tprog::buildSettingsMenu()
     addSwitch("m_einst_dat", MenuSwitch::AddFolderFiles);
     addSwitch("m_einst_ord", MenuSwitch::AddFolderRows);
     addSwitch("m_einst_doppelt", MenuSwitch::RefuseDuplicates);
-    m_einst->addSeparator();
-    m_einst_ausgabe = m_einst->addAction(QString());
+    settingsMenu->addSeparator();
+    m_einst_ausgabe = settingsMenu->addAction(QString());
     m_einst_ausgabe->setObjectName(QStringLiteral("m_einst_ausgabe"));
-    m_einst_filter = m_einst->addAction(QString());
+    m_einst_filter = settingsMenu->addAction(QString());
     m_einst_filter->setObjectName(QStringLiteral("m_einst_filter"));
     addSwitch("m_einst_dst", MenuSwitch::DaylightCorrection);
-    m_einst->addSeparator();
-    const auto addCommand = [this, m_einst](const char *name, auto handler) {
-        QAction *action = m_einst->addAction(QString());
+    settingsMenu->addSeparator();
+    const auto addCommand = [this, settingsMenu](const char *name, auto handler) {
+        QAction *action = settingsMenu->addAction(QString());
         action->setObjectName(QString::fromUtf8(name));
         connect(action, &QAction::triggered, m_preview, handler);
         return action;
     };
     addCommand("m_einst_vor_hg", &PreviewPane::m_einst_vor_hgClick);
     addCommand("m_einst_vor_schrift", &PreviewPane::m_einst_vor_schriftClick);
-    QAction *m_einst_vor_umbruch = addCommand("m_einst_vor_umbruch", &PreviewPane::m_einst_vor_umbruchClick);
-    m_einst_vor_umbruch->setCheckable(true);
-    m_einst_vor_umbruch->setChecked(m_state.settings.textViewLook().wraps);
-    connect(&m_state.settings, &Settings::textViewLookChanged, m_einst_vor_umbruch,
-            [this, m_einst_vor_umbruch] {
-                m_einst_vor_umbruch->setChecked(m_state.settings.textViewLook().wraps);
-            });
-    m_einst->addSeparator();
+    QAction *wrapLines = addCommand("m_einst_vor_umbruch", &PreviewPane::m_einst_vor_umbruchClick);
+    wrapLines->setCheckable(true);
+    wrapLines->setChecked(m_state.settings.textViewLook().wraps);
+    connect(&m_state.settings, &Settings::textViewLookChanged, wrapLines,
+            [this, wrapLines] { wrapLines->setChecked(m_state.settings.textViewLook().wraps); });
+    settingsMenu->addSeparator();
     m_einst_vorschau = addCommand("m_einst_vorschau", &PreviewPane::m_einst_vorschauClick);
     m_einst_vorschau->setCheckable(true);
     m_einst_vorschau->setShortcut(Qt::Key_F7);
