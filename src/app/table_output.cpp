@@ -29,10 +29,10 @@ QColor pictureBackground(const ProgramState &state)
         .value_or(QColor(Qt::white));
 }
 
-QString outputText(const QStringList &lines, OutputFormat format, bool csvLineBreaks)
+QString outputText(const QStringList &lines, OutputFormat format, bool csvLineBreaks,
+                   const QString &lineBreak)
 {
-    const QString lineEnd =
-        format == OutputFormat::Csv && !csvLineBreaks ? QString() : QStringLiteral("\r\n");
+    const QString lineEnd = format == OutputFormat::Csv && !csvLineBreaks ? QString() : lineBreak;
     QString text;
     for (const QString &line : lines)
         text += line + lineEnd;

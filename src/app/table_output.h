@@ -18,5 +18,7 @@ QStringList buildOutputLines(const ProgramState &state, const LocaleFormat &loca
 // The picture background of the output settings (`Edit1`, "#RRGGBB"); white when unreadable.
 QColor pictureBackground(const ProgramState &state);
 
-// Every line followed by CR LF; CSV without line breaks when `csv_lb` is off.
-QString outputText(const QStringList &lines, OutputFormat format, bool csvLineBreaks);
+// Every line followed by CR LF (or the given line end); CSV without line breaks when `csv_lb` is
+// off. Line breaks inside cells stay as they are.
+QString outputText(const QStringList &lines, OutputFormat format, bool csvLineBreaks,
+                   const QString &lineBreak = QStringLiteral("\r\n"));

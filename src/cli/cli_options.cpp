@@ -16,10 +16,13 @@ const char cliUsage[] =
     "  --list-settings          print every setting as SECTION.KEY=VALUE and exit\n"
     "  -o FILE                  write FILE as the desktop program saves it; without it a text\n"
     "                           format goes to standard output as UTF-8\n"
+    "  --verbose                also show the warnings of the libraries below the program\n"
+    "  --                       end of the options: every argument after it is a path\n"
     "  --help                   show this help and exit\n"
     "  --version                show the version and exit\n"
     "\n"
-    "Exit status: 0 done, 1 the output could not be written, 2 wrong usage.\n";
+    "Exit status: 0 done; 1 a path or the output could not be read or written (the rest is\n"
+    "still done); 2 wrong usage.\n";
 
 namespace {
 
@@ -32,19 +35,28 @@ const QList<int> encodings = {0, 65000, 64999, 65001, 1200, 1201, 65005, 65006};
 CliOptions parseCliOptions(const QStringList &arguments)
 {
     CliOptions options;
+    bool optionsEnded = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments[i];
+        if (optionsEnded) {
+            options.paths.append(argument);
+            continue;
+        }
         const auto value = [&]() -> QString {
             if (i + 1 >= arguments.size())
                 throw TabulixError(argument + QStringLiteral(" needs a value"));
             return arguments[++i];
         };
-        if (argument == u"--help" || argument == u"-h") {
+        if (argument == u"--") {
+            optionsEnded = true;
+        } else if (argument == u"--help" || argument == u"-h") {
             options.help = true;
         } else if (argument == u"--version") {
             options.version = true;
         } else if (argument == u"--list-settings") {
             options.listSettings = true;
+        } else if (argument == u"--verbose") {
+            options.verbose = true;
         } else if (argument == u"--set") {
             options.assignments.append(value());
         } else if (argument == u"--format") {
@@ -65,6 +77,8 @@ CliOptions parseCliOptions(const QStringList &arguments)
                 throw TabulixError(QStringLiteral("--lang takes de or en"));
         } else if (argument == u"-o") {
             options.outputFile = value();
+            if (options.outputFile.isEmpty())
+                throw TabulixError(QStringLiteral("-o needs a file name"));
         } else if (argument.startsWith(u'-') && argument.size() > 1) {
             throw TabulixError(QStringLiteral("unknown option: ") + argument);
         } else {

@@ -9,6 +9,7 @@ struct CliOptions {
     bool help = false;
     bool version = false;
     bool listSettings = false;
+    bool verbose = false;    // let the warnings of the Qt libraries through to standard error
     QStringList assignments; // --set SECTION.KEY=VALUE, in the given order
     QString format;          // txt, csv, htm, bmp, jpg or gif; empty keeps the setting
     std::optional<int> encoding;

@@ -2,17 +2,20 @@
 #include "app/program_state.h"
 #include "app/startup_sequence.h"
 #include "app/table_output.h"
+#include "cli_feedback.h"
 #include "cli_options.h"
 #include "collect/file_adder.h"
+#include "collect/file_facts.h"
 #include "common/language.h"
 #include "common/tabulix_error.h"
 #include "config/setting_sections.h"
 #include "encoding/text_encoding.h"
 #include "encoding/write_text_file.h"
+#include "qt_messages.h"
+#include "standard_output.h"
 #include "table/default_texts.h"
 #include "table/output_targets.h"
 #include "table/picture_file.h"
-#include "terminal_progress.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -24,6 +27,21 @@ int usageError(const QString &reason)
 {
     QTextStream(stderr) << "tabulix-cli: " << reason << "\nTry 'tabulix-cli --help'.\n";
     return 2;
+}
+
+void reportError(const QString &reason)
+{
+    QTextStream(stderr) << "tabulix-cli: " << reason << '\n';
+}
+
+// Writes the text to standard output; 0, or 1 with the reason on standard error.
+int print(const StandardOutput &out, const QString &text)
+{
+    const QString failure = out.write(text);
+    if (failure.isEmpty())
+        return 0;
+    reportError(QStringLiteral("cannot write to standard output: ") + failure);
+    return 1;
 }
 
 // Applies the options that change settings, in the order the program's window would know them.
@@ -38,15 +56,35 @@ void applyOptions(ProgramState &state, const CliOptions &options)
         applySettingAssignment(state.settings, assignment);
 }
 
-QString standardOutputText(const QStringList &lines, OutputFormat format, bool csvLineBreaks)
+// Writes the table to the file of -o; 0, or 1 with the reason on standard error.
+int writeOutputFile(const ProgramState &state, const QStringList &lines, const QString &file)
 {
-    return outputText(lines, format, csvLineBreaks).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const OutputFormat format = chosenOutputFormat(state);
+    const bool csvLineBreaks = state.settings.isOn(SettingsWindow::EA, QStringLiteral("csv_lb"));
+    try {
+        if (isPictureFormat(format)) {
+            writeTablePicture(lines, file, format, state.settings.pictureFont(), pictureBackground(state));
+        } else {
+            // Text saved under a picture name becomes a picture of the text, as the desktop program does.
+            writeTextFile(outputText(lines, format, csvLineBreaks), file, currentTextEncoding(state.settings),
+                          [&state](const QString &text, const QString &path) {
+                              writeTextPicture(text, path, state.settings.pictureFont(),
+                                               pictureBackground(state));
+                          });
+        }
+    } catch (const TabulixError &error) {
+        reportError(error.message());
+        return 1;
+    }
+    return 0;
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
+    const StandardOutput out;
+    holdQtMessages();
     // Text measuring and pictures need a graphical application, but never a screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -55,17 +93,20 @@ int main(int argc, char **argv)
     QCoreApplication::setApplicationVersion(QStringLiteral(TABULIX_VERSION));
 
     CliOptions options;
-    ProgramState state;
     try {
         options = parseCliOptions(app.arguments().mid(1));
-        if (options.help) {
-            QTextStream(stdout) << cliUsage;
-            return 0;
-        }
-        if (options.version) {
-            QTextStream(stdout) << "tabulix-cli " << TABULIX_VERSION << '\n';
-            return 0;
-        }
+    } catch (const TabulixError &error) {
+        releaseQtMessages(false);
+        return usageError(error.message());
+    }
+    releaseQtMessages(options.verbose);
+    if (options.help)
+        return print(out, QString::fromUtf8(cliUsage));
+    if (options.version)
+        return print(out, QStringLiteral("tabulix-cli " TABULIX_VERSION "\n"));
+
+    ProgramState state;
+    try {
         // The language of the whole run: its default texts before any other setting.
         const Language language =
             options.language.value_or(languageAtStart(QDir::currentPath(), QLocale::system()));
@@ -75,47 +116,32 @@ int main(int argc, char **argv)
     } catch (const TabulixError &error) {
         return usageError(error.message());
     }
-    if (options.listSettings) {
-        QTextStream out(stdout);
-        for (const QString &line : listSettings(state.settings))
-            out << line << '\n';
-        return 0;
-    }
+    if (options.listSettings)
+        return print(out, listSettings(state.settings).join(u'\n') + u'\n');
     if (options.paths.isEmpty())
         return usageError(QStringLiteral("no file or folder to list"));
     const OutputFormat format = chosenOutputFormat(state);
     if (isPictureFormat(format) && options.outputFile.isEmpty())
         return usageError(QStringLiteral("a picture format needs -o FILE"));
 
-    TerminalProgress progress;
-    FileAdder adder(state, progress, nullptr);
-    for (const QString &path :
-         withAbsolutePaths(QStringList{QString()} + options.paths, QDir::currentPath()).mid(1))
-        adder.addPath(path);
+    CliFeedback feedback;
+    FileAdder adder(state, feedback, nullptr);
+    const QStringList absolutePaths =
+        withAbsolutePaths(QStringList{QString()} + options.paths, QDir::currentPath()).mid(1);
+    bool anyNamed = false;
+    for (qsizetype i = 0; i < absolutePaths.size(); ++i) {
+        feedback.setOperand(options.paths[i], absolutePaths[i]);
+        anyNamed = pathExists(absolutePaths[i]) || anyNamed;
+        adder.addPath(absolutePaths[i]);
+    }
+    // Nothing to list is no table: a file of -o stays as it was.
+    if (!anyNamed)
+        return 1;
 
     const QStringList lines = buildOutputLines(state, LocaleFormat::system());
     const bool csvLineBreaks = state.settings.isOn(SettingsWindow::EA, QStringLiteral("csv_lb"));
-    if (options.outputFile.isEmpty()) {
-        QTextStream out(stdout);
-        out.setEncoding(QStringConverter::Utf8);
-        out << standardOutputText(lines, format, csvLineBreaks);
-        return 0;
-    }
-    try {
-        if (isPictureFormat(format)) {
-            writeTablePicture(lines, options.outputFile, format, state.settings.pictureFont(),
-                              pictureBackground(state));
-        } else {
-            // Text saved under a picture name becomes a picture of the text, as the desktop program does.
-            writeTextFile(
-                outputText(lines, format, csvLineBreaks), options.outputFile,
-                currentTextEncoding(state.settings), [&state](const QString &text, const QString &path) {
-                    writeTextPicture(text, path, state.settings.pictureFont(), pictureBackground(state));
-                });
-        }
-    } catch (const TabulixError &error) {
-        QTextStream(stderr) << "tabulix-cli: " << error.message() << '\n';
-        return 1;
-    }
-    return 0;
+    const int written = options.outputFile.isEmpty()
+                            ? print(out, outputText(lines, format, csvLineBreaks, QStringLiteral("\n")))
+                            : writeOutputFile(state, lines, options.outputFile);
+    return written != 0 || feedback.anyUnreadable() ? 1 : 0;
 }

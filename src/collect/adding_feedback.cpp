@@ -1,6 +1,7 @@
 #include "collect/adding_feedback.h"
 
 void AddingFeedback::showMessage(const QString &, const QString &) {}
+void AddingFeedback::reportUnreadable(const QString &, int) {}
 void AddingFeedback::showProgress(const ProgressText &) {}
 void AddingFeedback::hideProgress() {}
 void AddingFeedback::handlePendingEvents() {}

@@ -18,6 +18,10 @@ public:
 
     // A message of the catalogue with a path; returns when the user has closed it.
     virtual void showMessage(const QString &key, const QString &path);
+    // A path to add that could not be read: it names nothing, a folder of a walk cannot be
+    // listed or a file found there cannot be reached; error is the errno value. The window
+    // passes over it as it always did.
+    virtual void reportUnreadable(const QString &path, int error);
     // Shows the progress dialog with these texts (disabling the main window while it shows).
     virtual void showProgress(const ProgressText &text);
     // Hides the progress dialog and gives the main window back its input.

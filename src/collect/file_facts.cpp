@@ -5,6 +5,7 @@
 
 #include <QFile>
 
+#include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -113,8 +114,13 @@ bool isFolder(const QString &path)
 
 bool pathExists(const QString &path)
 {
+    return accessError(path) == 0;
+}
+
+int accessError(const QString &path)
+{
     struct stat facts {};
-    return stat(QFile::encodeName(path).constData(), &facts) == 0;
+    return stat(QFile::encodeName(path).constData(), &facts) == 0 ? 0 : errno;
 }
 
 bool isNonFolder(const QString &path)

@@ -27,5 +27,7 @@ qint64 folderTotalSize(const QString &folder);
 // Whether the path names a folder (links to folders included) / anything at all.
 bool isFolder(const QString &path);
 bool pathExists(const QString &path);
+// Why the path cannot be reached (an errno value); 0 when it names something.
+int accessError(const QString &path);
 // Whether the path names something that is not a folder.
 bool isNonFolder(const QString &path);

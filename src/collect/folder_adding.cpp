@@ -6,6 +6,8 @@
 #include "collect/type_filter.h"
 #include "common/message_catalogue.h"
 
+#include <cerrno>
+
 namespace {
 
 // Whatever ends a bulk step, the window gets its input back and "OK for all" is cleared.
@@ -64,7 +66,9 @@ void FileAdder::addFolderFiles(const QString &folder)
                                  counted(0, UiText::FoundSuffix, language),
                                  counted(0, UiText::AnalysedSuffix, language), 0, 0});
         m_feedback.handlePendingEvents();
-        const QStringList paths = walkFolder(folder, patterns, subfolders);
+        const QStringList paths =
+            walkFolder(folder, patterns, subfolders,
+                       [this](const QString &path, int error) { m_feedback.reportUnreadable(path, error); });
 
         const int found = int(paths.size());
         const QString analysing = uiText(UiText::AnalysingTitle, language);
@@ -75,8 +79,11 @@ void FileAdder::addFolderFiles(const QString &folder)
         step.suspendPainting();
         for (int i = 0; i < found; ++i) {
             // A file that vanished since the walk is skipped without a message.
-            if (isNonFolder(paths[i]))
+            const int error = accessError(paths[i]);
+            if (error == 0 && isNonFolder(paths[i]))
                 addFile(paths[i]);
+            else if (error != 0 && error != ENOENT)
+                m_feedback.reportUnreadable(paths[i], error);
             if (i % 7 == 0) {
                 m_feedback.showProgress(
                     {analysing, foundLine, counted(i + 1, UiText::AnalysedSuffix, language), i + 1, found});
@@ -92,8 +99,10 @@ void FileAdder::addFolderFiles(const QString &folder)
 void FileAdder::addPath(const QString &path)
 {
     // A path that names nothing on disk gets no row.
-    if (!pathExists(path))
+    if (const int error = accessError(path)) {
+        m_feedback.reportUnreadable(path, error);
         return;
+    }
     if (isFolder(path)) {
         if (m_state.settings.isOn(MenuSwitch::AddFolderRows))
             addFolderRow(path);

@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -14,15 +15,25 @@ namespace {
 struct Listing {
     QStringList files;   // sorted names of files and of links to files
     QStringList folders; // sorted names of real folders (links to folders are left out)
+    int error = 0;       // errno of a folder that could not be read
 };
 
 Listing listFolder(const QString &folder)
 {
     Listing listing;
     DIR *dir = opendir(QFile::encodeName(folder).constData());
-    if (!dir)
+    if (!dir) {
+        listing.error = errno;
         return listing;
-    while (const dirent *entry = readdir(dir)) {
+    }
+    for (;;) {
+        // readdir tells its end and its failure apart only by errno.
+        errno = 0;
+        const dirent *entry = readdir(dir);
+        if (!entry) {
+            listing.error = errno;
+            break;
+        }
         const char *name = entry->d_name;
         if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
             continue;
@@ -76,13 +87,16 @@ private:
     QRegularExpression m_expression;
 };
 
-void walk(const QString &folder, const QVector<PatternMatcher> &patterns, bool subfolders, QStringList &found)
+void walk(const QString &folder, const QVector<PatternMatcher> &patterns, bool subfolders,
+          const UnreadableFolder &unreadable, QStringList &found)
 {
     const QString prefix = folder.endsWith(u'/') ? folder : folder + u'/';
     const Listing listing = listFolder(prefix);
+    if (listing.error != 0 && unreadable)
+        unreadable(folder, listing.error);
     if (subfolders)
         for (const QString &name : listing.folders)
-            walk(prefix + name, patterns, subfolders, found);
+            walk(prefix + name, patterns, subfolders, unreadable, found);
     for (const PatternMatcher &pattern : patterns)
         for (const QString &name : listing.files)
             if (pattern.matches(name))
@@ -91,14 +105,15 @@ void walk(const QString &folder, const QVector<PatternMatcher> &patterns, bool s
 
 } // namespace
 
-QStringList walkFolder(const QString &folder, const QStringList &patterns, bool subfolders)
+QStringList walkFolder(const QString &folder, const QStringList &patterns, bool subfolders,
+                       const UnreadableFolder &unreadable)
 {
     QVector<PatternMatcher> matchers;
     matchers.reserve(patterns.size());
     for (const QString &pattern : patterns)
         matchers.append(PatternMatcher(pattern));
     QStringList found;
-    walk(folder, matchers, subfolders, found);
+    walk(folder, matchers, subfolders, unreadable, found);
     return found;
 }
 

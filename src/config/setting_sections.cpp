@@ -1,6 +1,8 @@
 #include "config/setting_sections.h"
 
 #include "common/tabulix_error.h"
+#include "table/design_captions.h"
+#include "table/output_format.h"
 
 #include <algorithm>
 #include <functional>
@@ -26,6 +28,7 @@ struct Address {
     std::function<QString(const Settings &)> read;
     std::function<void(Settings &, const QString &)> write;
     bool isSwitch = false;
+    QString choiceKey{}; // the component of a drop-down list of the main window
 };
 
 QVector<Address> addresses()
@@ -41,7 +44,8 @@ QVector<Address> addresses()
                             [window, key](Settings &settings, const QString &value) {
                                 settings.setValue(window, key, value);
                             },
-                            isSwitchKind(kind)});
+                            isSwitchKind(kind),
+                            window == SettingsWindow::PB && kind == SettingKind::Choice ? key : QString()});
         }
     for (int index = 0; index < ColumnOrderSize; ++index)
         all.append({QStringLiteral("PBRF.r%1").arg(index),
@@ -86,12 +90,47 @@ int editDistance(const QString &a, const QString &b)
     return row[b.size()];
 }
 
+QString keyOf(const QString &name)
+{
+    return name.mid(name.lastIndexOf(u'.') + 1);
+}
+
+// The address most like the name, comparing whole addresses and keys alone, so that a key in
+// the wrong section is found; nothing when even the nearest differs in more than a third of
+// the key (at least one letter may differ).
 QString nearest(const QString &name, const QVector<Address> &all)
 {
-    const auto closer = [&name](const Address &a, const Address &b) {
-        return editDistance(name, a.name) < editDistance(name, b.name);
+    const QString key = keyOf(name);
+    const auto distance = [&](const Address &address) {
+        return std::min(editDistance(name, address.name), editDistance(key, keyOf(address.name)));
     };
-    return std::min_element(all.begin(), all.end(), closer)->name;
+    // Equally near by key, the address nearer as a whole wins.
+    const auto closer = [&](const Address &a, const Address &b) {
+        return std::pair(distance(a), editDistance(name, a.name)) <
+               std::pair(distance(b), editDistance(name, b.name));
+    };
+    const auto best = std::min_element(all.begin(), all.end(), closer);
+    return distance(*best) <= std::max<qsizetype>(1, key.size() / 3) ? best->name : QString();
+}
+
+// The items a drop-down list offers when it takes no text of one's own; empty for the others.
+QStringList fixedChoices(const QString &choiceKey, Language language)
+{
+    if (choiceKey == u"out_format")
+        return outFormatItems(language);
+    return isFreeTextChoice(choiceKey) ? QStringList() : designChoiceItems(choiceKey, language);
+}
+
+// A value of a fixed list is one of its items in either language, as configuration files of
+// both languages hold them.
+void checkChoice(const Address &address, const QString &value, Language language)
+{
+    const QStringList items = fixedChoices(address.choiceKey, language);
+    if (items.isEmpty() || fixedChoices(address.choiceKey, Language::German).contains(value) ||
+        fixedChoices(address.choiceKey, Language::English).contains(value))
+        return;
+    throw TabulixError(QStringLiteral("%1 takes one of \"%2\", not \"%3\"")
+                           .arg(address.name, items.join(QStringLiteral("\", \"")), value));
 }
 
 } // namespace
@@ -104,13 +143,18 @@ void applySettingAssignment(Settings &settings, const QString &assignment)
     const QVector<Address> all = addresses();
     const auto found = std::find_if(all.begin(), all.end(),
                                     [&name](const Address &address) { return address.name == name; });
-    if (found == all.end())
+    if (found == all.end()) {
+        const QString suggestion = nearest(name, all);
         throw TabulixError(
-            QStringLiteral("unknown setting \"%1\"; did you mean %2?").arg(name, nearest(name, all)));
+            suggestion.isEmpty()
+                ? QStringLiteral("unknown setting \"%1\"; --list-settings shows them all").arg(name)
+                : QStringLiteral("unknown setting \"%1\"; did you mean %2?").arg(name, suggestion));
+    }
     if (equals < 0)
         throw TabulixError(QStringLiteral("no value for %1: write %1=VALUE").arg(name));
     if (found->isSwitch && value != u"1" && value != u"0")
         throw TabulixError(QStringLiteral("%1 takes 1 or 0, not \"%2\"").arg(name, value));
+    checkChoice(*found, value, settings.language());
     found->write(settings, value);
 }
 

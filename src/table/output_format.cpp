@@ -43,6 +43,14 @@ QString outFormatItem(OutputFormat format, Language language)
     return {};
 }
 
+QStringList outFormatItems(Language language)
+{
+    QStringList items;
+    for (const auto &entry : formats)
+        items.append(entry.item.in(language));
+    return items;
+}
+
 std::optional<OutputFormat> outputFormatOfTag(const QString &tag)
 {
     for (const auto &entry : formats)

@@ -3,6 +3,7 @@
 #include "common/language.h"
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 enum class OutputFormat { Txt, Csv, Htm, Jpg, Bmp, Gif };
@@ -12,5 +13,7 @@ OutputFormat outputFormatOf(const QString &outFormatText);
 bool isPictureFormat(OutputFormat format);
 // The item of the output format choice in the interface language ("Textdatei (*.txt)").
 QString outFormatItem(OutputFormat format, Language language);
+// The items of the output format choice in their list order.
+QStringList outFormatItems(Language language);
 // The format named by its tag ("txt", "csv", "htm", "jpg", "bmp", "gif"), if any.
 std::optional<OutputFormat> outputFormatOfTag(const QString &tag);

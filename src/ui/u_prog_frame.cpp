@@ -33,17 +33,6 @@ constexpr int BottomBarHeight = 35;
 constexpr int RestoreButtonWidth = 52;
 constexpr int OutputButtonWidth = 97;
 
-constexpr OutputFormat outFormatItems[] = {OutputFormat::Txt, OutputFormat::Csv, OutputFormat::Gif,
-                                           OutputFormat::Jpg, OutputFormat::Bmp, OutputFormat::Htm};
-
-QStringList outFormatChoices(Language language)
-{
-    QStringList items;
-    for (const OutputFormat format : outFormatItems)
-        items.append(outFormatItem(format, language));
-    return items;
-}
-
 QWidget *panel(const QString &name, QWidget *parent = nullptr)
 {
     auto *widget = new QWidget(parent);
@@ -283,7 +272,7 @@ QWidget *Tprog::buildSavingArea()
     out_format = new QComboBox;
     out_format->setObjectName(QStringLiteral("out_format"));
     out_format->setEditable(false);
-    setChoiceItems(out_format, outFormatChoices(m_state.settings.language()), m_state.settings,
+    setChoiceItems(out_format, outFormatItems(m_state.settings.language()), m_state.settings,
                    SettingsWindow::PB);
     bindComboBox(out_format, m_state.settings, SettingsWindow::PB);
     layout->addWidget(out_format);
@@ -297,5 +286,5 @@ void Tprog::translateOutFormat()
 {
     const Language language = m_state.settings.language();
     // The chosen item itself follows with the other default texts (translateDefaultTexts).
-    setChoiceItems(out_format, outFormatChoices(language), m_state.settings, SettingsWindow::PB);
+    setChoiceItems(out_format, outFormatItems(language), m_state.settings, SettingsWindow::PB);
 }

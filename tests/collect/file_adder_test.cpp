@@ -3,6 +3,7 @@
 #include "collect_test_support.h"
 
 #include <QTemporaryDir>
+#include <cerrno>
 #include <gtest/gtest.h>
 
 namespace {
@@ -13,6 +14,10 @@ public:
     explicit RecordingFeedback(ProgramState &state) : m_state(state) {}
 
     void showMessage(const QString &key, const QString &path) override { messages.append(key + u' ' + path); }
+    void reportUnreadable(const QString &path, int error) override
+    {
+        unreadable.append(path + u' ' + QString::number(error));
+    }
     void showProgress(const ProgressText &text) override
     {
         progress.append(text);
@@ -23,6 +28,7 @@ public:
     void refreshPreviewIfOn() override { ++refreshes; }
 
     QStringList messages;
+    QStringList unreadable; // "path errno"
     QVector<ProgressText> progress;
     int hidden = 0, cancelPolls = 0, cancelAtPoll = -1, refreshes = 0;
     bool okForAllWhileShown = true;
@@ -95,6 +101,9 @@ TEST_F(AdderFixture, PathsOfUnknownKindFollowTheSwitches)
     adder.addPath(root + QStringLiteral("/nothing-here"));
     EXPECT_EQ(listedNames(),
               (QStringList{QStringLiteral("d"), QStringLiteral("d/x.txt"), QStringLiteral("f.txt")}));
+    // A path naming nothing is reported, whichever switches are on; the others are not.
+    const QString missing = root + QStringLiteral("/nothing-here ") + QString::number(ENOENT);
+    EXPECT_EQ(feedback.unreadable, (QStringList{missing, missing}));
     const FileEntry &fileRow = state.fileList.at(2);
     EXPECT_EQ(fileRow.cells[CellFormat], QStringLiteral("TXT"));
     EXPECT_EQ(fileRow.cells[CellSizeText], QStringLiteral("1 Byte"));

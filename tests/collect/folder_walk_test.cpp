@@ -2,6 +2,7 @@
 #include "collect_test_support.h"
 
 #include <QTemporaryDir>
+#include <cerrno>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -69,6 +70,25 @@ TEST(FolderWalk, FoldersNamedLikeFilesAreWalkedAndLinksToFoldersAreNot)
     EXPECT_EQ(relative(walkFolder(root + QStringLiteral("/notes.txt"), {QStringLiteral(".txt")}, true), root),
               QStringList{QStringLiteral("notes.txt/inside.txt")});
     EXPECT_TRUE(walkFolder(root + QStringLiteral("/missing"), {QStringLiteral(".*")}, true).isEmpty());
+}
+
+TEST(FolderWalk, FoldersThatCannotBeListedAreReported)
+{
+    QTemporaryDir folder;
+    const QString root = folder.path();
+    makeFile(root + QStringLiteral("/a.txt"));
+    QStringList reported;
+    const UnreadableFolder record = [&reported](const QString &path, int error) {
+        reported.append(path + u' ' + QString::number(error));
+    };
+    EXPECT_EQ(walkFolder(root, {QStringLiteral(".*")}, true, record),
+              QStringList{root + QStringLiteral("/a.txt")});
+    EXPECT_TRUE(reported.isEmpty());
+    EXPECT_TRUE(
+        walkFolder(root + QStringLiteral("/missing"), {QStringLiteral(".*")}, true, record).isEmpty());
+    EXPECT_TRUE(walkFolder(root + QStringLiteral("/a.txt"), {QStringLiteral(".*")}, true, record).isEmpty());
+    EXPECT_EQ(reported, (QStringList{root + QStringLiteral("/missing ") + QString::number(ENOENT),
+                                     root + QStringLiteral("/a.txt ") + QString::number(ENOTDIR)}));
 }
 
 TEST(FolderWalk, SubfolderListSkipsHiddenFoldersLinksAndFiles)

@@ -1,33 +1,12 @@
 // tabulix-cli as a real process on a generated folder, compared with expected outputs.
+#include "cli_test_support.h"
 #include "collect_test_support.h"
 
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
-
-struct CliRun {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-CliRun runCli(const QStringList &arguments, const QString &folder,
-              const QString &locale = QStringLiteral("de_DE.UTF-8"))
-{
-    QProcess cli;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LC_ALL"), locale);
-    environment.insert(QStringLiteral("TZ"), QStringLiteral("UTC"));
-    cli.setProcessEnvironment(environment);
-    cli.setWorkingDirectory(folder);
-    cli.start(QStringLiteral(TABULIX_CLI_PATH), arguments);
-    if (!cli.waitForFinished(30000))
-        return {};
-    return {cli.exitCode(), cli.readAllStandardOutput(), cli.readAllStandardError()};
-}
 
 QByteArray expected(const char *name)
 {

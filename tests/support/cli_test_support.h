@@ -1,0 +1,39 @@
+#pragma once
+// tabulix-cli as a real process: its exit code and both of its streams.
+#include <QProcess>
+#include <QStringList>
+
+struct CliRun {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// A process set up like every run of the tests: the locale and zone pinned, started in folder.
+inline void prepareCli(QProcess &cli, const QString &folder,
+                       const QString &locale = QStringLiteral("de_DE.UTF-8"))
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), locale);
+    environment.insert(QStringLiteral("TZ"), QStringLiteral("UTC"));
+    cli.setProcessEnvironment(environment);
+    cli.setWorkingDirectory(folder);
+}
+
+// Starts the program (tabulix-cli unless another one runs it) and waits for its end.
+inline CliRun finishCli(QProcess &cli, const QStringList &arguments,
+                        const QString &program = QStringLiteral(TABULIX_CLI_PATH))
+{
+    cli.start(program, arguments);
+    if (!cli.waitForFinished(30000) || cli.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {cli.exitCode(), cli.readAllStandardOutput(), cli.readAllStandardError()};
+}
+
+inline CliRun runCli(const QStringList &arguments, const QString &folder,
+                     const QString &locale = QStringLiteral("de_DE.UTF-8"))
+{
+    QProcess cli;
+    prepareCli(cli, folder, locale);
+    return finishCli(cli, arguments);
+}
