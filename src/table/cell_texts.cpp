@@ -1,5 +1,6 @@
 #include "table/cell_texts.h"
 
+#include "common/control_characters.h"
 #include "common/minimize_path.h"
 #include "common/paths.h"
 #include "common/settings.h"
@@ -53,11 +54,17 @@ QString directFolder(QString folder)
     return folder.mid(std::max<qsizetype>(0, folder.lastIndexOf(u'/'))) + u'/';
 }
 
+bool comesFromFile(ColumnKind kind)
+{
+    return kind == ColumnKind::FileName || kind == ColumnKind::Format || kind == ColumnKind::WindowsType ||
+           kind == ColumnKind::Program || kind == ColumnKind::Path;
+}
+
 } // namespace
 
 CellTexts::CellTexts(const Settings &settings, const LocaleFormat &format, OutputFormat output)
-    : m_format(format), m_html(output == OutputFormat::Htm), m_nameExtension(on(settings, "act_name_endung")),
-      m_nameLink(on(settings, "act_name_htmllink")),
+    : m_format(format), m_html(output == OutputFormat::Htm), m_csv(output == OutputFormat::Csv),
+      m_nameExtension(on(settings, "act_name_endung")), m_nameLink(on(settings, "act_name_htmllink")),
       m_sizeUnit(sizeUnitOf(text(settings, "act_size_einheit"))),
       m_sizeDecimals(sizeDecimals(text(settings, "act_size_nks"))),
       m_sizeShowUnit(on(settings, "act_size_showunit")), m_sizeThousands(on(settings, "act_size_1000")),
@@ -117,7 +124,7 @@ QString CellTexts::visibleText(ColumnKind kind, const FileEntry &row) const
 QString CellTexts::outputText(ColumnKind kind, const FileEntry &row, const QString &visible) const
 {
     if (!m_html)
-        return visible;
+        return comesFromFile(kind) ? escapedForOutput(visible) : visible;
     const bool linked =
         (kind == ColumnKind::FileName && m_nameLink) || (kind == ColumnKind::Path && m_pathLink);
     return linked ? htmlFileLink(row.path(), htmlEscaped(visible)) : htmlEscaped(visible);
@@ -130,7 +137,9 @@ QString CellTexts::checksumCell(ChecksumKind kind, const FileEntry &row) const
 
 QString CellTexts::escapedForOutput(const QString &text) const
 {
-    return m_html ? htmlEscaped(text) : text;
+    if (m_html)
+        return htmlEscaped(text);
+    return m_csv ? text : controlsAsQuestionMarks(text);
 }
 
 QString CellTexts::nameText(const FileEntry &row) const

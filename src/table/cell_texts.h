@@ -21,7 +21,9 @@ public:
     // What a cell of kinds 01 to 11 shows, before any HTML markup. Group keys sort by it.
     QString visibleText(ColumnKind kind, const FileEntry &row) const;
     // The cell as the output writes it: in HTML the visible text escaped and, for the name
-    // and path kinds when their link option is on, linked to the file; elsewhere unchanged.
+    // and path kinds when their link option is on, linked to the file; in text tables and
+    // pictures texts from files (name, path, format, type, program) with their control
+    // characters as "?"; elsewhere unchanged.
     QString outputText(ColumnKind kind, const FileEntry &row, const QString &visible) const;
     QString cellText(ColumnKind kind, const FileEntry &row) const
     {
@@ -29,7 +31,9 @@ public:
     }
     // A checksum sub-column: the row's text of that kind, escaped in HTML.
     QString checksumCell(ChecksumKind kind, const FileEntry &row) const;
-    // Any text that comes from a file, as the output writes it (escaped in HTML).
+    // Any text that comes from a file, as the output writes it: escaped in HTML, as it is in
+    // CSV (whose quoting carries any character), else with control characters as "?" so that
+    // no name breaks the table's lines or steers a terminal.
     QString escapedForOutput(const QString &text) const;
 
 private:
@@ -39,7 +43,7 @@ private:
     QString programText(const FileEntry &row) const;
 
     LocaleFormat m_format;
-    bool m_html;
+    bool m_html, m_csv;
     bool m_nameExtension, m_nameLink;
     int m_sizeUnit; // -1: a unit name the cell cannot show
     int m_sizeDecimals;

@@ -10,17 +10,23 @@ QStringList csvLayout(const LayoutInput &in)
     const QString end = withTabs(in.options.csvEnd);
     const QString enclosure = withTabs(in.options.csvEnclosure);
 
-    // An enclosure inside a value is doubled, as CSV readers expect; without one values stay
-    // as they are.
+    // An enclosure inside a value is doubled, as CSV readers expect. Without one a value stays
+    // as it is unless it would split the record: one holding the separator, a double quote or
+    // a line break is put in double quotes, its own doubled.
+    const auto field = [&](QString value) -> QString {
+        if (!enclosure.isEmpty())
+            return enclosure + value.replace(enclosure, enclosure + enclosure) + enclosure;
+        const bool splits = (!separator.isEmpty() && value.contains(separator)) || value.contains(u'"') ||
+                            value.contains(u'\r') || value.contains(u'\n');
+        if (!splits)
+            return value;
+        return u'"' + value.replace(u'"', QStringLiteral("\"\"")) + u'"';
+    };
     const auto line = [&](const QStringList &values) -> QString {
-        QStringList enclosed;
-        for (qsizetype j = 0; j < in.columnCount(); ++j) {
-            QString value = values.value(j);
-            if (!enclosure.isEmpty())
-                value.replace(enclosure, enclosure + enclosure);
-            enclosed << enclosure + value + enclosure;
-        }
-        return enclosed.join(separator) + end;
+        QStringList fields;
+        for (qsizetype j = 0; j < in.columnCount(); ++j)
+            fields << field(values.value(j));
+        return fields.join(separator) + end;
     };
 
     QStringList lines;

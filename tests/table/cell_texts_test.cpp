@@ -231,3 +231,29 @@ TEST_F(CellTextsTest, HtmlLinksToTheFileUrlAndEscapesFileTexts)
     EXPECT_EQ(cell(ColumnKind::Path, umlaut, OutputFormat::Htm),
               QStringLiteral("<a href=\"file:///tmp/%C3%84.txt\">/tmp/Ä</a>"));
 }
+
+TEST_F(CellTextsTest, ControlCharactersFromFilesShowAsQuestionMarksInTextsAndPictures)
+{
+    RowFacts facts = at(QStringLiteral("/tmp/e\x1b[2J/a\tb\r\nc\x7f.t\x01t"));
+    facts.typeName = QStringLiteral("Typ\n2");
+    facts.program = QStringLiteral("/usr/bin/v\x1bi");
+    const FileEntry row = makeRow(facts);
+    set("act_exeprog_pfad", true);
+    set("act_exeprog_name", true);
+    set("act_attribute_hidden_nein", QStringLiteral("n\tein"));
+    for (const OutputFormat output :
+         {OutputFormat::Txt, OutputFormat::Gif, OutputFormat::Jpg, OutputFormat::Bmp}) {
+        EXPECT_EQ(cell(ColumnKind::FileName, row, output), QStringLiteral("a?b??c?.t?t"));
+        EXPECT_EQ(cell(ColumnKind::Path, row, output), QStringLiteral("/tmp/e?[2J/a?b??c?.t?t"));
+        EXPECT_EQ(cell(ColumnKind::Format, row, output), QStringLiteral("T?T"));
+        EXPECT_EQ(cell(ColumnKind::WindowsType, row, output), QStringLiteral("Typ?2"));
+        EXPECT_EQ(cell(ColumnKind::Program, row, output), QStringLiteral("/usr/bin/v?i"));
+        EXPECT_EQ(CellTexts(settings, germanFormat(), output).escapedForOutput(QStringLiteral("/d\n/")),
+                  QStringLiteral("/d?/"));
+        // A text the user typed stays as typed.
+        EXPECT_EQ(cell(ColumnKind::Hidden, row, output), QStringLiteral("n\tein"));
+    }
+    // CSV keeps every character (its quoting carries them); HTML escapes markup only.
+    EXPECT_EQ(cell(ColumnKind::FileName, row, OutputFormat::Csv), QStringLiteral("a\tb\r\nc\x7f.t\x01t"));
+    EXPECT_EQ(cell(ColumnKind::FileName, row, OutputFormat::Htm), QStringLiteral("a\tb\r\nc\x7f.t\x01t"));
+}

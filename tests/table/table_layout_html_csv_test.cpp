@@ -87,9 +87,35 @@ TEST(TableLayoutCsv, SeparatorEndAndEnclosureWithTabsAndDoubledQuotes)
         QStringList({QStringLiteral("\"Name\"\t\"Dateigröße\";"), QStringLiteral("\"a.txt\"\t\"1,000 KB\";"),
                      QStringLiteral("\"say \"\"hi\"\".txt\"\t\"2 KB\";")}));
 
-    // Without an enclosure values stay exactly as they are.
+    // Without an enclosure values stay as they are, unless a double quote or the separator
+    // would split them: those are quoted as CSV readers expect.
     table.setCsv("csv_inc", "");
     table.setOn("des_allg_spaltenheader", false);
+    EXPECT_EQ(table.lines(OutputFormat::Csv), QStringList({QStringLiteral("a.txt\t1,000 KB;"),
+                                                           QStringLiteral("\"say \"\"hi\"\".txt\"\t2 KB;")}));
+}
+
+TEST(TableLayoutCsv, ValuesThatWouldSplitARecordAreQuotedOnlyWithoutAnEnclosure)
+{
+    LayoutCase table;
+    table.setCsv("csv_trenn", "; ");
+    table.addColumn("Name");
+    table.addColumn("Pfad");
+    table.addRow({QStringLiteral("a; b.txt"), QStringLiteral("/x;y/")});
+    table.addRow({QStringLiteral("cr\rlf\n.txt"), QStringLiteral("tab\tesc\x1b.txt")});
+    table.addRow({QStringLiteral("\"q\""), QString()});
+    // "; " is the separator, a lone ";" is not; TAB and ESC split nothing.
     EXPECT_EQ(table.lines(OutputFormat::Csv),
-              QStringList({QStringLiteral("a.txt\t1,000 KB;"), QStringLiteral("say \"hi\".txt\t2 KB;")}));
+              QStringList({QStringLiteral("Name; Pfad"), QStringLiteral("\"a; b.txt\"; /x;y/"),
+                           QStringLiteral("\"cr\rlf\n.txt\"; tab\tesc\x1b.txt"),
+                           QStringLiteral("\"\"\"q\"\"\"; ")}));
+
+    // With an enclosure every value is enclosed and only the enclosure is doubled.
+    table.setCsv("csv_inc", "'");
+    EXPECT_EQ(
+        table.lines(OutputFormat::Csv),
+        QStringList({QStringLiteral("'Name'; 'Pfad'"), QStringLiteral("'a; b.txt'; '/x;y/'"),
+                     QStringLiteral("'cr\rlf\n.txt'; 'tab\tesc\x1b.txt'"), QStringLiteral("'\"q\"'; ''")}));
+    table.cells = {{QStringLiteral("it's"), QStringLiteral("x")}};
+    EXPECT_EQ(table.lines(OutputFormat::Csv).last(), QStringLiteral("'it''s'; 'x'"));
 }
