@@ -88,13 +88,19 @@ int main(int argc, char **argv)
     // Text measuring and pictures need a graphical application, but never a screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    // Qt would take arguments like "-reverse" or "-platform" for itself, even after "--": it
+    // sees the program name only.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    int qtArgumentCount = 1;
+    QGuiApplication app(qtArgumentCount, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tabulix-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TABULIX_VERSION));
 
     CliOptions options;
     try {
-        options = parseCliOptions(app.arguments().mid(1));
+        options = parseCliOptions(arguments);
     } catch (const TabulixError &error) {
         releaseQtMessages(false);
         return usageError(error.message());

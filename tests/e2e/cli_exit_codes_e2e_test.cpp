@@ -124,9 +124,12 @@ TEST(CliUsage, DoubleDashEndsTheOptionsAndOutputNeedsAName)
 {
     ListFolder folder;
     makeFile(folder.path("-o"), "o");
-    CliRun run = runCli({QStringLiteral("--"), QStringLiteral("-o")}, folder.root.path());
+    makeFile(folder.path("-reverse"), "p");
+    CliRun run =
+        runCli({QStringLiteral("--"), QStringLiteral("-o"), QStringLiteral("-reverse")}, folder.root.path());
     EXPECT_EQ(run.exitCode, 0) << run.err.constData();
-    EXPECT_TRUE(run.out.contains("\n-o")) << run.out.constData();
+    EXPECT_TRUE(run.out.contains("\n-o ")) << run.out.constData();
+    EXPECT_TRUE(run.out.contains("\n-reverse ")) << run.out.constData();
     run = runCli({QStringLiteral("-o")}, folder.root.path());
     EXPECT_EQ(run.exitCode, 2);
 
