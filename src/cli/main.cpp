@@ -20,6 +20,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QTextStream>
+#include <csignal>
 
 namespace {
 
@@ -83,6 +84,8 @@ int writeOutputFile(const ProgramState &state, const QStringList &lines, const Q
 
 int main(int argc, char **argv)
 {
+    // Past the file size limit a write fails with its reason instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     const StandardOutput out;
     holdQtMessages();
     // Text measuring and pictures need a graphical application, but never a screen.

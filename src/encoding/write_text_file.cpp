@@ -1,9 +1,7 @@
 #include "encoding/write_text_file.h"
 
-#include "common/tabulix_error.h"
+#include "common/safe_file.h"
 #include "encoding/encode_text.h"
-
-#include <QFile>
 
 bool isPictureFileName(const QString &path)
 {
@@ -19,15 +17,7 @@ bool isPictureFileName(const QString &path)
 
 void writeEncodedTextFile(const QString &text, const QString &path, TextEncoding encoding)
 {
-    const QByteArray bytes = encodeText(text, encoding);
-    QFile file(path);
-    // Writing is buffered: a full disk shows only when closing flushes.
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        file.write(bytes);
-        file.close();
-    }
-    if (file.error() != QFileDevice::NoError)
-        throw TabulixError(QStringLiteral("Cannot create file \"%1\". %2").arg(path, file.errorString()));
+    writeFileSafely(path, encodeText(text, encoding), QStringLiteral("Cannot create file \"%1\".").arg(path));
 }
 
 int writeTextFile(const QString &text, const QString &path, TextEncoding encoding,

@@ -14,7 +14,7 @@ using PictureWriter = std::function<void(const QString &text, const QString &pat
 // or .jpeg, in any case.
 bool isPictureFileName(const QString &path);
 
-// Creates or truncates the file and writes the text, exactly as it comes, in the encoding.
+// Writes the text, exactly as it comes, in the encoding, as the file's new content (writeFileSafely).
 // Throws TabulixError `Cannot create file "<path>". <reason>` when the file cannot be created
 // or written.
 void writeEncodedTextFile(const QString &text, const QString &path, TextEncoding encoding);

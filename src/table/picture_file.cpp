@@ -1,13 +1,13 @@
 #include "table/picture_file.h"
 
 #include "common/paths.h"
+#include "common/safe_file.h"
 #include "common/tabulix_error.h"
 #include "table/bmp_writer.h"
 #include "table/gif_writer.h"
 #include "table/jpeg_writer.h"
 #include "table/output_targets.h"
 
-#include <QSaveFile>
 #include <new>
 
 std::optional<OutputFormat> pictureFormatOfFileName(const QString &fileName)
@@ -43,25 +43,29 @@ std::optional<QByteArray> encodePicture(const QImage &picture, OutputFormat form
     return std::nullopt;
 }
 
-bool savePicture(const QImage &picture, const QString &path, OutputFormat format)
-{
-    const std::optional<QByteArray> bytes = encodePicture(picture, format);
-    if (!bytes)
-        return false;
-    // Written beside the target and renamed over it, so a failed write leaves no half file.
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(*bytes) == bytes->size() && file.commit();
-}
-
 namespace {
+
+QString pictureError(const QString &path)
+{
+    return QStringLiteral("Cannot create the picture \"%1\".").arg(path);
+}
 
 void saveOrThrow(const std::optional<QImage> &picture, const QString &path, OutputFormat format)
 {
-    if (!picture || !savePicture(*picture, path, format))
-        throw TabulixError(QStringLiteral("Cannot create the picture \"%1\".").arg(path));
+    if (!picture)
+        throw TabulixError(pictureError(path));
+    savePicture(*picture, path, format);
 }
 
 } // namespace
+
+void savePicture(const QImage &picture, const QString &path, OutputFormat format)
+{
+    const std::optional<QByteArray> bytes = encodePicture(picture, format);
+    if (!bytes)
+        throw TabulixError(pictureError(path));
+    writeFileSafely(path, *bytes, pictureError(path));
+}
 
 void writeTablePicture(const QStringList &lines, const QString &path, OutputFormat format,
                        const StyledFont &font, const QColor &background)

@@ -16,12 +16,12 @@ std::optional<OutputFormat> pictureFormatOfFileName(const QString &fileName);
 // or the format is not a picture format.
 std::optional<QByteArray> encodePicture(const QImage &picture, OutputFormat format);
 
-// Encodes and writes the file, replacing an existing one. On failure nothing is written,
-// an existing file keeps its content, and the result is false.
-bool savePicture(const QImage &picture, const QString &path, OutputFormat format);
+// Encodes and writes the file (writeFileSafely). Throws TabulixError
+// `Cannot create the picture "<path>".`, followed by the system's reason where there is one.
+void savePicture(const QImage &picture, const QString &path, OutputFormat format);
 
-// The table's lines drawn as a picture file of the format. Throws TabulixError
-// `Cannot create the picture "<path>".` when it cannot be drawn or saved.
+// The table's lines drawn as a picture file of the format. Throws savePicture's TabulixError
+// when it cannot be drawn or saved.
 void writeTablePicture(const QStringList &lines, const QString &path, OutputFormat format,
                        const StyledFont &font, const QColor &background);
 

@@ -15,6 +15,7 @@
 
 #include <QDir>
 #include <QLoggingCategory>
+#include <csignal>
 
 namespace {
 Q_LOGGING_CATEGORY(lcStart, "tabulix.handover", QtWarningMsg)
@@ -22,6 +23,8 @@ Q_LOGGING_CATEGORY(lcStart, "tabulix.handover", QtWarningMsg)
 
 int main(int argc, char **argv)
 {
+    // Past the file size limit a write fails with its reason instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     TabulixApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tabulix"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TABULIX_VERSION));

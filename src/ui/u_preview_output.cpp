@@ -86,8 +86,11 @@ void PreviewPane::SpeichernClick()
         return;
 
     if (picture) {
-        if (!savePicture(*picture, path, format))
+        try {
+            savePicture(*picture, path, format);
+        } catch (const TabulixError &) {
             showMessage(pictureError, QString());
+        }
         return;
     }
     writeTextFile(

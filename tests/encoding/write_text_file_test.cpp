@@ -1,13 +1,13 @@
 #include "common/tabulix_error.h"
 #include "encoding/write_text_file.h"
 #include "encoding_test_support.h"
+#include "file_write_test_support.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <cerrno>
-#include <cstring>
 #include <gtest/gtest.h>
 
 namespace {
@@ -95,21 +95,32 @@ TEST(writeTextFile, AFileThatCannotBeWrittenRaisesTheCreateError)
     const QTemporaryDir dir;
     const QString missing = dir.filePath(QStringLiteral("fehlt/Tabelle.txt"));
     EXPECT_EQ(createError(missing),
-              QStringLiteral("Cannot create file \"%1\". No such file or directory").arg(missing));
+              QStringLiteral("Cannot create file \"%1\". %2").arg(missing, systemReason(ENOENT)));
     EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("fehlt"))));
 
     // The reason is the system's own text, in the system's language.
-    EXPECT_EQ(createError(dir.path()), QStringLiteral("Cannot create file \"%1\". %2")
-                                           .arg(dir.path(), QString::fromLocal8Bit(std::strerror(EISDIR))));
+    EXPECT_EQ(createError(dir.path()),
+              QStringLiteral("Cannot create file \"%1\". %2").arg(dir.path(), systemReason(EISDIR)));
 
     // A percent sign in the name stays as it is.
     const QString percent = dir.filePath(QStringLiteral("%2 fehlt/%1.txt"));
     EXPECT_EQ(createError(percent), QStringLiteral("Cannot create file \"") + percent +
-                                        QStringLiteral("\". No such file or directory"));
+                                        QStringLiteral("\". ") + systemReason(ENOENT));
 
     // Creating works but writing does not: a full device.
     if (QFileInfo::exists(QStringLiteral("/dev/full"))) {
         EXPECT_EQ(createError(QStringLiteral("/dev/full")),
-                  QStringLiteral("Cannot create file \"/dev/full\". No space left on device"));
+                  QStringLiteral("Cannot create file \"/dev/full\". ") + systemReason(ENOSPC));
     }
+
+    // A disk that fills up halfway: the earlier table stays whole and nothing else is left.
+    const QString table = dir.filePath(QStringLiteral("Tabelle.txt"));
+    writeEncodedTextFile(QStringLiteral("alt\r\n"), table, TextEncoding::Utf8);
+    const QString longText(3000, u'ü');
+    EXPECT_EQ(
+        errorUnderFileSizeLimit(1000, [&] { writeEncodedTextFile(longText, table, TextEncoding::Utf16LE); }),
+        QStringLiteral("Cannot create file \"%1\". %2").arg(table, systemReason(EFBIG)));
+    EXPECT_EQ(readAll(table), QByteArray("\xEF\xBB\xBF"
+                                         "alt\r\n"));
+    EXPECT_EQ(namesIn(dir.path()), QStringList(QStringLiteral("Tabelle.txt")));
 }

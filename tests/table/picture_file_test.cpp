@@ -1,5 +1,6 @@
 // Pictures encoded as BMP, JPEG and GIF files: their bytes, what readers make of them, failures.
 #include "common/tabulix_error.h"
+#include "file_write_test_support.h"
 #include "table/output_targets.h"
 #include "table/picture_file.h"
 #include "table/table_picture.h"
@@ -117,7 +118,7 @@ TEST(PictureFile, SavedPicturesLoadBackWithTheirSize)
                  {"table.gif", OutputFormat::Gif, "gif"}};
     for (const auto &[name, format, readerFormat] : cases) {
         const QString path = dir.filePath(QString::fromUtf8(name));
-        ASSERT_TRUE(savePicture(picture, path, format)) << name;
+        ASSERT_NO_THROW(savePicture(picture, path, format)) << name;
         QImageReader reader(path);
         reader.setDecideFormatFromContent(true);
         EXPECT_EQ(reader.format(), readerFormat) << name;
@@ -179,7 +180,7 @@ TEST(PictureFile, TheFileToolRecognisesEachFormat)
                  {"p.gif", OutputFormat::Gif, "GIF image data, version 87a, 3 x 2"}};
     for (const auto &[name, format, description] : cases) {
         const QString path = dir.filePath(QString::fromUtf8(name));
-        ASSERT_TRUE(savePicture(picture, path, format)) << name;
+        ASSERT_NO_THROW(savePicture(picture, path, format)) << name;
         QProcess file;
         file.start(tool, {QStringLiteral("-b"), path});
         ASSERT_TRUE(file.waitForFinished(10000));
@@ -191,20 +192,33 @@ TEST(PictureFile, FailuresWriteNothing)
 {
     const QTemporaryDir dir;
     const QImage picture = pictureOf(1, {0xFFFFFF});
-    EXPECT_FALSE(savePicture(picture, dir.filePath(QStringLiteral("missing/table.bmp")), OutputFormat::Bmp));
-    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("missing"))));
+    const auto errorOf = [](const std::function<void()> &write) {
+        try {
+            write();
+        } catch (const TabulixError &error) {
+            return error.message();
+        }
+        return QStringLiteral("<no error>");
+    };
+    const QString missing = dir.filePath(QStringLiteral("missing/table.bmp"));
+    EXPECT_EQ(errorOf([&] { savePicture(picture, missing, OutputFormat::Bmp); }),
+              QStringLiteral("Cannot create the picture \"%1\". %2").arg(missing, systemReason(ENOENT)));
 
     // Too wide for the format: the earlier file stays as it was.
     const QString earlier = dir.filePath(QStringLiteral("earlier.jpg"));
-    ASSERT_TRUE(savePicture(picture, earlier, OutputFormat::Jpg));
-    const QByteArray before = [&] {
-        QFile file(earlier);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }();
-    EXPECT_FALSE(savePicture(blank(65501), earlier, OutputFormat::Jpg));
-    QFile after(earlier);
-    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
-    EXPECT_EQ(after.readAll(), before);
+    ASSERT_NO_THROW(savePicture(picture, earlier, OutputFormat::Jpg));
+    const QByteArray before = contentOf(earlier);
+    EXPECT_EQ(errorOf([&] { savePicture(blank(65501), earlier, OutputFormat::Jpg); }),
+              QStringLiteral("Cannot create the picture \"%1\".").arg(earlier));
+    EXPECT_EQ(contentOf(earlier), before);
+
+    // A disk that fills up halfway: the earlier picture stays whole and nothing else is left.
+    // The picture is one row, small enough to be encoded without helper threads.
+    EXPECT_EQ(errorUnderFileSizeLimit(before.size() + 100,
+                                      [&] { savePicture(blank(2000), earlier, OutputFormat::Bmp); }),
+              QStringLiteral("Cannot create the picture \"%1\". %2").arg(earlier, systemReason(EFBIG)));
+    EXPECT_EQ(contentOf(earlier), before);
+    EXPECT_EQ(namesIn(dir.path()), QStringList(QStringLiteral("earlier.jpg")));
 
     EXPECT_FALSE(encodePicture(blank(65536), OutputFormat::Gif));
     EXPECT_TRUE(encodePicture(blank(65535), OutputFormat::Gif));
@@ -229,10 +243,6 @@ TEST(PictureFile, TextAndTablePicturesAreWrittenOrTheErrorNamesThePath)
     const QTemporaryDir dir;
     const StyledFont font{QFont(QStringLiteral("Liberation Mono"), 9), Qt::darkBlue};
     const QColor background(0xFF, 0xEE, 0xDD);
-    const auto contentOf = [](const QString &path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    };
 
     // The text's CR LF lines, drawn plain in the format the name asks for, in any case.
     const QString text = QStringLiteral("%F%Name;Größe\r\nb.txt;1\r\n");
@@ -257,10 +267,11 @@ TEST(PictureFile, TextAndTablePicturesAreWrittenOrTheErrorNamesThePath)
         return QString();
     };
     const QString missing = dir.filePath(QStringLiteral("missing/liste.bmp"));
-    EXPECT_EQ(errorOf([&] { writeTextPicture(text, missing, font, background); }),
-              QStringLiteral("Cannot create the picture \"%1\".").arg(missing));
+    const QString missingError =
+        QStringLiteral("Cannot create the picture \"%1\". %2").arg(missing, systemReason(ENOENT));
+    EXPECT_EQ(errorOf([&] { writeTextPicture(text, missing, font, background); }), missingError);
     EXPECT_EQ(errorOf([&] { writeTablePicture(lines, missing, OutputFormat::Jpg, font, background); }),
-              QStringLiteral("Cannot create the picture \"%1\".").arg(missing));
+              missingError);
     // A name that asks for no picture gets none, and the earlier file stays.
     const QString notPicture = dir.filePath(QStringLiteral("liste.txt"));
     EXPECT_FALSE(errorOf([&] { writeTextPicture(text, notPicture, font, background); }).isEmpty());
