@@ -1,6 +1,7 @@
 #include "app/table_output.h"
 #include "collect/file_adder.h"
 #include "collect_test_support.h"
+#include "common/message_catalogue.h"
 #include "modal_watch.h"
 #include "table/picture_file.h"
 #include "ui/u_design_area.h"
@@ -183,6 +184,35 @@ TEST(OutputWindow, WithThePreviewOffSavingRebuildsFirstAndAsksBeforeReplacing)
     menuItem->trigger();
     EXPECT_TRUE(vor_okay->isChecked() && menuItem->isChecked());
     EXPECT_TRUE(window.previewText().contains(QStringLiteral("epsilon.txt")));
+}
+
+TEST(OutputWindow, APictureThatCannotBeWrittenShowsThePictureMessage)
+{
+    OutputWindow window;
+    window.chooseFormat(4); // BMP
+    ASSERT_TRUE(window.settled());
+    // A link to a device that is always full: written through, it fails on the first write.
+    QTemporaryDir target;
+    const QString path = target.filePath(QStringLiteral("voll.bmp"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/full"), path));
+
+    QString shownTitle;
+    whenModalShown([&](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
+        whenModalShown([&](QWidget *) {
+            whenModalShown([&](QWidget *message) {
+                shownTitle = window.message.Label1->text();
+                message->close();
+            });
+            window.confirmation.OK->click();
+        });
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    window.child<QPushButton>("Speichern")->click();
+    EXPECT_EQ(shownTitle, messageTexts(QStringLiteral("bildfehler"), Language::German)->title);
+    EXPECT_TRUE(QFileInfo(path).isSymLink());
 }
 
 TEST(OutputWindow, RefreshesAskedForInOneEventRunOnceAndBeforeCopyingOrSaving)
