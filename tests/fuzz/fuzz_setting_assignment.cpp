@@ -4,13 +4,17 @@
 #include "config/setting_sections.h"
 #include "fuzz_support.h"
 
+#include <algorithm>
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    // Assignments on a command line are short; long ones only slow the search for the nearest name.
+    // A command line holds a few short assignments; each one costs milliseconds (every call
+    // builds the whole address table), and long names only slow the search for the nearest.
     if (size > 512)
         return 0;
     Settings settings;
-    for (const QString &assignment : QString::fromUtf8(bytesOf(data, size)).split(u'\n')) {
+    const QStringList assignments = QString::fromUtf8(bytesOf(data, size)).split(u'\n');
+    for (const QString &assignment : assignments.first(std::min<qsizetype>(assignments.size(), 8))) {
         try {
             applySettingAssignment(settings, assignment);
         } catch (const TabulixError &) {
