@@ -1,10 +1,12 @@
-# Two entry points: `make run` and `make test`. Both install missing packages first.
+# Entry points: `make run`, `make test` and `make fuzz`. Each installs missing packages first.
 BUILD_DIR ?= build
 CMAKE_FLAGS ?=
 ARGS ?=
 JOBS ?= $(shell nproc)
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 300
 
-.PHONY: deps configure build run test clean
+.PHONY: deps configure build run test fuzz clean
 
 deps:
 	bash scripts/install-deps.sh
@@ -21,5 +23,12 @@ run: build
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
+# Every fuzz target for FUZZ_SECONDS, built with clang in a tree of its own.
+fuzz: deps
+	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	  -DTABULIX_FUZZ=ON -DTABULIX_GUI=OFF -DTABULIX_TESTS=OFF $(CMAKE_FLAGS)
+	cmake --build $(FUZZ_DIR) -j $(JOBS)
+	bash scripts/run-fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(FUZZ_DIR)

@@ -65,10 +65,12 @@ QVector<Address> addresses()
                     }});
     for (const auto &[key, value] : menuSwitches)
         all.append({QStringLiteral("ES.") + QString::fromUtf16(key),
-                    [value](const Settings &settings) {
+                    [value = value](const Settings &settings) {
                         return settings.isOn(value) ? QStringLiteral("1") : QStringLiteral("0");
                     },
-                    [value](Settings &settings, const QString &text) { settings.setOn(value, text == u"1"); },
+                    [value = value](Settings &settings, const QString &text) {
+                        settings.setOn(value, text == u"1");
+                    },
                     true});
     return all;
 }
