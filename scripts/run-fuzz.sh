@@ -13,6 +13,7 @@ trap 'rm -rf "$scratch"' EXIT
 mkdir -p "$build_dir/fuzz-crashes"
 export LC_ALL=C.UTF-8 TZ=UTC QT_QPA_PLATFORM=offscreen
 export UBSAN_OPTIONS=print_stacktrace=1
+export LSAN_OPTIONS=suppressions=$PWD/tests/fuzz/lsan.supp
 
 for source in tests/fuzz/fuzz_*.cpp; do
   target=$(basename "$source" .cpp)
