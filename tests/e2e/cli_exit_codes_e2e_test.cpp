@@ -2,6 +2,7 @@
 // read, output that cannot be written, and nothing from the libraries below it.
 #include "cli_test_support.h"
 #include "collect_test_support.h"
+#include "file_write_test_support.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -22,12 +23,6 @@ struct ListFolder {
     QString path(const char *name) const { return root.filePath(QString::fromUtf8(name)); }
     QTemporaryDir root;
 };
-
-QByteArray contentOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 } // namespace
 

@@ -2,6 +2,7 @@
 #include "collect/file_adder.h"
 #include "collect_test_support.h"
 #include "common/message_catalogue.h"
+#include "file_write_test_support.h"
 #include "modal_watch.h"
 #include "table/picture_file.h"
 #include "ui/u_design_area.h"
@@ -90,12 +91,6 @@ QString saveAs(OutputWindow &window, const QString &typedName, QPushButton *answ
     });
     window.child<QPushButton>("Speichern")->click();
     return proposed;
-}
-
-QByteArray contentOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
