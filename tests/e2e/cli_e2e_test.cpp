@@ -1,6 +1,7 @@
 // tabulix-cli as a real process on a generated folder, compared with expected outputs.
 #include "cli_table_folder.h"
 #include "cli_test_support.h"
+#include "file_write_test_support.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -67,10 +68,8 @@ TEST(CliE2e, SavedFilesAreWhatTheSaveCommandWrites)
     CliRun run = runCli(tableOptions + QStringList{QStringLiteral("-o"), saved, QStringLiteral("liste")},
                         folder.root.path());
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
-    QFile file(saved);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     // UTF-8 with its byte-order mark and CR LF after every line, the standard output's text otherwise.
-    EXPECT_EQ(file.readAll(), "\xEF\xBB\xBF" + expected("liste.txt").replace("\n", "\r\n"));
+    EXPECT_EQ(contentOf(saved), "\xEF\xBB\xBF" + expected("liste.txt").replace("\n", "\r\n"));
 
     const QString picture = folder.root.filePath(QStringLiteral("liste.gif"));
     run = runCli(tableOptions + QStringList{QStringLiteral("--format"), QStringLiteral("gif"),

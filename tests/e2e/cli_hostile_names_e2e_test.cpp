@@ -1,6 +1,7 @@
 // File names that try to break the table: separators, quotes, line breaks and terminal escapes.
 #include "cli_test_support.h"
 #include "collect_test_support.h"
+#include "file_write_test_support.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -77,9 +78,7 @@ TEST(CliHostileNames, CsvReadsBackWithTheNamesIntact)
                                         QStringLiteral("-o"), saved, QStringLiteral("liste")},
                  folder.root.path());
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
-    QFile file(saved);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    expectOneRowPerFile(csvRows(file.readAll()));
+    expectOneRowPerFile(csvRows(contentOf(saved)));
 }
 
 TEST(CliHostileNames, TextTablesHaveOneLinePerFileAndNoControlCharacters)
