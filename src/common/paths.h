@@ -10,6 +10,5 @@ QString namePart(const QString &path);
 QString extensionOf(const QString &path);
 // Extension in upper case with every "." removed: the format cell of a file row ("TXT").
 QString formatOfExtension(const QString &path);
-// The folder of the running program (where the start configuration and tbx files live
-// when it is writable).
+// The folder of the running program.
 QString programFolder();

@@ -193,3 +193,19 @@ void Settings::setTextViewLook(const TextViewLook &look)
     m_textViewLook = look;
     Q_EMIT textViewLookChanged();
 }
+
+void Settings::setMainPlacement(const MainWindowPlacement &placement)
+{
+    if (placement == m_mainPlacement)
+        return;
+    m_mainPlacement = placement;
+    Q_EMIT mainPlacementChanged();
+}
+
+void Settings::setRenamerPlacement(const WindowPlacement &placement)
+{
+    if (placement == m_renamerPlacement)
+        return;
+    m_renamerPlacement = placement;
+    Q_EMIT renamerPlacementChanged();
+}

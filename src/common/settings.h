@@ -34,16 +34,40 @@ struct SettingDefinition {
     const char *radioGroup = nullptr;
 };
 
-// The switches of the menu "Einstellungen" that steer adding; a click on an item flips it.
+// The check items of the menus that configurations store: the adding switches of the menu
+// "Einstellungen", the areas of the menu "Ansicht" and the automatic saving of the menu
+// "Konfiguration". A click on an item flips it.
 enum class MenuSwitch {
     AddFolderFiles,     // walk folders for their files; add single files (`m_einst_dat`)
     AddFolderRows,      // folders get rows of their own (`m_einst_ord`)
     RefuseDuplicates,   // refuse a path that is already in the list (`m_einst_doppelt`)
     DaylightCorrection, // daylight-saving correction of file times (`m_einst_dst`)
+    ShowInput,          // the files area is shown (`m_anz_input`)
+    ShowPreview,        // the preview area (`m_anz_vorschau`)
+    ShowActions,        // the columns-and-design area (`m_anz_aktionen`)
+    ShowOutput,         // the saving area (`m_anz_output`)
+    AutoSaveNever,      // closing the main window saves nothing (`m_konfig_autosave_nie`)
+    AutoSaveProfile,    // ... saves the profile into the start configuration (`m_konfig_autosave_profil`)
+    AutoSaveAll,        // ... saves everything as the start configuration (`m_konfig_autosave_alles`)
 };
-inline constexpr MenuSwitch allMenuSwitches[] = {MenuSwitch::AddFolderFiles, MenuSwitch::AddFolderRows,
-                                                 MenuSwitch::RefuseDuplicates,
-                                                 MenuSwitch::DaylightCorrection};
+
+// Where a window stands: maximised, or its client area's position and size on the screen.
+struct WindowPlacement {
+    bool maximized = false;
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    bool operator==(const WindowPlacement &other) const = default;
+};
+
+// The main window's placement with the sizes of its two splitters.
+struct MainWindowPlacement {
+    WindowPlacement window{false, 0, 0, 826, 644};
+    int rightColumnWidth = 316; // the actions and output column
+    int filesAreaHeight = 301;  // the files area above the preview
+    bool operator==(const MainWindowPlacement &other) const = default;
+};
 
 // A font with the colour its text is drawn in, as the font and colour dialogs choose them.
 struct StyledFont {
@@ -103,6 +127,12 @@ public:
     TextViewLook textViewLook() const { return m_textViewLook; }
     void setTextViewLook(const TextViewLook &look);
 
+    // Where the windows stand, as the windows last reported it or a configuration asked for it.
+    MainWindowPlacement mainPlacement() const { return m_mainPlacement; }
+    void setMainPlacement(const MainWindowPlacement &placement);
+    WindowPlacement renamerPlacement() const { return m_renamerPlacement; }
+    void setRenamerPlacement(const WindowPlacement &placement);
+
 Q_SIGNALS:
     void changed(SettingsWindow window, const QString &name);
     void columnOrderChanged();
@@ -110,6 +140,8 @@ Q_SIGNALS:
     void menuSwitchChanged(MenuSwitch menuSwitch);
     void pictureFontChanged();
     void textViewLookChanged();
+    void mainPlacementChanged();
+    void renamerPlacementChanged();
 
 private:
     struct Entry {
@@ -126,8 +158,13 @@ private:
     Language m_language = Language::German;
     StyledFont m_pictureFont{QFont(QStringLiteral("Courier New"), 8), QColor(Qt::black)};
     TextViewLook m_textViewLook;
-    QHash<MenuSwitch, bool> m_menuSwitches{{MenuSwitch::AddFolderFiles, true},
-                                           {MenuSwitch::AddFolderRows, false},
-                                           {MenuSwitch::RefuseDuplicates, false},
-                                           {MenuSwitch::DaylightCorrection, true}};
+    MainWindowPlacement m_mainPlacement;
+    WindowPlacement m_renamerPlacement{false, 0, 0, 591, 700};
+    QHash<MenuSwitch, bool> m_menuSwitches{
+        {MenuSwitch::AddFolderFiles, true}, {MenuSwitch::AddFolderRows, false},
+        {MenuSwitch::RefuseDuplicates, false}, {MenuSwitch::DaylightCorrection, true},
+        {MenuSwitch::ShowInput, true},      {MenuSwitch::ShowPreview, true},
+        {MenuSwitch::ShowActions, true},    {MenuSwitch::ShowOutput, true},
+        {MenuSwitch::AutoSaveNever, true},  {MenuSwitch::AutoSaveProfile, false},
+        {MenuSwitch::AutoSaveAll, false}};
 };

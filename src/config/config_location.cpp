@@ -8,13 +8,12 @@
 
 QString configurationFolder()
 {
-    const QString beside = programFolder();
-    if (QFileInfo(beside).isWritable())
-        return beside;
-    const QString folder =
-        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/tabulix");
-    QDir().mkpath(folder);
-    return folder;
+    const QDir beside(programFolder());
+    if (QFileInfo(beside.filePath(QStringLiteral("Auto.tbx"))).isFile() ||
+        QFileInfo::exists(beside.filePath(QStringLiteral("portable"))))
+        return beside.path();
+    // The folder is made by the first save into it.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/tabulix");
 }
 
 QString startConfigurationPath()

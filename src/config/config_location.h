@@ -1,7 +1,8 @@
 #pragma once
-// Where the start configuration "Auto.tbx" and the listed tbx files live: beside the program
-// when that folder is writable (build tree, portable use), otherwise in the user's
-// configuration folder.
+// Where the start configuration "Auto.tbx" and the listed tbx files live: the user's
+// configuration folder ($XDG_CONFIG_HOME/tabulix), except in a portable setup, where the
+// program's own folder holds an "Auto.tbx" or a file named "portable". A system folder is
+// never written because the program happens to run with the rights to do so.
 #include <QString>
 #include <QStringList>
 

@@ -1,6 +1,7 @@
 #include "config/setting_sections.h"
 
 #include "common/tabulix_error.h"
+#include "config/menu_switch_keys.h"
 #include "table/design_captions.h"
 #include "table/output_format.h"
 
@@ -14,14 +15,6 @@ const SettingKind storedKinds[] = {SettingKind::Text, SettingKind::Choice, Setti
                                    SettingKind::Check, SettingKind::Panel};
 constexpr int ColumnOrderSize = 12;
 
-// The adding switches of the settings menu, under their configuration keys.
-const struct {
-    const char16_t *key;
-    MenuSwitch value;
-} menuSwitches[] = {{u"DA", MenuSwitch::AddFolderFiles},
-                    {u"OR", MenuSwitch::AddFolderRows},
-                    {u"DO", MenuSwitch::RefuseDuplicates},
-                    {u"DS", MenuSwitch::DaylightCorrection}};
 
 struct Address {
     QString name; // "SECTION.KEY"
@@ -63,12 +56,12 @@ QVector<Address> addresses()
                         order[index] = value;
                         settings.setColumnOrder(order);
                     }});
-    for (const auto &[key, value] : menuSwitches)
-        all.append({QStringLiteral("ES.") + QString::fromUtf16(key),
-                    [value = value](const Settings &settings) {
+    for (const MenuSwitchKey &menuKey : menuSwitchKeys)
+        all.append({QString::fromUtf16(menuKey.section) + u'.' + QString::fromUtf16(menuKey.key),
+                    [value = menuKey.menuSwitch](const Settings &settings) {
                         return settings.isOn(value) ? QStringLiteral("1") : QStringLiteral("0");
                     },
-                    [value = value](Settings &settings, const QString &text) {
+                    [value = menuKey.menuSwitch](Settings &settings, const QString &text) {
                         settings.setOn(value, text == u"1");
                     },
                     true});

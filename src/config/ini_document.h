@@ -1,0 +1,70 @@
+#pragma once
+// A configuration file held whole in memory: read once from its bytes, changed key by key, and
+// written back whole. Every line the program does not write (comments, unknown sections and
+// keys, blank lines) comes back as it was, and the file keeps the encoding it was found in.
+//
+// Reading is a pure function of the bytes and never fails: binary junk, NUL bytes, endless
+// lines and truncated UTF-16 give whatever entries can be recognised.
+//
+// Names of sections and keys match without regard to letter case, and blanks around them
+// are ignored. A value is read without the blanks around it and without one pair of quotes
+// (both ' or both ") enclosing it whole; a value with a blank at either end is written in
+// double quotes, so that it reads back exactly. A written value keeps its length: nothing is cut.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+enum class IniEncoding {
+    Utf16LittleEndian, // with the byte-order mark FF FE: the encoding of every new file
+    Utf8WithMark,      // with EF BB BF
+    Utf8,              // no mark, and the bytes are valid UTF-8
+    Windows1252,       // no mark and not UTF-8: an 8-bit file; characters it lacks become "?"
+};
+
+class IniDocument {
+public:
+    // An empty document that is written as UTF-16 LE with byte-order mark and CR LF.
+    IniDocument() = default;
+    static IniDocument fromBytes(const QByteArray &bytes);
+    QByteArray toBytes() const;
+
+    IniEncoding encoding() const { return m_encoding; }
+
+    // The stored value, or `fallback` when the section or key is missing.
+    QString readText(const QString &section, const QString &key, const QString &fallback) const;
+    // Signed decimal, "$" or "0x"/"0X" and hexadecimal (a 32-bit pattern); anything else,
+    // an empty value included, gives `fallback`.
+    qint32 readNumber(const QString &section, const QString &key, qint32 fallback) const;
+    // A number other than 0 is true; a value that is no number gives `fallback`.
+    bool readFlag(const QString &section, const QString &key, bool fallback) const;
+    bool contains(const QString &section, const QString &key) const;
+
+    // Replaces the value of an existing key in place; a new key goes to the end of its
+    // section, a new section to the end of the document. Line breaks in a value become blanks,
+    // since a value is one line.
+    void writeText(const QString &section, const QString &key, const QString &value);
+    void writeNumber(const QString &section, const QString &key, qint32 value);
+    void writeFlag(const QString &section, const QString &key, bool value);
+
+    // Names as the file spells them, in file order.
+    QStringList sections() const;
+    QStringList keys(const QString &section) const;
+    // "key=value" per key of the section, each value read as readText reads it.
+    QStringList keyValues(const QString &section) const;
+    void removeSection(const QString &section);
+    void removeKey(const QString &section, const QString &key);
+
+private:
+    struct Line {
+        QString text;    // the line as read or as it will be written, without its line end
+        QString section; // the section the line belongs to (lower case; empty before the first)
+        QString key;     // lower-case key name of an entry line; empty for any other line
+    };
+    qsizetype findEntry(const QString &section, const QString &key) const;
+    qsizetype findSectionHeader(const QString &section) const;
+
+    QVector<Line> m_lines;
+    IniEncoding m_encoding = IniEncoding::Utf16LittleEndian;
+    bool m_crLf = true; // a file read with bare LF line ends is written with them again
+};
