@@ -9,25 +9,43 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
+// Far beyond any configuration, so a wrong file chosen by mistake cannot fill the memory.
+constexpr qint64 LargestConfiguration = 16 * 1024 * 1024;
+
+[[noreturn]] void failReading(const QString &path, const QString &reason)
+{
+    throw TabulixError(u"Cannot read file \"" + path + u"\". " + reason);
+}
+
 [[noreturn]] void failReading(const QString &path, int error)
 {
-    throw TabulixError(u"Cannot read file \"" + path + u"\". " +
-                       QString::fromLocal8Bit(std::strerror(error)));
+    failReading(path, QString::fromLocal8Bit(std::strerror(error)));
 }
 
 } // namespace
 
 IniDocument readIniFile(const QString &path)
 {
-    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    // Not blocking, so that a FIFO given by mistake cannot wait for a writer forever.
+    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (descriptor < 0) {
         if (errno == ENOENT || errno == ENOTDIR)
             return IniDocument();
         failReading(path, errno);
+    }
+    struct stat facts {};
+    if (::fstat(descriptor, &facts) == 0 && !S_ISREG(facts.st_mode) && !S_ISDIR(facts.st_mode)) {
+        ::close(descriptor);
+        failReading(path, QStringLiteral("It is not a regular file."));
+    }
+    if (facts.st_size > LargestConfiguration) {
+        ::close(descriptor);
+        failReading(path, QStringLiteral("It is too large for a configuration."));
     }
     QByteArray bytes;
     char buffer[65536];

@@ -92,7 +92,7 @@ QString keyOf(const QString &name)
 
 // The address most like the name, comparing whole addresses and keys alone, so that a key in
 // the wrong section is found; nothing when even the nearest differs in more than a third of
-// the key (at least one letter may differ).
+// the key (at least one letter may differ, but one letter must stay).
 QString nearest(const QString &name, const QVector<Address> &all)
 {
     const QString key = keyOf(name);
@@ -105,7 +105,9 @@ QString nearest(const QString &name, const QVector<Address> &all)
                std::pair(distance(b), editDistance(name, b.name));
     };
     const auto best = std::min_element(all.begin(), all.end(), closer);
-    return distance(*best) <= std::max<qsizetype>(1, key.size() / 3) ? best->name : QString();
+    const qsizetype nearestDistance = distance(*best);
+    return nearestDistance <= std::max<qsizetype>(1, key.size() / 3) && nearestDistance < key.size() ? best->name
+                                                                                                      : QString();
 }
 
 // The items a drop-down list offers when it takes no text of one's own; empty for the others.

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <gtest/gtest.h>
 
 namespace {
@@ -17,7 +18,8 @@ void touch(const QString &path)
 TEST(ConfigLocation, PortableOnlyWithAMarkerBesideTheProgram)
 {
     QTemporaryDir program;
-    const QString userFolder = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/tabulix");
+    const QString userFolder =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/tabulix");
     // A folder the program could write is not reason enough to write there.
     EXPECT_EQ(configurationFolderFor(program.path()), userFolder);
     ASSERT_TRUE(QDir(program.path()).mkdir(QStringLiteral("Auto.tbx")));

@@ -1,6 +1,7 @@
 #include "common/settings.h"
 #include "config/configuration_file.h"
 #include "config/ini_document.h"
+#include "table/output_format.h"
 #include "file_write_test_support.h"
 
 #include <gtest/gtest.h>
@@ -53,6 +54,10 @@ void changeEverything(Settings &settings)
             continue;
         }
         const QString value = settings.value(definition.window, name);
+        if (name == u"out_format") { // a fixed list: one of its items
+            settings.setValue(definition.window, name, outFormatItem(OutputFormat::Csv, Language::German));
+            continue;
+        }
         const QString forms[] = {value + u' ', u'\'' + value + u'\'', u'"' + value + u'"', u' ' + value + u'x'};
         settings.setValue(definition.window, name, forms[index++ % 4]);
     }

@@ -74,6 +74,11 @@ TEST(IniFile, UnreadableFilesThrowWithTheReason)
         EXPECT_EQ(readFailure(locked), u"Cannot read file \"" + locked + u"\". " + systemReason(EACCES));
     else
         EXPECT_EQ(readFailure(locked), QStringLiteral("<no error>"));
+
+    // A FIFO named by mistake is refused at once instead of waiting for a writer.
+    const QString fifo = dir.filePath(QStringLiteral("fifo.tbx"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_EQ(readFailure(fifo), u"Cannot read file \"" + fifo + u"\". It is not a regular file.");
 }
 
 TEST(IniFile, FailedWritesLeaveTheOldFileByteForByte)
