@@ -145,6 +145,13 @@ TEST(CliConfiguration, ConfigurationOperandsTakeTurnsWithThePaths)
     EXPECT_EQ(filesFirst.exitCode, 0) << filesFirst.err.constData();
     EXPECT_TRUE(filesFirst.out.contains("\nalpha.txt")) << filesFirst.out.constData();
 
+    // Only the exact extension makes a configuration; any other is a file to list.
+    makeFile(folder.path("GROSS.TBX"), utf16File(QStringLiteral("[ES]\nDA=0\nOR=1\n")));
+    const CliRun upperCase = folder.run(tableOptions + QStringList{QStringLiteral("GROSS.TBX"), list});
+    EXPECT_EQ(upperCase.exitCode, 0) << upperCase.err.constData();
+    EXPECT_TRUE(upperCase.out.contains("\nGROSS.TBX ")) << upperCase.out.constData();
+    EXPECT_TRUE(upperCase.out.contains("\nalpha.txt ")) << upperCase.out.constData();
+
     // A configuration operand that names nothing is reported like a path; the rest is done.
     const CliRun missing = folder.run(tableOptions + QStringList{QStringLiteral("fehlt.tbx"), list});
     EXPECT_EQ(missing.exitCode, 1);
