@@ -8,7 +8,12 @@
 
 QString configurationFolder()
 {
-    const QDir beside(programFolder());
+    return configurationFolderFor(programFolder());
+}
+
+QString configurationFolderFor(const QString &programFolder)
+{
+    const QDir beside(programFolder);
     if (QFileInfo(beside.filePath(QStringLiteral("Auto.tbx"))).isFile() ||
         QFileInfo::exists(beside.filePath(QStringLiteral("portable"))))
         return beside.path();

@@ -7,6 +7,8 @@
 #include <QStringList>
 
 QString configurationFolder();
+// The same for a program in the given folder.
+QString configurationFolderFor(const QString &programFolder);
 QString startConfigurationPath();
 // Every "*.tbx" file directly in the folder, sorted by name so every start lists them alike.
 QStringList configurationFilesIn(const QString &folder);

@@ -11,6 +11,7 @@
 // (both ' or both ") enclosing it whole; a value with a blank at either end is written in
 // double quotes, so that it reads back exactly. A written value keeps its length: nothing is cut.
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -42,7 +43,7 @@ public:
 
     // Replaces the value of an existing key in place; a new key goes to the end of its
     // section, a new section to the end of the document. Line breaks in a value become blanks,
-    // since a value is one line.
+    // since a value is one line. A key without a name writes nothing.
     void writeText(const QString &section, const QString &key, const QString &value);
     void writeNumber(const QString &section, const QString &key, qint32 value);
     void writeFlag(const QString &section, const QString &key, bool value);
@@ -56,15 +57,31 @@ public:
     void removeKey(const QString &section, const QString &key);
 
 private:
+    enum class LineEnd : quint8 { None, Lf, CrLf };
     struct Line {
-        QString text;    // the line as read or as it will be written, without its line end
-        QString section; // the section the line belongs to (lower case; empty before the first)
-        QString key;     // lower-case key name of an entry line; empty for any other line
+        QString text; // the line as read or as it will be written, without its line end
+        QString key;  // folded key name of an entry line; empty for any other line
+        LineEnd end = LineEnd::None;
     };
-    qsizetype findEntry(const QString &section, const QString &key) const;
-    qsizetype findSectionHeader(const QString &section) const;
+    struct Section {
+        QString name; // as the header spells it
+        QString key;  // the name folded, for matching
+        Line header;
+        QVector<Line> body;                // the lines up to the next header
+        QHash<QString, qsizetype> entries; // key -> body index of its first line
+        qsizetype lastEntry = -1;          // body index of the last entry line
+    };
+    static void indexEntries(Section &section);
+    void indexSections();
+    const Section *findSection(const QString &section) const;
+    Section *findSection(const QString &section);
+    const Line *findEntry(const QString &section, const QString &key) const;
+    void endLastLine();
+    LineEnd newLineEnd() const { return m_crLf ? LineEnd::CrLf : LineEnd::Lf; }
 
-    QVector<Line> m_lines;
+    QVector<Line> m_preamble; // lines before the first section header
+    QVector<Section> m_sections;
+    QHash<QString, qsizetype> m_sectionIndex; // folded name -> index of its first section
     IniEncoding m_encoding = IniEncoding::Utf16LittleEndian;
-    bool m_crLf = true; // a file read with bare LF line ends is written with them again
+    bool m_crLf = true; // added lines end as the first line of the file does
 };

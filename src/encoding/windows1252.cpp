@@ -34,3 +34,15 @@ QByteArray encodeWindows1252(QStringView text)
     }
     return bytes;
 }
+
+QString decodeWindows1252(QByteArrayView bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *next = text.data();
+    for (const char byte : bytes) {
+        const auto code = char16_t(uchar(byte));
+        const bool mapped = code >= 0x80 && code < 0xA0 && charactersOf80To9F[code - 0x80] != 0;
+        *next++ = mapped ? charactersOf80To9F[code - 0x80] : code;
+    }
+    return text;
+}

@@ -1,4 +1,5 @@
 #include "encoding/encode_text.h"
+#include "encoding/windows1252.h"
 #include "encoding_test_support.h"
 
 #include <gtest/gtest.h>
@@ -44,4 +45,23 @@ TEST(Windows1252, AgreesWithTheSystemConverterOnTheWholeFirstPlane)
     }
     iconv_close(converter);
     EXPECT_EQ(compared, 0x10000 - 0x800);
+}
+
+TEST(Windows1252, DecodesEveryByteSoThatEncodingGivesItBack)
+{
+    QByteArray all;
+    for (int byte = 0; byte < 256; ++byte)
+        all += char(byte);
+    const QString text = decodeWindows1252(all);
+    ASSERT_EQ(text.size(), 256);
+    EXPECT_EQ(text[0x80], QChar(0x20AC));
+    EXPECT_EQ(text[0x9F], QChar(0x0178));
+    EXPECT_EQ(text[0xE4], QChar(0x00E4));
+    // The five empty bytes come as the control characters of their number; those have no byte.
+    QByteArray expected = all;
+    for (const char empty : {'\x81', '\x8D', '\x8F', '\x90', '\x9D'}) {
+        EXPECT_EQ(text[uchar(empty)], QChar(char16_t(uchar(empty))));
+        expected[uchar(empty)] = '?';
+    }
+    EXPECT_EQ(hex(encodeWindows1252(text)), hex(expected));
 }

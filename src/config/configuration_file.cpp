@@ -1,0 +1,164 @@
+#include "config/configuration_file.h"
+
+#include "config/ini_file.h"
+#include "config/menu_switch_keys.h"
+#include "config/stored_looks.h"
+#include "config/stored_placements.h"
+#include "config/stored_settings.h"
+#include "table/default_texts.h"
+
+namespace {
+
+const SettingKind storedKinds[] = {SettingKind::Text, SettingKind::Choice, SettingKind::Radio,
+                                   SettingKind::Check, SettingKind::Panel};
+
+QString sectionOf(SettingsWindow window, SettingKind kind)
+{
+    return windowPrefix(window) + kindSuffix(kind);
+}
+
+QString columnOrderKey(qsizetype index)
+{
+    return QStringLiteral("r%1").arg(index);
+}
+
+void writeWindow(const Settings &settings, IniDocument &document, SettingsWindow window)
+{
+    for (const SettingKind kind : storedKinds)
+        for (const QString &name : settings.controlOrder(window, kind))
+            writeSetting(settings, document, window, name);
+}
+
+void writeLooks(const Settings &settings, IniDocument &document)
+{
+    const TextViewLook look = settings.textViewLook();
+    const QString preview = QStringLiteral("FC");
+    document.writeNumber(preview, QStringLiteral("COL"), colourValue(look.background, DesktopBackgroundValue));
+    writeStyledFont(document, preview, look.font);
+    document.writeFlag(preview, QStringLiteral("SCB"), !look.wraps);
+    writeStyledFont(document, QStringLiteral("FCE"), settings.pictureFont());
+}
+
+// The number of entries never changes, so a file cannot make the list longer or shorter.
+void readColumnOrder(Settings &settings, const IniDocument &document)
+{
+    QStringList order = settings.columnOrder();
+    for (qsizetype index = 0; index < order.size(); ++index)
+        order[index] = document.readText(QStringLiteral("PBRF"), columnOrderKey(index), order[index]);
+    settings.setColumnOrder(order);
+}
+
+// Each value goes in as if the user had set it, so the reactions of the controls run; of a
+// radio group marked "1" more than once, the last in control order stays on.
+void readWindow(Settings &settings, const IniDocument &document, SettingsWindow window)
+{
+    for (const SettingKind kind : storedKinds) {
+        const QString section = sectionOf(window, kind);
+        for (const QString &name : settings.controlOrder(window, kind)) {
+            if (isSwitchKind(kind))
+                settings.setOn(window, name, document.readFlag(section, name, settings.isOn(window, name)));
+            else
+                settings.setValue(window, name, document.readText(section, name, settings.value(window, name)));
+        }
+    }
+}
+
+void readLooks(Settings &settings, const IniDocument &document)
+{
+    const QString preview = QStringLiteral("FC");
+    TextViewLook look = settings.textViewLook();
+    look.background = colourOfValue(document.readNumber(preview, QStringLiteral("COL"),
+                                                        colourValue(look.background, DesktopBackgroundValue)));
+    look.font = readStyledFont(document, preview, look.font);
+    look.wraps = !document.readFlag(preview, QStringLiteral("SCB"), true);
+    settings.setTextViewLook(look);
+    settings.setPictureFont(readStyledFont(document, QStringLiteral("FCE"), settings.pictureFont()));
+}
+
+void readMenuSwitches(Settings &settings, const IniDocument &document)
+{
+    for (const MenuSwitchKey &menuKey : menuSwitchKeys) {
+        const bool fallback = menuKey.missingValue < 0 ? settings.isOn(menuKey.menuSwitch) : menuKey.missingValue == 1;
+        settings.setOn(menuKey.menuSwitch, document.readFlag(QString::fromUtf16(menuKey.section),
+                                                             QString::fromUtf16(menuKey.key), fallback));
+    }
+}
+
+} // namespace
+
+QString guardQuotes(const QString &text)
+{
+    if (text.size() >= 2 && text.front() == u'\'' && text.back() == u'\'')
+        return u'\'' + text + u'\'';
+    if (text.size() >= 2 && text.front() == u'"' && text.back() == u'"')
+        return u'"' + text + u'"';
+    return text;
+}
+
+void writeSetting(const Settings &settings, IniDocument &document, SettingsWindow window, const QString &name)
+{
+    const SettingKind kind = settings.kind(window, name);
+    const QString value = settings.value(window, name);
+    document.writeText(sectionOf(window, kind), name, isSwitchKind(kind) ? value : guardQuotes(value));
+}
+
+void writeColumnOrder(const Settings &settings, IniDocument &document)
+{
+    const QStringList order = settings.columnOrder();
+    for (qsizetype index = 0; index < order.size(); ++index)
+        document.writeText(QStringLiteral("PBRF"), columnOrderKey(index), order[index]);
+}
+
+void writeMenuSwitches(const Settings &settings, IniDocument &document, const char16_t *section)
+{
+    for (const MenuSwitchKey &menuKey : menuSwitchKeys)
+        if (std::u16string_view(menuKey.section) == std::u16string_view(section))
+            document.writeFlag(QString::fromUtf16(section), QString::fromUtf16(menuKey.key),
+                               settings.isOn(menuKey.menuSwitch));
+}
+
+void writeConfiguration(const Settings &settings, IniDocument &document)
+{
+    writeWindow(settings, document, SettingsWindow::PB);
+    writeColumnOrder(settings, document);
+    for (const SettingsWindow window : allSettingsWindows)
+        if (window != SettingsWindow::PB)
+            writeWindow(settings, document, window);
+    writeMainPlacement(document, settings.mainPlacement());
+    writeRenamerPlacement(document, settings.renamerPlacement());
+    writeLooks(settings, document);
+    for (const char16_t *section : {u"ES", u"PA", u"AS"})
+        writeMenuSwitches(settings, document, section);
+}
+
+void applyConfiguration(Settings &settings, const IniDocument &document, const QSize &screen)
+{
+    readColumnOrder(settings, document);
+    for (const SettingsWindow window : allSettingsWindows)
+        readWindow(settings, document, window);
+    settings.setMainPlacement(readMainPlacement(document, settings.mainPlacement(), screen));
+    settings.setRenamerPlacement(readRenamerPlacement(document, settings.renamerPlacement(), screen));
+    readLooks(settings, document);
+    readMenuSwitches(settings, document);
+    // A file of the other language shows this language's default texts and column names.
+    translateDefaultTexts(settings, settings.language());
+}
+
+void saveConfiguration(const Settings &settings, const QString &path)
+{
+    IniDocument document = readIniFile(path);
+    writeConfiguration(settings, document);
+    writeIniFile(path, document);
+}
+
+void saveProfile(const Settings &settings, const QString &path)
+{
+    IniDocument document = readIniFile(path);
+    writeProfile(settings, document);
+    writeIniFile(path, document);
+}
+
+void loadConfiguration(Settings &settings, const QString &path, const QSize &screen)
+{
+    applyConfiguration(settings, readIniFile(path), screen);
+}
