@@ -21,6 +21,11 @@ void CliFeedback::hideProgress()
 
 void CliFeedback::reportUnreadable(const QString &path, int error)
 {
+    reportUnreadable(path, errorReason(error));
+}
+
+void CliFeedback::reportUnreadable(const QString &path, const QString &reason)
+{
     m_anyUnreadable = true;
     QString shown = path;
     if (path == m_absolute || path.startsWith(m_absolute + u'/')) {
@@ -31,7 +36,7 @@ void CliFeedback::reportUnreadable(const QString &path, int error)
     }
     hideProgress();
     QTextStream(stderr) << "tabulix-cli: cannot access '" << shownOn(STDERR_FILENO, shown)
-                        << "': " << errorReason(error) << '\n';
+                        << "': " << shownOn(STDERR_FILENO, reason) << '\n';
 }
 
 void CliFeedback::setOperand(const QString &typed, const QString &absolute)

@@ -10,6 +10,7 @@ public:
     void showProgress(const ProgressText &text) override;
     void hideProgress() override;
     void reportUnreadable(const QString &path, int error) override;
+    void reportUnreadable(const QString &path, const QString &reason);
 
     // The operand added next, as typed and as the adding sees it; reported paths below the
     // absolute one are shown below the typed one.

@@ -2,29 +2,41 @@
 
 #include "common/tabulix_error.h"
 
-const char cliUsage[] =
+namespace {
+
+const char usage[] =
     "Usage: tabulix-cli [OPTION]... PATH...\n"
+    "  or:  tabulix-cli [OPTION]... --save-config FILE [CONFIGURATION.tbx]...\n"
     "Lists the files of the given files and folders as a table, as the desktop program would.\n"
+    "An operand ending in \".tbx\" is a configuration: operands are taken in the order given,\n"
+    "so a configuration changes how the paths after it are added.\n"
     "\n"
+    "Options that change settings are applied in the order given, after --lang:\n"
+    "  --config FILE            load a configuration or profile as the desktop program does;\n"
+    "                           a FILE that cannot be read stops the run\n"
+    "  --reset                  every setting back to its standard value\n"
     "  --set SECTION.KEY=VALUE  change a setting as a configuration file names it, e.g.\n"
-    "                           PBCH.act_pfad=1, PBCB.act_size_einheit=MB, ES.OR=1;\n"
-    "                           repeatable, applied in order\n"
+    "                           PBCH.act_pfad=1, PBCB.act_size_einheit=MB, ES.OR=1\n"
     "  --format FORMAT          txt, csv, htm, bmp, jpg or gif\n"
     "  --encoding CODE          text encoding of -o: 0, 65000, 64999, 65001, 1200, 1201,\n"
     "                           65005 or 65006\n"
-    "  --lang de|en             language of the texts in the table\n"
+    "\n"
+    "  --lang de|en             language of the run: the texts in the table and the defaults\n"
+    "  --save-config FILE       after all options and operands, save the complete\n"
+    "                           configuration into FILE; without a PATH nothing else is done\n"
     "  --list-settings          print every setting as SECTION.KEY=VALUE and exit\n"
     "  -o FILE                  write FILE as the desktop program saves it; without it a text\n"
     "                           format goes to standard output as UTF-8\n"
     "  --verbose                also show the warnings of the libraries below the program\n"
-    "  --                       end of the options: every argument after it is a path\n"
+    "  --                       end of the options: every argument after it is an operand\n"
     "  --help                   show this help and exit\n"
     "  --version                show the version and exit\n"
     "\n"
-    "Exit status: 0 done; 1 a path or the output could not be read or written (the rest is\n"
-    "still done); 2 wrong usage.\n";
-
-namespace {
+    "The desktop program's start configuration is %1;\n"
+    "tabulix-cli reads it only when asked (--config %1).\n"
+    "\n"
+    "Exit status: 0 done; 1 a path, a configuration or the output could not be read or\n"
+    "written (the rest is still done); 2 wrong usage.\n";
 
 const QStringList formats = {QStringLiteral("txt"), QStringLiteral("csv"), QStringLiteral("htm"),
                              QStringLiteral("bmp"), QStringLiteral("jpg"), QStringLiteral("gif")};
@@ -39,13 +51,19 @@ CliOptions parseCliOptions(const QStringList &arguments)
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments[i];
         if (optionsEnded) {
-            options.paths.append(argument);
+            options.operands.append(argument);
             continue;
         }
         const auto value = [&]() -> QString {
             if (i + 1 >= arguments.size())
                 throw TabulixError(argument + QStringLiteral(" needs a value"));
             return arguments[++i];
+        };
+        const auto fileName = [&]() -> QString {
+            const QString file = value();
+            if (file.isEmpty())
+                throw TabulixError(argument + QStringLiteral(" needs a file name"));
+            return file;
         };
         if (argument == u"--") {
             optionsEnded = true;
@@ -57,33 +75,43 @@ CliOptions parseCliOptions(const QStringList &arguments)
             options.listSettings = true;
         } else if (argument == u"--verbose") {
             options.verbose = true;
+        } else if (argument == u"--config") {
+            options.steps.append({SettingStep::Kind::LoadConfiguration, fileName()});
+        } else if (argument == u"--reset") {
+            options.steps.append({SettingStep::Kind::Reset, QString()});
         } else if (argument == u"--set") {
-            options.assignments.append(value());
+            options.steps.append({SettingStep::Kind::Assign, value()});
         } else if (argument == u"--format") {
-            options.format = value();
-            if (!formats.contains(options.format))
+            const QString format = value();
+            if (!formats.contains(format))
                 throw TabulixError(QStringLiteral("unknown format \"%1\"; use one of %2")
-                                       .arg(options.format, formats.join(QStringLiteral(", "))));
+                                       .arg(format, formats.join(QStringLiteral(", "))));
+            options.steps.append({SettingStep::Kind::Format, format});
         } else if (argument == u"--encoding") {
             const QString code = value();
             bool number = false;
             const int encoding = code.toInt(&number);
             if (!number || !encodings.contains(encoding))
                 throw TabulixError(QStringLiteral("unknown encoding \"%1\"").arg(code));
-            options.encoding = encoding;
+            options.steps.append({SettingStep::Kind::Encoding, QString::number(encoding)});
         } else if (argument == u"--lang") {
             options.language = languageOfCode(value());
             if (!options.language)
                 throw TabulixError(QStringLiteral("--lang takes de or en"));
+        } else if (argument == u"--save-config") {
+            options.savedConfiguration = fileName();
         } else if (argument == u"-o") {
-            options.outputFile = value();
-            if (options.outputFile.isEmpty())
-                throw TabulixError(QStringLiteral("-o needs a file name"));
+            options.outputFile = fileName();
         } else if (argument.startsWith(u'-') && argument.size() > 1) {
             throw TabulixError(QStringLiteral("unknown option: ") + argument);
         } else {
-            options.paths.append(argument);
+            options.operands.append(argument);
         }
     }
     return options;
+}
+
+QString cliUsage(const QString &startConfiguration)
+{
+    return QString::fromUtf8(usage).arg(startConfiguration);
 }

@@ -2,23 +2,37 @@
 // The command line of tabulix-cli.
 #include "common/language.h"
 
+#include <QList>
 #include <QStringList>
 #include <optional>
+
+// An option that changes settings. They run in the order given, after the language of the run.
+struct SettingStep {
+    enum class Kind {
+        LoadConfiguration, // --config FILE
+        Reset,             // --reset
+        Assign,            // --set SECTION.KEY=VALUE
+        Format,            // --format TAG
+        Encoding,          // --encoding CODE
+    };
+    Kind kind;
+    QString value; // the file, assignment, format tag or encoding code; empty for a reset
+};
 
 struct CliOptions {
     bool help = false;
     bool version = false;
     bool listSettings = false;
-    bool verbose = false;    // let the warnings of the Qt libraries through to standard error
-    QStringList assignments; // --set SECTION.KEY=VALUE, in the given order
-    QString format;          // txt, csv, htm, bmp, jpg or gif; empty keeps the setting
-    std::optional<int> encoding;
+    bool verbose = false; // let the warnings of the Qt libraries through to standard error
+    QList<SettingStep> steps;
     std::optional<Language> language; // nothing: as the program decides at start
     QString outputFile;               // -o; empty: standard output
-    QStringList paths;
+    QString savedConfiguration;       // --save-config; empty: nothing is saved
+    QStringList operands;             // paths to list and configurations, in the given order
 };
 
 // Reads the arguments after the program name; bad usage throws TabulixError with the reason.
 CliOptions parseCliOptions(const QStringList &arguments);
 
-extern const char cliUsage[];
+// The text of --help; it names the desktop program's start configuration.
+QString cliUsage(const QString &startConfiguration);

@@ -1,17 +1,18 @@
 // tabulix-cli: lists files as a table without a window, over the same core as the desktop program.
 #include "app/program_state.h"
-#include "app/startup_sequence.h"
 #include "app/table_output.h"
 #include "cli_feedback.h"
+#include "cli_operands.h"
 #include "cli_options.h"
-#include "collect/file_adder.h"
-#include "collect/file_facts.h"
 #include "common/language.h"
 #include "common/tabulix_error.h"
+#include "config/config_location.h"
+#include "config/configuration_file.h"
 #include "config/setting_sections.h"
 #include "encoding/text_encoding.h"
 #include "encoding/write_text_file.h"
 #include "qt_messages.h"
+#include "setting_steps.h"
 #include "standard_output.h"
 #include "table/default_texts.h"
 #include "table/output_targets.h"
@@ -21,6 +22,7 @@
 #include <QGuiApplication>
 #include <QTextStream>
 #include <csignal>
+#include <unistd.h>
 
 namespace {
 
@@ -32,7 +34,7 @@ int usageError(const QString &reason)
 
 void reportError(const QString &reason)
 {
-    QTextStream(stderr) << "tabulix-cli: " << reason << '\n';
+    QTextStream(stderr) << "tabulix-cli: " << shownOn(STDERR_FILENO, reason) << '\n';
 }
 
 // Writes the text to standard output; 0, or 1 with the reason on standard error.
@@ -43,18 +45,6 @@ int print(const StandardOutput &out, const QString &text)
         return 0;
     reportError(QStringLiteral("cannot write to standard output: ") + failure);
     return 1;
-}
-
-// Applies the options that change settings, in the order the program's window would know them.
-void applyOptions(ProgramState &state, const CliOptions &options)
-{
-    if (!options.format.isEmpty())
-        state.settings.setValue(SettingsWindow::PB, QStringLiteral("out_format"),
-                                outFormatItem(*outputFormatOfTag(options.format), state.settings.language()));
-    if (options.encoding)
-        setTextEncoding(state.settings, TextEncoding(*options.encoding));
-    for (const QString &assignment : options.assignments)
-        applySettingAssignment(state.settings, assignment);
 }
 
 // Writes the table to the file of -o; 0, or 1 with the reason on standard error.
@@ -73,6 +63,18 @@ int writeOutputFile(const ProgramState &state, const QStringList &lines, const Q
                                                pictureBackground(state));
                           });
         }
+    } catch (const TabulixError &error) {
+        reportError(error.message());
+        return 1;
+    }
+    return 0;
+}
+
+// Saves the complete configuration; 0, or 1 with the reason on standard error.
+int saveConfigurationFile(const ProgramState &state, const QString &file)
+{
+    try {
+        saveConfiguration(state.settings, file);
     } catch (const TabulixError &error) {
         reportError(error.message());
         return 1;
@@ -110,7 +112,7 @@ int main(int argc, char **argv)
     }
     releaseQtMessages(options.verbose);
     if (options.help)
-        return print(out, QString::fromUtf8(cliUsage));
+        return print(out, cliUsage(startConfigurationPath()));
     if (options.version)
         return print(out, QStringLiteral("tabulix-cli " TABULIX_VERSION "\n"));
 
@@ -121,30 +123,33 @@ int main(int argc, char **argv)
             options.language.value_or(languageAtStart(QDir::currentPath(), QLocale::system()));
         state.settings.setLanguage(language);
         translateDefaultTexts(state.settings, language);
-        applyOptions(state, options);
+        applySettingSteps(state.settings, options.steps);
+    } catch (const UnreadableConfiguration &error) {
+        reportError(error.message());
+        return 1;
     } catch (const TabulixError &error) {
         return usageError(error.message());
     }
     if (options.listSettings)
         return print(out, listSettings(state.settings).join(u'\n') + u'\n');
-    if (options.paths.isEmpty())
+    const bool listing = anyPathToList(options.operands);
+    if (!listing && options.savedConfiguration.isEmpty())
         return usageError(QStringLiteral("no file or folder to list"));
-    const OutputFormat format = chosenOutputFormat(state);
-    if (isPictureFormat(format) && options.outputFile.isEmpty())
-        return usageError(QStringLiteral("a picture format needs -o FILE"));
 
     CliFeedback feedback;
-    FileAdder adder(state, feedback, nullptr);
-    const QStringList absolutePaths =
-        withAbsolutePaths(QStringList{QString()} + options.paths, QDir::currentPath()).mid(1);
-    bool anyNamed = false;
-    for (qsizetype i = 0; i < absolutePaths.size(); ++i) {
-        feedback.setOperand(options.paths[i], absolutePaths[i]);
-        anyNamed = pathExists(absolutePaths[i]) || anyNamed;
-        adder.addPath(absolutePaths[i]);
-    }
+    CliOperands operands(state, feedback, options.operands);
+    operands.processAll();
+    const OutputFormat format = chosenOutputFormat(state);
+    if (listing && isPictureFormat(format) && options.outputFile.isEmpty())
+        return usageError(QStringLiteral("a picture format needs -o FILE"));
+    // A failed save stops the run before the table, so nothing else changes.
+    if (!options.savedConfiguration.isEmpty() &&
+        saveConfigurationFile(state, options.savedConfiguration) != 0)
+        return 1;
+    if (!listing)
+        return feedback.anyUnreadable() ? 1 : 0;
     // Nothing to list is no table: a file of -o stays as it was.
-    if (!anyNamed)
+    if (!operands.anyNamed())
         return 1;
 
     const QStringList lines = buildOutputLines(state, LocaleFormat::system());

@@ -20,6 +20,16 @@ inline void prepareCli(QProcess &cli, const QString &folder,
     cli.setWorkingDirectory(folder);
 }
 
+// Home and configuration folder of the run below `home`, so that it meets no start
+// configuration of the user or of an earlier run.
+inline void giveHome(QProcess &cli, const QString &home)
+{
+    QProcessEnvironment environment = cli.processEnvironment();
+    environment.insert(QStringLiteral("HOME"), home);
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
+    cli.setProcessEnvironment(environment);
+}
+
 // Starts the program (tabulix-cli unless another one runs it) and waits for its end.
 inline CliRun finishCli(QProcess &cli, const QStringList &arguments,
                         const QString &program = QStringLiteral(TABULIX_CLI_PATH))
