@@ -1,8 +1,9 @@
 // Test entry for the windows: the offscreen application object of the program, with pinned
-// locale and zone.
+// locale, zone and home folder.
 #include "ui/u_application.h"
 
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <cstdlib>
 #include <gtest/gtest.h>
 
@@ -11,6 +12,9 @@ int main(int argc, char **argv)
     setenv("LC_ALL", "de_DE.UTF-8", 0);
     setenv("TZ", "UTC", 0);
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // In test mode the configuration folder lies below $HOME: no test reaches the user's own.
+    const QTemporaryDir home;
+    setenv("HOME", qPrintable(home.path()), 1);
     QStandardPaths::setTestModeEnabled(true);
     TabulixApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

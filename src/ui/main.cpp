@@ -6,6 +6,7 @@
 #include "common/language.h"
 #include "ui/u_application.h"
 #include "ui/u_einstausgabe.h"
+#include "ui/u_profilspeichern.h"
 #include "ui/u_prog.h"
 #include "ui/u_sm_achtung.h"
 #include "ui/u_sm_bearbeitung.h"
@@ -60,8 +61,10 @@ int main(int argc, char **argv)
     Tsm_meldung message(state, &prog);
     Tsm_achtung confirmation(state, &prog);
     Teinstausgabe outputSettings(state);
+    Tprofilspeichern profile(state);
     prog.useDialogs(filter, progress, message, confirmation);
     prog.useOutputSettings(outputSettings);
+    prog.useProfileWindow(profile);
     start.show();
     return app.exec();
 }

@@ -37,3 +37,14 @@ void showErrorBox(const QString &message)
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
+
+bool runOrShowError(const std::function<void()> &operation)
+{
+    try {
+        operation();
+        return true;
+    } catch (const TabulixError &error) {
+        showErrorBox(error.message());
+        return false;
+    }
+}

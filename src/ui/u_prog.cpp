@@ -41,7 +41,7 @@ Tprog::Tprog(ProgramState &state, HandOverServer &handOver, Tstart &start, const
     setAttribute(Qt::WA_QuitOnClose, false);
     buildFrame();
     buildMenus();
-    resize(MainClientSize.width(), MainClientSize.height() + menuBar()->sizeHint().height());
+    resizeClient(MainClientSize.width(), MainClientSize.height());
 
     // 1. Dropped files and folders.
     setAcceptDrops(true);
@@ -55,6 +55,7 @@ Tprog::Tprog(ProgramState &state, HandOverServer &handOver, Tstart &start, const
     // 3. The start configuration command names its file.
     m_konfig_start->setToolTip(startConfigurationPath());
     m_konfig_start->setStatusTip(startConfigurationPath());
+    connect(&m_state.settings, &Settings::mainPlacementChanged, this, &Tprog::applyPlacement);
     // 4. Every configuration beside the start configuration goes into the menu.
     for (const QString &file : configurationFilesIn(configurationFolder()))
         addConfigurationToMenu(file);
@@ -139,13 +140,7 @@ void Tprog::buildMenus()
 
     buildSettingsMenu();
 
-    m_konfig = menuBar()->addMenu(QString());
-    m_konfig->setObjectName(QStringLiteral("m_konfig"));
-    m_konfig->setToolTipsVisible(true);
-    m_konfig_start = addAction(m_konfig, "m_konfig_start", this,
-                               [this] { loadConfiguration(LoadOrigin::User, startConfigurationPath()); });
-    m_konfig_start->setShortcut(Qt::Key_F3);
-    m_konfig->addSeparator(); // the listed configurations follow
+    buildConfigurationMenu();
 }
 
 void Tprog::applyLanguage()
@@ -205,29 +200,14 @@ void Tprog::changeEvent(QEvent *event)
 
 void Tprog::closeEvent(QCloseEvent *event)
 {
-    saveAutomatically();
+    // A failed save keeps the window open, so the user can choose not to save.
+    if (!saveAutomatically()) {
+        event->ignore();
+        return;
+    }
     m_watch->deactivate();
     event->accept();
     m_start.close();
-}
-
-void Tprog::saveAutomatically()
-{
-    // Seam: the configuration files save the start configuration or the profile here.
-}
-
-void Tprog::loadConfiguration(LoadOrigin origin, const QString &path)
-{
-    // Seam: the configuration file reads every setting here.
-    qCInfo(lcHandOver) << "configuration" << path
-                       << (origin == LoadOrigin::StartUp ? "at start-up" : "by the user");
-}
-
-void Tprog::addConfigurationToMenu(const QString &path)
-{
-    QAction *entry = new QAction(path, m_konfig);
-    connect(entry, &QAction::triggered, this, [this, path] { loadConfiguration(LoadOrigin::User, path); });
-    m_konfig->addAction(entry);
 }
 
 void Tprog::updateCountLabel()

@@ -4,6 +4,7 @@
 // state; the preview pane, the adding feedback and the start-up operations do the rest.
 #include "app/startup_sequence.h"
 #include "collect/folder_watch.h"
+#include "common/settings.h"
 
 #include <QMainWindow>
 #include <QSize>
@@ -27,6 +28,7 @@ class QScrollArea;
 class QSplitter;
 class Qulist;
 class Teinstausgabe;
+class Tprofilspeichern;
 class Tsm_achtung;
 class Tsm_bearbeitung;
 class Tsm_filter;
@@ -51,6 +53,8 @@ public:
                     Tsm_achtung &confirmation);
     // The output settings window, opened by its menu item; its changes refresh the output.
     void useOutputSettings(Teinstausgabe &window);
+    // The profile window, opened by its menu item; the profiles it saves join the menu.
+    void useProfileWindow(Tprofilspeichern &window);
 
     ProgramState &state() { return m_state; }
     Qulist *list() const { return qulist; }
@@ -65,8 +69,21 @@ public:
     // Every caption of the current language.
     void applyLanguage();
 
+    // Reads a configuration into the settings, after the window's placement went into them;
+    // a configuration loaded at start-up maximises the window only at its next activation.
     void loadConfiguration(LoadOrigin origin, const QString &path);
+    // A known configuration at the end of the menu "Konfiguration", unless an entry of the
+    // menu already names exactly this path.
     void addConfigurationToMenu(const QString &path);
+
+    // The menu "Konfiguration". Failed saves show the error box and add no entry.
+    void m_konfig_saveClick();
+    void m_konfig_save_startClick();
+    void m_konfig_save_profilClick();
+    void m_konfig_loadClick();
+    void m_konfig_standardClick();
+    void m_konfig_startClick();
+
     void updateCountLabel();
 
     // The folder button and menu item; Enter in the folder field; the open-files dialog.
@@ -97,11 +114,21 @@ private:
     QWidget *buildBottomBar();
     void buildMenus();
     void buildSettingsMenu();
+    void buildConfigurationMenu();
+    void addAutoSaveSwitch(QMenu *menu, const char *name, MenuSwitch menuSwitch);
+    // The client area at this size, the menu bar above it.
+    void resizeClient(int width, int height);
+    // The window's placement into the settings, and the settings' placement onto the window.
+    void capturePlacement();
+    void applyPlacement();
+    void applySplitterSizes(const MainWindowPlacement &placement);
+    bool saveStartConfiguration();
     void translateOutFormat();
     void onFirstShow();
     void handOverReceived(const QStringList &arguments);
     void bringToFront();
-    void saveAutomatically();
+    // The automatic saving of a closing window; false when a save failed.
+    bool saveAutomatically();
     void onWatchEvent(WatchEvent event, const QString &path1, const QString &path2);
 
     ProgramState &m_state;
@@ -116,6 +143,11 @@ private:
     Tsm_filter *m_filter = nullptr;
     bool m_shownOnce = false;
     bool m_maximizeOnActivate = false;
+    Tprofilspeichern *m_profileWindow = nullptr;
+    // Capturing writes the placement into the settings, which must not move the window.
+    bool m_capturingPlacement = false;
+    // The origin of the load running now; placements come from the user otherwise.
+    LoadOrigin m_loadOrigin = LoadOrigin::User;
 
     QSplitter *Splitter1 = nullptr;
     QSplitter *Splitter2 = nullptr;

@@ -2,6 +2,7 @@
 
 #include "app/program_state.h"
 #include "collect/type_filter.h"
+#include "ui/dialog_placement.h"
 #include "ui/u_settings_binding.h"
 
 #include <QBoxLayout>
@@ -10,8 +11,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
-#include <QStyle>
 
 namespace {
 constexpr int leastWidth = 255;
@@ -107,7 +106,6 @@ void Tsm_filter::applyLanguage()
 
 void Tsm_filter::showEvent(QShowEvent *event)
 {
-    const QRect screenArea = screen()->availableGeometry();
-    move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, frameGeometry().size(), screenArea).topLeft());
+    centreOnScreen(*this);
     QDialog::showEvent(event);
 }

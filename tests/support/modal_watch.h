@@ -8,13 +8,14 @@
 #include <functional>
 #include <gtest/gtest.h>
 
-inline void whenModalShown(std::function<void(QWidget *)> act)
+// Acts on the next shown modal window that `matches` accepts.
+inline void whenModalShownMatching(std::function<bool(QWidget *)> matches, std::function<void(QWidget *)> act)
 {
     auto *poll = new QTimer;
     poll->setInterval(10);
-    QObject::connect(poll, &QTimer::timeout, [poll, act] {
+    QObject::connect(poll, &QTimer::timeout, [poll, matches, act] {
         QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible())
+        if (!modal || !modal->isVisible() || !matches(modal))
             return;
         poll->stop();
         poll->deleteLater();
@@ -29,4 +30,16 @@ inline void whenModalShown(std::function<void(QWidget *)> act)
         });
     });
     poll->start();
+}
+
+inline void whenModalShown(std::function<void(QWidget *)> act)
+{
+    whenModalShownMatching([](QWidget *) { return true; }, std::move(act));
+}
+
+// The next modal window of type Window, also one opened over another modal window.
+template <typename Window> void whenModalShownOf(std::function<void(Window *)> act)
+{
+    whenModalShownMatching([](QWidget *modal) { return qobject_cast<Window *>(modal) != nullptr; },
+                           [act](QWidget *modal) { act(qobject_cast<Window *>(modal)); });
 }

@@ -1,0 +1,67 @@
+#include "configuration_window.h"
+
+#include <QSplitter>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct ShownWindow : ConfigurationWindow {
+    ShownWindow()
+    {
+        prog->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(prog.get()));
+    }
+    QSplitter *splitter(const QString &name) const { return prog->findChild<QSplitter *>(name); }
+    // What the window shows, in the terms of a placement.
+    MainWindowPlacement shown() const
+    {
+        const QSize client = prog->centralWidget()->size();
+        return {{prog->isMaximized(), prog->x(), prog->y(), client.width(), client.height()},
+                splitter(u"Splitter1"_s)->sizes().value(1),
+                splitter(u"Splitter2"_s)->sizes().value(0)};
+    }
+};
+
+} // namespace
+
+TEST(WindowPlacement, TheWindowFollowsThePlacementSetting)
+{
+    ShownWindow window;
+    Settings &settings = window.state.settings;
+    const MainWindowPlacement placed{{false, 40, 30, 700, 560}, 350, 250};
+    settings.setMainPlacement(placed);
+    EXPECT_EQ(window.shown(), placed);
+
+    // Outside a start-up load a maximised placement maximises at once.
+    settings.setMainPlacement({{true, 40, 30, 700, 560}, 350, 250});
+    EXPECT_TRUE(window.prog->isMaximized());
+    settings.setMainPlacement({{false, 60, 50, 720, 540}, 330, 240});
+    EXPECT_EQ(window.shown(), (MainWindowPlacement{{false, 60, 50, 720, 540}, 330, 240}));
+
+    // A side larger than the window stays as it is.
+    settings.setMainPlacement({{false, 60, 50, 720, 540}, 5000, 4000});
+    EXPECT_EQ(window.shown(), (MainWindowPlacement{{false, 60, 50, 720, 540}, 330, 240}));
+}
+
+TEST(WindowPlacement, SavingTakesThePlacementAndTheResetKeepsThePosition)
+{
+    ShownWindow window;
+    Settings &settings = window.state.settings;
+    window.prog->move(70, 20);
+    window.splitter(u"Splitter1"_s)->setSizes({400, 400});
+    window.splitter(u"Splitter2"_s)->setSizes({200, 500});
+    const MainWindowPlacement before = window.shown();
+    ASSERT_EQ(before.window.left, 70);
+    ASSERT_NE(before.rightColumnWidth, settings.mainPlacement().rightColumnWidth);
+
+    window.action("m_konfig_save_start")->trigger();
+    EXPECT_EQ(settings.mainPlacement(), before);
+    // Capturing leaves the window where it is.
+    EXPECT_EQ(window.shown(), before);
+
+    window.action("m_konfig_standard")->trigger();
+    EXPECT_EQ(window.shown(), (MainWindowPlacement{{false, 70, 20, 761, 614}, 316, 289}));
+}
