@@ -15,16 +15,21 @@
 
 namespace {
 
-// The errno that keeps the file from being read; 0 when it can be.
-int readError(const QString &path)
+// Why the file cannot be read as a configuration; empty when it can. Opened without blocking,
+// so that a FIFO named by mistake is refused instead of waiting for a writer.
+QString readFailure(const QString &path)
 {
-    const int file = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    const int file = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (file < 0)
-        return errno;
+        return errorReason(errno);
     struct stat facts {};
-    const bool folder = ::fstat(file, &facts) == 0 && S_ISDIR(facts.st_mode);
+    const bool statted = ::fstat(file, &facts) == 0;
     ::close(file);
-    return folder ? EISDIR : 0;
+    if (statted && S_ISDIR(facts.st_mode))
+        return errorReason(EISDIR);
+    if (statted && !S_ISREG(facts.st_mode))
+        return QStringLiteral("not a regular file");
+    return {};
 }
 
 void applySettingStep(Settings &settings, const SettingStep &step)
@@ -55,8 +60,8 @@ void applySettingStep(Settings &settings, const SettingStep &step)
 
 QString loadNamedConfiguration(Settings &settings, const QString &path)
 {
-    if (const int error = readError(path))
-        return errorReason(error);
+    if (const QString failure = readFailure(path); !failure.isEmpty())
+        return failure;
     try {
         // No screen bounds the stored placements: they are kept for the next save.
         loadConfiguration(settings, path, QSize());

@@ -5,6 +5,7 @@
 #include "file_write_test_support.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -178,6 +179,14 @@ TEST(CliConfiguration, AConfigurationThatCannotBeReadStopsTheRun)
     EXPECT_EQ(QString::fromUtf8(run.err), QStringLiteral("tabulix-cli: cannot read configuration 'liste': ") +
                                               systemReason(EISDIR) + u'\n');
     EXPECT_TRUE(run.out.isEmpty()) << run.out.constData();
+
+    // A FIFO is refused at once rather than waited on.
+    const QString fifo = folder.path("fifo.tbx");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    run = folder.run({QStringLiteral("--config"), fifo, list});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(QString::fromUtf8(run.err),
+              u"tabulix-cli: cannot read configuration '" + fifo + u"': not a regular file\n");
 
     for (const QStringList &arguments : {QStringList{list, QStringLiteral("--config")},
                                          QStringList{QStringLiteral("--config"), QString(), list},
