@@ -5,8 +5,6 @@
 
 #include <QCheckBox>
 #include <QPushButton>
-#include <QSplitter>
-#include <QTest>
 #include <algorithm>
 #include <gtest/gtest.h>
 
@@ -20,20 +18,6 @@ QStringList sortedKeys(const IniDocument &document, const QString &section)
     std::sort(keys.begin(), keys.end());
     return keys;
 }
-
-struct ShownWindow : ConfigurationWindow {
-    ShownWindow()
-    {
-        prog->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(prog.get()));
-    }
-    QSplitter *splitter(const QString &name) const { return prog->findChild<QSplitter *>(name); }
-    QRect clientArea() const { return {prog->pos(), prog->centralWidget()->size()}; }
-    QList<int> splitterSides() const
-    {
-        return {splitter(u"Splitter1"_s)->sizes().value(1), splitter(u"Splitter2"_s)->sizes().value(0)};
-    }
-};
 
 } // namespace
 
@@ -59,44 +43,6 @@ TEST(ConfigurationFiles, ProfileWindowSavesOnlyTheChosenGroups)
     EXPECT_EQ(sortedKeys(profile, u"PBCB"_s), (QStringList{u"act_size_einheit"_s, u"act_size_nks"_s}));
     EXPECT_EQ(sortedKeys(profile, u"PBED"_s), QStringList{u"act_size_ed"_s});
     EXPECT_EQ(window.knownEntries(), QStringList{path});
-}
-
-TEST(ConfigurationFiles, LoadedConfigurationsPlaceTheWindow)
-{
-    ShownWindow window;
-    QTemporaryDir folder;
-    const QString path = folder.filePath(u"placed.tbx"_s);
-    window.prog->move(50, 40);
-    window.splitter(u"Splitter1"_s)->setSizes({380, 420});
-    window.splitter(u"Splitter2"_s)->setSizes({250, 400});
-    const QRect savedArea = window.clientArea();
-    const QList<int> savedSides = window.splitterSides();
-    chooseInFileDialog(path);
-    window.action("m_konfig_save")->trigger();
-
-    window.action("m_konfig_standard")->trigger();
-    window.prog->move(90, 80);
-    ASSERT_NE(window.clientArea(), savedArea);
-    ASSERT_NE(window.splitterSides(), savedSides);
-    chooseInFileDialog(path);
-    window.action("m_konfig_load")->trigger();
-    EXPECT_EQ(window.clientArea(), savedArea);
-    EXPECT_EQ(window.splitterSides(), savedSides);
-    EXPECT_EQ(window.knownEntries(), QStringList{path});
-
-    // A maximised window loaded at start-up waits for its activation; a user's load maximises.
-    IniDocument maximised = IniDocument::fromBytes(contentOf(path));
-    maximised.writeFlag(u"SP"_s, u"PF"_s, true);
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(maximised.toBytes());
-    file.close();
-    window.prog->loadConfiguration(LoadOrigin::StartUp, path);
-    EXPECT_FALSE(window.prog->isMaximized());
-    EXPECT_TRUE(window.prog->maximizeOnActivate());
-    window.prog->setMaximizeOnActivate(false);
-    window.prog->loadConfiguration(LoadOrigin::User, path);
-    EXPECT_TRUE(window.prog->isMaximized());
 }
 
 TEST(ConfigurationFiles, MenuEntriesAndTheStartCommandLoadTheirFiles)

@@ -1,4 +1,6 @@
+#include "config/ini_document.h"
 #include "configuration_window.h"
+#include "file_write_test_support.h"
 
 #include <QSplitter>
 #include <QTest>
@@ -64,4 +66,38 @@ TEST(WindowPlacement, SavingTakesThePlacementAndTheResetKeepsThePosition)
 
     window.action("m_konfig_standard")->trigger();
     EXPECT_EQ(window.shown(), (MainWindowPlacement{{false, 70, 20, 761, 614}, 316, 289}));
+}
+
+TEST(WindowPlacement, LoadedConfigurationsPlaceTheWindow)
+{
+    ShownWindow window;
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"placed.tbx"_s);
+    window.prog->move(50, 40);
+    window.splitter(u"Splitter1"_s)->setSizes({380, 420});
+    window.splitter(u"Splitter2"_s)->setSizes({250, 400});
+    const MainWindowPlacement saved = window.shown();
+    chooseInFileDialog(path);
+    window.action("m_konfig_save")->trigger();
+
+    window.action("m_konfig_standard")->trigger();
+    window.prog->move(90, 80);
+    ASSERT_NE(window.shown(), saved);
+    chooseInFileDialog(path);
+    window.action("m_konfig_load")->trigger();
+    EXPECT_EQ(window.shown(), saved);
+
+    // A maximised window loaded at start-up waits for its activation; a user's load maximises.
+    IniDocument maximised = IniDocument::fromBytes(contentOf(path));
+    maximised.writeFlag(u"SP"_s, u"PF"_s, true);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(maximised.toBytes());
+    file.close();
+    window.prog->loadConfiguration(LoadOrigin::StartUp, path);
+    EXPECT_FALSE(window.prog->isMaximized());
+    EXPECT_TRUE(window.prog->maximizeOnActivate());
+    window.prog->setMaximizeOnActivate(false);
+    window.prog->loadConfiguration(LoadOrigin::User, path);
+    EXPECT_TRUE(window.prog->isMaximized());
 }
