@@ -82,7 +82,11 @@ Tprog::Tprog(ProgramState &state, HandOverServer &handOver, Tstart &start, const
     connect(qulist, &Qulist::rowsMoved, m_preview, &PreviewPane::refreshPreviewIfOn);
     connect(qulist, &Qulist::listDoubleClicked, this, &Tprog::m_datei_openClick);
     connect(OpenOrdner, &QPushButton::clicked, this, &Tprog::OrdnerWahlClick);
-    connect(inp_ow, &QCheckBox::clicked, this, &Tprog::updateFolderWatch);
+    // The watch switch starts and stops the watch however it changes: a click or a configuration.
+    connect(&m_state.settings, &Settings::changed, this, [this](SettingsWindow window, const QString &name) {
+        if (window == SettingsWindow::PB && name == u"inp_ow")
+            updateFolderWatch();
+    });
     inp_ordner->installEventFilter(this);
     // The system asking to end the session releases the watch, as closing does.
     connect(qApp, &QGuiApplication::commitDataRequest, m_watch, &FolderWatch::deactivate);

@@ -76,3 +76,21 @@ TEST(ConfigurationFiles, MenuEntriesAndTheStartCommandLoadTheirFiles)
     EXPECT_FALSE(settings.isOn(MenuSwitch::AddFolderRows));
     EXPECT_EQ(window.knownEntries(), QStringList{path});
 }
+
+TEST(ConfigurationFiles, ALoadedWatchSwitchWatchesTheLoadedFolder)
+{
+    ConfigurationWindow window;
+    QTemporaryDir watched;
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"watch.tbx"_s);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QString(u"[PBED]\ninp_ordner="_s + watched.path() + u"\n[PBCH]\ninp_ow=1\n"_s).toUtf8());
+    file.close();
+
+    window.prog->loadConfiguration(LoadOrigin::User, path);
+    EXPECT_TRUE(window.prog->folderWatch().isActive());
+    EXPECT_EQ(window.prog->folderWatch().folder(), watched.path());
+    window.state.settings.setOn(SettingsWindow::PB, u"inp_ow"_s, false);
+    EXPECT_FALSE(window.prog->folderWatch().isActive());
+}
