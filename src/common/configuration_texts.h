@@ -1,9 +1,9 @@
 #pragma once
-// The texts of the configuration dialogs and of the profile window in both languages.
+// The texts of the configuration dialogs and of the profile window in both languages; the
+// captions of the profile window's check boxes come with its groups.
 #include "common/language.h"
 
 #include <QString>
-#include <QVector>
 
 enum class ConfigurationText {
     DialogFilter,   // "Tabulix Konfiguration (*.tbx)"
@@ -16,13 +16,3 @@ enum class ConfigurationText {
 };
 
 QString configurationText(ConfigurationText text, Language language);
-
-// A check box of the profile window: its component name and caption.
-struct ProfileBox {
-    const char *name;
-    BilingualText caption;
-};
-
-// Every check box of the profile window, top to bottom: the groups in the order of writing,
-// then "opt_order" and "alle".
-const QVector<ProfileBox> &profileBoxes();

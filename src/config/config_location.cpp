@@ -18,7 +18,8 @@ QString configurationFolderFor(const QString &programFolder)
         QFileInfo::exists(beside.filePath(QStringLiteral("portable"))))
         return beside.path();
     // The folder is made by the first save into it.
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/tabulix");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/tabulix");
 }
 
 QString startConfigurationPath()

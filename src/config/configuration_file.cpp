@@ -33,7 +33,8 @@ void writeLooks(const Settings &settings, IniDocument &document)
 {
     const TextViewLook look = settings.textViewLook();
     const QString preview = QStringLiteral("FC");
-    document.writeNumber(preview, QStringLiteral("COL"), colourValue(look.background, DesktopBackgroundValue));
+    document.writeNumber(preview, QStringLiteral("COL"),
+                         colourValue(look.background, DesktopBackgroundValue));
     writeStyledFont(document, preview, look.font);
     document.writeFlag(preview, QStringLiteral("SCB"), !look.wraps);
     writeStyledFont(document, QStringLiteral("FCE"), settings.pictureFont());
@@ -58,7 +59,8 @@ void readWindow(Settings &settings, const IniDocument &document, SettingsWindow 
             if (isSwitchKind(kind))
                 settings.setOn(window, name, document.readFlag(section, name, settings.isOn(window, name)));
             else
-                settings.setValue(window, name, document.readText(section, name, settings.value(window, name)));
+                settings.setValue(window, name,
+                                  document.readText(section, name, settings.value(window, name)));
         }
     }
 }
@@ -67,8 +69,8 @@ void readLooks(Settings &settings, const IniDocument &document)
 {
     const QString preview = QStringLiteral("FC");
     TextViewLook look = settings.textViewLook();
-    look.background = colourOfValue(document.readNumber(preview, QStringLiteral("COL"),
-                                                        colourValue(look.background, DesktopBackgroundValue)));
+    look.background = colourOfValue(document.readNumber(
+        preview, QStringLiteral("COL"), colourValue(look.background, DesktopBackgroundValue)));
     look.font = readStyledFont(document, preview, look.font);
     look.wraps = !document.readFlag(preview, QStringLiteral("SCB"), true);
     settings.setTextViewLook(look);
@@ -78,7 +80,8 @@ void readLooks(Settings &settings, const IniDocument &document)
 void readMenuSwitches(Settings &settings, const IniDocument &document)
 {
     for (const MenuSwitchKey &menuKey : menuSwitchKeys) {
-        const bool fallback = menuKey.missingValue < 0 ? settings.isOn(menuKey.menuSwitch) : menuKey.missingValue == 1;
+        const bool fallback =
+            menuKey.missingValue < 0 ? settings.isOn(menuKey.menuSwitch) : menuKey.missingValue == 1;
         settings.setOn(menuKey.menuSwitch, document.readFlag(QString::fromUtf16(menuKey.section),
                                                              QString::fromUtf16(menuKey.key), fallback));
     }

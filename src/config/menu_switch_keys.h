@@ -11,10 +11,10 @@ struct MenuSwitchKey {
 };
 
 inline constexpr MenuSwitchKey menuSwitchKeys[] = {
-    {u"ES", u"DA", MenuSwitch::AddFolderFiles, 1},     {u"ES", u"OR", MenuSwitch::AddFolderRows, 1},
-    {u"ES", u"DO", MenuSwitch::RefuseDuplicates, 0},   {u"ES", u"DS", MenuSwitch::DaylightCorrection, 0},
-    {u"PA", u"AI", MenuSwitch::ShowInput, 1},          {u"PA", u"AV", MenuSwitch::ShowPreview, 1},
-    {u"PA", u"AA", MenuSwitch::ShowActions, 1},        {u"PA", u"AO", MenuSwitch::ShowOutput, 1},
-    {u"AS", u"N", MenuSwitch::AutoSaveNever, -1},      {u"AS", u"P", MenuSwitch::AutoSaveProfile, -1},
+    {u"ES", u"DA", MenuSwitch::AddFolderFiles, 1},   {u"ES", u"OR", MenuSwitch::AddFolderRows, 1},
+    {u"ES", u"DO", MenuSwitch::RefuseDuplicates, 0}, {u"ES", u"DS", MenuSwitch::DaylightCorrection, 0},
+    {u"PA", u"AI", MenuSwitch::ShowInput, 1},        {u"PA", u"AV", MenuSwitch::ShowPreview, 1},
+    {u"PA", u"AA", MenuSwitch::ShowActions, 1},      {u"PA", u"AO", MenuSwitch::ShowOutput, 1},
+    {u"AS", u"N", MenuSwitch::AutoSaveNever, -1},    {u"AS", u"P", MenuSwitch::AutoSaveProfile, -1},
     {u"AS", u"A", MenuSwitch::AutoSaveAll, -1},
 };

@@ -15,7 +15,6 @@ const SettingKind storedKinds[] = {SettingKind::Text, SettingKind::Choice, Setti
                                    SettingKind::Check, SettingKind::Panel};
 constexpr int ColumnOrderSize = 12;
 
-
 struct Address {
     QString name; // "SECTION.KEY"
     std::function<QString(const Settings &)> read;
@@ -106,8 +105,9 @@ QString nearest(const QString &name, const QVector<Address> &all)
     };
     const auto best = std::min_element(all.begin(), all.end(), closer);
     const qsizetype nearestDistance = distance(*best);
-    return nearestDistance <= std::max<qsizetype>(1, key.size() / 3) && nearestDistance < key.size() ? best->name
-                                                                                                      : QString();
+    return nearestDistance <= std::max<qsizetype>(1, key.size() / 3) && nearestDistance < key.size()
+               ? best->name
+               : QString();
 }
 
 // The items a drop-down list offers when it takes no text of one's own; empty for the others.

@@ -3,6 +3,7 @@
 #include "app/program_state.h"
 #include "common/configuration_texts.h"
 #include "config/configuration_file.h"
+#include "config/profile_groups.h"
 #include "ui/configuration_dialogs.h"
 #include "ui/dialog_placement.h"
 #include "ui/u_application.h"
@@ -28,8 +29,8 @@ Tprofilspeichern::Tprofilspeichern(ProgramState &state, QWidget *parent)
     auto *groupLayout = new QVBoxLayout(m_group);
     groupLayout->addWidget(m_heading);
     alle->setObjectName(QStringLiteral("alle"));
-    for (const ProfileBox &entry : profileBoxes()) {
-        const QString name = QString::fromUtf8(entry.name);
+    for (const ProfileGroup &entry : profileGroups()) {
+        const QString name = QString::fromUtf8(entry.checkBox);
         QCheckBox *box = name == alle->objectName() ? alle : new QCheckBox(m_group);
         box->setObjectName(name);
         bindCheckBox(box, m_state.settings, SettingsWindow::PS);
@@ -66,7 +67,7 @@ void Tprofilspeichern::applyLanguage()
     Button1->setText(configurationText(ConfigurationText::ProfileSave, language));
     Button2->setText(configurationText(ConfigurationText::ProfileCancel, language));
     for (qsizetype i = 0; i < m_boxes.size(); ++i)
-        m_boxes[i]->setText(profileBoxes()[i].caption.in(language));
+        m_boxes[i]->setText(profileGroups()[i].caption.in(language));
 }
 
 void Tprofilspeichern::alleClick(bool checked)
