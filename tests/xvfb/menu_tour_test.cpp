@@ -100,6 +100,7 @@ TEST(MenusOnScreen, EveryMenuInBothLanguagesShowsFittingCaptions)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.prog.get()));
     for (const Language language : {Language::German, Language::English}) {
         window.chooseLanguage(language);
+        ASSERT_EQ(window.state.settings.language(), language);
         MenuTour(*window.prog, languageCode(language)).visitMenuBar();
     }
 }
