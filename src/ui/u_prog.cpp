@@ -41,6 +41,7 @@ Tprog::Tprog(ProgramState &state, HandOverServer &handOver, Tstart &start, const
     setAttribute(Qt::WA_QuitOnClose, false);
     buildFrame();
     buildMenus();
+    buildListPopup();
     resizeClient(MainClientSize.width(), MainClientSize.height());
 
     // 1. Dropped files and folders.
@@ -143,6 +144,7 @@ void Tprog::buildMenus()
     addAction(fileMenu, "m_datei_beenden", this, [this] { m_start.close(); });
 
     buildSettingsMenu();
+    buildViewMenu();
 
     buildConfigurationMenu();
 }
