@@ -145,14 +145,15 @@ TEST(ViewLogic, InputAndPreviewSplitHalfAndHalfUnlessTheUserMovedTheSplitter)
     ASSERT_TRUE(inputIsHalf()) << split->sizes().value(0) << " of " << window.columnHeight();
 
     // Without the preview the input fills the left column.
+    dragHandle(split, 60);
+    ASSERT_FALSE(inputIsHalf());
     window.prog->findChild<QToolButton *>(u"close_vorschau"_s)->click();
     EXPECT_FALSE(window.part("Panel5")->isVisible());
     EXPECT_EQ(window.part("Panel4")->height(), window.part("Panel2")->height());
     EXPECT_EQ(window.restoreButton("max_vorschau")->x(), 8);
     EXPECT_EQ(window.restoreButton("max_vorschau")->toolTip(), u"Vorschau maximieren"_s);
 
-    // Back again, the column splits half and half, even after the user had moved the splitter.
-    dragHandle(split, 60);
+    // Back again, the column splits half and half, though the user had moved the splitter before.
     window.action("m_anz_vorschau")->trigger();
     EXPECT_TRUE(inputIsHalf()) << split->sizes().value(0);
 
