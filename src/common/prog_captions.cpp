@@ -83,6 +83,17 @@ const QVector<ControlText> &progTexts()
         {"m_konfig_standard", "Alle Einstellungen zurücksetzen", "Reset all Settings"},
         {"m_konfig_start", "Startkonfiguration (auto.tbx) laden wenn vorhanden",
          "Load Start Configuration (auto.tbx) if possible"},
+        // The menu "Ansicht" and the list's pop-up menu.
+        {"m_anz", "Ansicht", "View"},
+        {"m_anz_input", "Input", "Input"},
+        {"m_anz_vorschau", "Vorschau", "Preview"},
+        {"m_anz_aktionen", "Spalten und Design", "Columns and Design"},
+        {"m_anz_output", "Speicheroptionen", "Saving Options"},
+        {"pop0", "Öffnen", "Open"},
+        {"pop1", "Übergeordneten Ordner öffnen", "Open corresponding Folder"},
+        {"pop2", "Dateiinformationen anzeigen", "Show File Information"},
+        {"pop3", "Markierte Dateien in die Zwischenablage kopieren", "Copy selected Files to Clipboard"},
+        {"pop4", "Markierte Dateien aus der Liste löschen", "Delete selected Files from List"},
     };
     return texts;
 }

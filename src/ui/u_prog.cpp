@@ -43,6 +43,7 @@ Tprog::Tprog(ProgramState &state, HandOverServer &handOver, Tstart &start, const
     setAttribute(Qt::WA_QuitOnClose, false);
     buildFrame();
     buildMenus();
+    buildListPopup();
     resizeClient(MainClientSize.width(), MainClientSize.height());
 
     // 1. Dropped files and folders.
@@ -149,6 +150,7 @@ void Tprog::buildMenus()
     addAction(fileMenu, "m_datei_beenden", this, [this] { m_start.close(); });
 
     buildSettingsMenu();
+    buildViewMenu();
 
     buildConfigurationMenu();
     buildToolsMenu();

@@ -13,6 +13,7 @@
 
 class DesignArea;
 class FileAdder;
+class FileManagerLink;
 class HandOverReceiver;
 class HandOverServer;
 class PreviewPane;
@@ -107,6 +108,7 @@ protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void buildFrame();
@@ -135,6 +137,25 @@ private:
     // The automatic saving of a closing window; false when a save failed.
     bool saveAutomatically();
     void onWatchEvent(WatchEvent event, const QString &path1, const QString &path2);
+
+    // The menu "Ansicht" and the view logic. The four view switches decide which areas show;
+    // the panel settings of the columns and areas follow them.
+    void buildViewMenu();
+    void toggleView(MenuSwitch area);
+    void m_anz_inputClick();
+    void arrangeView();
+    void showViewPanels();
+    // The split of input and preview goes back to half and half unless a splitter moved.
+    void FormResize(bool fromSplitter);
+    void PanelsAnordnen();
+
+    // The list's pop-up menu; each item works on the paths of the selected rows.
+    void buildListPopup();
+    QStringList selectedPaths() const;
+    void pop0Click();
+    void pop1Click();
+    void pop2Click();
+    void pop3Click();
 
     ProgramState &m_state;
     Tstart &m_start;
@@ -177,4 +198,6 @@ private:
     QAction *m_einst_vorschau = nullptr;
     QAction *m_einst_sprache_deutsch = nullptr;
     QAction *m_einst_sprache_english = nullptr;
+    QMenu *popupqulist = nullptr;
+    FileManagerLink *m_fileManager = nullptr;
 };

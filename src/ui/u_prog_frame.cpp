@@ -30,7 +30,6 @@ constexpr int MinimumAreaHeight = 205; // neither side of Splitter2 below 205
 constexpr int MinimumAreaWidth = 295;
 constexpr int SavingAreaHeight = 91;
 constexpr int BottomBarHeight = 35;
-constexpr int RestoreButtonWidth = 52;
 constexpr int OutputButtonWidth = 97;
 
 QWidget *panel(const QString &name, QWidget *parent = nullptr)
@@ -230,19 +229,17 @@ QWidget *Tprog::buildBottomBar()
     bar->setFixedHeight(BottomBarHeight);
     auto *layout = new QHBoxLayout(bar);
     layout->setContentsMargins(8, 4, 8, 4);
-    // Restore buttons and their dividers show only while an area is hidden.
+    // Restore buttons and their dividers show only while an area is hidden; the view logic
+    // places them, so they stay out of the layout.
     const char *restoreButtons[] = {"max_input", "max_vorschau", "max_aktionen", "max_output"};
     for (int i = 0; i < 4; ++i) {
-        auto *button = new QPushButton;
+        auto *button = new QPushButton(bar);
         button->setObjectName(QString::fromUtf8(restoreButtons[i]));
-        button->setFixedWidth(RestoreButtonWidth);
         button->hide();
-        layout->addWidget(button);
-        auto *divider = new QFrame;
+        auto *divider = new QFrame(bar);
         divider->setObjectName(QStringLiteral("max_b%1").arg(i + 1));
         divider->setFrameShape(QFrame::VLine);
         divider->hide();
-        layout->addWidget(divider);
     }
     layout->addStretch(1);
     const std::pair<const char *, void (PreviewPane::*)()> outputButtons[] = {

@@ -1,0 +1,14 @@
+#pragma once
+// A small window with the facts of one row of the file list, for desktops whose file manager
+// cannot show a file's properties.
+#include <QList>
+#include <QString>
+#include <utility>
+
+class QWidget;
+
+// Caption and text of each fact, in column order.
+using FileFacts = QList<std::pair<QString, QString>>;
+
+// Shows the facts without blocking; the window deletes itself when closed.
+void showFileFacts(QWidget *parent, const QString &title, const FileFacts &facts);
