@@ -41,6 +41,7 @@ Tprog::Tprog(ProgramState &state, HandOverServer &handOver, Tstart &start, const
     setAttribute(Qt::WA_QuitOnClose, false);
     buildFrame();
     buildMenus();
+    addFeatureRequestLines();
     resizeClient(MainClientSize.width(), MainClientSize.height());
 
     // 1. Dropped files and folders.
@@ -139,12 +140,16 @@ void Tprog::buildMenus()
     addAction(fileMenu, "m_datei_vorschauaktualisieren", m_preview, &PreviewPane::AktualisierenClick)
         ->setShortcut(Qt::CTRL | Qt::Key_W);
     fileMenu->addSeparator();
+    addAction(fileMenu, "m_bug", this, &Tprog::m_bugClick);
+    fileMenu->addSeparator();
     // Ends the program without the automatic saving of a closing main window.
     addAction(fileMenu, "m_datei_beenden", this, [this] { m_start.close(); });
 
     buildSettingsMenu();
 
     buildConfigurationMenu();
+
+    buildHelpMenus();
 }
 
 void Tprog::applyLanguage()

@@ -5,6 +5,7 @@
 #include "app/startup_sequence.h"
 #include "collect/folder_watch.h"
 #include "common/settings.h"
+#include "ui/url_opener.h"
 
 #include <QMainWindow>
 #include <QSize>
@@ -12,6 +13,9 @@
 #include <memory>
 
 class DesignArea;
+class FaultReportWindow;
+class HelpWindow;
+enum class HelpPage;
 class FileAdder;
 class HandOverReceiver;
 class HandOverServer;
@@ -97,6 +101,15 @@ public:
     void removeSelectedRows();
     void removeAllRows();
 
+    // The help window on a page of the current language, and the fault-report window; each
+    // exists once, made when first asked for.
+    void showHelp(HelpPage page);
+    void m_bugClick();
+    HelpWindow *helpWindow() const { return m_helpWindow; }
+    FaultReportWindow *faultReportWindow() const { return m_reportWindow; }
+    // Web pages and mails go through this; tests put in their own.
+    void setUrlOpener(UrlOpener opener) { m_openUrl = std::move(opener); }
+
 protected:
     void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -115,6 +128,10 @@ private:
     void buildMenus();
     void buildSettingsMenu();
     void buildConfigurationMenu();
+    void buildHelpMenus();
+    void showHelpMenuOfLanguage(Language language);
+    // The four lines of the section "Weitere Funktionen" that lead to the maker's support page.
+    void addFeatureRequestLines();
     void addAutoSaveSwitch(QMenu *menu, const char *name, MenuSwitch menuSwitch);
     // The client area at this size, the menu bar above it.
     void resizeClient(int width, int height);
@@ -166,4 +183,7 @@ private:
     QAction *m_einst_ausgabe = nullptr;
     QAction *m_einst_filter = nullptr;
     QAction *m_einst_vorschau = nullptr;
+    HelpWindow *m_helpWindow = nullptr;
+    FaultReportWindow *m_reportWindow = nullptr;
+    UrlOpener m_openUrl = openWithDesktop;
 };
