@@ -16,7 +16,8 @@ HelpWindow::HelpWindow(Settings &settings, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_browser);
-    resize(760, 620);
+    // Wide enough for the picture of the main window beside the scroll bar.
+    resize(880, 680);
 
     connect(m_browser, &QTextBrowser::sourceChanged, this, [this](const QUrl &url) {
         if (const std::optional<HelpPlace> place = helpPlaceOf(url))

@@ -88,7 +88,9 @@ void Tprog::addFeatureRequestLines()
     for (const char *name : featureRequestLines) {
         auto *line = new ClickLabel(section);
         line->setObjectName(QString::fromUtf8(name));
+        // They look and act like a link.
         line->setCursor(Qt::PointingHandCursor);
+        line->setStyleSheet(QStringLiteral("color: palette(link);"));
         connect(line, &ClickLabel::clicked, this,
                 [this] { m_openUrl(QUrl(makerSupportPage(m_state.settings.language()))); });
         column->addWidget(line);
