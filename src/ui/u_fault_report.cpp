@@ -48,7 +48,6 @@ FaultReportWindow::FaultReportWindow(Settings &settings, UrlOpener openUrl, QWid
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
     // An old note would speak of a report that has changed since.
     connect(description, &QPlainTextEdit::textChanged, status, &QLabel::clear);
-    connect(&m_settings, &Settings::languageChanged, this, &FaultReportWindow::applyLanguage);
     applyLanguage();
 }
 

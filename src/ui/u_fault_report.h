@@ -17,7 +17,8 @@ class FaultReportWindow : public QWidget {
 public:
     FaultReportWindow(Settings &settings, UrlOpener openUrl, QWidget *parent = nullptr);
 
-    // Every caption and the facts in the current language; the description stays.
+    // Every caption and the facts in the current language; the description stays. The language
+    // switch calls it.
     void applyLanguage();
     // The whole report in the current language.
     QString reportText() const;

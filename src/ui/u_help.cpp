@@ -23,7 +23,6 @@ HelpWindow::HelpWindow(Settings &settings, QWidget *parent)
         if (const std::optional<HelpPlace> place = helpPlaceOf(url))
             m_page = place->page;
     });
-    connect(&m_settings, &Settings::languageChanged, this, &HelpWindow::applyLanguage);
     applyLanguage();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The help window: the help pages of the interface language in a text browser. There is one
-// window; a language switch shows the same page of the other language.
+// window; after a language switch it shows the same page of the other language.
 #include "app/help_pages.h"
 
 #include <QWidget>
@@ -19,7 +19,7 @@ public:
     HelpPage page() const { return m_page; }
     QTextBrowser *browser() const { return m_browser; }
 
-    // The caption and the shown page in the current language.
+    // The caption and the shown page in the current language; the language switch calls it.
     void applyLanguage();
 
 private:

@@ -49,8 +49,6 @@ void Tprog::buildHelpMenus()
         addItem(names.recommendations, [this] { showHelp(HelpPage::Recommendations); });
         addItem(names.licence, [this] { showHelp(HelpPage::Licence); });
     }
-    showHelpMenuOfLanguage(m_state.settings.language());
-    connect(&m_state.settings, &Settings::languageChanged, this, &Tprog::showHelpMenuOfLanguage);
 }
 
 void Tprog::showHelpMenuOfLanguage(Language language)
