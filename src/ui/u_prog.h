@@ -14,11 +14,11 @@
 
 class DesignArea;
 class FaultReportWindow;
-class HelpWindow;
-enum class HelpPage;
 class FileAdder;
 class HandOverReceiver;
 class HandOverServer;
+enum class HelpPage;
+class HelpWindow;
 class PreviewPane;
 struct ProgramState;
 class QAction;
