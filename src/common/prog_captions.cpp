@@ -94,6 +94,22 @@ const QVector<ControlText> &progTexts()
         {"pop2", "Dateiinformationen anzeigen", "Show File Information"},
         {"pop3", "Markierte Dateien in die Zwischenablage kopieren", "Copy selected Files to Clipboard"},
         {"pop4", "Markierte Dateien aus der Liste löschen", "Delete selected Files from List"},
+        // Help and reports.
+        {"m_bug", "Fehler oder Verbesserung melden..", "Report Bug or Improvement.."},
+        {"m_info_de", "Hilfe und Info", "Help and Information"},
+        {"m_info_en", "Hilfe und Info", "Help and Information"},
+        {"m_info_de_hilfe", "Hilfe und Einführung", "Help and Introduction"},
+        {"m_info_en_intro", "Hilfe und Einführung", "Help and Introduction"},
+        {"m_bug_de", "Fehler oder Verbesserung melden", "Report Bug or Improvement"},
+        {"m_bug_en", "Fehler oder Verbesserung melden", "Report Bug or Improvement"},
+        {"m_info_de_empfehlungen", "Empfehlungen", "Regards"},
+        {"m_info_en_regards", "Empfehlungen", "Regards"},
+        {"m_info_de_lizenz", "Lizenz", "Licence"},
+        {"m_info_en_licence", "Lizenz", "Licence"},
+        {"Label42", "Sie vermissen eine Funktion?", "Missing a Function?"},
+        {"Label43", "Schreiben Sie uns Ihre Wünsche", "Tell us what you wish for"},
+        {"Label44", "und Verbesserungsvorschläge.", "and how to improve Tabulix."},
+        {"Label45", "Ein Klick öffnet unsere Support-Seite.", "A click opens our support page."},
     };
     return texts;
 }

@@ -4,6 +4,7 @@
 #include "app/table_output.h"
 #include "encoding/text_encoding.h"
 #include "table/output_settings.h"
+#include "ui/named_widget.h"
 #include "ui/u_settings_binding.h"
 
 #include <QBoxLayout>
@@ -16,17 +17,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-
-namespace {
-
-template <typename Widget> Widget *named(QWidget *parent, const char *name)
-{
-    auto *widget = new Widget(parent);
-    widget->setObjectName(QString::fromUtf8(name));
-    return widget;
-}
-
-} // namespace
 
 Teinstausgabe::Teinstausgabe(ProgramState &state, QWidget *parent)
     : QDialog(parent), BitBtn6(named<QPushButton>(this, "BitBtn6")),

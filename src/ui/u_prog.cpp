@@ -44,6 +44,7 @@ Tprog::Tprog(ProgramState &state, HandOverServer &handOver, Tstart &start, const
     buildFrame();
     buildMenus();
     buildListPopup();
+    addFeatureRequestLines();
     resizeClient(MainClientSize.width(), MainClientSize.height());
 
     // 1. Dropped files and folders.
@@ -146,6 +147,8 @@ void Tprog::buildMenus()
     addAction(fileMenu, "m_datei_vorschauaktualisieren", m_preview, &PreviewPane::AktualisierenClick)
         ->setShortcut(Qt::CTRL | Qt::Key_W);
     fileMenu->addSeparator();
+    addAction(fileMenu, "m_bug", this, &Tprog::m_bugClick);
+    fileMenu->addSeparator();
     // Ends the program without the automatic saving of a closing main window.
     addAction(fileMenu, "m_datei_beenden", this, [this] { m_start.close(); });
 
@@ -154,6 +157,8 @@ void Tprog::buildMenus()
 
     buildConfigurationMenu();
     buildToolsMenu();
+
+    buildHelpMenus();
 }
 
 void Tprog::applyLanguage()
@@ -188,6 +193,7 @@ void Tprog::applyLanguage()
     translateDefaultTexts(m_state.settings, language);
     translateOutFormat();
     (isGerman(language) ? m_einst_sprache_deutsch : m_einst_sprache_english)->setChecked(true);
+    showHelpMenuOfLanguage(language);
     // The subfolder switch is as wide as its caption plus 25 pixels; the watch switch follows it.
     inp_uv->setFixedWidth(inp_uv->fontMetrics().horizontalAdvance(inp_uv->text()) + 25);
 }

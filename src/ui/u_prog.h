@@ -5,6 +5,7 @@
 #include "app/startup_sequence.h"
 #include "collect/folder_watch.h"
 #include "common/settings.h"
+#include "ui/url_opener.h"
 
 #include <QMainWindow>
 #include <QSize>
@@ -12,10 +13,13 @@
 #include <memory>
 
 class DesignArea;
+class FaultReportWindow;
 class FileAdder;
 class FileManagerLink;
 class HandOverReceiver;
 class HandOverServer;
+enum class HelpPage;
+class HelpWindow;
 class PreviewPane;
 struct ProgramState;
 class QAction;
@@ -101,6 +105,15 @@ public:
     void removeSelectedRows();
     void removeAllRows();
 
+    // The help window on a page of the current language, and the fault-report window; each
+    // exists once, made when first asked for.
+    void showHelp(HelpPage page);
+    void m_bugClick();
+    HelpWindow *helpWindow() const { return m_helpWindow; }
+    FaultReportWindow *faultReportWindow() const { return m_reportWindow; }
+    // Web pages and mails go through this; tests put in their own.
+    void setUrlOpener(UrlOpener opener) { m_openUrl = std::move(opener); }
+
 protected:
     void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -122,6 +135,10 @@ private:
     void buildConfigurationMenu();
     void addShortcutsAndLanguageItems(QMenu *settingsMenu);
     void buildToolsMenu();
+    void buildHelpMenus();
+    void showHelpMenuOfLanguage(Language language);
+    // The four lines of the section "Weitere Funktionen" that lead to the maker's support page.
+    void addFeatureRequestLines();
     void addAutoSaveSwitch(QMenu *menu, const char *name, MenuSwitch menuSwitch);
     // The client area at this size, the menu bar above it.
     void resizeClient(int width, int height);
@@ -200,4 +217,7 @@ private:
     QAction *m_einst_sprache_english = nullptr;
     QMenu *popupqulist = nullptr;
     FileManagerLink *m_fileManager = nullptr;
+    HelpWindow *m_helpWindow = nullptr;
+    FaultReportWindow *m_reportWindow = nullptr;
+    UrlOpener m_openUrl = openWithDesktop;
 };

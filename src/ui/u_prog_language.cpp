@@ -3,6 +3,8 @@
 #include "app/program_state.h"
 #include "ui/qt_translations.h"
 #include "ui/u_einstausgabe.h"
+#include "ui/u_fault_report.h"
+#include "ui/u_help.h"
 #include "ui/u_preview_pane.h"
 #include "ui/u_profilspeichern.h"
 #include "ui/u_prog.h"
@@ -94,6 +96,10 @@ void Tprog::sprachealles()
     m_start.applyLanguage();
     if (m_profileWindow)
         m_profileWindow->applyLanguage();
+    if (m_helpWindow)
+        m_helpWindow->applyLanguage();
+    if (m_reportWindow)
+        m_reportWindow->applyLanguage();
     // The shell integration window, the renaming tool and its filter window follow here.
 
     m_state.settings.setOn(SettingsWindow::PB, vor_okay, previewOn);
