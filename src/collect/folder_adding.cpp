@@ -164,7 +164,8 @@ int FileAdder::addListedFiles(const QStringList &lines)
     for (const QString &line : lines) {
         if (line.isEmpty())
             continue;
-        if (isNonFolder(line))
+        // The system would read a line with a zero character (find -print0) up to that character.
+        if (!line.contains(QChar(0)) && isNonFolder(line))
             addFile(line);
         else
             ++skipped;

@@ -206,4 +206,8 @@ TEST(FileListFile, ListedFilesAreAddedFoldersAndMissingPathsSkipped)
     EXPECT_EQ(state.fileList.count(), 2);
     EXPECT_EQ(feedback.events,
               textList({"suspend", "dateischoninliste", "dateischoninliste", "resume", "count"}));
+
+    // As find -print0 writes: one line whose first part names a file.
+    EXPECT_EQ(adder.addListedFiles({first + QChar(0) + second + QChar(0)}), 1);
+    EXPECT_EQ(state.fileList.count(), 2);
 }

@@ -4,6 +4,8 @@
 #include "encoding/encode_text.h"
 #include "fuzz_support.h"
 
+#include <QStringDecoder>
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes = bytesOf(data, size);
@@ -19,8 +21,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // hold a lone surrogate, so those come back as UTF-8 writes them.
     const QStringList paths = lines->mid(0, lines->size() - 1);
     QStringList expected;
-    for (const QString &path : paths)
-        expected.append(QString::fromUtf8(path.toUtf8()));
+    for (const QString &path : paths) {
+        QStringDecoder keepingMarks(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+        expected.append(keepingMarks(path.toUtf8()));
+    }
     const std::optional<QStringList> again =
         readFileList(encodeText(fileListText(paths), TextEncoding::Utf8));
     check(again && again->mid(0, again->size() - 1) == expected && again->last().isEmpty(),
