@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
+  qt6-translations-l10n # Qt's own dialogs and standard buttons in German
   libssl-dev libglib2.0-dev libjpeg62-turbo-dev libgif-dev
   libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xauth fonts-liberation2 fonts-dejavu-core
   python3 # the end-to-end tests read CSV back with its csv module

@@ -30,6 +30,30 @@ Language otherLanguage(Language language)
     return isGerman(language) ? Language::English : Language::German;
 }
 
+// Every occurrence of `from` becomes `to`, except where `to` already stands: "Type" holds the
+// German "Typ", and an English text must not grow into "Typee" when it is translated again.
+QString replaceDefault(const QString &text, const QString &from, const QString &to)
+{
+    QString result;
+    result.reserve(text.size());
+    for (qsizetype index = 0; index < text.size();) {
+        const QStringView rest = QStringView(text).mid(index);
+        const bool atFrom = rest.startsWith(from);
+        const bool atTo = rest.startsWith(to);
+        // Where both stand, the longer one is what the text says.
+        if (atFrom && !(atTo && to.size() > from.size())) {
+            result += to;
+            index += from.size();
+        } else if (atTo) {
+            result += to;
+            index += to.size();
+        } else {
+            result += text[index++];
+        }
+    }
+    return result;
+}
+
 // Header fields, title and yes/no texts: every occurrence of a default is replaced.
 void replaceDefaults(Settings &settings, Language language)
 {
@@ -42,7 +66,7 @@ void replaceDefaults(Settings &settings, Language language)
         const QString name = QString::fromUtf8(field.component);
         QString text = settings.value(SettingsWindow::PB, name);
         for (const BilingualText &pair : field.pairs)
-            text.replace(pair.in(otherLanguage(language)), pair.in(language), Qt::CaseSensitive);
+            text = replaceDefault(text, pair.in(otherLanguage(language)), pair.in(language));
         settings.setValue(SettingsWindow::PB, name, text);
     }
 }

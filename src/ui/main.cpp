@@ -4,6 +4,7 @@
 #include "app/program_state.h"
 #include "app/startup_sequence.h"
 #include "common/language.h"
+#include "ui/qt_translations.h"
 #include "ui/u_application.h"
 #include "ui/u_einstausgabe.h"
 #include "ui/u_profilspeichern.h"
@@ -53,6 +54,7 @@ int main(int argc, char **argv)
     // The windows, in their fixed order; all live until the program ends.
     ProgramState state;
     state.settings.setLanguage(languageAtStart(QDir::currentPath(), QLocale::system()));
+    useQtTranslations(state.settings.language());
     Tstart start(state);
     Tprog prog(state, handOver, start, arguments.mid(1));
     start.setMainWindow(&prog);

@@ -1,7 +1,6 @@
 #include "ui/u_design_area.h"
 
 #include "app/program_state.h"
-#include "table/default_texts.h"
 #include "table/design_captions.h"
 #include "ui/design_sections.h"
 #include "ui/frame_pictures.h"
@@ -67,7 +66,6 @@ DesignArea::DesignArea(ProgramState &state, QScrollArea *box)
             settingChanged(name);
     });
     connect(&settings, &Settings::columnOrderChanged, this, &DesignArea::refreshRequested);
-    connect(&m_state.settings, &Settings::languageChanged, this, &DesignArea::applyLanguage);
     for (const char *name : {"Label11", "des_grup", "des_grup_header", "des_grup_oben", "des_grup_unten"})
         if (QWidget *control = findChild<QWidget *>(QString::fromUtf8(name)))
             m_groupingControls.append(control);
@@ -205,5 +203,4 @@ void DesignArea::applyLanguage()
     for (QComboBox *list : findChildren<QComboBox *>())
         setChoiceItems(list, designChoiceItems(list->objectName(), language), m_state.settings,
                        SettingsWindow::PB);
-    translateDefaultTexts(m_state.settings, language);
 }

@@ -48,7 +48,6 @@ Teinstausgabe::Teinstausgabe(ProgramState &state, QWidget *parent)
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
 
     applyLanguage();
-    connect(&m_state.settings, &Settings::languageChanged, this, &Teinstausgabe::applyLanguage);
     // The size follows the captions of either language; the user cannot change it.
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }

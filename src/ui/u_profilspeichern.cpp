@@ -53,7 +53,6 @@ Tprofilspeichern::Tprofilspeichern(ProgramState &state, QWidget *parent)
     layout->addLayout(buttonRow);
 
     applyLanguage();
-    connect(&m_state.settings, &Settings::languageChanged, this, &Tprofilspeichern::applyLanguage);
     // The size follows the captions of either language; the user cannot change it.
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }

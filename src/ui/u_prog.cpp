@@ -9,7 +9,9 @@
 #include "common/paths.h"
 #include "common/prog_captions.h"
 #include "config/config_location.h"
+#include "table/default_texts.h"
 #include "ui/u_adding_feedback.h"
+#include "ui/u_design_area.h"
 #include "ui/u_einstausgabe.h"
 #include "ui/u_preview_pane.h"
 #include "ui/u_qulist.h"
@@ -68,7 +70,7 @@ Tprog::Tprog(ProgramState &state, HandOverServer &handOver, Tstart &start, const
     connect(m_receiver, &HandOverReceiver::bringToFront, this, &Tprog::bringToFront);
     // 8. Captions of the current language.
     applyLanguage();
-    connect(&m_state.settings, &Settings::languageChanged, this, &Tprog::applyLanguage);
+    connect(&m_state.settings, &Settings::languageChanged, this, &Tprog::sprachealles);
 
     connect(qulist->header(), &QHeaderView::sectionClicked, this, [this](int column) {
         m_state.fileList.qulistColumnClick(column, LocaleFormat::system());
@@ -103,6 +105,9 @@ void Tprog::useDialogs(Tsm_filter &filter, Tsm_bearbeitung &progress, Tsm_meldun
                        Tsm_achtung &confirmation)
 {
     m_filter = &filter;
+    m_progress = &progress;
+    m_message = &message;
+    m_confirmation = &confirmation;
     m_feedback->useDialogs(progress, message);
     m_preview->useDialogs(message, confirmation);
     const auto showFilter = [this] { m_filter->exec(); };
@@ -112,6 +117,7 @@ void Tprog::useDialogs(Tsm_filter &filter, Tsm_bearbeitung &progress, Tsm_meldun
 
 void Tprog::useOutputSettings(Teinstausgabe &window)
 {
+    m_outputSettings = &window;
     connect(m_einst_ausgabe, &QAction::triggered, &window, &QDialog::exec);
     m_preview->useOutputSettings(window);
 }
@@ -147,6 +153,7 @@ void Tprog::buildMenus()
     buildSettingsMenu();
 
     buildConfigurationMenu();
+    buildToolsMenu();
 }
 
 void Tprog::applyLanguage()
@@ -173,7 +180,14 @@ void Tprog::applyLanguage()
     }
     m_state.fileList.setLanguage(language);
     updateCountLabel();
+    // The column options' items first, so that the translated choices find their items; the
+    // saving area's items then find the chosen format already in this language. The default
+    // texts are translated by replacement, which must run once per switch: a second run would
+    // turn "Type" into "Typee".
+    m_design->applyLanguage();
+    translateDefaultTexts(m_state.settings, language);
     translateOutFormat();
+    (isGerman(language) ? m_einst_sprache_deutsch : m_einst_sprache_english)->setChecked(true);
     // The subfolder switch is as wide as its caption plus 25 pixels; the watch switch follows it.
     inp_uv->setFixedWidth(inp_uv->fontMetrics().horizontalAdvance(inp_uv->text()) + 25);
 }

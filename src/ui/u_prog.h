@@ -66,8 +66,11 @@ public:
     bool maximizeOnActivate() const { return m_maximizeOnActivate; }
     void setMaximizeOnActivate(bool on) { m_maximizeOnActivate = on; }
 
-    // Every caption of the current language.
+    // Every caption of the current language: the main window's own language routine.
     void applyLanguage();
+    // The language switch: every window's captions once, in a fixed order, then the output
+    // rebuilt once in the new language. Runs on every change of the settings' language.
+    void sprachealles();
 
     // Reads a configuration into the settings, after the window's placement went into them;
     // a configuration loaded at start-up maximises the window only at its next activation.
@@ -119,6 +122,8 @@ private:
     void buildMenus();
     void buildSettingsMenu();
     void buildConfigurationMenu();
+    void addShortcutsAndLanguageItems(QMenu *settingsMenu);
+    void buildToolsMenu();
     void addAutoSaveSwitch(QMenu *menu, const char *name, MenuSwitch menuSwitch);
     // The client area at this size, the menu bar above it.
     void resizeClient(int width, int height);
@@ -148,6 +153,10 @@ private:
     bool m_shownOnce = false;
     bool m_maximizeOnActivate = false;
     Tprofilspeichern *m_profileWindow = nullptr;
+    Teinstausgabe *m_outputSettings = nullptr;
+    Tsm_bearbeitung *m_progress = nullptr;
+    Tsm_meldung *m_message = nullptr;
+    Tsm_achtung *m_confirmation = nullptr;
     // Capturing writes the placement into the settings, which must not move the window.
     bool m_capturingPlacement = false;
     // The origin of the load running now; placements come from the user otherwise.
@@ -170,4 +179,6 @@ private:
     QAction *m_einst_ausgabe = nullptr;
     QAction *m_einst_filter = nullptr;
     QAction *m_einst_vorschau = nullptr;
+    QAction *m_einst_sprache_deutsch = nullptr;
+    QAction *m_einst_sprache_english = nullptr;
 };

@@ -72,6 +72,8 @@ void Tprog::buildSettingsMenu()
                 if (window == SettingsWindow::PB && name == vor_okay)
                     m_einst_vorschau->setChecked(m_state.settings.isOn(SettingsWindow::PB, name));
             });
+    settingsMenu->addSeparator();
+    addShortcutsAndLanguageItems(settingsMenu);
 }
 
 void Tprog::OrdnerWahlClick()

@@ -47,7 +47,6 @@ Tsm_filter::Tsm_filter(ProgramState &state, QWidget *parent)
             applyEnabled();
     });
     applyLanguage();
-    connect(&m_state.settings, &Settings::languageChanged, this, &Tsm_filter::applyLanguage);
 
     // Wider at will, never higher or lower.
     setMinimumWidth(leastWidth);

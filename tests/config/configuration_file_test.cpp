@@ -279,6 +279,15 @@ TEST(ConfigurationFile, AGermanFileInTheEnglishInterfaceShowsEnglishTexts)
     loadConfiguration(english, path, QSize());
     EXPECT_EQ(english.value(SettingsWindow::PB, QStringLiteral("act_size_ed")), QStringLiteral("File Size"));
     EXPECT_EQ(english.columnOrder(), defaultColumnOrder(Language::English));
+
+    // An English file loaded into the English interface saves again byte for byte.
+    const QString englishPath = folder.filePath(QStringLiteral("en.tbx"));
+    saveConfiguration(english, englishPath);
+    Settings again;
+    again.setLanguage(Language::English);
+    loadConfiguration(again, englishPath, QSize());
+    saveConfiguration(again, path);
+    EXPECT_EQ(contentOf(path), contentOf(englishPath));
 }
 
 TEST(ConfigurationFile, FailedSavesLeaveTheOldFileAndMissingFilesLoadDefaults)

@@ -44,6 +44,20 @@ TEST(DefaultTexts, DefaultTextsAreReplacedAndOwnTextsStay)
     EXPECT_EQ(valueOf(settings, "act_attribute_readonly_nein"), QStringLiteral("nicht schreibgeschützt"));
 }
 
+TEST(DefaultTexts, TextsAlreadyInTheLanguageStayAsTheyAre)
+{
+    // A configuration of this language loaded into it, or a text the user wrote in it.
+    Settings settings;
+    set(settings, "act_format_windowstyp_ed", "Type");
+    set(settings, "act_attribute_hidden_nein", "not hidden, no");
+    set(settings, "act_size_ed", "Typ Type");
+    translateDefaultTexts(settings, Language::English);
+    EXPECT_EQ(valueOf(settings, "act_format_windowstyp_ed"), QStringLiteral("Type"));
+    EXPECT_EQ(valueOf(settings, "act_attribute_hidden_nein"), QStringLiteral("not hidden, no"));
+    translateDefaultTexts(settings, Language::English);
+    EXPECT_EQ(valueOf(settings, "act_format_windowstyp_ed"), QStringLiteral("Type"));
+}
+
 TEST(DefaultTexts, GroupingChoiceBecomesTheItemAtTheSamePlace)
 {
     Settings settings;

@@ -142,11 +142,13 @@ TEST(FilterWindow, EnglishCaptions)
     ProgramState state;
     Tsm_filter window(state);
     state.settings.setLanguage(Language::English);
+    window.applyLanguage();
     EXPECT_EQ(window.alle->text(), u"All supported Formats");
     EXPECT_EQ(window.auswahl->text(), u"Only the selected following Formats:");
     EXPECT_EQ(box(window, "cb_musik")->text(), u"Audio");
 
     state.settings.setLanguage(Language::German);
+    window.applyLanguage();
     EXPECT_EQ(box(window, "cb_musik")->text(), u"Musik");
     EXPECT_EQ(window.auswahl->text(), u"Auswahl von Dateien folgender Formate:");
 }

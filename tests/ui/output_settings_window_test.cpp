@@ -198,6 +198,7 @@ TEST(OutputSettingsWindow, CsvFieldsAndEnglishCaptions)
     EXPECT_EQ(child<QLabel>(window, "Label8")->text(), u"Tipp: Benutzen Sie %tab% für Tabs.");
 
     state.settings.setLanguage(Language::English);
+    window.applyLanguage();
     EXPECT_EQ(window.windowTitle(), u"Output Settings");
     EXPECT_EQ(child<QGroupBox>(window, "GroupBox3")->title(), u"Export as CSV");
     EXPECT_EQ(child<QLabel>(window, "Label8")->text(), u"Tip: Use %tab% for tabs.");

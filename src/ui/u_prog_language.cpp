@@ -1,0 +1,104 @@
+// The interface language: the language items of the menu "Einstellungen", the switch that runs
+// every window's language routine, and the menu "Tools".
+#include "app/program_state.h"
+#include "ui/qt_translations.h"
+#include "ui/u_einstausgabe.h"
+#include "ui/u_preview_pane.h"
+#include "ui/u_profilspeichern.h"
+#include "ui/u_prog.h"
+#include "ui/u_sm_achtung.h"
+#include "ui/u_sm_bearbeitung.h"
+#include "ui/u_sm_filter.h"
+#include "ui/u_sm_meldung.h"
+#include "ui/u_start.h"
+
+#include <QActionGroup>
+#include <QMenuBar>
+
+namespace {
+
+QAction *addNamedAction(QMenu *menu, const QString &name)
+{
+    QAction *action = menu->addAction(QString());
+    action->setObjectName(name);
+    return action;
+}
+
+// Items kept for the names they give, never shown: the text code page, the preview margin
+// and its colour, and the two shell entries that the shortcuts window replaces.
+void addHiddenItems(QMenu *settingsMenu)
+{
+    for (const char *name : {"m_einst_txtCodePage", "m_einst_vor_randfarbe"})
+        addNamedAction(settingsMenu, QString::fromUtf8(name))->setVisible(false);
+    QMenu *margin = settingsMenu->addMenu(QString());
+    margin->setObjectName(QStringLiteral("m_einst_vor_rand"));
+    margin->menuAction()->setVisible(false);
+    for (int percent = 0; percent <= 100; percent += 10)
+        addNamedAction(margin, QStringLiteral("m_rand%1").arg(percent));
+    for (const char *name : {"m_einst_verkn", "m_einst_sendenan"})
+        addNamedAction(settingsMenu, QString::fromUtf8(name))->setVisible(false);
+}
+
+} // namespace
+
+void Tprog::addShortcutsAndLanguageItems(QMenu *settingsMenu)
+{
+    // The shell integration window does not exist yet: its issue connects this item and
+    // enables it.
+    addNamedAction(settingsMenu, QStringLiteral("m_einstshortcuts"))->setEnabled(false);
+    settingsMenu->addSeparator();
+
+    QMenu *languages = settingsMenu->addMenu(QString());
+    languages->setObjectName(QStringLiteral("m_einst_sprache"));
+    auto *exclusive = new QActionGroup(languages);
+    const auto addLanguage = [&](const char *name, Language language) {
+        QAction *item = addNamedAction(languages, QString::fromUtf8(name));
+        item->setCheckable(true);
+        exclusive->addAction(item);
+        connect(item, &QAction::triggered, this,
+                [this, language] { m_state.settings.setLanguage(language); });
+        return item;
+    };
+    m_einst_sprache_deutsch = addLanguage("m_einst_sprache_deutsch", Language::German);
+    m_einst_sprache_english = addLanguage("m_einst_sprache_english", Language::English);
+    addHiddenItems(settingsMenu);
+}
+
+void Tprog::buildToolsMenu()
+{
+    QMenu *tools = menuBar()->addMenu(QString());
+    tools->setObjectName(QStringLiteral("m_tools"));
+    // The renaming tool does not exist yet: its issue connects this item and enables it.
+    addNamedAction(tools, QStringLiteral("m_tools_dateiumb"))->setEnabled(false);
+}
+
+void Tprog::sprachealles()
+{
+    // Captions change without a refresh in between; the output is rebuilt once at the end.
+    const QString vor_okay = QStringLiteral("vor_okay");
+    const bool previewOn = m_state.settings.isOn(SettingsWindow::PB, vor_okay);
+    m_state.settings.setOn(SettingsWindow::PB, vor_okay, false);
+
+    useQtTranslations(m_state.settings.language());
+    applyLanguage();
+    if (m_outputSettings)
+        m_outputSettings->applyLanguage();
+    if (m_confirmation)
+        m_confirmation->applyLanguage();
+    if (m_progress)
+        m_progress->applyLanguage();
+    if (m_filter)
+        m_filter->applyLanguage();
+    if (m_message)
+        m_message->applyLanguage();
+    m_start.applyLanguage();
+    if (m_profileWindow)
+        m_profileWindow->applyLanguage();
+    // The shell integration window, the renaming tool and its filter window follow here.
+
+    m_state.settings.setOn(SettingsWindow::PB, vor_okay, previewOn);
+    if (previewOn)
+        m_preview->vor_okayClick();
+    else
+        m_preview->AktualisierenClick();
+}
