@@ -39,6 +39,18 @@ void CliFeedback::reportUnreadable(const QString &path, const QString &reason)
                         << "': " << shownOn(STDERR_FILENO, reason) << '\n';
 }
 
+void CliFeedback::reportFailure(const QString &message)
+{
+    m_anyUnreadable = true;
+    note(message);
+}
+
+void CliFeedback::note(const QString &message)
+{
+    hideProgress();
+    QTextStream(stderr) << "tabulix-cli: " << shownOn(STDERR_FILENO, message) << '\n';
+}
+
 void CliFeedback::setOperand(const QString &typed, const QString &absolute)
 {
     m_typed = typed;

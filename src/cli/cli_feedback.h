@@ -11,6 +11,10 @@ public:
     void hideProgress() override;
     void reportUnreadable(const QString &path, int error) override;
     void reportUnreadable(const QString &path, const QString &reason);
+    // Something named that is no path to add could not be read; the run still ends with 1.
+    void reportFailure(const QString &message);
+    // A line that changes nothing in the exit status.
+    void note(const QString &message);
 
     // The operand added next, as typed and as the adding sees it; reported paths below the
     // absolute one are shown below the typed one.

@@ -1,6 +1,8 @@
 #include "cli_operands.h"
 
 #include "collect/file_facts.h"
+#include "collect/file_list_file.h"
+#include "common/tabulix_error.h"
 #include "setting_steps.h"
 
 #include <QDir>
@@ -16,6 +18,29 @@ void CliOperands::processAll()
         withAbsolutePaths(QStringList{QString()} + m_typed, QDir::currentPath()).mid(1);
     // No start configuration: the command line reads one only when --config names it.
     processCommandLine(absolute, QString(), *this);
+}
+
+void CliOperands::addFileList(const QString &listFile)
+{
+    QStringList lines;
+    try {
+        lines = readFileListFile(listFile == u"-" ? QStringLiteral("/dev/stdin") : listFile);
+    } catch (const TabulixError &error) {
+        m_feedback.reportFailure(error.message());
+        return;
+    }
+    // A list that was read is something to list, even when it names no file.
+    m_anyNamed = true;
+    const QDir current = QDir::current();
+    for (QString &line : lines)
+        if (!line.isEmpty())
+            line = QDir::cleanPath(current.absoluteFilePath(line));
+    m_adder.updateDaylightBias();
+    if (const int skipped = m_adder.addListedFiles(lines); skipped > 0)
+        m_feedback.note(QStringLiteral("%1: skipped %2 %3 naming no file")
+                            .arg(listFile)
+                            .arg(skipped)
+                            .arg(skipped == 1 ? QStringLiteral("line") : QStringLiteral("lines")));
 }
 
 void CliOperands::updateDaylightBias()

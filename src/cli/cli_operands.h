@@ -13,6 +13,9 @@ public:
 
     // Adds and loads every operand; the start configuration is never read on its own.
     void processAll();
+    // Adds the files named by the lines of a list file ("-": standard input), relative lines
+    // taken from the current folder; the skipped lines are counted on standard error.
+    void addFileList(const QString &listFile);
     // Whether any path to list named something.
     bool anyNamed() const { return m_anyNamed; }
 

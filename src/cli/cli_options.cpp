@@ -11,7 +11,8 @@ const char usage[] =
     "An operand ending in \".tbx\" is a configuration: operands are taken in the order given,\n"
     "so a configuration changes how the paths after it are added.\n"
     "\n"
-    "Options that change settings are applied in the order given, after --lang:\n"
+    "Options that change settings or add listed files are applied in the order given, after\n"
+    "--lang and before the operands:\n"
     "  --config FILE            load a configuration or profile as the desktop program does;\n"
     "                           a FILE that cannot be read stops the run\n"
     "  --reset                  every setting back to its standard value\n"
@@ -20,6 +21,11 @@ const char usage[] =
     "  --format FORMAT          txt, csv, htm, bmp, jpg or gif\n"
     "  --encoding CODE          text encoding of -o: 0, 65000, 64999, 65001, 1200, 1201,\n"
     "                           65005 or 65006\n"
+    "  --files-from FILE        add every file named by a line of FILE (- is standard input),\n"
+    "                           as a saved file list or the output of find; the encoding\n"
+    "                           comes from the byte-order mark, else UTF-8 or Windows-1252;\n"
+    "                           relative lines are taken from the current folder; lines\n"
+    "                           naming no file are skipped and counted on standard error\n"
     "\n"
     "  --lang de|en             language of the run: the texts in the table and the defaults\n"
     "  --save-config FILE       after all options and operands, save the complete\n"
@@ -35,8 +41,8 @@ const char usage[] =
     "The desktop program's start configuration is %1;\n"
     "tabulix-cli reads it only when asked (--config %1).\n"
     "\n"
-    "Exit status: 0 done; 1 a path, a configuration or the output could not be read or\n"
-    "written (the rest is still done); 2 wrong usage.\n";
+    "Exit status: 0 done; 1 a path, a list file, a configuration or the output could not be\n"
+    "read or written, or a list marked as UTF-7 is none (the rest is still done); 2 wrong usage.\n";
 
 const QStringList formats = {QStringLiteral("txt"), QStringLiteral("csv"), QStringLiteral("htm"),
                              QStringLiteral("bmp"), QStringLiteral("jpg"), QStringLiteral("gif")};
@@ -94,6 +100,8 @@ CliOptions parseCliOptions(const QStringList &arguments)
             if (!number || !encodings.contains(encoding))
                 throw TabulixError(QStringLiteral("unknown encoding \"%1\"").arg(code));
             options.steps.append({SettingStep::Kind::Encoding, QString::number(encoding)});
+        } else if (argument == u"--files-from") {
+            options.steps.append({SettingStep::Kind::FilesFrom, fileName()});
         } else if (argument == u"--lang") {
             options.language = languageOfCode(value());
             if (!options.language)

@@ -6,7 +6,8 @@
 #include <QStringList>
 #include <optional>
 
-// An option that changes settings. They run in the order given, after the language of the run.
+// An option that changes settings, or adds the files of a list file. They run in the order
+// given, after the language of the run and before the operands.
 struct SettingStep {
     enum class Kind {
         LoadConfiguration, // --config FILE
@@ -14,6 +15,7 @@ struct SettingStep {
         Assign,            // --set SECTION.KEY=VALUE
         Format,            // --format TAG
         Encoding,          // --encoding CODE
+        FilesFrom,         // --files-from FILE ("-": standard input)
     };
     Kind kind;
     QString value; // the file, assignment, format tag or encoding code; empty for a reset

@@ -21,6 +21,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QTextStream>
+#include <algorithm>
 #include <csignal>
 #include <unistd.h>
 
@@ -117,13 +118,17 @@ int main(int argc, char **argv)
         return print(out, QStringLiteral("tabulix-cli " TABULIX_VERSION "\n"));
 
     ProgramState state;
+    CliFeedback feedback;
+    CliOperands operands(state, feedback, options.operands);
+    // --list-settings lists without adding anything.
+    const FileListStep addFileList = [&operands](const QString &file) { operands.addFileList(file); };
     try {
         // The language of the whole run: its default texts before any other setting.
         const Language language =
             options.language.value_or(languageAtStart(QDir::currentPath(), QLocale::system()));
         state.settings.setLanguage(language);
         translateDefaultTexts(state.settings, language);
-        applySettingSteps(state.settings, options.steps);
+        applySettingSteps(state.settings, options.steps, options.listSettings ? FileListStep() : addFileList);
     } catch (const UnreadableConfiguration &error) {
         reportError(error.message());
         return 1;
@@ -132,12 +137,13 @@ int main(int argc, char **argv)
     }
     if (options.listSettings)
         return print(out, listSettings(state.settings).join(u'\n') + u'\n');
-    const bool listing = anyPathToList(options.operands);
+    const bool listing = anyPathToList(options.operands) ||
+                         std::any_of(options.steps.begin(), options.steps.end(), [](const SettingStep &step) {
+                             return step.kind == SettingStep::Kind::FilesFrom;
+                         });
     if (!listing && options.savedConfiguration.isEmpty())
         return usageError(QStringLiteral("no file or folder to list"));
 
-    CliFeedback feedback;
-    CliOperands operands(state, feedback, options.operands);
     operands.processAll();
     const OutputFormat format = chosenOutputFormat(state);
     if (listing && isPictureFormat(format) && options.outputFile.isEmpty())

@@ -32,7 +32,7 @@ QString readFailure(const QString &path)
     return {};
 }
 
-void applySettingStep(Settings &settings, const SettingStep &step)
+void applySettingStep(Settings &settings, const SettingStep &step, const FileListStep &addFileList)
 {
     switch (step.kind) {
     case SettingStep::Kind::LoadConfiguration:
@@ -53,6 +53,10 @@ void applySettingStep(Settings &settings, const SettingStep &step)
     case SettingStep::Kind::Encoding:
         setTextEncoding(settings, TextEncoding(step.value.toInt()));
         break;
+    case SettingStep::Kind::FilesFrom:
+        if (addFileList)
+            addFileList(step.value);
+        break;
     }
 }
 
@@ -71,8 +75,8 @@ QString loadNamedConfiguration(Settings &settings, const QString &path)
     return {};
 }
 
-void applySettingSteps(Settings &settings, const QList<SettingStep> &steps)
+void applySettingSteps(Settings &settings, const QList<SettingStep> &steps, const FileListStep &addFileList)
 {
     for (const SettingStep &step : steps)
-        applySettingStep(settings, step);
+        applySettingStep(settings, step, addFileList);
 }

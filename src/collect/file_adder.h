@@ -43,6 +43,9 @@ public:
     void addDroppedPaths(const QStringList &paths);
     // Files chosen in the open dialog; each duplicate is reported.
     void addChosenFiles(const QStringList &paths);
+    // The lines of a file-list file, unchanged: each that names a file (not a folder) becomes a
+    // row, without progress or a preview refresh. Returns how many other non-empty lines there were.
+    int addListedFiles(const QStringList &lines);
 
     // Reads the row's path again from disk: sizes in KB, no daylight correction, the
     // program as stated, checksums kept.

@@ -1,4 +1,5 @@
-// The bulk ways into the list: folders, dropped paths and files chosen in the open dialog.
+// The bulk ways into the list: folders, dropped paths, files chosen in the open dialog and the
+// lines of file-list files.
 #include "collect/file_adder.h"
 #include "collect/file_collection.h"
 #include "collect/file_facts.h"
@@ -154,4 +155,22 @@ void FileAdder::addChosenFiles(const QStringList &paths)
             addFile(path);
     m_feedback.updateCountLabel();
     m_feedback.refreshPreviewIfOn();
+}
+
+int FileAdder::addListedFiles(const QStringList &lines)
+{
+    int skipped = 0;
+    m_feedback.suspendListPainting(true);
+    for (const QString &line : lines) {
+        if (line.isEmpty())
+            continue;
+        // The system would read a line with a zero character (find -print0) up to that character.
+        if (!line.contains(QChar(0)) && isNonFolder(line))
+            addFile(line);
+        else
+            ++skipped;
+    }
+    m_feedback.suspendListPainting(false);
+    m_feedback.updateCountLabel();
+    return skipped;
 }

@@ -107,7 +107,7 @@ struct UiEntry {
     BilingualText text;
 };
 
-const std::array<UiEntry, 20> uiTexts{{
+const std::array<UiEntry, 22> uiTexts{{
     {UiText::FileSuffixOne, " Datei", " File"},
     {UiText::FileSuffixMany, " Dateien", " Files"},
     {UiText::FolderDialogTitle, "Ordner Öffnen", "Open Folder"},
@@ -133,6 +133,9 @@ const std::array<UiEntry, 20> uiTexts{{
     {UiText::ConfirmYes, "Ja", "Yes"},
     {UiText::ConfirmNo, "Nein", "No"},
     {UiText::Break, "Abbrechen", "Break"},
+    {UiText::FileListFilter, "Text (*.txt)", "Text (*.txt)"},
+    {UiText::FileListEmpty, "Keine Dateien zum Speichern in der Dateiliste.",
+     "There are no files to store in your file list."},
 }};
 
 } // namespace

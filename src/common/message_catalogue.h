@@ -45,6 +45,9 @@ enum class UiText {
     ConfirmYes,           // "Ja"
     ConfirmNo,            // "Nein"
     Break,                // "Abbrechen"
+    // file-list files
+    FileListFilter, // "Text (*.txt)"
+    FileListEmpty,  // "Keine Dateien zum Speichern in der Dateiliste."
 };
 
 QString uiText(UiText text, Language language);

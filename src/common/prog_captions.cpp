@@ -36,6 +36,9 @@ const QVector<ControlText> &progTexts()
         {"m_datei", "Datei", "File"},
         {"m_datei_open", "Dateien zur Liste hinzufügen..", "Add Files to List.."},
         {"m_datei_ordner", "Ordner zur Liste hinzufügen..", "Add Folder to List.."},
+        // File-list files.
+        {"m_dateiliste_save", "Liste mit Dateien speichern..", "Save List with Files.."},
+        {"m_dateiliste_open", "Liste mit Dateien öffnen..", "Load List with Files.."},
         {"m_datei_delall", "Ganze Liste mit Dateien löschen", "Remove all Files from List"},
         {"m_datei_delmark", "Markierte Dateien aus Liste entfernen", "Remove selected Files from List"},
         {"m_datei_konvert", "Dateiliste erstellen und speichern", "Create and Save File List"},

@@ -1,6 +1,7 @@
 #include "encoding/utf7.h"
 
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
 namespace {
@@ -80,6 +81,12 @@ private:
     bool m_inRun = false;
 };
 
+int base64Value(char byte)
+{
+    const char *found = byte ? std::strchr(base64Alphabet, byte) : nullptr;
+    return found ? int(found - base64Alphabet) : -1;
+}
+
 } // namespace
 
 QByteArray encodeUtf7(QStringView text)
@@ -88,4 +95,42 @@ QByteArray encodeUtf7(QStringView text)
     for (const QChar unit : text)
         writer.put(unit.unicode());
     return writer.finish();
+}
+
+std::optional<QString> decodeUtf7(QByteArrayView bytes)
+{
+    QString text;
+    text.reserve(bytes.size());
+    for (qsizetype index = 0; index < bytes.size(); ++index) {
+        const char byte = bytes[index];
+        if (uchar(byte) > 0x7F)
+            return std::nullopt;
+        if (byte != '+') {
+            text.append(QLatin1Char(byte));
+            continue;
+        }
+        if (index + 1 < bytes.size() && bytes[index + 1] == '-') {
+            text.append(u'+');
+            ++index;
+            continue;
+        }
+        std::uint32_t bits = 0;
+        int bitCount = 0;
+        const qsizetype runStart = index + 1;
+        for (++index; index < bytes.size() && base64Value(bytes[index]) >= 0; ++index) {
+            bits = (bits << 6) | std::uint32_t(base64Value(bytes[index]));
+            bitCount += 6;
+            if (bitCount >= 16) {
+                bitCount -= 16;
+                text.append(QChar(char16_t(bits >> bitCount)));
+                bits &= (1u << bitCount) - 1;
+            }
+        }
+        if (index == runStart || bitCount >= 6 || bits != 0)
+            return std::nullopt;
+        // The "-" that closes a run is no character; any other byte is read again as direct.
+        if (index < bytes.size() && bytes[index] != '-')
+            --index;
+    }
+    return text;
 }

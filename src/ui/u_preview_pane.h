@@ -49,6 +49,8 @@ public:
     void showOutput(const QStringList &lines);
     void ZwischenablageClick();
     void SpeichernClick();
+    // Draws text saved under a picture name into that picture; a failure shows the message.
+    void saveTextPicture(const QString &text, const QString &path);
 
     // The preview's switch and its menu item, its view buttons, and the output format choice.
     void vor_okayClick();
@@ -76,7 +78,6 @@ private:
     // The last shown lines as a picture; tells the user when it cannot be drawn.
     std::optional<QImage> outputPicture();
     bool confirmOverwrite(const QString &path);
-    void saveTextPicture(const QString &text, const QString &path);
     void showMessage(const QString &key, const QString &path);
 
     ProgramState &m_state;

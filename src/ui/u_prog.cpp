@@ -137,6 +137,8 @@ void Tprog::buildMenus()
     addAction(fileMenu, "m_datei_open", this, &Tprog::m_datei_openClick)->setShortcut(QKeySequence::Open);
     addAction(fileMenu, "m_datei_ordner", this, &Tprog::OrdnerWahlClick);
     fileMenu->addSeparator();
+    addAction(fileMenu, "m_dateiliste_save", this, &Tprog::m_dateiliste_saveClick);
+    addAction(fileMenu, "m_dateiliste_open", this, &Tprog::m_dateiliste_openClick);
     addAction(fileMenu, "m_datei_delall", this, &Tprog::removeAllRows);
     addAction(fileMenu, "m_datei_delmark", this, &Tprog::removeSelectedRows);
     fileMenu->addSeparator();

@@ -94,6 +94,10 @@ public:
 
     void updateCountLabel();
 
+    // Saves the rows' paths to a file-list file; adds the files a chosen list file names.
+    void m_dateiliste_saveClick();
+    void m_dateiliste_openClick();
+
     // The folder button and menu item; Enter in the folder field; the open-files dialog.
     void OrdnerWahlClick();
     void inp_ordnerKeyPress();

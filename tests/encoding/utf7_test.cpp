@@ -1,4 +1,5 @@
 #include "encoding/encode_text.h"
+#include "encoding/utf7.h"
 
 #include <gtest/gtest.h>
 
@@ -50,4 +51,22 @@ TEST(Utf7, DirectAndOptionalDirectCharactersStandForThemselves)
 {
     const char *direct = "AZaz09'(),-./:? \t\r\n!\"#$%&*;<=>[]^_`{|}@";
     EXPECT_EQ(utf7(direct), QByteArray(direct));
+}
+
+TEST(Utf7, ReadsRunsDirectCharactersAndRefusesWhatIsNoUtf7)
+{
+    EXPECT_EQ(decodeUtf7("/home/+ANw-bersicht.png"), QStringLiteral("/home/Übersicht.png"));
+    EXPECT_EQ(decodeUtf7("a+-b"), QStringLiteral("a+b"));
+    // A run ends at the first byte outside base64, which is read again as itself.
+    EXPECT_EQ(decodeUtf7("+AH4."), QStringLiteral("~."));
+    EXPECT_EQ(decodeUtf7("~\\"), QStringLiteral("~\\"));
+    const QString mixed = QStringLiteral("C:\\Dokumente\\Ärger + 日本 ") +
+                          QString::fromUtf8("\xF0\x9F\x98\x80") + QStringLiteral("-x\r\n");
+    EXPECT_EQ(decodeUtf7(encodeText(mixed, TextEncoding::Utf7NoSignature)), mixed);
+
+    EXPECT_EQ(decodeUtf7("caf\xC3\xA9"), std::nullopt); // 8-bit bytes
+    EXPECT_EQ(decodeUtf7("a+"), std::nullopt);          // "+" at the end
+    EXPECT_EQ(decodeUtf7("a+!b"), std::nullopt);        // "+" before no base64
+    EXPECT_EQ(decodeUtf7("+A-"), std::nullopt);         // six bits left over
+    EXPECT_EQ(decodeUtf7("+AH5-"), std::nullopt);       // padding bits not zero
 }

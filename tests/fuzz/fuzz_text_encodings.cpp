@@ -115,6 +115,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QString text = unitsOf(data, size);
     check(readUtf7(encodeUtf7(text)) == text, "UTF-7 reads back");
+    check(decodeUtf7(encodeUtf7(text)) == text, "the program's UTF-7 reader agrees");
     check(readUtf7(encodeText(text, TextEncoding::Utf7)) == QChar(0xFEFF) + text, "signed UTF-7 reads back");
     checkUnicodeForms(text);
     checkAnsi(text);
