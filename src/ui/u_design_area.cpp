@@ -82,6 +82,8 @@ QFrame *DesignArea::buildHeader(const DesignSection &section)
         auto *title = new QLabel(header);
         title->setObjectName(QString::fromUtf8(heading));
         title->setStyleSheet(QStringLiteral("font-weight: bold;"));
+        // A long heading wraps instead of widening the column past its window.
+        title->setWordWrap(true);
         column->addWidget(title);
     }
     auto *row = new QHBoxLayout;
