@@ -2,23 +2,12 @@
 
 #include "common/tabulix_error.h"
 #include "encoding/utf7.h"
-#include "encoding/windows1252.h"
+#include "encoding/eight_bit_text.h"
 
 #include <QFile>
-#include <QStringDecoder>
 #include <QtEndian>
 
 namespace {
-
-QString utf8Text(QByteArrayView bytes, bool &valid)
-{
-    // A U+FEFF after the mark is text and stays.
-    QStringDecoder decoder(QStringDecoder::Utf8,
-                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
-    QString text = decoder.decode(bytes);
-    valid = !decoder.hasError();
-    return text;
-}
 
 template <typename Read> QString utf16Text(QByteArrayView body, Read readUnit)
 {
@@ -53,10 +42,8 @@ template <typename Read> QString utf32Text(QByteArrayView body, Read readValue)
 std::optional<QString> decodeFileListText(QByteArrayView bytes)
 {
     const auto marked = [bytes](QByteArrayView mark) { return bytes.startsWith(mark); };
-    if (marked("\xEF\xBB\xBF")) {
-        bool valid = false;
-        return utf8Text(bytes.sliced(3), valid);
-    }
+    if (marked("\xEF\xBB\xBF"))
+        return decodeUtf8(bytes.sliced(3));
     if (marked("+/v8"))
         return decodeUtf7(bytes.sliced(qMin<qsizetype>(5, bytes.size())));
     if (marked(QByteArrayView("\xFF\xFE\x00\x00", 4)))
@@ -68,9 +55,7 @@ std::optional<QString> decodeFileListText(QByteArrayView bytes)
     if (marked("\xFE\xFF"))
         return utf16Text(bytes.sliced(2), [](const char *at) { return qFromBigEndian<char16_t>(at); });
     // Linux programs write UTF-8 without a mark; other 8-bit text is taken as Windows-1252.
-    bool valid = false;
-    QString text = utf8Text(bytes, valid);
-    return valid ? text : decodeWindows1252(bytes);
+    return decodeEightBitText(bytes);
 }
 
 QStringList fileListLines(QStringView text)

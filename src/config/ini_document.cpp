@@ -1,8 +1,8 @@
 #include "config/ini_document.h"
 
+#include "encoding/eight_bit_text.h"
 #include "encoding/windows1252.h"
 
-#include <QStringDecoder>
 #include <QtEndian>
 #include <optional>
 #include <utility>
@@ -18,16 +18,6 @@ QString folded(QStringView name)
     return name.trimmed().toString().toCaseFolded();
 }
 
-// UTF-8 as it is, a byte-order mark included; `valid` tells whether the bytes were UTF-8.
-QString utf8Text(QByteArrayView bytes, bool &valid)
-{
-    QStringDecoder decoder(QStringDecoder::Utf8,
-                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
-    QString text = decoder.decode(bytes);
-    valid = !decoder.hasError();
-    return text;
-}
-
 QString decode(const QByteArray &bytes, IniEncoding &encoding)
 {
     if (bytes.startsWith(utf16Mark)) {
@@ -37,18 +27,14 @@ QString decode(const QByteArray &bytes, IniEncoding &encoding)
         qFromLittleEndian<char16_t>(bytes.constData() + 2, units, text.data());
         return text;
     }
-    bool valid = false;
     if (bytes.startsWith(utf8Mark)) {
         encoding = IniEncoding::Utf8WithMark;
-        return utf8Text(QByteArrayView(bytes).sliced(3), valid);
+        return decodeUtf8(QByteArrayView(bytes).sliced(3));
     }
-    QString text = utf8Text(bytes, valid);
-    if (valid) {
-        encoding = IniEncoding::Utf8;
-        return text;
-    }
-    encoding = IniEncoding::Windows1252;
-    return decodeWindows1252(bytes);
+    bool wasUtf8 = false;
+    QString text = decodeEightBitText(bytes, &wasUtf8);
+    encoding = wasUtf8 ? IniEncoding::Utf8 : IniEncoding::Windows1252;
+    return text;
 }
 
 QByteArray encode(const QString &text, IniEncoding encoding)
