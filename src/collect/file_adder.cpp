@@ -26,14 +26,11 @@ bool FileAdder::refusedAsDuplicate(const QString &path)
 {
     if (!m_state.settings.isOn(MenuSwitch::RefuseDuplicates))
         return false;
-    for (const FileEntry &row : m_state.fileList.rows()) {
-        if (row.path() == path) {
-            if (!m_state.okForAll)
-                m_feedback.showMessage(QStringLiteral("dateischoninliste"), path);
-            return true;
-        }
-    }
-    return false;
+    if (!m_state.fileList.containsPath(path))
+        return false;
+    if (!m_state.okForAll)
+        m_feedback.showMessage(QStringLiteral("dateischoninliste"), path);
+    return true;
 }
 
 void FileAdder::writeFacts(FileEntry &entry, const QString &path, const PathFacts &info, bool corrected,

@@ -119,8 +119,17 @@ Qt::DropActions FileList::supportedDropActions() const
     return Qt::MoveAction;
 }
 
+void FileList::countPath(const QString &path, int change)
+{
+    int &rows = m_pathCounts[path];
+    rows += change;
+    if (rows <= 0)
+        m_pathCounts.remove(path);
+}
+
 void FileList::append(const FileEntry &entry)
 {
+    countPath(entry.path(), 1);
     m_rows.append(entry);
     if (!m_batching)
         announcePending();
@@ -128,6 +137,8 @@ void FileList::append(const FileEntry &entry)
 
 void FileList::append(const QVector<FileEntry> &entries)
 {
+    for (const FileEntry &entry : entries)
+        countPath(entry.path(), 1);
     m_rows.append(entries);
     if (!m_batching)
         announcePending();
@@ -154,6 +165,8 @@ void FileList::replace(int row, const FileEntry &entry)
     announcePending();
     if (row < 0 || row >= count())
         return;
+    countPath(m_rows[row].path(), -1);
+    countPath(entry.path(), 1);
     m_rows[row] = entry;
     Q_EMIT dataChanged(index(row, 0), index(row, ListColumnCount - 1));
 }
@@ -165,6 +178,8 @@ void FileList::removeRowsAt(QList<int> rows)
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     rows.erase(std::remove_if(rows.begin(), rows.end(), [&](int row) { return row < 0 || row >= count(); }),
                rows.end());
+    for (const int row : std::as_const(rows))
+        countPath(m_rows[row].path(), -1);
     // A few contiguous ranges go one by one, from the last to the first, so views keep their
     // place; scattered rows are dropped in one pass, since range by range would take
     // quadratic time on a long list.
@@ -206,6 +221,7 @@ void FileList::clear()
         return;
     beginResetModel();
     m_rows.clear();
+    m_pathCounts.clear();
     m_announced = 0;
     endResetModel();
 }

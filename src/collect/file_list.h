@@ -7,6 +7,7 @@
 #include "common/locale_format.h"
 
 #include <QAbstractTableModel>
+#include <QHash>
 #include <QList>
 #include <QStringList>
 #include <QVector>
@@ -33,6 +34,9 @@ public:
     int count() const { return int(m_rows.size()); }
     const FileEntry &at(int row) const { return m_rows.at(row); }
     const QVector<FileEntry> &rows() const { return m_rows; }
+    // Whether a row has this path; a lookup, not a pass over the rows, so refusing duplicates
+    // stays fast on long lists.
+    bool containsPath(const QString &path) const { return m_pathCounts.contains(path); }
     // The icon list the rows' icon indexes point into.
     FileIcons &icons() { return m_icons; }
 
@@ -63,10 +67,12 @@ public:
 
 private:
     void announcePending();
+    void countPath(const QString &path, int change);
     // Puts the rows in the given order of old row numbers; selections follow their rows.
     void applyOrder(const QVector<int> &order);
 
     QVector<FileEntry> m_rows;
+    QHash<QString, int> m_pathCounts; // rows per path
     FileIcons m_icons;
     QStringList m_headers;
     int m_announced = 0; // rows the views know about

@@ -176,3 +176,44 @@ TEST(FileList, BatchedRowsReachViewsAtOnceAndBeforeAnyOtherChange)
     EXPECT_EQ(list.rowCount(), 3);
     EXPECT_EQ(list.data(list.index(2, 0), Qt::DisplayRole).toString(), QStringLiteral("d"));
 }
+
+TEST(FileList, PathLookupFollowsEveryChangeOfTheRows)
+{
+    FileList list;
+    list.append(row(QStringLiteral("a.txt")));
+    list.append({row(QStringLiteral("b.txt")), row(QStringLiteral("b.txt")), row(QStringLiteral("c.txt"))});
+    const auto has = [&list](const char *name) {
+        return list.containsPath(QStringLiteral("/data/") + QString::fromUtf8(name));
+    };
+    EXPECT_TRUE(has("a.txt") && has("b.txt") && has("c.txt"));
+    EXPECT_FALSE(has("d.txt"));
+
+    // A path stays while any row still has it.
+    list.removeRowsAt({1});
+    EXPECT_TRUE(has("b.txt"));
+    list.removeRowsAt({1});
+    EXPECT_FALSE(has("b.txt"));
+
+    list.replace(0, row(QStringLiteral("renamed.txt")));
+    EXPECT_FALSE(has("a.txt"));
+    EXPECT_TRUE(has("renamed.txt"));
+    list.qulistColumnClick(0, german);
+    EXPECT_TRUE(has("renamed.txt") && has("c.txt"));
+
+    // Scattered removal takes another way through the list.
+    for (int i = 0; i < 100; ++i)
+        list.append(row(QString::number(i)));
+    QList<int> every;
+    for (int i = 2; i < list.count(); i += 2)
+        every.append(i);
+    list.removeRowsAt(every);
+    for (const FileEntry &entry : list.rows())
+        EXPECT_TRUE(list.containsPath(entry.path()));
+    int gone = 0;
+    for (int i = 0; i < 100; ++i)
+        gone += list.containsPath(QStringLiteral("/data/") + QString::number(i)) ? 0 : 1;
+    EXPECT_EQ(gone, 100 - (list.count() - 2));
+
+    list.clear();
+    EXPECT_FALSE(has("c.txt"));
+}
