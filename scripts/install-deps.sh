@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages needed to build and test Tabulix; installs only what is missing.
+# Packages named as arguments are installed too (the benchmarks' peers, for example).
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,7 @@ packages=(
   libssl-dev libglib2.0-dev libjpeg62-turbo-dev libgif-dev
   libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xauth fonts-liberation2 fonts-dejavu-core
   python3 # the end-to-end tests read CSV back with its csv module
+  "$@"
 )
 
 missing=()
