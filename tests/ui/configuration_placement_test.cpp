@@ -1,5 +1,6 @@
 #include "config/ini_document.h"
 #include "configuration_window.h"
+#include "collect_test_support.h"
 #include "file_write_test_support.h"
 
 #include <QSplitter>
@@ -90,10 +91,7 @@ TEST(WindowPlacement, LoadedConfigurationsPlaceTheWindow)
     // A maximised window loaded at start-up waits for its activation; a user's load maximises.
     IniDocument maximised = IniDocument::fromBytes(contentOf(path));
     maximised.writeFlag(u"SP"_s, u"PF"_s, true);
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(maximised.toBytes());
-    file.close();
+    makeFile(path, maximised.toBytes());
     window.prog->loadConfiguration(LoadOrigin::StartUp, path);
     EXPECT_FALSE(window.prog->isMaximized());
     EXPECT_TRUE(window.prog->maximizeOnActivate());

@@ -1,6 +1,7 @@
 // The menu "Ansicht", the close and restore buttons, and the split of the left column.
 #include "config/ini_document.h"
 #include "configuration_window.h"
+#include "collect_test_support.h"
 #include "file_write_test_support.h"
 
 #include <QFrame>
@@ -207,10 +208,7 @@ TEST(ViewLogic, ALoadedConfigurationRearrangesTheView)
     document.writeFlag(u"PA"_s, u"AO"_s, false);
     document.writeFlag(u"PBPA"_s, u"Panel4"_s, true);
     document.writeFlag(u"PBPA"_s, u"Panel5"_s, false);
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(document.toBytes());
-    file.close();
+    makeFile(path, document.toBytes());
 
     window.prog->loadConfiguration(LoadOrigin::User, path);
     EXPECT_FALSE(window.action("m_anz_input")->isChecked());
