@@ -23,7 +23,7 @@ struct Address {
     QString choiceKey{}; // the component of a drop-down list of the main window
 };
 
-QVector<Address> addresses()
+QVector<Address> buildAddresses()
 {
     QVector<Address> all;
     const Settings names;
@@ -64,6 +64,13 @@ QVector<Address> addresses()
                         settings.setOn(value, text == u"1");
                     },
                     true});
+    return all;
+}
+
+// Built once: the addresses depend on the table of settings only, not on any settings object.
+const QVector<Address> &addresses()
+{
+    static const QVector<Address> all = buildAddresses();
     return all;
 }
 
@@ -137,7 +144,7 @@ void applySettingAssignment(Settings &settings, const QString &assignment)
     const qsizetype equals = assignment.indexOf(u'=');
     const QString name = assignment.left(equals);
     const QString value = equals < 0 ? QString() : assignment.mid(equals + 1);
-    const QVector<Address> all = addresses();
+    const QVector<Address> &all = addresses();
     const auto found = std::find_if(all.begin(), all.end(),
                                     [&name](const Address &address) { return address.name == name; });
     if (found == all.end()) {

@@ -8,8 +8,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    // A command line holds a few short assignments; each one costs milliseconds (every call
-    // builds the whole address table), and long names only slow the search for the nearest.
+    // A command line holds a few short assignments; long names only slow the search for the
+    // nearest address.
     if (size > 512)
         return 0;
     Settings settings;
