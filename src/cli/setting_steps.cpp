@@ -3,34 +3,11 @@
 #include "config/configuration_file.h"
 #include "config/setting_sections.h"
 #include "encoding/text_encoding.h"
-#include "standard_output.h"
 #include "table/output_format.h"
 
-#include <QFile>
 #include <QSize>
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
-
-// Why the file cannot be read as a configuration; empty when it can. Opened without blocking,
-// so that a FIFO named by mistake is refused instead of waiting for a writer.
-QString readFailure(const QString &path)
-{
-    const int file = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (file < 0)
-        return errorReason(errno);
-    struct stat facts {};
-    const bool statted = ::fstat(file, &facts) == 0;
-    ::close(file);
-    if (statted && S_ISDIR(facts.st_mode))
-        return errorReason(EISDIR);
-    if (statted && !S_ISREG(facts.st_mode))
-        return QStringLiteral("not a regular file");
-    return {};
-}
 
 void applySettingStep(Settings &settings, const SettingStep &step, const FileListStep &addFileList)
 {
@@ -64,13 +41,11 @@ void applySettingStep(Settings &settings, const SettingStep &step, const FileLis
 
 QString loadNamedConfiguration(Settings &settings, const QString &path)
 {
-    if (const QString failure = readFailure(path); !failure.isEmpty())
-        return failure;
     try {
         // No screen bounds the stored placements: they are kept for the next save.
-        loadConfiguration(settings, path, QSize());
-    } catch (const TabulixError &error) {
-        return error.message();
+        loadConfiguration(settings, path, QSize(), MissingIniFile::IsUnreadable);
+    } catch (const UnreadableIniFile &error) {
+        return error.reason();
     }
     return {};
 }

@@ -161,7 +161,7 @@ void saveProfile(const Settings &settings, const QString &path)
     writeIniFile(path, document);
 }
 
-void loadConfiguration(Settings &settings, const QString &path, const QSize &screen)
+void loadConfiguration(Settings &settings, const QString &path, const QSize &screen, MissingIniFile missing)
 {
-    applyConfiguration(settings, readIniFile(path), screen);
+    applyConfiguration(settings, readIniFile(path, missing), screen);
 }

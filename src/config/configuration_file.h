@@ -3,6 +3,7 @@
 // configuration document (a .tbx file). A profile is a document holding only some keys.
 #include "common/settings.h"
 #include "config/ini_document.h"
+#include "config/ini_file.h"
 
 #include <QSize>
 #include <QString>
@@ -25,10 +26,12 @@ void applyConfiguration(Settings &settings, const IniDocument &document, const Q
 
 // The whole save and load of a file. A save keeps the lines it does not write and the file's
 // encoding, and replaces the file only when complete; it throws TabulixError naming the path.
-// Loading a missing file applies the constant defaults only; an unreadable one throws.
+// Loading a missing file applies the constant defaults only, unless the caller needs the file;
+// an unreadable one throws UnreadableIniFile.
 void saveConfiguration(const Settings &settings, const QString &path);
 void saveProfile(const Settings &settings, const QString &path);
-void loadConfiguration(Settings &settings, const QString &path, const QSize &screen);
+void loadConfiguration(Settings &settings, const QString &path, const QSize &screen,
+                       MissingIniFile missing = MissingIniFile::ReadsEmpty);
 
 // Every setting of the reset back to its standard value in the running language.
 void resetToStandard(Settings &settings);

@@ -17,35 +17,39 @@ namespace {
 // Far beyond any configuration, so a wrong file chosen by mistake cannot fill the memory.
 constexpr qint64 LargestConfiguration = 16 * 1024 * 1024;
 
-[[noreturn]] void failReading(const QString &path, const QString &reason)
-{
-    throw TabulixError(u"Cannot read file \"" + path + u"\". " + reason);
-}
-
 [[noreturn]] void failReading(const QString &path, int error)
 {
-    failReading(path, QString::fromLocal8Bit(std::strerror(error)));
+    throw UnreadableIniFile(path, QString::fromLocal8Bit(std::strerror(error)));
 }
 
 } // namespace
 
-IniDocument readIniFile(const QString &path)
+UnreadableIniFile::UnreadableIniFile(const QString &path, const QString &reason)
+    : TabulixError(u"Cannot read file \"" + path + u"\". " + reason), m_reason(reason)
+{
+}
+
+IniDocument readIniFile(const QString &path, MissingIniFile missing)
 {
     // Not blocking, so that a FIFO given by mistake cannot wait for a writer forever.
     const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (descriptor < 0) {
-        if (errno == ENOENT || errno == ENOTDIR)
+        if ((errno == ENOENT || errno == ENOTDIR) && missing == MissingIniFile::ReadsEmpty)
             return IniDocument();
         failReading(path, errno);
     }
     struct stat facts {};
-    if (::fstat(descriptor, &facts) == 0 && !S_ISREG(facts.st_mode) && !S_ISDIR(facts.st_mode)) {
+    if (::fstat(descriptor, &facts) == 0 && S_ISDIR(facts.st_mode)) {
         ::close(descriptor);
-        failReading(path, QStringLiteral("It is not a regular file."));
+        failReading(path, EISDIR);
+    }
+    if (!S_ISREG(facts.st_mode)) {
+        ::close(descriptor);
+        throw UnreadableIniFile(path, QStringLiteral("Not a regular file"));
     }
     if (facts.st_size > LargestConfiguration) {
         ::close(descriptor);
-        failReading(path, QStringLiteral("It is too large for a configuration."));
+        throw UnreadableIniFile(path, QStringLiteral("Too large for a configuration"));
     }
     QByteArray bytes;
     char buffer[65536];
@@ -58,7 +62,7 @@ IniDocument readIniFile(const QString &path)
         } else if (errno != EINTR) {
             const int error = errno;
             ::close(descriptor);
-            failReading(path, error); // a folder says so here
+            failReading(path, error);
         }
     }
     ::close(descriptor);

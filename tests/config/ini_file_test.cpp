@@ -78,7 +78,17 @@ TEST(IniFile, UnreadableFilesThrowWithTheReason)
     // A FIFO named by mistake is refused at once instead of waiting for a writer.
     const QString fifo = dir.filePath(QStringLiteral("fifo.tbx"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    EXPECT_EQ(readFailure(fifo), u"Cannot read file \"" + fifo + u"\". It is not a regular file.");
+    EXPECT_EQ(readFailure(fifo), u"Cannot read file \"" + fifo + u"\". Not a regular file");
+
+    // A caller that needs the file learns why it is missing, as the reason alone.
+    const QString missing = dir.filePath(QStringLiteral("fehlt.tbx"));
+    try {
+        readIniFile(missing, MissingIniFile::IsUnreadable);
+        ADD_FAILURE() << "a missing file read";
+    } catch (const UnreadableIniFile &error) {
+        EXPECT_EQ(error.reason(), systemReason(ENOENT));
+    }
+    EXPECT_TRUE(readIniFile(missing).sections().isEmpty());
 }
 
 TEST(IniFile, FailedWritesLeaveTheOldFileByteForByte)

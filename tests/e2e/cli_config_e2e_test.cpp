@@ -186,7 +186,7 @@ TEST(CliConfiguration, AConfigurationThatCannotBeReadStopsTheRun)
     run = folder.run({QStringLiteral("--config"), fifo, list});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(QString::fromUtf8(run.err),
-              u"tabulix-cli: cannot read configuration '" + fifo + u"': not a regular file\n");
+              u"tabulix-cli: cannot read configuration '" + fifo + u"': Not a regular file\n");
 
     for (const QStringList &arguments : {QStringList{list, QStringLiteral("--config")},
                                          QStringList{QStringLiteral("--config"), QString(), list},
