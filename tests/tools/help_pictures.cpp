@@ -95,7 +95,9 @@ int main(int argc, char **argv)
         return 1;
     }
     window.preview().AktualisierenClick();
-    QTest::qWait(300); // let the window settle and paint before it is photographed
+    // The refresh and the layout it causes are queued; grab() paints whatever is current.
+    window.preview().runPendingRefresh();
+    QCoreApplication::processEvents();
 
     QImage picture = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
     drawMarks(window, picture);
