@@ -35,8 +35,9 @@ public:
     const FileEntry &at(int row) const { return m_rows.at(row); }
     const QVector<FileEntry> &rows() const { return m_rows; }
     // Whether a row has this path; a lookup, not a pass over the rows, so refusing duplicates
-    // stays fast on long lists.
-    bool containsPath(const QString &path) const { return m_pathCounts.contains(path); }
+    // stays fast on long lists. The index is built on the first question and kept from then on,
+    // so lists that never ask pay nothing for it.
+    bool containsPath(const QString &path) const;
     // The icon list the rows' icon indexes point into.
     FileIcons &icons() { return m_icons; }
 
@@ -72,7 +73,8 @@ private:
     void applyOrder(const QVector<int> &order);
 
     QVector<FileEntry> m_rows;
-    QHash<QString, int> m_pathCounts; // rows per path
+    mutable QHash<QString, int> m_pathCounts; // rows per path, once m_pathsIndexed
+    mutable bool m_pathsIndexed = false;
     FileIcons m_icons;
     QStringList m_headers;
     int m_announced = 0; // rows the views know about
