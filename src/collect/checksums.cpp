@@ -145,7 +145,9 @@ bool stopped(const std::atomic<bool> *stop)
 // to its end.
 bool digestAlone(int fd, qint64 size, DigestStates &states, const std::atomic<bool> *stop)
 {
-    const auto buffer = std::make_unique_for_overwrite<unsigned char[]>(BufferSize);
+    // One buffer per thread for the run: a fresh one per file would cost more than a small
+    // file's digests.
+    thread_local const auto buffer = std::make_unique_for_overwrite<unsigned char[]>(BufferSize);
     for (qint64 remaining = size; remaining > 0;) {
         const std::size_t got = readBlock(fd, buffer.get(), remaining, BufferSize);
         if (got == 0 || stopped(stop)) // shrunk or unreadable: a digest of part of the file would mislead
@@ -258,6 +260,15 @@ int limitKb(const QString &text)
     return ok ? value : DefaultLimitKb;
 }
 
+// Hexadecimal digits in upper case; the digests hold nothing but [0-9a-f].
+QString upperHex(QString hex)
+{
+    for (QChar &digit : hex)
+        if (digit >= u'a' && digit <= u'f')
+            digit = QChar(digit.unicode() - (u'a' - u'A'));
+    return hex;
+}
+
 const char *const enablingSettings[ChecksumKindCount] = {"act_checksum_md5", "act_checksum_crc",
                                                          "act_checksum_sha1", "act_checksum_sha256",
                                                          "act_checksum_sha512"};
@@ -342,7 +353,7 @@ void fillChecksumCells(FileEntry &entry, const QByteArray &systemPath, qint64 si
     const ChecksumResults results = fileChecksums(systemPath, plan.wanted, stop);
     for (int i = 0; i < ChecksumKindCount; ++i)
         entry.cells[CellMd5 + i] =
-            !plan.wanted[i] ? plan.notActivated : results[i].value_or(QString()).toUpper();
+            !plan.wanted[i] ? plan.notActivated : upperHex(results[i].value_or(QString()));
 }
 
 void fillChecksumCells(FileEntry &entry, const QString &path, qint64 sizeBytes, const Settings &settings,

@@ -14,6 +14,8 @@
 #include <cerrno>
 #include <exception>
 #include <memory>
+#include <optional>
+#include <vector>
 
 FileAdder::FileAdder(FileCollection &state, AddingFeedback &feedback, FileIcons *icons,
                      const LocaleFormat &format)
@@ -56,7 +58,7 @@ void FileAdder::appendFileRow(FileEntry &&entry)
     if (refusedAsDuplicate(entry.path()))
         return;
     entry.iconIndex = m_icons ? m_icons->fileIconNumber(entry.path()) : -1;
-    m_state.fileList.append(entry);
+    m_state.fileList.append(std::move(entry));
 }
 
 void FileAdder::addFile(const QString &path)
@@ -83,33 +85,43 @@ void FileAdder::addFoundFiles(const QVector<FoundFile> &files, const std::functi
 {
     const RowRules rules = rowRules();
     const int count = int(files.size());
-    QVector<FileEntry> rows(count);
-    std::vector<char> failed(std::size_t(count), 0);
+    // Small chunks keep the first rows coming soon and a cancelled walk short. Each chunk's rows
+    // live only until they join the list.
+    constexpr int ChunkSize = 32;
+    std::vector<std::vector<std::optional<FileEntry>>> chunks(
+        std::size_t((count + ChunkSize - 1) / ChunkSize));
     std::atomic<bool> stop{false};
     std::vector<std::unique_ptr<FileRowMaker>> makers;
     for (int i = 0; i < OrderedWorkers::workerCount(); ++i)
         makers.push_back(std::make_unique<FileRowMaker>(rules, &stop));
-    // Small chunks keep the first rows coming soon and a cancelled walk short.
-    OrderedWorkers workers(count, 32, [&](int begin, int end, int worker) {
+    OrderedWorkers workers(count, ChunkSize, [&](int begin, int end, int worker) {
+        std::vector<std::optional<FileEntry>> &rows = chunks[std::size_t(begin / ChunkSize)];
+        rows.resize(std::size_t(end - begin));
         for (int i = begin; i < end && !stop; ++i) {
+            // A row that fails stays empty and is reported in its turn.
             try {
-                rows[i] = makers[std::size_t(worker)]->fileRow(files[i].systemPath, files[i].facts);
+                rows[std::size_t(i - begin)] =
+                    makers[std::size_t(worker)]->fileRow(files[i].systemPath, files[i].facts);
             } catch (const std::exception &) {
-                failed[std::size_t(i)] = 1;
             }
         }
     });
+    m_state.fileList.reserve(count);
     int shown = 0;
     for (int done = 0; done < count;) {
         const int end = workers.waitForChunk(done, std::chrono::milliseconds(40));
         bool cancelled = false;
         // A cancel request counts after each file, or while waiting for the next ones.
         for (; done < end && !cancelled; ++done) {
-            if (failed[std::size_t(done)])
-                reportFormatError(shownPath(files[done].systemPath));
+            std::optional<FileEntry> &row =
+                chunks[std::size_t(done / ChunkSize)][std::size_t(done % ChunkSize)];
+            if (row)
+                appendFileRow(std::move(*row));
             else
-                appendFileRow(std::move(rows[done]));
+                reportFormatError(shownPath(files[done].systemPath));
             cancelled = m_feedback.takeCancelRequest();
+            if (done % ChunkSize == ChunkSize - 1 || done + 1 == count)
+                chunks[std::size_t(done / ChunkSize)] = {};
         }
         if (end < 0)
             cancelled = m_feedback.takeCancelRequest();

@@ -148,6 +148,14 @@ void FileList::append(const FileEntry &entry)
         announcePending();
 }
 
+void FileList::append(FileEntry &&entry)
+{
+    countPath(entry.path(), 1);
+    m_rows.append(std::move(entry));
+    if (!m_batching)
+        announcePending();
+}
+
 void FileList::append(const QVector<FileEntry> &entries)
 {
     for (const FileEntry &entry : entries)

@@ -8,6 +8,8 @@
 #include "collect/type_filter.h"
 #include "common/message_catalogue.h"
 
+#include <QElapsedTimer>
+
 namespace {
 
 // Whatever ends a bulk step, the window gets its input back and "OK for all" is cleared.
@@ -33,6 +35,9 @@ private:
     AddingFeedback &m_feedback;
     bool m_paintingSuspended = false;
 };
+
+// How long the window may go without handling its events during a walk.
+constexpr qint64 EventsEveryMs = 40;
 
 QString counted(qint64 count, UiText suffix, Language language)
 {
@@ -66,10 +71,24 @@ void FileAdder::addFolderFiles(const QString &folder)
                                  counted(0, UiText::FoundSuffix, language),
                                  counted(0, UiText::AnalysedSuffix, language), 0, 0});
         m_feedback.handlePendingEvents();
-        const QVector<FoundFile> files =
-            walkFolderFiles(folder, patterns, subfolders, [this](const QString &path, int error) {
-                m_feedback.reportUnreadable(path, error);
+        // The window's events keep running during a long walk, and its cancel ends the walk with
+        // nothing added.
+        QElapsedTimer sinceEvents;
+        sinceEvents.start();
+        bool cancelled = false;
+        QVector<FoundFile> files = walkFolderFiles(
+            folder, patterns, subfolders,
+            [this](const QString &path, int error) { m_feedback.reportUnreadable(path, error); },
+            [&] {
+                if (sinceEvents.elapsed() < EventsEveryMs)
+                    return true;
+                m_feedback.handlePendingEvents();
+                sinceEvents.restart();
+                cancelled = m_feedback.takeCancelRequest();
+                return !cancelled;
             });
+        if (cancelled)
+            files.clear();
 
         const int found = int(files.size());
         const QString analysing = uiText(UiText::AnalysingTitle, language);

@@ -155,8 +155,9 @@ private:
 
 class FileWalk {
 public:
-    FileWalk(const QStringList &patterns, bool subfolders, const UnreadableFolder &unreadable)
-        : m_subfolders(subfolders), m_unreadable(unreadable)
+    FileWalk(const QStringList &patterns, bool subfolders, const UnreadableFolder &unreadable,
+             const KeepWalking &keepWalking)
+        : m_subfolders(subfolders), m_unreadable(unreadable), m_keepWalking(keepWalking)
     {
         for (const QString &pattern : patterns)
             m_patterns.emplace_back(pattern);
@@ -164,6 +165,8 @@ public:
 
     void walk(FolderChain &chain)
     {
+        if (m_ended)
+            return;
         const int fd = chain.current();
         if (fd < 0) {
             report(chain.path(), errno);
@@ -185,7 +188,7 @@ public:
                     byPattern[p].push_back(i);
                     wanted = true;
                 }
-            if (wanted)
+            if (wanted && !ended())
                 own[i] = found(fd, folder, listing.files[i].bytes);
         }
 
@@ -199,6 +202,8 @@ public:
                 chain.leave();
             }
 
+        if (m_ended)
+            return;
         for (const std::vector<std::size_t> &files : byPattern)
             for (const std::size_t i : files)
                 if (own[i])
@@ -208,6 +213,13 @@ public:
     QVector<FoundFile> take() { return std::move(m_found); }
 
 private:
+    bool ended()
+    {
+        if (!m_ended && m_keepWalking && !m_keepWalking())
+            m_ended = true;
+        return m_ended;
+    }
+
     std::optional<FoundFile> found(int folderFd, const QByteArray &folder, const QByteArray &name)
     {
         FoundFile file{joined(folder, name), {}};
@@ -229,6 +241,8 @@ private:
     std::vector<PatternMatcher> m_patterns;
     bool m_subfolders;
     const UnreadableFolder &m_unreadable;
+    const KeepWalking &m_keepWalking;
+    bool m_ended = false;
     QVector<FoundFile> m_found;
 };
 
@@ -281,9 +295,9 @@ qint64 totalBelow(FolderChain &chain, const UnreadableFolder &unreadable)
 } // namespace
 
 QVector<FoundFile> walkFolderFiles(const QString &folder, const QStringList &patterns, bool subfolders,
-                                   const UnreadableFolder &unreadable)
+                                   const UnreadableFolder &unreadable, const KeepWalking &keepWalking)
 {
-    FileWalk walk(patterns, subfolders, unreadable);
+    FileWalk walk(patterns, subfolders, unreadable, keepWalking);
     if (patterns.isEmpty())
         return {};
     FolderChain chain(encodedPath(folder));

@@ -25,12 +25,16 @@ struct FoundFile {
     EntryFacts facts;
 };
 
+// Asked now and then while a walk runs; a walk that is told false ends at once.
+using KeepWalking = std::function<bool()>;
+
 // A pattern is "." plus an extension (".jpg" takes every name ending in .jpg in any letter
 // case); ".*" takes every file. "*" and "?" inside a pattern work as wildcards. A folder that
 // cannot be listed is passed to unreadable and the walk goes on; a file that vanished while
 // the walk ran is left out without a word.
 QVector<FoundFile> walkFolderFiles(const QString &folder, const QStringList &patterns, bool subfolders,
-                                   const UnreadableFolder &unreadable = {});
+                                   const UnreadableFolder &unreadable = {},
+                                   const KeepWalking &keepWalking = {});
 // The same walk, giving the shown paths only.
 QStringList walkFolder(const QString &folder, const QStringList &patterns, bool subfolders,
                        const UnreadableFolder &unreadable = {});

@@ -19,6 +19,15 @@ OrderedWorkers::~OrderedWorkers()
         thread.join();
 }
 
+void OrderedWorkers::stop()
+{
+    {
+        const std::lock_guard lock(m_mutex);
+        m_stop = true;
+    }
+    m_wantedMoved.notify_all();
+}
+
 int OrderedWorkers::workerCount()
 {
     return std::max(1, int(std::thread::hardware_concurrency()));
@@ -29,6 +38,12 @@ void OrderedWorkers::run(int worker)
     while (!m_stop) {
         const int chunk = m_nextChunk++;
         if (chunk >= int(m_done.size()))
+            return;
+        {
+            std::unique_lock lock(m_mutex);
+            m_wantedMoved.wait(lock, [&] { return m_stop || std::size_t(chunk) < m_wanted + AheadChunks; });
+        }
+        if (m_stop)
             return;
         const int begin = chunk * m_chunkSize;
         m_work(begin, std::min(begin + m_chunkSize, m_count), worker);
@@ -46,6 +61,10 @@ int OrderedWorkers::waitForChunk(int begin, std::chrono::milliseconds patience)
     if (begin < 0 || chunk >= m_done.size())
         return -1;
     std::unique_lock lock(m_mutex);
+    if (chunk > m_wanted) {
+        m_wanted = chunk;
+        m_wantedMoved.notify_all();
+    }
     if (!m_chunkDone.wait_for(lock, patience, [&] { return m_done[chunk] != 0; }))
         return -1;
     return std::min(int(chunk + 1) * m_chunkSize, m_count);

@@ -15,7 +15,8 @@ public:
     // Does items begin to end (exclusive) on the worker thread with the given number.
     using Work = std::function<void(int begin, int end, int worker)>;
 
-    // Starts up to workerCount() threads at once.
+    // Starts up to workerCount() threads at once. Workers stay at most AheadChunks chunks ahead
+    // of the one the caller waits for, so finished work does not pile up.
     OrderedWorkers(int count, int chunkSize, Work work);
     // Asks the workers to stop after the chunk at hand and waits for them.
     ~OrderedWorkers();
@@ -26,11 +27,12 @@ public:
     // item after its end, or -1 when it is not done yet.
     int waitForChunk(int begin, std::chrono::milliseconds patience);
     // Workers take no new chunk; long work may watch stopRequested() to end early.
-    void stop() { m_stop = true; }
+    void stop();
     const std::atomic<bool> &stopRequested() const { return m_stop; }
 
     // One thread per core.
     static int workerCount();
+    static constexpr int AheadChunks = 64;
 
 private:
     void run(int worker);
@@ -43,5 +45,7 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_chunkDone;
     std::vector<char> m_done; // per chunk, guarded by m_mutex
+    std::size_t m_wanted = 0; // the chunk the caller waits for, guarded by m_mutex
+    std::condition_variable m_wantedMoved;
     std::vector<std::thread> m_threads;
 };
