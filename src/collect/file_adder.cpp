@@ -63,48 +63,38 @@ void FileAdder::appendFileRow(FileEntry &&entry)
 
 void FileAdder::addFile(const QString &path)
 {
-    if (refusedAsDuplicate(path))
-        return;
-    FoundFile file{encodedPath(path), {}};
-    // A file that cannot be read gets no row; one that has just vanished is not worth a word.
-    if (const int error = readPathFacts(file.systemPath, file.facts)) {
-        if (error != ENOENT)
-            m_feedback.reportUnreadable(path, error);
-        return;
-    }
-    // The row is appended whole or not at all, so a failure never leaves a half-filled row.
-    try {
-        const RowRules rules = rowRules();
-        appendFileRow(FileRowMaker(rules).fileRow(file.systemPath, file.facts));
-    } catch (const std::exception &) {
-        reportFormatError(path);
-    }
+    const RowRules rules = rowRules();
+    takeMadeRow(FileRowMaker(rules).rowFromDisk(encodedPath(path)), path);
 }
 
-void FileAdder::addFoundFiles(const QVector<FoundFile> &files, const std::function<void(int done)> &progress)
+void FileAdder::takeMadeRow(MadeRow &&made, const QString &path)
+{
+    if (made.row)
+        appendFileRow(std::move(*made.row));
+    else if (made.failed)
+        reportFormatError(path);
+    // A file that has just vanished is not worth a word.
+    else if (made.error != 0 && made.error != ENOENT)
+        m_feedback.reportUnreadable(path, made.error);
+}
+
+void FileAdder::addFoundFiles(const QVector<QByteArray> &systemPaths, const std::function<void(int done)> &progress)
 {
     const RowRules rules = rowRules();
-    const int count = int(files.size());
+    const int count = int(systemPaths.size());
     // Small chunks keep the first rows coming soon and a cancelled walk short. Each chunk's rows
     // live only until they join the list.
     constexpr int ChunkSize = 32;
-    std::vector<std::vector<std::optional<FileEntry>>> chunks(
-        std::size_t((count + ChunkSize - 1) / ChunkSize));
+    std::vector<std::vector<MadeRow>> chunks(std::size_t((count + ChunkSize - 1) / ChunkSize));
     std::atomic<bool> stop{false};
     std::vector<std::unique_ptr<FileRowMaker>> makers;
     for (int i = 0; i < OrderedWorkers::workerCount(); ++i)
         makers.push_back(std::make_unique<FileRowMaker>(rules, &stop));
     OrderedWorkers workers(count, ChunkSize, [&](int begin, int end, int worker) {
-        std::vector<std::optional<FileEntry>> &rows = chunks[std::size_t(begin / ChunkSize)];
-        rows.resize(std::size_t(end - begin));
-        for (int i = begin; i < end && !stop; ++i) {
-            // A row that fails stays empty and is reported in its turn.
-            try {
-                rows[std::size_t(i - begin)] =
-                    makers[std::size_t(worker)]->fileRow(files[i].systemPath, files[i].facts);
-            } catch (const std::exception &) {
-            }
-        }
+        std::vector<MadeRow> &rows = chunks[std::size_t(begin / ChunkSize)];
+        rows.reserve(std::size_t(end - begin));
+        for (int i = begin; i < end && !stop; ++i)
+            rows.push_back(makers[std::size_t(worker)]->rowFromDisk(systemPaths[i]));
     });
     m_state.fileList.reserve(count);
     int shown = 0;
@@ -113,12 +103,8 @@ void FileAdder::addFoundFiles(const QVector<FoundFile> &files, const std::functi
         bool cancelled = false;
         // A cancel request counts after each file, or while waiting for the next ones.
         for (; done < end && !cancelled; ++done) {
-            std::optional<FileEntry> &row =
-                chunks[std::size_t(done / ChunkSize)][std::size_t(done % ChunkSize)];
-            if (row)
-                appendFileRow(std::move(*row));
-            else
-                reportFormatError(shownPath(files[done].systemPath));
+            MadeRow &made = chunks[std::size_t(done / ChunkSize)][std::size_t(done % ChunkSize)];
+            takeMadeRow(std::move(made), made.row ? QString() : shownPath(systemPaths[done]));
             cancelled = m_feedback.takeCancelRequest();
             if (done % ChunkSize == ChunkSize - 1 || done + 1 == count)
                 chunks[std::size_t(done / ChunkSize)] = {};

@@ -16,8 +16,8 @@
 class FileIcons;
 struct FileEntry;
 struct FileCollection;
-struct FoundFile;
 struct RowRules;
+struct MadeRow;
 
 class FileAdder {
 public:
@@ -68,10 +68,13 @@ private:
     RowRules rowRules() const;
     // Appends a file row with its icon unless it is refused as a duplicate.
     void appendFileRow(FileEntry &&entry);
-    // Makes the rows of found files on every core and appends them in their order. Between
+    // Appends the row, or reports why there is none.
+    void takeMadeRow(MadeRow &&made, const QString &path);
+    // Reads the facts of files and makes their rows on every core, appending them in their
+    // order; a file whose facts cannot be read gets no row. Between
     // batches it shows progress (a count of analysed files) or lets window events run; cancel
     // keeps the rows appended so far, each one whole.
-    void addFoundFiles(const QVector<FoundFile> &files, const std::function<void(int done)> &progress);
+    void addFoundFiles(const QVector<QByteArray> &systemPaths, const std::function<void(int done)> &progress);
     void reportFormatError(const QString &path);
     QString watchedFolder() const; // the folder field's current text
     bool belowWatchedFolder(const QString &path) const;

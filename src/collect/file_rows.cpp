@@ -3,6 +3,8 @@
 #include "collect/system_path.h"
 #include "common/paths.h"
 
+#include <exception>
+
 QByteArray FileEntry::systemPath() const
 {
     return lostBytes.isEmpty() ? encodedPath(path()) : lostBytes;
@@ -55,4 +57,19 @@ FileEntry FileRowMaker::fileRow(const QByteArray &systemPath, const EntryFacts &
         entry.lostBytes = systemPath;
     fillChecksumCells(entry, systemPath, info.size, m_rules.checksums, m_stop);
     return entry;
+}
+
+MadeRow FileRowMaker::rowFromDisk(const QByteArray &systemPath)
+{
+    MadeRow made;
+    EntryFacts facts;
+    made.error = readPathFacts(systemPath, facts);
+    if (made.error != 0 || facts.directory)
+        return made;
+    try {
+        made.row = fileRow(systemPath, facts);
+    } catch (const std::exception &) {
+        made.failed = true;
+    }
+    return made;
 }

@@ -13,6 +13,7 @@
 #include <QHash>
 
 #include <atomic>
+#include <optional>
 
 struct RowRules {
     LocaleFormat format;
@@ -22,12 +23,22 @@ struct RowRules {
     ChecksumPlan checksums;
 };
 
+// What became of one file read from disk.
+struct MadeRow {
+    std::optional<FileEntry> row;
+    int error = 0;       // the facts could not be read (an errno value)
+    bool failed = false; // making the row failed
+};
+
 class FileRowMaker {
 public:
     explicit FileRowMaker(const RowRules &rules, const std::atomic<bool> *stop = nullptr);
 
     // A whole file row without its icon; reading the checksums ends early when stop is set.
     FileEntry fileRow(const QByteArray &systemPath, const EntryFacts &facts);
+    // The row of a file whose facts are read now; none for a file that cannot be read or has
+    // become a folder.
+    MadeRow rowFromDisk(const QByteArray &systemPath);
     // The cells every row writer fills alike: name, type, times, flags and size in bytes.
     void writeFacts(FileEntry &entry, const QString &path, const PathFacts &info, bool corrected);
 

@@ -76,7 +76,7 @@ void FileAdder::addFolderFiles(const QString &folder)
         QElapsedTimer sinceEvents;
         sinceEvents.start();
         bool cancelled = false;
-        QVector<FoundFile> files = walkFolderFiles(
+        QVector<QByteArray> files = walkFolderFiles(
             folder, patterns, subfolders,
             [this](const QString &path, int error) { m_feedback.reportUnreadable(path, error); },
             [&] {
@@ -159,9 +159,11 @@ void FileAdder::addDroppedPaths(const QStringList &paths)
 
 void FileAdder::addChosenFiles(const QStringList &paths)
 {
+    QVector<QByteArray> files;
     for (const QString &path : paths)
         if (pathExists(path))
-            addFile(path);
+            files.append(encodedPath(path));
+    addFoundFiles(files, [](int) {});
     m_feedback.updateCountLabel();
     m_feedback.refreshPreviewIfOn();
 }
@@ -169,15 +171,13 @@ void FileAdder::addChosenFiles(const QStringList &paths)
 int FileAdder::addListedFiles(const QStringList &lines)
 {
     int skipped = 0;
-    QVector<FoundFile> files;
+    QVector<QByteArray> files;
     for (const QString &line : lines) {
         if (line.isEmpty())
             continue;
-        FoundFile file{encodedPath(line), {}};
         // The system would read a line with a zero character (find -print0) up to that character.
-        if (!line.contains(QChar(0)) && readPathFacts(file.systemPath, file.facts) == 0 &&
-            !file.facts.directory)
-            files.append(std::move(file));
+        if (!line.contains(QChar(0)) && isNonFolder(line))
+            files.append(encodedPath(line));
         else
             ++skipped;
     }

@@ -165,7 +165,7 @@ public:
 
     void walk(FolderChain &chain)
     {
-        if (m_ended)
+        if (ended())
             return;
         const int fd = chain.current();
         if (fd < 0) {
@@ -177,20 +177,12 @@ public:
         if (listing.error != 0)
             report(folder, listing.error);
 
-        // The folder's own files are read now, while its descriptor is at hand; they are
-        // listed after the subfolders' files.
+        // The folder's own files are listed after the subfolders' files.
         std::vector<std::vector<std::size_t>> byPattern(m_patterns.size());
-        std::vector<std::optional<FoundFile>> own(listing.files.size());
-        for (std::size_t i = 0; i < listing.files.size(); ++i) {
-            bool wanted = false;
+        for (std::size_t i = 0; i < listing.files.size(); ++i)
             for (std::size_t p = 0; p < m_patterns.size(); ++p)
-                if (m_patterns[p].matches(listing.files[i].shown)) {
+                if (m_patterns[p].matches(listing.files[i].shown))
                     byPattern[p].push_back(i);
-                    wanted = true;
-                }
-            if (wanted && !ended())
-                own[i] = found(fd, folder, listing.files[i].bytes);
-        }
 
         if (m_subfolders)
             for (const Name &name : listing.folders) {
@@ -206,11 +198,10 @@ public:
             return;
         for (const std::vector<std::size_t> &files : byPattern)
             for (const std::size_t i : files)
-                if (own[i])
-                    m_found.append(*own[i]);
+                m_found.append(joined(folder, listing.files[i].bytes));
     }
 
-    QVector<FoundFile> take() { return std::move(m_found); }
+    QVector<QByteArray> take() { return std::move(m_found); }
 
 private:
     bool ended()
@@ -218,18 +209,6 @@ private:
         if (!m_ended && m_keepWalking && !m_keepWalking())
             m_ended = true;
         return m_ended;
-    }
-
-    std::optional<FoundFile> found(int folderFd, const QByteArray &folder, const QByteArray &name)
-    {
-        FoundFile file{joined(folder, name), {}};
-        const int error = readEntryFacts(folderFd, name.constData(), file.facts);
-        if (error == 0)
-            return file;
-        // A file deleted since the listing just is not there any more.
-        if (error != ENOENT)
-            report(file.systemPath, error);
-        return std::nullopt;
     }
 
     void report(const QByteArray &path, int error) const
@@ -243,7 +222,7 @@ private:
     const UnreadableFolder &m_unreadable;
     const KeepWalking &m_keepWalking;
     bool m_ended = false;
-    QVector<FoundFile> m_found;
+    QVector<QByteArray> m_found;
 };
 
 qint64 totalBelow(FolderChain &chain, const UnreadableFolder &unreadable)
@@ -294,7 +273,7 @@ qint64 totalBelow(FolderChain &chain, const UnreadableFolder &unreadable)
 
 } // namespace
 
-QVector<FoundFile> walkFolderFiles(const QString &folder, const QStringList &patterns, bool subfolders,
+QVector<QByteArray> walkFolderFiles(const QString &folder, const QStringList &patterns, bool subfolders,
                                    const UnreadableFolder &unreadable, const KeepWalking &keepWalking)
 {
     FileWalk walk(patterns, subfolders, unreadable, keepWalking);
@@ -309,8 +288,8 @@ QStringList walkFolder(const QString &folder, const QStringList &patterns, bool 
                        const UnreadableFolder &unreadable)
 {
     QStringList paths;
-    for (const FoundFile &file : walkFolderFiles(folder, patterns, subfolders, unreadable))
-        paths.append(shownPath(file.systemPath));
+    for (const QByteArray &path : walkFolderFiles(folder, patterns, subfolders, unreadable))
+        paths.append(shownPath(path));
     return paths;
 }
 

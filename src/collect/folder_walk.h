@@ -7,32 +7,23 @@
 // Names are kept as the bytes the system gave, whatever their encoding, and every folder is
 // read relative to its parent's descriptor: paths of any length are walked, and the walk
 // holds a bounded number of descriptors however deep the tree is.
-#include "collect/file_facts.h"
-
 #include <QByteArray>
 #include <QStringList>
 #include <QVector>
 
 #include <functional>
 
-// A folder the walk could not list, or a file found there whose facts cannot be read, with
-// the errno value of the failure.
+// A folder the walk could not list, with the errno value of the failure.
 using UnreadableFolder = std::function<void(const QString &path, int error)>;
-
-// A file the walk found, with the facts read while its folder was open.
-struct FoundFile {
-    QByteArray systemPath;
-    EntryFacts facts;
-};
 
 // Asked now and then while a walk runs; a walk that is told false ends at once.
 using KeepWalking = std::function<bool()>;
 
 // A pattern is "." plus an extension (".jpg" takes every name ending in .jpg in any letter
 // case); ".*" takes every file. "*" and "?" inside a pattern work as wildcards. A folder that
-// cannot be listed is passed to unreadable and the walk goes on; a file that vanished while
-// the walk ran is left out without a word.
-QVector<FoundFile> walkFolderFiles(const QString &folder, const QStringList &patterns, bool subfolders,
+// cannot be listed is passed to unreadable and the walk goes on. The paths are the system's
+// bytes; the files' facts are left to the caller, who may read them on other threads.
+QVector<QByteArray> walkFolderFiles(const QString &folder, const QStringList &patterns, bool subfolders,
                                    const UnreadableFolder &unreadable = {},
                                    const KeepWalking &keepWalking = {});
 // The same walk, giving the shown paths only.

@@ -177,11 +177,11 @@ TEST_F(AdderFixture, RowsMadeOnAllCoresComeInTheOrderOfOneThread)
     const RowRules rules{german, ZoneBias::at(std::time(nullptr)), adder.daylightCorrection(),
                          Language::German, checksumPlan(state.settings, Language::German)};
     FileRowMaker maker(rules);
-    const QVector<FoundFile> found = walkFolderFiles(root, {QStringLiteral(".*")}, true);
+    const QVector<QByteArray> found = walkFolderFiles(root, {QStringLiteral(".*")}, true);
     ASSERT_EQ(state.fileList.count(), found.size());
     EXPECT_EQ(found.size(), 30 * 25 + 1);
     for (int i = 0; i < found.size(); ++i) {
-        const FileEntry expected = maker.fileRow(found[i].systemPath, found[i].facts);
+        const FileEntry expected = *maker.rowFromDisk(found[i]).row;
         const FileEntry &row = state.fileList.at(i);
         ASSERT_EQ(row.path(), expected.path()) << i;
         for (int cell = 0; cell < CellCount; ++cell) {
