@@ -69,3 +69,10 @@ int OrderedWorkers::waitForChunk(int begin, std::chrono::milliseconds patience)
         return -1;
     return std::min(int(chunk + 1) * m_chunkSize, m_count);
 }
+
+void runOnAllCores(int count, int chunkSize, const OrderedWorkers::Work &work)
+{
+    OrderedWorkers workers(count, chunkSize, work);
+    for (int done = 0; done < count;)
+        done = std::max(done, workers.waitForChunk(done, std::chrono::hours(1)));
+}

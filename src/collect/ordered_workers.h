@@ -49,3 +49,7 @@ private:
     std::condition_variable m_wantedMoved;
     std::vector<std::thread> m_threads;
 };
+
+// Does items 0 to count (exclusive) in chunks on every core and returns when all are done.
+// Work on different chunks must not touch the same data.
+void runOnAllCores(int count, int chunkSize, const OrderedWorkers::Work &work);

@@ -1,5 +1,6 @@
 #include "table/act_array_fill.h"
 
+#include "collect/ordered_workers.h"
 #include "common/settings.h"
 #include "table/cell_texts.h"
 #include "table/column_kinds.h"
@@ -7,6 +8,9 @@
 #include "table/grouping.h"
 
 namespace {
+
+// Below this many rows one thread is quicker than starting more.
+constexpr qsizetype ParallelFrom = 4096;
 
 bool on(const Settings &settings, const char *name)
 {
@@ -52,16 +56,22 @@ TableCells fillActArray(const QVector<FileEntry> &rows, const Settings &settings
     const bool grouped = on(settings, "des_grup_ja");
     const CellTexts texts(settings, format, output);
 
-    table.cellTable.reserve(rows.size());
-    for (const FileEntry &row : rows) {
-        QStringList cells;
-        cells.reserve(table.actArray.size() + 2);
-        for (const OutputColumn &column : table.actArray)
-            cells.append(cellOf(column, row, texts));
-        if (grouped)
-            cells << QString() << QString();
-        table.cellTable.append(std::move(cells));
-    }
+    table.cellTable.resize(rows.size());
+    const auto fillRows = [&](int begin, int end, int) {
+        for (int i = begin; i < end; ++i) {
+            QStringList &cells = table.cellTable[i];
+            cells.reserve(table.actArray.size() + 2);
+            for (const OutputColumn &column : table.actArray)
+                cells.append(cellOf(column, rows[i], texts));
+            if (grouped)
+                cells << QString() << QString();
+        }
+    };
+    // Rows are independent: long lists are shared out over every core.
+    if (texts.threadSafe() && rows.size() >= ParallelFrom)
+        runOnAllCores(int(rows.size()), 1024, fillRows);
+    else
+        fillRows(0, int(rows.size()), 0);
 
     if (!grouped || rows.isEmpty())
         return table;

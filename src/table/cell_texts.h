@@ -29,6 +29,8 @@ public:
     {
         return outputText(kind, row, visibleText(kind, row));
     }
+    // Whether rows may be done on several threads at once: text measuring is bound to one.
+    bool threadSafe() const { return !m_pathShort; }
     // A checksum sub-column: the row's text of that kind, escaped in HTML.
     QString checksumCell(ChecksumKind kind, const FileEntry &row) const;
     // Any text that comes from a file, as the output writes it: escaped in HTML, as it is in
