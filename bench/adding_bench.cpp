@@ -103,23 +103,24 @@ private:
     qint64 m_cancelAskedNs = -1;
 };
 
-void switchOnAllChecksums(Settings &settings)
+// Adds the generated tree with all five checksums; returns the rows added.
+int addTreeWithChecksums(StallClock &clock)
 {
+    ProgramState program;
     for (const char *name : {"act_checksum", "act_checksum_md5", "act_checksum_crc", "act_checksum_sha1",
                              "act_checksum_sha256", "act_checksum_sha512"})
-        settings.setOn(SettingsWindow::PB, QString::fromUtf8(name), true);
+        program.settings.setOn(SettingsWindow::PB, QString::fromUtf8(name), true);
+    FileAdder adder(program, clock, nullptr);
+    adder.addFolderFiles(generatedTree());
+    return program.fileList.count();
 }
 
 void Adding_LongestStallWithChecksums(benchmark::State &state)
 {
-    const QString root = generatedTree();
     double longestMs = 0;
     for (auto _ : state) {
-        ProgramState program;
-        switchOnAllChecksums(program.settings);
         StallClock clock;
-        FileAdder adder(program, clock, nullptr);
-        adder.addFolderFiles(root);
+        addTreeWithChecksums(clock);
         longestMs = std::max(longestMs, double(clock.longestNs) / 1e6);
     }
     state.counters["longest_stall_ms"] = longestMs;
@@ -129,15 +130,10 @@ BENCHMARK(Adding_LongestStallWithChecksums)->Unit(benchmark::kMillisecond)->Iter
 
 void Adding_CancelWithChecksums(benchmark::State &state)
 {
-    const QString root = generatedTree();
     double slowestMs = 0;
     for (auto _ : state) {
-        ProgramState program;
-        switchOnAllChecksums(program.settings);
         StallClock clock(300); // well into the checksums of the files
-        FileAdder adder(program, clock, nullptr);
-        adder.addFolderFiles(root);
-        if (!clock.cancelAsked() || program.fileList.count() == FileCount)
+        if (addTreeWithChecksums(clock) == FileCount || !clock.cancelAsked())
             state.SkipWithError("the adding ended before the cancel");
         slowestMs = std::max(slowestMs, clock.msSinceCancel());
     }

@@ -78,7 +78,8 @@ void FileAdder::takeMadeRow(MadeRow &&made, const QString &path)
         m_feedback.reportUnreadable(path, made.error);
 }
 
-void FileAdder::addFoundFiles(const QVector<QByteArray> &systemPaths, const std::function<void(int done)> &progress)
+void FileAdder::addFoundFiles(const QVector<QByteArray> &systemPaths,
+                              const std::function<void(int done)> &progress)
 {
     const RowRules rules = rowRules();
     const int count = int(systemPaths.size());

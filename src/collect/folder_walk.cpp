@@ -274,7 +274,7 @@ qint64 totalBelow(FolderChain &chain, const UnreadableFolder &unreadable)
 } // namespace
 
 QVector<QByteArray> walkFolderFiles(const QString &folder, const QStringList &patterns, bool subfolders,
-                                   const UnreadableFolder &unreadable, const KeepWalking &keepWalking)
+                                    const UnreadableFolder &unreadable, const KeepWalking &keepWalking)
 {
     FileWalk walk(patterns, subfolders, unreadable, keepWalking);
     if (patterns.isEmpty())

@@ -24,8 +24,8 @@ using KeepWalking = std::function<bool()>;
 // cannot be listed is passed to unreadable and the walk goes on. The paths are the system's
 // bytes; the files' facts are left to the caller, who may read them on other threads.
 QVector<QByteArray> walkFolderFiles(const QString &folder, const QStringList &patterns, bool subfolders,
-                                   const UnreadableFolder &unreadable = {},
-                                   const KeepWalking &keepWalking = {});
+                                    const UnreadableFolder &unreadable = {},
+                                    const KeepWalking &keepWalking = {});
 // The same walk, giving the shown paths only.
 QStringList walkFolder(const QString &folder, const QStringList &patterns, bool subfolders,
                        const UnreadableFolder &unreadable = {});

@@ -3,6 +3,7 @@
 #include "app/program_state.h"
 #include "collect/checksums.h"
 #include "collect/file_adder.h"
+#include "collect/file_rows.h"
 #include "collect/folder_chain.h"
 #include "collect/folder_walk.h"
 #include "collect/system_path.h"
@@ -234,4 +235,32 @@ TEST_F(ExactWalk, FilesWhoseFactsCannotBeReadGetNoRow)
         EXPECT_EQ(row.path(), kept);
         EXPECT_EQ(row.cells[CellSizeBytes], QStringLiteral("3"));
     }
+}
+
+TEST_F(ExactWalk, AFileDeletedDuringTheWalkGetsNoRowAndNoWord)
+{
+    const QString early = makeFile(root + QStringLiteral("/early.txt"), "abc");
+    makeFile(root + QStringLiteral("/sub/late.txt"), "abcd");
+    // The walk asks before each folder: the root is listed by the second question, the one
+    // before its subfolder, and the file goes then.
+    int asked = 0;
+    bool deleted = false;
+    const QVector<QByteArray> found = walkFolderFiles(root, {QStringLiteral(".txt")}, true, {}, [&] {
+        if (++asked == 2)
+            deleted = QFile::remove(early);
+        return true;
+    });
+    ASSERT_TRUE(deleted);
+    ASSERT_EQ(found.size(), 2);
+    EXPECT_EQ(found.last(), QFile::encodeName(early));
+
+    const RowRules rules{german, ZoneBias::at(std::time(nullptr)), false, Language::German,
+                         checksumPlan(state.settings, Language::German)};
+    FileRowMaker maker(rules);
+    const MadeRow gone = maker.rowFromDisk(found.last());
+    EXPECT_FALSE(gone.row);
+    EXPECT_EQ(gone.error, ENOENT);
+    const MadeRow kept = maker.rowFromDisk(found.first());
+    ASSERT_TRUE(kept.row);
+    EXPECT_EQ(kept.row->cells[CellSizeBytes], QStringLiteral("4"));
 }

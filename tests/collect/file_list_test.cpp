@@ -216,4 +216,15 @@ TEST(FileList, PathLookupFollowsEveryChangeOfTheRows)
 
     list.clear();
     EXPECT_FALSE(has("c.txt"));
+
+    // The index is built at the first question, from the rows as they are then.
+    FileList unasked;
+    unasked.append(
+        {row(QStringLiteral("x.txt")), row(QStringLiteral("y.txt")), row(QStringLiteral("z.txt"))});
+    unasked.removeRowsAt({0});
+    unasked.replace(0, row(QStringLiteral("w.txt")));
+    EXPECT_FALSE(unasked.containsPath(QStringLiteral("/data/x.txt")));
+    EXPECT_FALSE(unasked.containsPath(QStringLiteral("/data/y.txt")));
+    EXPECT_TRUE(unasked.containsPath(QStringLiteral("/data/w.txt")) &&
+                unasked.containsPath(QStringLiteral("/data/z.txt")));
 }
