@@ -2,6 +2,7 @@
 
 #include "app/program_state.h"
 #include "table/act_array_fill.h"
+#include "table/layout_parts.h"
 #include "table/output_settings.h"
 #include "table/table_layout.h"
 
@@ -21,6 +22,35 @@ QStringList buildOutputLines(const ProgramState &state, const LocaleFormat &loca
         totals.bytes += row.sizeBytes();
     return layOutTable(table.actArray, table.cellTable, state.settings, format, state.settings.language(),
                        locale, totals);
+}
+
+bool outputInBlocks(const ProgramState &state)
+{
+    return chosenOutputFormat(state) == OutputFormat::Csv &&
+           !state.settings.isOn(SettingsWindow::PB, QStringLiteral("des_grup_ja"));
+}
+
+bool writeOutputInBlocks(const ProgramState &state, const LocaleFormat &locale,
+                         const std::function<bool(const QStringList &lines)> &write)
+{
+    constexpr qsizetype RowsPerBlock = 8192;
+    const QVector<FileEntry> &rows = state.fileList.rows();
+    LayoutOptions options = LayoutOptions::read(state.settings);
+    for (qsizetype from = 0; from < rows.size(); from += RowsPerBlock) {
+        const TableCells table =
+            fillActArray(rows.mid(from, RowsPerBlock), state.settings, locale, OutputFormat::Csv);
+        if (table.actArray.isEmpty())
+            return true;
+        QStringList lines = csvLayout({table.actArray, table.cellTable, options, OutputFormat::Csv,
+                                       state.settings.language(), locale, ListTotals{}});
+        // As in the whole table, an empty first line is left out.
+        if (from == 0 && !lines.isEmpty() && lines.first().isEmpty())
+            lines.removeFirst();
+        if (!write(lines))
+            return false;
+        options.columnHeaders = false; // the header line belongs to the first block only
+    }
+    return true;
 }
 
 QColor pictureBackground(const ProgramState &state)

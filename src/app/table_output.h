@@ -7,6 +7,8 @@
 
 #include <QStringList>
 
+#include <functional>
+
 struct ProgramState;
 
 // The output format chosen in the main window.
@@ -14,6 +16,14 @@ OutputFormat chosenOutputFormat(const ProgramState &state);
 
 // fillActArray followed by layOutTable for the state's rows in their list order.
 QStringList buildOutputLines(const ProgramState &state, const LocaleFormat &locale);
+
+// Whether the output can be made and written a block of rows at a time: CSV without grouping,
+// whose lines stand alone.
+bool outputInBlocks(const ProgramState &state);
+// The lines of such output, handed to write block by block so that the whole table never sits
+// in memory at once; the same lines as buildOutputLines. Returns false as soon as write does.
+bool writeOutputInBlocks(const ProgramState &state, const LocaleFormat &locale,
+                         const std::function<bool(const QStringList &lines)> &write);
 
 // The picture background of the output settings (`Edit1`, "#RRGGBB"); white when unreadable.
 QColor pictureBackground(const ProgramState &state);

@@ -171,8 +171,14 @@ int main(int argc, char **argv)
     if (!operands.anyNamed())
         return 1;
 
-    const QStringList lines = buildOutputLines(state, LocaleFormat::system());
     const bool csvLineBreaks = state.settings.isOn(SettingsWindow::EA, QStringLiteral("csv_lb"));
+    if (options.outputFile.isEmpty() && outputInBlocks(state)) {
+        const bool whole = writeOutputInBlocks(state, LocaleFormat::system(), [&](const QStringList &lines) {
+            return printTable(out, lines, format, csvLineBreaks) == 0;
+        });
+        return !whole || feedback.anyUnreadable() ? 1 : 0;
+    }
+    const QStringList lines = buildOutputLines(state, LocaleFormat::system());
     const int written = options.outputFile.isEmpty() ? printTable(out, lines, format, csvLineBreaks)
                                                      : writeOutputFile(state, lines, options.outputFile);
     return written != 0 || feedback.anyUnreadable() ? 1 : 0;
