@@ -31,7 +31,7 @@ QVector<FileEntry> generatedRows()
         entry.cells[CellTypeName] = QStringLiteral("Textdokument");
         entry.cells[CellPath] = QStringLiteral("/home/nutzer/Dokumente/Jahr %1/").arg(i % 50) + entry.name;
         entry.cells[CellProgram] = QStringLiteral("/usr/bin/gedit");
-        entry.cells[CellSizeBytes] = QString::number(random.bounded(1 << 30));
+        entry.bytes = random.bounded(1 << 30);
         entry.created = entry.accessed = entry.changed = base.addSecs(random.bounded(300000000));
         entry.cells[CellCreated] = entry.cells[CellAccessed] = entry.cells[CellChanged] =
             german().dateTimeText(entry.created);

@@ -22,7 +22,7 @@ QVector<FileEntry> generatedRows()
         entry.name = QStringLiteral("Datei_%1_%2.txt").arg(random.bounded(1000000)).arg(i);
         entry.cells[CellFormat] = QStringLiteral("TXT");
         entry.cells[CellPath] = QStringLiteral("/data/") + entry.name;
-        entry.cells[CellSizeBytes] = QString::number(random.bounded(1 << 30));
+        entry.bytes = random.bounded(1 << 30);
         entry.created = base.addSecs(random.bounded(300000000));
         entry.cells[CellCreated] = format.dateTimeText(entry.created);
         rows.append(entry);

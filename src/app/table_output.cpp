@@ -19,7 +19,7 @@ QStringList buildOutputLines(const ProgramState &state, const LocaleFormat &loca
     ListTotals totals;
     totals.files = rows.size();
     for (const FileEntry &row : rows)
-        totals.bytes += row.sizeBytes();
+        totals.bytes += row.bytes;
     return layOutTable(table.actArray, table.cellTable, state.settings, format, state.settings.language(),
                        locale, totals);
 }

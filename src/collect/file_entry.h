@@ -1,6 +1,7 @@
 #pragma once
 // One row of the file list. Every cell is text, written once and kept as written; the
-// three times are kept as values too, so that formatting never has to read text back.
+// three times are kept as values too, so that formatting never has to read text back, and
+// the size in bytes is kept as a number only.
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
@@ -22,13 +23,12 @@ enum FileCell : int {
     CellSha1,
     CellSha256,
     CellSha512,
-    CellSizeBytes,
     CellCount
 };
 
 struct FileEntry {
     QString name;                           // the caption: last component of the path
-    std::array<QString, CellCount> cells{}; // cells 0 to 15
+    std::array<QString, CellCount> cells{}; // cells 0 to 14
     QDateTime created, accessed, changed;   // wall-clock values behind cells 3 to 5; invalid when unknown
     int iconIndex = -1;
     // The path's bytes, kept only when the shown path (U+FFFD for bytes that are not UTF-8)
@@ -36,7 +36,7 @@ struct FileEntry {
     QByteArray lostBytes;
 
     const QString &path() const { return cells[CellPath]; }
-    qint64 sizeBytes() const { return cells[CellSizeBytes].toLongLong(); }
+    qint64 bytes = 0; // the size; a folder's total; -1 when its facts could not be read
     // The path as the system knows it.
     QByteArray systemPath() const;
 };

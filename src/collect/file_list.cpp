@@ -41,7 +41,7 @@ bool isNumericColumn(int column)
 qint64 numericKey(const FileEntry &entry, int column, const LocaleFormat &format)
 {
     if (column == ListSizeColumn)
-        return entry.sizeBytes();
+        return entry.bytes;
     const QDateTime &value = column == 4 ? entry.created : column == 5 ? entry.accessed : entry.changed;
     const QDateTime time = value.isValid() ? value : format.parseDateTime(entry.cells[column - 1]);
     return time.isValid() ? time.toMSecsSinceEpoch() : std::numeric_limits<qint64>::min();

@@ -27,7 +27,7 @@ void FileRowMaker::writeFacts(FileEntry &entry, const QString &path, const PathF
     entry.cells[CellChanged] = m_dates.text(entry.changed);
     entry.cells[CellReadOnly] = yesNoText(info.readOnly, m_rules.language);
     entry.cells[CellHidden] = yesNoText(info.hidden, m_rules.language);
-    entry.cells[CellSizeBytes] = QString::number(info.size);
+    entry.bytes = info.size;
 }
 
 const FileTypeFacts &FileRowMaker::typeFacts(const QString &name)

@@ -151,9 +151,9 @@ QString CellTexts::sizeText(const FileEntry &row) const
 {
     QString cell;
     if (!m_sizeShowUnit)
-        cell = formatNumber(double(row.sizeBytes()), 0, m_format);
+        cell = formatNumber(double(row.bytes), 0, m_format);
     else if (m_sizeUnit >= 0)
-        cell = sizeInUnit(row.sizeBytes(), m_sizeUnit, m_sizeDecimals, m_format);
+        cell = sizeInUnit(row.bytes, m_sizeUnit, m_sizeDecimals, m_format);
     if (!m_sizeThousands && !m_format.thousandsSeparator.isEmpty())
         cell.remove(m_format.thousandsSeparator);
     return cell;

@@ -147,7 +147,7 @@ void sortIntoGroups(CellTable &cells, const QVector<FileEntry> &rows, const Grou
         const Key key = keyOf(rows[j], choice, texts);
         QStringList &cellRow = cells[j];
         cellRow[cellRow.size() - 2] = key.output;
-        cellRow[cellRow.size() - 1] = rows[j].cells[CellSizeBytes];
+        cellRow[cellRow.size() - 1] = QString::number(rows[j].bytes);
         sortKeys.append(sortText(key.plain, choice.sort, format) +
                         QStringLiteral("%1").arg(j + 1, suffixWidth, 10, QLatin1Char('0')));
     }

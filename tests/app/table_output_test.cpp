@@ -15,7 +15,7 @@ void fillRows(ProgramState &state, int count)
             QStringLiteral("file %1%2.txt").arg(i).arg(i % 97 == 0 ? QStringLiteral(";\"x\"") : QString());
         row.cells[CellFormat] = QStringLiteral("TXT");
         row.cells[CellSizeText] = QString::number(i) + QStringLiteral(" Byte");
-        row.cells[CellSizeBytes] = QString::number(i);
+        row.bytes = i;
         row.cells[CellPath] = QStringLiteral("/data/") + row.name;
         rows.append(row);
     }

@@ -150,7 +150,7 @@ TEST_F(ExactWalk, NamesThatAreNotUtf8AreListedWithTheirFactsAndShownWithReplacem
     const FileEntry &below = state.fileList.at(1);
     EXPECT_EQ(below.path(), root + QStringLiteral("/old\uFFFD/x\uFFFD\uFFFD.txt"));
     EXPECT_EQ(below.systemPath(), base + "/old\xff/x\xfe\xfd.txt");
-    EXPECT_EQ(below.cells[CellSizeBytes], QStringLiteral("4"));
+    EXPECT_EQ(below.bytes, 4);
     EXPECT_EQ(below.cells[CellMd5], QStringLiteral("E2FC714C4727EE9395F324CD2E7F331F"));
     EXPECT_FALSE(below.cells[CellChanged].isEmpty());
     const FileEntry &latin1 = state.fileList.at(2);
@@ -175,12 +175,12 @@ TEST_F(ExactWalk, PathsLongerThanTheSystemLimitAreWalkedRead)
     // Subfolders come first, so the deepest file is the first row.
     const FileEntry &first = state.fileList.at(0);
     EXPECT_GT(first.path().size(), 5000);
-    EXPECT_EQ(first.cells[CellSizeBytes], QStringLiteral("2"));
+    EXPECT_EQ(first.bytes, 2);
     EXPECT_EQ(first.cells[CellMd5],
               QString::fromLatin1(QCryptographicHash::hash("59", QCryptographicHash::Md5).toHex().toUpper()));
     EXPECT_EQ(fileChecksums(first.systemPath(), ChecksumKinds().set(int(ChecksumKind::MD5)))[0],
               first.cells[CellMd5].toLower());
-    EXPECT_EQ(state.fileList.at(levels - 1).cells[CellSizeBytes], QStringLiteral("1"));
+    EXPECT_EQ(state.fileList.at(levels - 1).bytes, 1);
     qint64 total = 0;
     for (int level = 0; level < levels; ++level)
         total += QByteArray::number(level).size();
@@ -233,7 +233,7 @@ TEST_F(ExactWalk, FilesWhoseFactsCannotBeReadGetNoRow)
     ASSERT_EQ(state.fileList.count(), 2);
     for (const FileEntry &row : state.fileList.rows()) {
         EXPECT_EQ(row.path(), kept);
-        EXPECT_EQ(row.cells[CellSizeBytes], QStringLiteral("3"));
+        EXPECT_EQ(row.bytes, 3);
     }
 }
 
@@ -262,5 +262,5 @@ TEST_F(ExactWalk, AFileDeletedDuringTheWalkGetsNoRowAndNoWord)
     EXPECT_EQ(gone.error, ENOENT);
     const MadeRow kept = maker.rowFromDisk(found.first());
     ASSERT_TRUE(kept.row);
-    EXPECT_EQ(kept.row->cells[CellSizeBytes], QStringLiteral("4"));
+    EXPECT_EQ(kept.row->bytes, 4);
 }

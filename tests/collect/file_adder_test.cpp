@@ -92,7 +92,7 @@ TEST_F(AdderFixture, PathsOfUnknownKindFollowTheSwitches)
     EXPECT_EQ(folderRow.name, QStringLiteral("d"));
     EXPECT_EQ(folderRow.cells[CellFormat], QStringLiteral("DIR"));
     EXPECT_EQ(folderRow.cells[CellSizeText], QStringLiteral("0,005 KB"));
-    EXPECT_EQ(folderRow.cells[CellSizeBytes], QStringLiteral("5"));
+    EXPECT_EQ(folderRow.bytes, 5);
     EXPECT_TRUE(folderRow.cells[CellProgram].isEmpty());
     for (int cell = CellMd5; cell <= CellSha512; ++cell)
         EXPECT_TRUE(folderRow.cells[cell].isEmpty());
@@ -148,7 +148,7 @@ TEST_F(AdderFixture, FolderWalkCountsEverySeventhFileAndStopsOnCancel)
     adder.addFolderFiles(root);
     EXPECT_LT(state.fileList.count(), 600);
     for (const FileEntry &row : state.fileList.rows()) {
-        const QByteArray content(row.cells[CellSizeBytes].toInt(), 'x');
+        const QByteArray content(row.bytes, 'x');
         EXPECT_EQ(row.path(), root + u'/' + row.name);
         EXPECT_EQ(row.cells[CellMd5],
                   QString::fromLatin1(
@@ -246,7 +246,7 @@ TEST_F(AdderFixture, RefreshingRewritesFactsButKeepsChecksums)
     EXPECT_EQ(state.fileList.at(0).cells[CellProgram], QStringLiteral("cat"));
     // A refreshed folder row reads the folder's own entry: no "DIR", no total.
     EXPECT_EQ(state.fileList.at(1).cells[CellFormat], QStringLiteral("D"));
-    EXPECT_NE(state.fileList.at(1).cells[CellSizeBytes], QStringLiteral("3000"));
+    EXPECT_NE(state.fileList.at(1).bytes, 3000);
 }
 
 TEST_F(AdderFixture, WatchHandlersWorkBelowTheFolderFieldOnly)

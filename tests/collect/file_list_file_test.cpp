@@ -195,7 +195,7 @@ TEST(FileListFile, ListedFilesAreAddedFoldersAndMissingPathsSkipped)
     ASSERT_EQ(state.fileList.count(), 2);
     EXPECT_EQ(state.fileList.at(0).path(), first);
     EXPECT_EQ(state.fileList.at(1).path(), second);
-    EXPECT_EQ(state.fileList.at(1).cells[CellSizeBytes], u"2");
+    EXPECT_EQ(state.fileList.at(1).bytes, 2);
     EXPECT_EQ(feedback.events, textList({"suspend", "resume", "count"}));
     EXPECT_FALSE(state.okForAll);
 

@@ -12,7 +12,7 @@ FileEntry row(const QString &name, qint64 size = 0, const QDateTime &created = {
     entry.name = name;
     entry.cells[CellPath] = QStringLiteral("/data/") + name;
     entry.cells[CellFormat] = name.section(u'.', -1).toUpper();
-    entry.cells[CellSizeBytes] = QString::number(size);
+    entry.bytes = size;
     entry.created = created;
     return entry;
 }

@@ -64,10 +64,10 @@ FileEntry rowOf(FuzzedDataProvider &input, const LocaleFormat &locale)
     FileEntry row;
     row.cells[CellPath] = textOf(input, 64);
     row.name = textOf(input);
-    for (int cell = 0; cell < CellSizeBytes; ++cell)
+    for (int cell = 0; cell < CellCount; ++cell)
         if (cell != CellPath)
             row.cells[cell] = textOf(input);
-    row.cells[CellSizeBytes] = QString::number(input.ConsumeIntegralInRange<qint64>(0, qint64(1) << 50));
+    row.bytes = input.ConsumeIntegralInRange<qint64>(0, qint64(1) << 50);
     row.created = timeOf(input);
     row.accessed = timeOf(input);
     row.changed = timeOf(input);
@@ -101,7 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (int count = input.ConsumeIntegralInRange(0, 8); count > 0; --count) {
         rows.append(rowOf(input, locale));
         totals.files += 1;
-        totals.bytes += rows.last().sizeBytes();
+        totals.bytes += rows.last().bytes;
     }
     const TableCells table = fillActArray(rows, settings, locale, format);
     layOutTable(table.actArray, table.cellTable, settings, format, settings.language(), locale, totals);

@@ -65,6 +65,6 @@ inline FileEntry makeRow(const RowFacts &facts, const LocaleFormat &format = ger
     row.cells[CellMd5] = facts.md5;
     for (int cell = CellCrc32; cell <= CellSha512; ++cell)
         row.cells[cell] = QStringLiteral("Option nicht aktiviert.");
-    row.cells[CellSizeBytes] = QString::number(facts.bytes);
+    row.bytes = facts.bytes;
     return row;
 }
