@@ -49,7 +49,11 @@ FileEntry FileRowMaker::fileRow(const QByteArray &systemPath, const EntryFacts &
     info.program = type.programPath;
     FileEntry entry;
     writeFacts(entry, path, info, m_rules.corrected);
-    entry.cells[CellFormat] = formatOfExtension(path);
+    const QString format = formatOfExtension(path);
+    auto shared = m_formats.constFind(format);
+    if (shared == m_formats.constEnd())
+        shared = m_formats.insert(format, format);
+    entry.cells[CellFormat] = *shared;
     entry.cells[CellSizeText] = fileSizeText(info.size, m_rules.format);
     entry.cells[CellProgram] = info.program;
     entry.cells[CellPath] = path;

@@ -50,4 +50,5 @@ private:
     const std::atomic<bool> *m_stop;
     DateTimeTexts m_dates;
     QHash<QString, const FileTypeFacts *> m_types;
+    QHash<QString, QString> m_formats; // one text per format for the rows made here
 };

@@ -81,9 +81,19 @@ QString DateTimeTexts::text(const QDateTime &when)
         return *day;
     if (!m_timesRepeat)
         return *day + u' ' + m_format.locale.toString(time, m_format.longTimePattern);
+    // Within one second the text is the same, except at the very start of a day.
+    const qint64 whole = when.toSecsSinceEpoch();
+    for (const Recent &recent : m_recent)
+        if (recent.second == whole)
+            return recent.text;
     const int second = time.msecsSinceStartOfDay() / 1000;
     auto clock = m_times.constFind(second);
     if (clock == m_times.constEnd())
         clock = m_times.insert(second, m_format.locale.toString(time, m_format.longTimePattern));
-    return *day + u' ' + *clock;
+    const QString text = *day + u' ' + *clock;
+    if (second != 0) {
+        m_recent[m_nextRecent] = {whole, text};
+        m_nextRecent = (m_nextRecent + 1) % m_recent.size();
+    }
+    return text;
 }

@@ -7,6 +7,8 @@
 #include <QHash>
 #include <QString>
 
+#include <array>
+
 // A file row's size: below 1024 bytes the bytes ("1.023 Byte"), otherwise the kilobytes.
 QString fileSizeText(qint64 bytes, const LocaleFormat &format);
 // Size / 1024 with at most 8 significant digits and exactly 3 decimals, places beyond the
@@ -16,7 +18,8 @@ QString kilobyteText(qint64 bytes, const LocaleFormat &format);
 QString yesNoText(bool yes, Language language);
 
 // The locale's date-and-time texts of many rows: a day's date and a second's time are each
-// written once and then reused, as files added together share most of them.
+// written once and then reused, as files added together share most of them. The last few
+// whole texts are shared too, so rows whose times fall into one second hold one text.
 class DateTimeTexts {
 public:
     explicit DateTimeTexts(const LocaleFormat &format);
@@ -28,4 +31,10 @@ private:
     bool m_timesRepeat;             // the time pattern shows no fractions of a second
     QHash<qint64, QString> m_dates; // by day
     QHash<int, QString> m_times;    // by second of the day
+    struct Recent {
+        qint64 second = -1; // seconds since the epoch of the wall-clock value
+        QString text;
+    };
+    std::array<Recent, 4> m_recent; // the last whole texts, used in turn
+    std::size_t m_nextRecent = 0;
 };
