@@ -72,7 +72,6 @@ const QVector<ControlText> &renamixTexts()
         {"LabelNum", {"Nummerierung beginnend bei:", "Numbering starting with:"}},
         {"LabelNullNum", {"Nummerierung mit führenden Nullen", "Numbering with Left-Hand-Zeros"}},
         {"LabelAbs", {"Absolute Anzahl an Dateien in der Liste", "Total Number of Files in the List"}},
-        {"LabelNumstart", {"Nummerierung beginnend bei:", "Numbering starting with:"}},
         {"GroupBox3",
          {"Ersetzen Sie in dem Dateinamen bestimmte Ausdrücke durch andere.",
           "Find and Replace Expressions in the Filename."}},
