@@ -197,11 +197,18 @@ void RenameList::sortAll()
 
 void RenameList::place(int row)
 {
-    // The others are in order: the entry goes after every one that does not sort after it.
-    int destination = 0;
-    for (int other = 0; other < count(); ++other)
-        if (other != row && compareRows(other, row) <= 0)
-            ++destination;
+    // The others are in order: the entry goes after every one that does not sort after it,
+    // found by halving among the others (index i of the others is row i, or i + 1 past the entry).
+    const auto rowOfOther = [row](int other) { return other < row ? other : other + 1; };
+    int low = 0, high = count() - 1;
+    while (low < high) {
+        const int middle = (low + high) / 2;
+        if (compareRows(rowOfOther(middle), row) <= 0)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    const int destination = low;
     if (destination == row)
         return;
     // beginMoveRows counts the destination in the list before the move.

@@ -177,6 +177,9 @@ QList<RenameOutcome> RenameTool::renameAll()
     int renamed = 0, notRenamed = 0;
     for (int position = 0; position < entryCount; ++position) {
         const int row = m_list.rowOfId(order[position]);
+        // Events run while the command works; an entry gone meanwhile is not renamed.
+        if (row < 0)
+            continue;
         RenameOutcome outcome{std::nullopt, m_list.at(row).path, QString()};
         // A folder or a vanished file is passed over without a status; a name that lost its
         // bytes names nothing either, but is reported.

@@ -55,7 +55,7 @@ const QVector<ControlText> &renamixTexts()
 {
     static const QVector<ControlText> texts = {
         {"TRenamix", {"Renamix - Quellwerk", "Renamix - Quellwerk"}},
-        {"GroupBox1",
+        {"LabelGruppe1",
          {"Ziehen Sie die Dateien, die umbenannt werden sollen in diese Liste oder öffnen Sie einen Ordner.",
           "Drag the Files to be renamed to this List or open a Folder."}},
         {"OrdnerOeffnen", {"Ordner Öffnen..", "Open Folder.."}},
@@ -63,7 +63,7 @@ const QVector<ControlText> &renamixTexts()
         {"uv", {"Auch Unterverzeichnisse durchsuchen", "Search all Subfolders"}},
         {"MarkierteLoeschen", {"Markierte Löschen", "Delete Selected"}},
         {"AlleLoeschen", {"Alle Löschen", "Delete All"}},
-        {"GroupBox2", {"Wählen Sie eine Maske für die betreffenden Dateien", "Choose a Mask for the Files."}},
+        {"LabelGruppe2", {"Wählen Sie eine Maske für die betreffenden Dateien", "Choose a Mask for the Files."}},
         {"LabelKonstanten",
          {"Folgende Konstanten sind verfügbar. Klicken Sie auf eine Konstante, um sie in die Maske "
           "einzufügen.",
@@ -72,7 +72,7 @@ const QVector<ControlText> &renamixTexts()
         {"LabelNum", {"Nummerierung beginnend bei:", "Numbering starting with:"}},
         {"LabelNullNum", {"Nummerierung mit führenden Nullen", "Numbering with Left-Hand-Zeros"}},
         {"LabelAbs", {"Absolute Anzahl an Dateien in der Liste", "Total Number of Files in the List"}},
-        {"GroupBox3",
+        {"LabelGruppe3",
          {"Ersetzen Sie in dem Dateinamen bestimmte Ausdrücke durch andere.",
           "Find and Replace Expressions in the Filename."}},
         {"suchenersetzen", {"Suchen nach:", "Search for:"}},

@@ -28,6 +28,14 @@ namespace {
 const char *const placeholderTexts[] = {"%name%", "%num%", "%0num%", "%abs%"};
 const char *const placeholderExplanations[] = {"LabelName", "LabelNum", "LabelNullNum", "LabelAbs"};
 
+// A group's long heading wraps inside it, so the window can stay narrow.
+QLabel *heading(QWidget *group, const char *name)
+{
+    auto *label = named<QLabel>(group, name);
+    label->setWordWrap(true);
+    return label;
+}
+
 QHBoxLayout *row(std::initializer_list<QWidget *> widgets, bool stretchAtEnd = false)
 {
     auto *layout = new QHBoxLayout;
@@ -121,6 +129,7 @@ QWidget *TRenamix::buildListGroup()
     connect(deleteAll, &QPushButton::clicked, this, [this] { m_tool.removeAll(); });
 
     auto *layout = new QVBoxLayout(group);
+    layout->addWidget(heading(group, "LabelGruppe1"));
     layout->addLayout(row({quordner, open, filterButton}));
     layout->addWidget(uv);
     layout->addWidget(qulist, 1);
@@ -151,10 +160,9 @@ QWidget *TRenamix::buildMaskGroup()
     acceptTypedDigitsOnly(numstart->lineEdit());
 
     auto *layout = new QVBoxLayout(group);
+    layout->addWidget(heading(group, "LabelGruppe2"));
     layout->addWidget(maske);
-    auto *constants = named<QLabel>(group, "LabelKonstanten");
-    constants->setWordWrap(true);
-    layout->addWidget(constants);
+    layout->addWidget(heading(group, "LabelKonstanten"));
     auto *grid = new QGridLayout;
     for (int i = 0; i < 4; ++i) {
         // A click on the placeholder puts it into the mask; it keeps the mask's caret.
@@ -188,7 +196,9 @@ QWidget *TRenamix::buildReplaceGroup()
         bindLineEdit(field, m_state.settings, SettingsWindow::DU);
         refuseTypedCharacters(field, MaskRefusals);
     }
-    auto *grid = new QGridLayout(group);
+    auto *layout = new QVBoxLayout(group);
+    layout->addWidget(heading(group, "LabelGruppe3"));
+    auto *grid = new QGridLayout;
     grid->addWidget(suchenersetzen, 0, 0);
     grid->addWidget(suchenalt, 0, 1, 1, 2);
     grid->addWidget(named<QLabel>(group, "LabelErsetzen"), 1, 0);
@@ -196,6 +206,7 @@ QWidget *TRenamix::buildReplaceGroup()
     grid->addWidget(named<QLabel>(group, "LabelSuchenIn"), 2, 0);
     grid->addWidget(cb_suchname, 2, 1);
     grid->addWidget(cb_suchendung, 2, 2);
+    layout->addLayout(grid);
     return group;
 }
 

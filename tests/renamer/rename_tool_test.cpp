@@ -91,6 +91,20 @@ TEST(RenameTool, RenamesInListOrderAndShowsTheNewNamesBeforehand)
     EXPECT_EQ(renamer.tool.previewedPath(), renamer.root + QStringLiteral("/b_2.txt"));
 }
 
+TEST(RenameTool, TwelveFilesGetTwoDigitNumbersInListOrder)
+{
+    RenamerOnFiles renamer;
+    for (const char *name : {"l.txt", "k.txt", "j.txt", "i.jpg", "h.txt", "g.txt", "f.txt", "e.txt", "d.txt",
+                             "c.txt", "b.txt", "a.txt"})
+        renamer.tool.addFile(renamer.file(name));
+    renamer.set("maske", QStringLiteral("%0num%"));
+    renamer.tool.renameAll();
+    EXPECT_EQ(renamer.namesOnDisk(), strings({"01.txt", "02.txt", "03.txt", "04.txt", "05.txt", "06.txt",
+                                              "07.txt", "08.txt", "09.jpg", "10.txt", "11.txt", "12.txt"}));
+    EXPECT_EQ(contentOf(renamer.root + QStringLiteral("/09.jpg")), QByteArray("i.jpg"));
+    EXPECT_EQ(contentOf(renamer.root + QStringLiteral("/12.txt")), QByteArray("l.txt"));
+}
+
 TEST(RenameTool, UnchangedExistingAndImpossibleNames)
 {
     RenamerOnFiles renamer;

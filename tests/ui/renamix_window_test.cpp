@@ -5,9 +5,13 @@
 #include "ui/u_renamix.h"
 #include "ui/u_renamix_filter.h"
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -200,4 +204,52 @@ TEST(RenamixWindow, AFileAlreadyListedRaisesItsMessage)
     window.renamix.tool().addFile(path);
     EXPECT_TRUE(shownPath.contains(QStringLiteral("a.txt"))) << shownPath.toStdString();
     EXPECT_EQ(window.column(RenameNameColumn), strings({"a"}));
+}
+
+TEST(RenamixWindow, PopUpCopiesPathsAsTheyAreAndTheFolderFieldChecksItsText)
+{
+    RenamixWindow window;
+    for (const char *name : {"a.txt", "b.txt"})
+        window.renamix.tool().addFile(window.file(name));
+    auto *list = window.part<QTreeView>("qulist");
+    list->selectAll();
+    window.part<QAction>("pop3")->trigger();
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    ASSERT_TRUE(data);
+    EXPECT_EQ(data->urls(), (QList<QUrl>{QUrl::fromLocalFile(window.root + QStringLiteral("/a.txt")),
+                                         QUrl::fromLocalFile(window.root + QStringLiteral("/b.txt"))}));
+    // Delete from the list through the menu.
+    list->selectionModel()->select(list->model()->index(0, 0),
+                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    window.part<QAction>("pop4")->trigger();
+    EXPECT_EQ(window.column(RenameNameColumn), strings({"b"}));
+
+    // Enter in the folder field: a folder is added, anything else raises "ordnerfalschopen".
+    auto *folderField = window.part<QLineEdit>("quordner");
+    folderField->setText(window.root + QStringLiteral("/nothing"));
+    QString title;
+    whenModalShownOf<Tsm_meldung>([&](Tsm_meldung *message) {
+        title = message->Label1->text();
+        message->OK->click();
+    });
+    QTest::keyClick(folderField, Qt::Key_Return);
+    EXPECT_FALSE(title.isEmpty());
+    QTest::mouseClick(window.part<QPushButton>("AlleLoeschen"), Qt::LeftButton);
+    folderField->setText(window.root);
+    QTest::keyClick(folderField, Qt::Key_Return);
+    EXPECT_EQ(window.column(RenameNameColumn), strings({"a", "b"}));
+}
+
+TEST(RenamixWindow, PlacementGoesBothWaysThroughTheSettings)
+{
+    RenamixWindow window;
+    window.state.settings.setRenamerPlacement({false, 40, 30, 591, 700});
+    EXPECT_EQ(window.renamix.size(), QSize(591, 700));
+    window.renamix.show();
+    // The standard width holds the whole window.
+    EXPECT_EQ(window.renamix.size(), QSize(591, 700));
+    window.renamix.resize(620, 720);
+    EXPECT_EQ(window.state.settings.renamerPlacement().width, 620);
+    EXPECT_EQ(window.state.settings.renamerPlacement().height, 720);
+    EXPECT_FALSE(window.state.settings.renamerPlacement().maximized);
 }
