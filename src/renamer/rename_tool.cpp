@@ -58,24 +58,35 @@ QStringList RenameTool::searchPatterns() const
     return patterns;
 }
 
+void RenameTool::collectFolder(const QString &folder)
+{
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        return;
+    const QStringList patterns = searchPatterns();
+    // A filter without any extension finds nothing.
+    if (patterns.isEmpty())
+        return;
+    const bool subfolders = m_settings.isOn(SettingsWindow::DU, QStringLiteral("uv"));
+    // A name that lost its bytes is listed all the same, so the renaming can tell why it stays.
+    for (const QString &path : walkFolder(folder, patterns, subfolders))
+        if (QFileInfo(path).isFile() || lostItsBytes(path))
+            addFile(path);
+}
+
+void RenameTool::finishAdding()
+{
+    m_feedback.updateCountLine();
+    m_feedback.setBusy(false);
+    m_okForAll = false;
+}
+
 void RenameTool::addFolder(const QString &folder)
 {
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         return;
     m_feedback.setBusy(true);
-    const QStringList patterns = searchPatterns();
-    // A filter without any extension finds nothing.
-    const QStringList found =
-        patterns.isEmpty()
-            ? QStringList()
-            : walkFolder(folder, patterns, m_settings.isOn(SettingsWindow::DU, QStringLiteral("uv")));
-    // A name that lost its bytes is listed all the same, so the renaming can tell why it stays.
-    for (const QString &path : found)
-        if (QFileInfo(path).isFile() || lostItsBytes(path))
-            addFile(path);
-    m_feedback.updateCountLine();
-    m_feedback.setBusy(false);
-    m_okForAll = false;
+    collectFolder(folder);
+    finishAdding();
 }
 
 void RenameTool::addFile(const QString &path)
@@ -94,20 +105,18 @@ void RenameTool::addFile(const QString &path)
 
 void RenameTool::addDropped(const QStringList &paths)
 {
+    // "OK for all" holds for the whole drop.
     m_feedback.setBusy(true);
     int handled = 0;
     for (const QString &path : paths) {
         const QFileInfo info(path);
         if (info.isDir())
-            addFolder(path);
+            collectFolder(path);
         else if (info.exists())
             addFile(path);
-        m_feedback.setBusy(true);
         m_feedback.showStatus(loadedText(++handled, m_settings.language()));
     }
-    m_feedback.updateCountLine();
-    m_feedback.setBusy(false);
-    m_okForAll = false;
+    finishAdding();
 }
 
 void RenameTool::removeRows(const QList<int> &rows)

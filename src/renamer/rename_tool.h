@@ -76,6 +76,10 @@ private:
         quint64 id;
         QString oldPath, newPath, oldName, oldType;
     };
+    // The matching files of a folder, without the busy state and its end.
+    void collectFolder(const QString &folder);
+    // The end of adding: the count line, the window back, "OK for all" cleared.
+    void finishAdding();
     // Renames the entry at row to the new name; the status it ends with.
     RenameStatus renameEntry(int row, int position, int entryCount, const RenameRule &rule, QString &newPath);
 

@@ -63,7 +63,8 @@ const QVector<ControlText> &renamixTexts()
         {"uv", {"Auch Unterverzeichnisse durchsuchen", "Search all Subfolders"}},
         {"MarkierteLoeschen", {"Markierte Löschen", "Delete Selected"}},
         {"AlleLoeschen", {"Alle Löschen", "Delete All"}},
-        {"LabelGruppe2", {"Wählen Sie eine Maske für die betreffenden Dateien", "Choose a Mask for the Files."}},
+        {"LabelGruppe2",
+         {"Wählen Sie eine Maske für die betreffenden Dateien", "Choose a Mask for the Files."}},
         {"LabelKonstanten",
          {"Folgende Konstanten sind verfügbar. Klicken Sie auf eine Konstante, um sie in die Maske "
           "einzufügen.",
