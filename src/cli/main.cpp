@@ -12,6 +12,7 @@
 #include "encoding/text_encoding.h"
 #include "encoding/write_text_file.h"
 #include "qt_messages.h"
+#include "rename_command.h"
 #include "setting_steps.h"
 #include "standard_output.h"
 #include "table/default_texts.h"
@@ -114,6 +115,15 @@ int main(int argc, char **argv)
     QGuiApplication app(qtArgumentCount, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tabulix-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TABULIX_VERSION));
+
+    if (!arguments.isEmpty() && arguments.first() == u"rename") {
+        try {
+            return runRenameCommand(arguments.mid(1), out);
+        } catch (const TabulixError &error) {
+            releaseQtMessages(false);
+            return usageError(error.message());
+        }
+    }
 
     CliOptions options;
     try {

@@ -1,10 +1,22 @@
 #include "ui/file_facts_dialog.h"
 
+#include <QAbstractItemModel>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QVBoxLayout>
+
+FileFacts rowFacts(const QAbstractItemModel &list, int row)
+{
+    FileFacts facts;
+    for (int column = 0; column < list.columnCount(); ++column) {
+        const QString text = list.data(list.index(row, column), Qt::DisplayRole).toString();
+        if (!text.isEmpty())
+            facts.append({list.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString(), text});
+    }
+    return facts;
+}
 
 void showFileFacts(QWidget *parent, const QString &title, const FileFacts &facts)
 {

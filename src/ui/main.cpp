@@ -9,6 +9,7 @@
 #include "ui/u_einstausgabe.h"
 #include "ui/u_profilspeichern.h"
 #include "ui/u_prog.h"
+#include "ui/u_renamix.h"
 #include "ui/u_sm_achtung.h"
 #include "ui/u_sm_bearbeitung.h"
 #include "ui/u_sm_filter.h"
@@ -62,11 +63,14 @@ int main(int argc, char **argv)
     Tsm_bearbeitung progress(state, &prog);
     Tsm_meldung message(state, &prog);
     Tsm_achtung confirmation(state, &prog);
+    TRenamix renamix(state);
+    renamix.useMessageWindow(message);
     Teinstausgabe outputSettings(state);
     Tprofilspeichern profile(state);
     prog.useDialogs(filter, progress, message, confirmation);
     prog.useOutputSettings(outputSettings);
     prog.useProfileWindow(profile);
+    prog.useRenamer(renamix);
     start.show();
     return app.exec();
 }

@@ -34,6 +34,7 @@ class QSplitter;
 class Qulist;
 class Teinstausgabe;
 class Tprofilspeichern;
+class TRenamix;
 class Tsm_achtung;
 class Tsm_bearbeitung;
 class Tsm_filter;
@@ -60,6 +61,8 @@ public:
     void useOutputSettings(Teinstausgabe &window);
     // The profile window, opened by its menu item; the profiles it saves join the menu.
     void useProfileWindow(Tprofilspeichern &window);
+    // The renaming tool, shown without blocking by its item of the menu "Tools".
+    void useRenamer(TRenamix &window);
 
     ProgramState &state() { return m_state; }
     Qulist *list() const { return qulist; }
@@ -191,6 +194,8 @@ private:
     bool m_shownOnce = false;
     bool m_maximizeOnActivate = false;
     Tprofilspeichern *m_profileWindow = nullptr;
+    TRenamix *m_renamer = nullptr;
+    QAction *m_tools_dateiumb = nullptr;
     Teinstausgabe *m_outputSettings = nullptr;
     Tsm_bearbeitung *m_progress = nullptr;
     Tsm_meldung *m_message = nullptr;

@@ -8,6 +8,7 @@
 #include "ui/u_preview_pane.h"
 #include "ui/u_profilspeichern.h"
 #include "ui/u_prog.h"
+#include "ui/u_renamix.h"
 #include "ui/u_sm_achtung.h"
 #include "ui/u_sm_bearbeitung.h"
 #include "ui/u_sm_filter.h"
@@ -70,8 +71,20 @@ void Tprog::buildToolsMenu()
 {
     QMenu *tools = menuBar()->addMenu(QString());
     tools->setObjectName(QStringLiteral("m_tools"));
-    // The renaming tool does not exist yet: its issue connects this item and enables it.
-    addNamedAction(tools, QStringLiteral("m_tools_dateiumb"))->setEnabled(false);
+    // Enabled once the renaming tool is handed over.
+    m_tools_dateiumb = addNamedAction(tools, QStringLiteral("m_tools_dateiumb"));
+    m_tools_dateiumb->setEnabled(false);
+    connect(m_tools_dateiumb, &QAction::triggered, this, [this] {
+        m_renamer->show();
+        m_renamer->raise();
+        m_renamer->activateWindow();
+    });
+}
+
+void Tprog::useRenamer(TRenamix &window)
+{
+    m_renamer = &window;
+    m_tools_dateiumb->setEnabled(true);
 }
 
 void Tprog::sprachealles()
@@ -100,7 +113,9 @@ void Tprog::sprachealles()
         m_helpWindow->applyLanguage();
     if (m_reportWindow)
         m_reportWindow->applyLanguage();
-    // The shell integration window, the renaming tool and its filter window follow here.
+    // The shell integration window follows here.
+    if (m_renamer)
+        m_renamer->applyLanguage();
 
     m_state.settings.setOn(SettingsWindow::PB, vor_okay, previewOn);
     if (previewOn)

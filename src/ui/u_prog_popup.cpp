@@ -18,21 +18,6 @@
 #include <QMimeData>
 #include <QUrl>
 
-namespace {
-
-FileFacts rowFacts(const FileList &files, int row)
-{
-    FileFacts facts;
-    for (int column = 0; column < files.columnCount(); ++column) {
-        const QString text = files.data(files.index(row, column), Qt::DisplayRole).toString();
-        if (!text.isEmpty())
-            facts.append({files.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString(), text});
-    }
-    return facts;
-}
-
-} // namespace
-
 void Tprog::buildListPopup()
 {
     popupqulist = new QMenu(this);

@@ -1,0 +1,156 @@
+#include "rename_command.h"
+
+#include "app/startup_sequence.h"
+#include "cli_feedback.h"
+#include "common/paths.h"
+#include "common/settings.h"
+#include "common/tabulix_error.h"
+#include "qt_messages.h"
+#include "renamer/rename_tool.h"
+#include "setting_steps.h"
+#include "standard_output.h"
+
+#include <QDir>
+#include <cerrno>
+
+namespace {
+
+const char usage[] =
+    "Usage: tabulix-cli rename [OPTION]... PATH...\n"
+    "Renames the given files and the files of the given folders as the renaming tool of the\n"
+    "desktop program does: folders are searched through its filter (and into their subfolders\n"
+    "while DUCH.uv=1), the files are numbered in the order of its list, and no file is ever\n"
+    "replaced. An operand that is a folder named rename is written ./rename.\n"
+    "\n"
+    "  --config FILE            load a configuration or profile first; options apply in order\n"
+    "  --reset                  every setting back to its standard value\n"
+    "  --set SECTION.KEY=VALUE  change a setting of the renaming tool, e.g. DUCB.maske=%0num%,\n"
+    "                           DUCB.numstart=1, DUCH.suchenersetzen=1, DUED.suchenalt=x,\n"
+    "                           DUED.suchenneu=y, DFRB.auswahl=1, DFED.filter=jpg\n"
+    "  --dry-run                print the new names and rename nothing\n"
+    "  --lang de|en             language of the status texts\n"
+    "  --verbose                also show the warnings of the libraries below the program\n"
+    "  --                       end of the options\n"
+    "  --help                   show this help and exit\n"
+    "\n"
+    "Output: a line per file: status, TAB, old path, TAB, new path (--dry-run: no status).\n"
+    "Exit status: 0 done; 1 a file was not renamed because its new name exists or the rename\n"
+    "failed, or a path or configuration could not be read; 2 wrong usage.\n";
+
+struct RenameOptions {
+    bool help = false;
+    bool dryRun = false;
+    bool verbose = false;
+    std::optional<Language> language;
+    QList<SettingStep> steps;
+    QStringList operands;
+};
+
+RenameOptions parseRenameOptions(const QStringList &arguments)
+{
+    RenameOptions options;
+    bool optionsEnded = false;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
+        const auto value = [&]() -> QString {
+            if (i + 1 >= arguments.size())
+                throw TabulixError(argument + QStringLiteral(" needs a value"));
+            return arguments[++i];
+        };
+        if (optionsEnded || !argument.startsWith(u'-') || argument == u"-") {
+            options.operands.append(argument);
+        } else if (argument == u"--") {
+            optionsEnded = true;
+        } else if (argument == u"--help" || argument == u"-h") {
+            options.help = true;
+        } else if (argument == u"--dry-run") {
+            options.dryRun = true;
+        } else if (argument == u"--verbose") {
+            options.verbose = true;
+        } else if (argument == u"--config") {
+            const QString file = value();
+            if (file.isEmpty())
+                throw TabulixError(QStringLiteral("--config needs a file name"));
+            options.steps.append({SettingStep::Kind::LoadConfiguration, file});
+        } else if (argument == u"--reset") {
+            options.steps.append({SettingStep::Kind::Reset, QString()});
+        } else if (argument == u"--set") {
+            options.steps.append({SettingStep::Kind::Assign, value()});
+        } else if (argument == u"--lang") {
+            options.language = languageOfCode(value());
+            if (!options.language)
+                throw TabulixError(QStringLiteral("--lang takes de or en"));
+        } else {
+            throw TabulixError(QStringLiteral("unknown option for rename: ") + argument);
+        }
+    }
+    if (!options.help && options.operands.isEmpty())
+        throw TabulixError(QStringLiteral("no file or folder to rename"));
+    return options;
+}
+
+// One line of the output; the status is empty for a dry run.
+QString outputLine(const QString &status, const QString &oldPath, const QString &newPath)
+{
+    return status + u'\t' + oldPath + u'\t' + newPath + u'\n';
+}
+
+} // namespace
+
+int runRenameCommand(const QStringList &arguments, const StandardOutput &out)
+{
+    const RenameOptions options = parseRenameOptions(arguments);
+    releaseQtMessages(options.verbose);
+    CliFeedback feedback;
+    const auto print = [&](const QString &text) {
+        if (const QString failure = out.write(text); !failure.isEmpty()) {
+            feedback.reportFailure(QStringLiteral("cannot write to standard output: ") + failure);
+            return 1;
+        }
+        return 0;
+    };
+    if (options.help)
+        return print(QString::fromUtf8(usage));
+
+    Settings settings;
+    settings.setLanguage(options.language.value_or(languageAtStart(QDir::currentPath(), QLocale::system())));
+    try {
+        applySettingSteps(settings, options.steps);
+    } catch (const UnreadableConfiguration &error) {
+        feedback.reportFailure(error.message());
+        return 1;
+    }
+
+    bool okForAll = false;
+    RenamerFeedback quiet;
+    RenameTool tool(settings, okForAll, quiet);
+    const QStringList absolute =
+        withAbsolutePaths(QStringList{QString()} + options.operands, QDir::currentPath()).mid(1);
+    QStringList existing;
+    for (qsizetype i = 0; i < absolute.size(); ++i) {
+        feedback.setOperand(options.operands[i], absolute[i]);
+        if (QFileInfo::exists(absolute[i]))
+            existing.append(absolute[i]);
+        else
+            feedback.reportUnreadable(absolute[i], ENOENT);
+    }
+    tool.addDropped(existing);
+
+    QString text;
+    bool anyFailed = feedback.anyUnreadable();
+    if (options.dryRun) {
+        const RenameList &list = tool.list();
+        for (int row = 0; row < list.count(); ++row)
+            text +=
+                outputLine(QString(), list.at(row).path, folderPart(list.at(row).path) + list.newNameAt(row));
+    } else {
+        const Language language = settings.language();
+        for (const RenameOutcome &outcome : tool.renameAll()) {
+            // Entries are new here: one whose file went before its turn still has its first status.
+            const RenameStatus status = outcome.status.value_or(RenameStatus::Added);
+            anyFailed = anyFailed || status == RenameStatus::Exists || status == RenameStatus::Failed;
+            text += outputLine(renameStatusText(status, language), outcome.oldPath, outcome.newPath);
+        }
+    }
+    return print(text) != 0 || anyFailed ? 1 : 0;
+}

@@ -1,0 +1,218 @@
+#include "renamer/rename_list.h"
+
+#include "common/paths.h"
+
+#include <algorithm>
+#include <numeric>
+
+QString renameSizeText(qint64 bytes, const LocaleFormat &format)
+{
+    QLocale locale = format.locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(double(bytes) / 1024.0, 'f', 3) + QStringLiteral(" KB");
+}
+
+RenameList::RenameList(const LocaleFormat &format, QObject *parent)
+    : QAbstractTableModel(parent), m_format(format), m_collator(format.locale)
+{
+    m_collator.setCaseSensitivity(Qt::CaseInsensitive);
+}
+
+int RenameList::rowOfPath(const QString &path) const
+{
+    for (int row = 0; row < count(); ++row)
+        if (m_entries[row].path == path)
+            return row;
+    return -1;
+}
+
+int RenameList::rowOfId(quint64 id) const
+{
+    for (int row = 0; row < count(); ++row)
+        if (m_entries[row].id == id)
+            return row;
+    return -1;
+}
+
+int RenameList::add(RenameEntry entry)
+{
+    entry.id = m_nextId++;
+    beginInsertRows({}, count(), count());
+    m_entries.append(entry);
+    endInsertRows();
+    place(count() - 1);
+    // The numbers of the new-name column follow the count.
+    if (count() > 1)
+        Q_EMIT dataChanged(index(0, RenameNewNameColumn), index(count() - 1, RenameNewNameColumn));
+    return rowOfId(entry.id);
+}
+
+void RenameList::replace(int row, const RenameEntry &entry)
+{
+    m_entries[row] = entry;
+    Q_EMIT dataChanged(index(row, 0), index(row, RenameColumnCount - 1));
+    place(row);
+}
+
+void RenameList::removeRowNumbers(QList<int> rows)
+{
+    std::sort(rows.begin(), rows.end(), std::greater<>());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    for (const int row : rows) {
+        if (row < 0 || row >= count())
+            continue;
+        beginRemoveRows({}, row, row);
+        m_entries.removeAt(row);
+        endRemoveRows();
+    }
+    if (count() > 0)
+        Q_EMIT dataChanged(index(0, RenameNewNameColumn), index(count() - 1, RenameNewNameColumn));
+}
+
+void RenameList::clear()
+{
+    beginResetModel();
+    m_entries.clear();
+    endResetModel();
+}
+
+void RenameList::columnClick(int column)
+{
+    if (column < 0 || column >= RenameColumnCount)
+        return;
+    m_descending = column == m_lastClicked ? !m_descending : false;
+    m_sortColumn = m_lastClicked = column;
+    sortAll();
+}
+
+void RenameList::setRule(const RenameRule &rule)
+{
+    m_rule = rule;
+    if (count() > 0)
+        Q_EMIT dataChanged(index(0, RenameNewNameColumn), index(count() - 1, RenameNewNameColumn));
+}
+
+QString RenameList::newNameAt(int row) const
+{
+    return renameName(namePart(m_entries[row].path), row, count(), m_rule);
+}
+
+void RenameList::setLanguage(Language language)
+{
+    m_language = language;
+    Q_EMIT headerDataChanged(Qt::Horizontal, 0, RenameColumnCount - 1);
+}
+
+int RenameList::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : count();
+}
+
+int RenameList::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : RenameColumnCount;
+}
+
+QString RenameList::cell(int row, int column) const
+{
+    const RenameEntry &entry = m_entries[row];
+    switch (column) {
+    case 0:
+        return entry.name;
+    case 1:
+        return entry.type;
+    case RenameSizeColumn:
+        return entry.size;
+    case RenameStatusColumn:
+        return entry.status;
+    case RenamePathColumn:
+        return entry.path;
+    default:
+        return newNameAt(row);
+    }
+}
+
+QVariant RenameList::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= count())
+        return {};
+    if (role == Qt::DisplayRole)
+        return cell(index.row(), index.column());
+    if (role == Qt::TextAlignmentRole && index.column() == RenameSizeColumn)
+        return int(Qt::AlignRight | Qt::AlignVCenter);
+    return {};
+}
+
+QVariant RenameList::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal)
+        return {};
+    if (role == Qt::DisplayRole)
+        return renameColumnHeader(section, m_language);
+    if (role == Qt::TextAlignmentRole && section == RenameSizeColumn)
+        return int(Qt::AlignRight | Qt::AlignVCenter);
+    return {};
+}
+
+int RenameList::compareRows(int a, int b) const
+{
+    int result = 0;
+    if (m_sortColumn == RenameSizeColumn) {
+        // The size as the cell shows it, read back in the locale's format.
+        const auto number = [this](int row) {
+            return m_format.locale.toDouble(QString(m_entries[row].size).remove(QStringLiteral(" KB")));
+        };
+        const double left = number(a), right = number(b);
+        result = left < right ? -1 : (right < left ? 1 : 0);
+    } else {
+        result = m_collator.compare(cell(a, m_sortColumn), cell(b, m_sortColumn));
+    }
+    return m_descending ? -result : result;
+}
+
+void RenameList::sortAll()
+{
+    // Keys are taken at the rows the entries stand on now, which matters for the new names.
+    std::vector<int> order(static_cast<size_t>(count()));
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [this](int a, int b) { return compareRows(a, b) < 0; });
+    Q_EMIT layoutAboutToBeChanged();
+    const QModelIndexList before = persistentIndexList();
+    QList<RenameEntry> sorted;
+    sorted.reserve(count());
+    std::vector<int> newRow(order.size());
+    for (size_t i = 0; i < order.size(); ++i) {
+        sorted.append(m_entries[order[i]]);
+        newRow[size_t(order[i])] = int(i);
+    }
+    m_entries = sorted;
+    QModelIndexList after;
+    for (const QModelIndex &old : before)
+        after.append(index(newRow[size_t(old.row())], old.column()));
+    changePersistentIndexList(before, after);
+    Q_EMIT layoutChanged();
+    if (count() > 0)
+        Q_EMIT dataChanged(index(0, RenameNewNameColumn), index(count() - 1, RenameNewNameColumn));
+}
+
+void RenameList::place(int row)
+{
+    // The others are in order: the entry goes after every one that does not sort after it,
+    // found by halving among the others (index i of the others is row i, or i + 1 past the entry).
+    const auto rowOfOther = [row](int other) { return other < row ? other : other + 1; };
+    int low = 0, high = count() - 1;
+    while (low < high) {
+        const int middle = (low + high) / 2;
+        if (compareRows(rowOfOther(middle), row) <= 0)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    const int destination = low;
+    if (destination == row)
+        return;
+    // beginMoveRows counts the destination in the list before the move.
+    beginMoveRows({}, row, row, {}, destination > row ? destination + 1 : destination);
+    m_entries.move(row, destination);
+    endMoveRows();
+}

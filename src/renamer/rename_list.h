@@ -1,0 +1,78 @@
+#pragma once
+// The renaming list `qulist` of the renaming window: one entry per file, always in the order of
+// the sort column and direction, with a sixth column showing the name each entry would get.
+#include "common/locale_format.h"
+#include "renamer/rename_name.h"
+#include "renamer/renamer_texts.h"
+
+#include <QAbstractTableModel>
+#include <QCollator>
+#include <QList>
+
+struct RenameEntry {
+    quint64 id = 0; // stays with the entry while it moves in the list
+    QString name;   // the base when added; the whole new name after a rename
+    QString type;   // "JPG"
+    QString size;   // "1,500 KB"
+    QString status; // in the language it was written in
+    QString path;
+};
+
+// "n,nnn KB": bytes / 1024 with three decimals, the locale's decimal separator, no grouping.
+QString renameSizeText(qint64 bytes, const LocaleFormat &format);
+
+class RenameList : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit RenameList(const LocaleFormat &format = LocaleFormat::system(), QObject *parent = nullptr);
+
+    int count() const { return int(m_entries.size()); }
+    const RenameEntry &at(int row) const { return m_entries.at(row); }
+    // Exact comparison; -1 when no entry has it.
+    int rowOfPath(const QString &path) const;
+    int rowOfId(quint64 id) const;
+
+    // Takes a new entry into its place in the sort order and returns its row; the id is given here.
+    int add(RenameEntry entry);
+    // Changes the entry and moves it to its place in the sort order.
+    void replace(int row, const RenameEntry &entry);
+    void removeRowNumbers(QList<int> rows);
+    void clear();
+
+    // A click on a header: the column clicked last flips the direction, another sorts ascending.
+    // The state starts at Name ascending, so the first click on Name sorts descending.
+    void columnClick(int column);
+    int sortColumn() const { return m_sortColumn; }
+    bool sortDescending() const { return m_descending; }
+
+    // The rule the "Neuer Name" column follows.
+    void setRule(const RenameRule &rule);
+    const RenameRule &rule() const { return m_rule; }
+    // The name the entry at the row gets with the current rule.
+    QString newNameAt(int row) const;
+    // Headers in the language.
+    void setLanguage(Language language);
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    QString cell(int row, int column) const;
+    // Negative when the entry at row a sorts before the one at row b in the current order.
+    int compareRows(int a, int b) const;
+    void sortAll();
+    // Moves the entry at row to where the sort order wants it.
+    void place(int row);
+
+    LocaleFormat m_format;
+    QCollator m_collator;
+    QList<RenameEntry> m_entries;
+    quint64 m_nextId = 1;
+    int m_sortColumn = RenameNameColumn;
+    int m_lastClicked = RenameNameColumn;
+    bool m_descending = false;
+    RenameRule m_rule;
+    Language m_language = Language::German;
+};

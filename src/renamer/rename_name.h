@@ -1,0 +1,31 @@
+#pragma once
+// The new name of one file of the renaming list: the mask with its placeholders, the numbering
+// and the optional search and replace.
+#include <QString>
+
+class Settings;
+
+// What the renaming window's options say about new names.
+struct RenameRule {
+    QString mask = QStringLiteral("%name%");
+    QString numberStart = QStringLiteral("1"); // taken as 1 when it is no whole number
+    bool replacing = false;
+    QString searchFor;
+    QString replaceWith;
+    bool inName = true;       // replace in the text the mask gave
+    bool inExtension = false; // replace in the extension
+
+    // The rule of the renaming window's settings (DU).
+    static RenameRule fromSettings(const Settings &settings);
+};
+
+// The file name without its final extension (so "a.txt.txt" gives "a.txt").
+QString renameBase(const QString &fileName);
+
+// The new name of the file name at the 0-based position of a list of entryCount entries.
+// An empty file name gives an empty new name.
+QString renameName(const QString &fileName, int position, int entryCount, const RenameRule &rule);
+
+// Whether a text can be a file name in a folder: not empty, not "." or "..", without "/" and
+// without NUL. A mask or replacement from a configuration may produce anything.
+bool isUsableFileName(const QString &name);

@@ -1,0 +1,93 @@
+#pragma once
+// The work of the renaming window without the window: adding files and folders, the renaming
+// command with its statuses and counts, undoing it, and the preview of one entry. The desktop
+// program's window, tabulix-cli and the tests all run this.
+#include "common/locale_format.h"
+#include "renamer/rename_list.h"
+
+#include <QStringList>
+#include <optional>
+
+class Settings;
+
+// What the work shows on its way; the quiet defaults suit the command-line program.
+class RenamerFeedback {
+public:
+    virtual ~RenamerFeedback() = default;
+    // A message of the catalogue with a path; returns when the user has closed it.
+    virtual void showMessage(const QString &key, const QString &path);
+    // Busy: the window takes no input but repaints. Done: enabled again, with the focus.
+    virtual void setBusy(bool busy);
+    // The status line, then the window repaints.
+    virtual void showStatus(const QString &text);
+    // The count line below the list.
+    virtual void updateCountLine();
+};
+
+// What the renaming command did with one entry; no status when the entry was skipped because
+// its file was gone.
+struct RenameOutcome {
+    std::optional<RenameStatus> status;
+    QString oldPath;
+    QString newPath;
+};
+
+// The two lines of the preview with their tooltips.
+struct RenamePreview {
+    QString oldName, oldTip;
+    QString newName, newTip;
+};
+
+class RenameTool {
+public:
+    // okForAll is the message window's "OK für alle" flag.
+    RenameTool(Settings &settings, bool &okForAll, RenamerFeedback &feedback,
+               const LocaleFormat &format = LocaleFormat::system());
+
+    RenameList &list() { return m_list; }
+    const RenameList &list() const { return m_list; }
+
+    // The extensions a folder search takes, as folder walk patterns (".*" for all files).
+    QStringList searchPatterns() const;
+    // AddOrdner: the matching files of an existing folder, into its subfolders when "uv" is on.
+    void addFolder(const QString &folder);
+    // add2list: one file; a path already listed raises "dateischoninliste" unless okForAll.
+    void addFile(const QString &path);
+    // Dropped paths in their order: folders as addFolder, anything else as addFile.
+    void addDropped(const QStringList &paths);
+    void removeRows(const QList<int> &rows);
+    void removeAll();
+    // " Dateien geladen" after the number of entries, in the current language.
+    QString countLineText() const;
+
+    // UmbenennenClick: every entry once, in the order of the list at the start.
+    QList<RenameOutcome> renameAll();
+    // Renames back, in reverse order and never over another file, what the last command renamed.
+    bool canUndo() const { return !m_undo.isEmpty(); }
+    void undo();
+
+    QString previewedPath() const { return m_previewedPath; }
+    void setPreviewedPath(const QString &path) { m_previewedPath = path; }
+    // Vorschau: the previewed path's old and new name, numbered at the previewed entry's row.
+    RenamePreview preview() const;
+
+private:
+    struct UndoStep {
+        quint64 id;
+        QString oldPath, newPath, oldName, oldType;
+    };
+    // The matching files of a folder, without the busy state and its end.
+    void collectFolder(const QString &folder);
+    // The end of adding: the count line, the window back, "OK for all" cleared.
+    void finishAdding();
+    // Renames the entry at row to the new name; the status it ends with.
+    RenameStatus renameEntry(int row, int position, int entryCount, const RenameRule &rule, QString &newPath);
+
+    Settings &m_settings;
+    bool &m_okForAll;
+    RenamerFeedback &m_feedback;
+    LocaleFormat m_format;
+    RenameList m_list;
+    QList<UndoStep> m_undo; // in the order of renaming
+    QString m_previewedPath;
+};

@@ -1,0 +1,284 @@
+#include "collect_test_support.h"
+#include "common/settings.h"
+#include "renamer/rename_tool.h"
+#include "renamer/safe_rename.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace {
+
+struct RecordingFeedback : RenamerFeedback {
+    void showMessage(const QString &key, const QString &path) override { messages.append(key + u' ' + path); }
+    void showStatus(const QString &text) override { status = text; }
+    void updateCountLine() override { ++countLineUpdates; }
+    QStringList messages;
+    QString status;
+    int countLineUpdates = 0;
+};
+
+QByteArray contentOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// A renaming tool over real files in a temporary folder.
+struct RenamerOnFiles {
+    RenamerOnFiles() : root(folder.path()) { settings.setLanguage(Language::German); }
+
+    QString file(const char *name, const QByteArray &content = {})
+    {
+        return makeFile(root + u'/' + QString::fromUtf8(name),
+                        content.isEmpty() ? QByteArray(name) : content);
+    }
+    void set(const char *name, const QString &value)
+    {
+        settings.setValue(SettingsWindow::DU, QString::fromUtf8(name), value);
+    }
+    QStringList column(int column) const
+    {
+        QStringList cells;
+        for (int row = 0; row < tool.list().count(); ++row)
+            cells.append(tool.list().data(tool.list().index(row, column), Qt::DisplayRole).toString());
+        return cells;
+    }
+    QStringList namesOnDisk() const { return QDir(root).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
+
+    QTemporaryDir folder;
+    QString root;
+    Settings settings;
+    bool okForAll = false;
+    RecordingFeedback feedback;
+    RenameTool tool{settings, okForAll, feedback, LocaleFormat::fromLocale(QLocale(QLocale::German))};
+};
+
+QStringList strings(std::initializer_list<const char *> texts)
+{
+    QStringList list;
+    for (const char *text : texts)
+        list.append(QString::fromUtf8(text));
+    return list;
+}
+
+} // namespace
+
+TEST(RenameTool, RenamesInListOrderAndShowsTheNewNamesBeforehand)
+{
+    RenamerOnFiles renamer;
+    for (const char *name : {"b.txt", "a.jpg", "c.txt"})
+        renamer.tool.addFile(renamer.file(name));
+    renamer.set("maske", QStringLiteral("%name%_%num%"));
+    EXPECT_EQ(renamer.column(RenameNameColumn), strings({"a", "b", "c"}));
+    EXPECT_EQ(renamer.column(1), strings({"JPG", "TXT", "TXT"}));
+    EXPECT_EQ(renamer.column(RenameNewNameColumn), strings({"a_1.jpg", "b_2.txt", "c_3.txt"}));
+    renamer.tool.setPreviewedPath(renamer.root + QStringLiteral("/b.txt"));
+    EXPECT_EQ(renamer.tool.preview().newName, QStringLiteral("b_2.txt"));
+    EXPECT_EQ(renamer.tool.preview().newTip, renamer.root + QStringLiteral("/b_2.txt"));
+
+    const QList<RenameOutcome> outcomes = renamer.tool.renameAll();
+    ASSERT_EQ(outcomes.size(), 3);
+    EXPECT_EQ(outcomes[1].oldPath, renamer.root + QStringLiteral("/b.txt"));
+    EXPECT_EQ(outcomes[1].newPath, renamer.root + QStringLiteral("/b_2.txt"));
+    EXPECT_EQ(renamer.namesOnDisk(), strings({"a_1.jpg", "b_2.txt", "c_3.txt"}));
+    EXPECT_EQ(contentOf(renamer.root + QStringLiteral("/b_2.txt")), QByteArray("b.txt"));
+    // Renamed entries show the whole new name.
+    EXPECT_EQ(renamer.column(RenameNameColumn), strings({"a_1.jpg", "b_2.txt", "c_3.txt"}));
+    EXPECT_EQ(renamer.column(RenameStatusColumn), strings({"Umbenannt", "Umbenannt", "Umbenannt"}));
+    EXPECT_EQ(renamer.feedback.status, QStringLiteral("3 Dateien umbenannt"));
+    // The preview follows its file.
+    EXPECT_EQ(renamer.tool.previewedPath(), renamer.root + QStringLiteral("/b_2.txt"));
+}
+
+TEST(RenameTool, TwelveFilesGetTwoDigitNumbersInListOrder)
+{
+    RenamerOnFiles renamer;
+    for (const char *name : {"l.txt", "k.txt", "j.txt", "i.jpg", "h.txt", "g.txt", "f.txt", "e.txt", "d.txt",
+                             "c.txt", "b.txt", "a.txt"})
+        renamer.tool.addFile(renamer.file(name));
+    renamer.set("maske", QStringLiteral("%0num%"));
+    renamer.tool.renameAll();
+    EXPECT_EQ(renamer.namesOnDisk(), strings({"01.txt", "02.txt", "03.txt", "04.txt", "05.txt", "06.txt",
+                                              "07.txt", "08.txt", "09.jpg", "10.txt", "11.txt", "12.txt"}));
+    EXPECT_EQ(contentOf(renamer.root + QStringLiteral("/09.jpg")), QByteArray("i.jpg"));
+    EXPECT_EQ(contentOf(renamer.root + QStringLiteral("/12.txt")), QByteArray("l.txt"));
+}
+
+TEST(RenameTool, UnchangedExistingAndImpossibleNames)
+{
+    RenamerOnFiles renamer;
+    for (const char *name : {"a.txt.txt", "b.txt", "c.txt"})
+        renamer.tool.addFile(renamer.file(name));
+    renamer.tool.renameAll();
+    EXPECT_EQ(renamer.column(RenameStatusColumn),
+              strings({"Nicht umbenannt", "Nicht umbenannt", "Nicht umbenannt"}));
+    EXPECT_EQ(renamer.feedback.status,
+              QStringLiteral("0 Dateien umbenannt (3 Dateien konnten nicht umbenannt werden)"));
+
+    // "2.txt" is taken by a file outside the list; it keeps its content.
+    renamer.file("2.txt", "other");
+    renamer.settings.setLanguage(Language::English);
+    renamer.set("maske", QStringLiteral("%num%"));
+    renamer.tool.renameAll();
+    // Renamed entries move to their places in the order.
+    EXPECT_EQ(renamer.column(RenameNameColumn), strings({"1.txt", "3.txt", "b"}));
+    EXPECT_EQ(renamer.column(RenameStatusColumn), strings({"Renamed", "Renamed", "File already exists"}));
+    EXPECT_EQ(contentOf(renamer.root + QStringLiteral("/2.txt")), QByteArray("other"));
+    EXPECT_EQ(renamer.feedback.status, QStringLiteral("2 files renamed (1 files could not be renamed)"));
+
+    // Names from a configuration that no file can have: the files stay where they are.
+    for (const QString &mask : {QStringLiteral("x/y"), QStringLiteral(".."), QString()}) {
+        RenamerOnFiles other;
+        other.tool.addFile(other.file("noext"));
+        other.set("maske", mask);
+        other.tool.renameAll();
+        EXPECT_EQ(other.column(RenameStatusColumn), strings({"Fehler"})) << mask.toStdString();
+        EXPECT_EQ(other.namesOnDisk(), strings({"noext"}));
+    }
+}
+
+TEST(RenameTool, ATargetThatAppearsAfterThePreviewIsNeverReplaced)
+{
+    RenamerOnFiles renamer;
+    renamer.tool.addFile(renamer.file("a.txt"));
+    renamer.set("maske", QStringLiteral("new"));
+    renamer.tool.setPreviewedPath(renamer.root + QStringLiteral("/a.txt"));
+    ASSERT_EQ(renamer.tool.preview().newName, QStringLiteral("new.txt"));
+    renamer.file("new.txt", "appeared");
+    renamer.tool.renameAll();
+    EXPECT_EQ(renamer.column(RenameStatusColumn), strings({"Datei existiert"}));
+    EXPECT_EQ(contentOf(renamer.root + QStringLiteral("/new.txt")), QByteArray("appeared"));
+    EXPECT_EQ(contentOf(renamer.root + QStringLiteral("/a.txt")), QByteArray("a.txt"));
+
+    // The rename itself refuses too, also on the way without the flag; a dangling link counts.
+    const QString from = renamer.root + QStringLiteral("/a.txt"),
+                  to = renamer.root + QStringLiteral("/new.txt");
+    EXPECT_EQ(renameWithoutReplacing(from, to), RenameResult::TargetExists);
+    EXPECT_EQ(renameByLinking(from, to), RenameResult::TargetExists);
+    const QString dangling = renamer.root + QStringLiteral("/dangling");
+    ASSERT_EQ(symlink("nowhere", QFile::encodeName(dangling).constData()), 0);
+    EXPECT_TRUE(pathTaken(dangling));
+    EXPECT_EQ(renameWithoutReplacing(from, dangling), RenameResult::TargetExists);
+    EXPECT_EQ(contentOf(to), QByteArray("appeared"));
+    EXPECT_EQ(contentOf(from), QByteArray("a.txt"));
+
+    // The fallback renames and leaves the file one name.
+    const QString moved = renamer.root + QStringLiteral("/moved.txt");
+    EXPECT_EQ(renameByLinking(from, moved), RenameResult::Renamed);
+    EXPECT_FALSE(pathTaken(from));
+    EXPECT_EQ(contentOf(moved), QByteArray("a.txt"));
+    struct stat info {};
+    ASSERT_EQ(stat(QFile::encodeName(moved).constData(), &info), 0);
+    EXPECT_EQ(info.st_nlink, 1u);
+    EXPECT_EQ(renameByLinking(renamer.root + QStringLiteral("/gone"), from), RenameResult::Failed);
+}
+
+TEST(RenameTool, UndoRestoresEveryNameButNeverReplacesAFile)
+{
+    RenamerOnFiles renamer;
+    for (const char *name : {"a.txt", "b.txt", "c.dat"})
+        renamer.tool.addFile(renamer.file(name));
+    EXPECT_FALSE(renamer.tool.canUndo());
+    renamer.set("maske", QStringLiteral("%0num%"));
+    renamer.tool.renameAll();
+    ASSERT_EQ(renamer.namesOnDisk(), strings({"1.txt", "2.txt", "3.dat"}));
+    ASSERT_TRUE(renamer.tool.canUndo());
+    renamer.tool.undo();
+    EXPECT_EQ(renamer.namesOnDisk(), strings({"a.txt", "b.txt", "c.dat"}));
+    EXPECT_EQ(renamer.column(RenameNameColumn), strings({"a", "b", "c"}));
+    EXPECT_EQ(renamer.column(1), strings({"TXT", "TXT", "DAT"}));
+    EXPECT_EQ(renamer.column(RenameStatusColumn),
+              strings({"Rückgängig gemacht", "Rückgängig gemacht", "Rückgängig gemacht"}));
+    EXPECT_EQ(renamer.feedback.status, QStringLiteral("3 Dateien zurückbenannt"));
+    EXPECT_FALSE(renamer.tool.canUndo());
+
+    // Renames that are chains: undone in reverse order, each step finds its old name free.
+    renamer.set("maske", QStringLiteral("%name%x"));
+    renamer.tool.renameAll();
+    renamer.file("b.txt", "took the old name");
+    renamer.tool.undo();
+    EXPECT_EQ(renamer.namesOnDisk(), strings({"a.txt", "b.txt", "bx.txt", "c.dat"}));
+    EXPECT_EQ(contentOf(renamer.root + QStringLiteral("/b.txt")), QByteArray("took the old name"));
+    EXPECT_EQ(renamer.column(RenameStatusColumn),
+              strings({"Rückgängig gemacht", "Umbenannt", "Rückgängig gemacht"}));
+    EXPECT_EQ(renamer.feedback.status,
+              QStringLiteral("2 Dateien zurückbenannt (1 Dateien konnten nicht zurückbenannt werden)"));
+    // What failed can be tried again once the way is free.
+    ASSERT_TRUE(renamer.tool.canUndo());
+    QFile::remove(renamer.root + QStringLiteral("/b.txt"));
+    renamer.tool.undo();
+    EXPECT_EQ(renamer.namesOnDisk(), strings({"a.txt", "b.txt", "c.dat"}));
+    EXPECT_EQ(contentOf(renamer.root + QStringLiteral("/b.txt")), QByteArray("b.txt"));
+}
+
+TEST(RenameTool, SkipsVanishedFilesAndRefusesNamesThatAreNotUtf8)
+{
+    RenamerOnFiles renamer;
+    renamer.tool.addFile(renamer.file("gone.txt"));
+    renamer.tool.addFile(renamer.file("kept.txt"));
+    QFile::remove(renamer.root + QStringLiteral("/gone.txt"));
+    // A name in Latin-1 bytes, as older systems wrote them.
+    const QByteArray latin1 = QFile::encodeName(renamer.root) + "/caf\xe9.txt";
+    const int descriptor = open(latin1.constData(), O_CREAT | O_WRONLY, 0644);
+    ASSERT_GE(descriptor, 0);
+    close(descriptor);
+    renamer.settings.setOn(SettingsWindow::DF, QStringLiteral("auswahl"), true);
+    renamer.settings.setValue(SettingsWindow::DF, QStringLiteral("filter"), QStringLiteral("txt"));
+    renamer.tool.addFolder(renamer.root);
+    ASSERT_EQ(renamer.tool.list().count(), 3);
+    renamer.set("maske", QStringLiteral("x%num%"));
+    const QList<RenameOutcome> outcomes = renamer.tool.renameAll();
+    QStringList statuses;
+    for (const RenameOutcome &outcome : outcomes)
+        statuses.append(outcome.status ? renameStatusText(*outcome.status, Language::English)
+                                       : QStringLiteral("-"));
+    EXPECT_EQ(statuses, strings({"Error", "-", "Renamed"}));
+    EXPECT_EQ(renamer.column(RenameStatusColumn), strings({"Fehler", "Neu hinzugefügt", "Umbenannt"}));
+    EXPECT_EQ(renamer.feedback.status,
+              QStringLiteral("1 Dateien umbenannt (1 Dateien konnten nicht umbenannt werden)"));
+    EXPECT_EQ(access(latin1.constData(), F_OK), 0);
+    unlink(latin1.constData());
+}
+
+TEST(RenameTool, AddingFoldersFilesAndDrops)
+{
+    RenamerOnFiles renamer;
+    renamer.file("pics/a.JPG");
+    renamer.file("pics/b.png", QByteArray(1536, 'b'));
+    renamer.file("pics/deep/c.jpg");
+    renamer.file("notes.txt/d.jpg");
+    // A filter item with its own dot gets no second one; blanks and empty items go.
+    renamer.settings.setOn(SettingsWindow::DF, QStringLiteral("auswahl"), true);
+    renamer.settings.setValue(SettingsWindow::DF, QStringLiteral("filter"), QStringLiteral(" .jpg, ,gif,"));
+    EXPECT_EQ(renamer.tool.searchPatterns(), strings({".jpg", ".gif"}));
+    renamer.tool.addFolder(renamer.root + QStringLiteral("/pics"));
+    EXPECT_EQ(renamer.column(RenameNameColumn), strings({"a", "c"}));
+    EXPECT_EQ(renamer.feedback.countLineUpdates, 1);
+    EXPECT_EQ(renamer.tool.countLineText(), QStringLiteral("2 Dateien geladen"));
+    // A folder whose name holds ".txt" is walked like any other.
+    renamer.settings.setOn(SettingsWindow::DU, QStringLiteral("uv"), false);
+    renamer.tool.addFolder(renamer.root + QStringLiteral("/notes.txt"));
+    EXPECT_EQ(renamer.tool.list().count(), 3);
+    // Nothing for a missing folder; a file listed twice raises its message once per try until OK for all.
+    renamer.tool.addFolder(renamer.root + QStringLiteral("/missing"));
+    renamer.tool.addFile(renamer.root + QStringLiteral("/pics/a.JPG"));
+    EXPECT_EQ(renamer.feedback.messages, strings({}) << QStringLiteral("dateischoninliste ") + renamer.root +
+                                                            QStringLiteral("/pics/a.JPG"));
+    renamer.okForAll = true;
+    renamer.tool.addFile(renamer.root + QStringLiteral("/pics/a.JPG"));
+    EXPECT_EQ(renamer.feedback.messages.size(), 1);
+
+    // Drops: a folder through the filter, a file without it, a vanished path adds nothing; "OK
+    // for all" ends with the drop.
+    renamer.tool.removeAll();
+    renamer.tool.addDropped({renamer.root + QStringLiteral("/pics"),
+                             renamer.root + QStringLiteral("/pics/b.png"),
+                             renamer.root + QStringLiteral("/vanished.txt")});
+    EXPECT_EQ(renamer.column(RenameNameColumn), strings({"a", "b"}));
+    EXPECT_EQ(renamer.column(RenameSizeColumn), strings({"0,010 KB", "1,500 KB"}));
+    EXPECT_EQ(renamer.feedback.status, QStringLiteral("3 Dateien geladen"));
+    EXPECT_FALSE(renamer.okForAll);
+    renamer.tool.removeRows({0});
+    EXPECT_EQ(renamer.column(RenameNameColumn), strings({"b"}));
+}

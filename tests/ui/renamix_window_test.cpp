@@ -1,0 +1,255 @@
+#include "all_windows.h"
+#include "collect_test_support.h"
+#include "modal_watch.h"
+#include "ui/dialog_placement.h"
+#include "ui/u_renamix.h"
+#include "ui/u_renamix_filter.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTest>
+#include <QTreeView>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The program's windows with the renaming tool handed to the main window, and a folder of files.
+struct RenamixWindow : AllWindows {
+    RenamixWindow() : renamix(state), root(folder.path())
+    {
+        renamix.useMessageWindow(message);
+        prog->useRenamer(renamix);
+    }
+    template <typename T = QWidget> T *part(const char *name) const
+    {
+        auto *control = renamix.findChild<T *>(QString::fromUtf8(name));
+        EXPECT_TRUE(control) << name;
+        return control;
+    }
+    QString file(const char *name)
+    {
+        return makeFile(root + u'/' + QString::fromUtf8(name), QByteArray(name));
+    }
+    QStringList column(int column) const
+    {
+        const QAbstractItemModel *list = part<QTreeView>("qulist")->model();
+        QStringList cells;
+        for (int row = 0; row < list->rowCount(); ++row)
+            cells.append(list->data(list->index(row, column)).toString());
+        return cells;
+    }
+    QString mask() const { return state.settings.value(SettingsWindow::DU, QStringLiteral("maske")); }
+    void setMask(const QString &text)
+    {
+        state.settings.setValue(SettingsWindow::DU, QStringLiteral("maske"), text);
+    }
+
+    TRenamix renamix;
+    QTemporaryDir folder;
+    QString root;
+};
+
+QStringList strings(std::initializer_list<const char *> texts)
+{
+    QStringList list;
+    for (const char *text : texts)
+        list.append(QString::fromUtf8(text));
+    return list;
+}
+
+} // namespace
+
+TEST(RenamixWindow, PlaceholdersGoToTheCaretAndRefusedCharactersStayOut)
+{
+    RenamixWindow window;
+    window.renamix.show();
+    auto *field = window.part<QComboBox>("maske")->lineEdit();
+    window.setMask(QStringLiteral("ab"));
+    field->setCursorPosition(1);
+    QTest::mouseClick(window.part<QLabel>("konstante1"), Qt::LeftButton);
+    EXPECT_EQ(window.mask(), QStringLiteral("a%num%b"));
+    EXPECT_EQ(field->cursorPosition(), 6);
+    // A selection is replaced.
+    field->setSelection(0, 1);
+    QTest::mouseClick(window.part<QLabel>("konstante0"), Qt::LeftButton);
+    EXPECT_EQ(window.mask(), QStringLiteral("%name%%num%b"));
+    EXPECT_EQ(field->cursorPosition(), 6);
+
+    field->setCursorPosition(field->text().size());
+    QTest::keyClicks(field, QStringLiteral("x/y:z*\""));
+    // Characters beyond ASCII are not checked.
+    QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QStringLiteral("ä"), Qt::NoModifier);
+    EXPECT_EQ(window.mask(), QStringLiteral("%name%%num%bxyzä"));
+    auto *numbers = window.part<QComboBox>("numstart")->lineEdit();
+    numbers->clear();
+    QTest::keyClicks(numbers, QStringLiteral("1a-2 "));
+    EXPECT_EQ(window.state.settings.value(SettingsWindow::DU, QStringLiteral("numstart")),
+              QStringLiteral("12"));
+    auto *folderField = window.part<QLineEdit>("quordner");
+    QTest::keyClicks(folderField, QStringLiteral("/a:b?"));
+    EXPECT_EQ(folderField->text(), QStringLiteral("a:b"));
+}
+
+TEST(RenamixWindow, TheNewNameColumnAndThePreviewFollowTheMaskLive)
+{
+    RenamixWindow window;
+    for (const char *name : {"b.txt", "a.jpg", "c.txt"})
+        window.renamix.tool().addFile(window.file(name));
+    EXPECT_EQ(window.column(RenameNewNameColumn), strings({"a.jpg", "b.txt", "c.txt"}));
+    window.setMask(QStringLiteral("%name%_%num%"));
+    EXPECT_EQ(window.column(RenameNewNameColumn), strings({"a_1.jpg", "b_2.txt", "c_3.txt"}));
+    // A click on an entry previews it; the preview follows later changes of the mask.
+    auto *list = window.part<QTreeView>("qulist");
+    window.renamix.show();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualRect(list->model()->index(1, 0)).center());
+    EXPECT_EQ(window.part<QLabel>("alterName")->text(), QStringLiteral("b.txt"));
+    EXPECT_EQ(window.part<QLabel>("neuerName")->text(), QStringLiteral("b_2.txt"));
+    EXPECT_EQ(window.part<QLabel>("neuerName")->toolTip(), window.root + QStringLiteral("/b_2.txt"));
+    window.setMask(QStringLiteral("%0num%"));
+    EXPECT_EQ(window.part<QLabel>("neuerName")->text(), QStringLiteral("2.txt"));
+    // Sorting by the new name's column, in the other language's header.
+    window.chooseLanguage(Language::English);
+    EXPECT_EQ(list->model()->headerData(RenameNewNameColumn, Qt::Horizontal).toString(),
+              QStringLiteral("New Name"));
+    EXPECT_EQ(window.part<QPushButton>("Umbenennen")->text(), QStringLiteral("Rename"));
+    EXPECT_EQ(window.renamix.windowTitle(), QStringLiteral("Renamix - Quellwerk"));
+    // Delete removes the selected entry; the count line tells the rest.
+    QTest::keyClick(list, Qt::Key_Delete);
+    EXPECT_EQ(window.column(RenameNameColumn), strings({"a", "c"}));
+    EXPECT_EQ(window.part<QLabel>("anzahl")->text(), QStringLiteral("2 files loaded"));
+}
+
+TEST(RenamixWindow, RenamingShowsItsCountsAndCanBeUndone)
+{
+    RenamixWindow window;
+    for (const char *name : {"a.txt", "b.txt", "c.txt", "d.txt"})
+        window.renamix.tool().addFile(window.file(name));
+    makeFile(window.root + QStringLiteral("/2.txt"), "in the way");
+    window.setMask(QStringLiteral("%num%"));
+    window.renamix.show();
+    EXPECT_FALSE(window.part<QPushButton>("Rueckgaengig")->isEnabled());
+    QTest::mouseClick(window.part<QPushButton>("Umbenennen"), Qt::LeftButton);
+    EXPECT_EQ(window.part<QStatusBar>("StatusBar1")->currentMessage(),
+              QStringLiteral("3 Dateien umbenannt (1 Dateien konnten nicht umbenannt werden)"));
+    EXPECT_TRUE(window.renamix.isEnabled());
+    EXPECT_EQ(QDir(window.root).entryList(QDir::Files, QDir::Name),
+              strings({"1.txt", "2.txt", "3.txt", "4.txt", "b.txt"}));
+    QTest::mouseClick(window.part<QPushButton>("Rueckgaengig"), Qt::LeftButton);
+    EXPECT_EQ(QDir(window.root).entryList(QDir::Files, QDir::Name),
+              strings({"2.txt", "a.txt", "b.txt", "c.txt", "d.txt"}));
+    EXPECT_EQ(window.part<QStatusBar>("StatusBar1")->currentMessage(),
+              QStringLiteral("3 Dateien zurückbenannt"));
+    EXPECT_FALSE(window.part<QPushButton>("Rueckgaengig")->isEnabled());
+}
+
+TEST(RenamixWindow, TheListSurvivesClosingAndReopening)
+{
+    RenamixWindow window;
+    QAction *item = window.action("m_tools_dateiumb");
+    ASSERT_TRUE(item->isEnabled());
+    item->trigger();
+    ASSERT_TRUE(window.renamix.isVisible());
+    EXPECT_FALSE(window.renamix.isModal());
+    window.renamix.tool().addFile(window.file("a.txt"));
+    window.renamix.tool().setPreviewedPath(window.root + QStringLiteral("/a.txt"));
+    window.renamix.close();
+    EXPECT_FALSE(window.renamix.isVisible());
+    item->trigger();
+    EXPECT_TRUE(window.renamix.isVisible());
+    EXPECT_EQ(window.column(RenameNameColumn), strings({"a"}));
+    EXPECT_EQ(window.renamix.tool().previewedPath(), window.root + QStringLiteral("/a.txt"));
+}
+
+TEST(RenamixWindow, FilterWindowIsCentredOverTheToolAndEnablesItsField)
+{
+    RenamixWindow window;
+    window.renamix.show();
+    window.renamix.move(100, 80);
+    TRenamix_filter &filter = window.renamix.filterWindow();
+    EXPECT_FALSE(filter.filter->isEnabled());
+    QPoint shownAt;
+    bool fieldEnabled = false;
+    whenModalShownOf<TRenamix_filter>([&](TRenamix_filter *shown) {
+        shownAt = shown->pos();
+        QTest::mouseClick(shown->auswahl, Qt::LeftButton, {}, QPoint(6, shown->auswahl->height() / 2));
+        fieldEnabled = shown->filter->isEnabled();
+        QTest::mouseClick(shown->findChild<QPushButton *>(QStringLiteral("OK")), Qt::LeftButton);
+    });
+    window.renamix.FilterClick();
+    EXPECT_EQ(shownAt, placeOver(window.renamix.pos(), window.renamix.size(), filter.size()));
+    EXPECT_TRUE(fieldEnabled);
+    EXPECT_TRUE(window.state.settings.isOn(SettingsWindow::DF, QStringLiteral("auswahl")));
+    EXPECT_FALSE(window.state.settings.isOn(SettingsWindow::DF, QStringLiteral("alle")));
+}
+
+TEST(RenamixWindow, AFileAlreadyListedRaisesItsMessage)
+{
+    RenamixWindow window;
+    const QString path = window.file("a.txt");
+    window.renamix.tool().addFile(path);
+    QString shownPath;
+    whenModalShownOf<Tsm_meldung>([&](Tsm_meldung *message) {
+        shownPath = message->Label3->text();
+        message->OK->click();
+    });
+    window.renamix.tool().addFile(path);
+    EXPECT_TRUE(shownPath.contains(QStringLiteral("a.txt"))) << shownPath.toStdString();
+    EXPECT_EQ(window.column(RenameNameColumn), strings({"a"}));
+}
+
+TEST(RenamixWindow, PopUpCopiesPathsAsTheyAreAndTheFolderFieldChecksItsText)
+{
+    RenamixWindow window;
+    for (const char *name : {"a.txt", "b.txt"})
+        window.renamix.tool().addFile(window.file(name));
+    auto *list = window.part<QTreeView>("qulist");
+    list->selectAll();
+    window.part<QAction>("pop3")->trigger();
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    ASSERT_TRUE(data);
+    EXPECT_EQ(data->urls(), (QList<QUrl>{QUrl::fromLocalFile(window.root + QStringLiteral("/a.txt")),
+                                         QUrl::fromLocalFile(window.root + QStringLiteral("/b.txt"))}));
+    // Delete from the list through the menu.
+    list->selectionModel()->select(list->model()->index(0, 0),
+                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    window.part<QAction>("pop4")->trigger();
+    EXPECT_EQ(window.column(RenameNameColumn), strings({"b"}));
+
+    // Enter in the folder field: a folder is added, anything else raises "ordnerfalschopen".
+    auto *folderField = window.part<QLineEdit>("quordner");
+    folderField->setText(window.root + QStringLiteral("/nothing"));
+    QString title;
+    whenModalShownOf<Tsm_meldung>([&](Tsm_meldung *message) {
+        title = message->Label1->text();
+        message->OK->click();
+    });
+    QTest::keyClick(folderField, Qt::Key_Return);
+    EXPECT_FALSE(title.isEmpty());
+    QTest::mouseClick(window.part<QPushButton>("AlleLoeschen"), Qt::LeftButton);
+    folderField->setText(window.root);
+    QTest::keyClick(folderField, Qt::Key_Return);
+    EXPECT_EQ(window.column(RenameNameColumn), strings({"a", "b"}));
+}
+
+TEST(RenamixWindow, PlacementGoesBothWaysThroughTheSettings)
+{
+    RenamixWindow window;
+    window.state.settings.setRenamerPlacement({false, 40, 30, 591, 700});
+    EXPECT_EQ(window.renamix.size(), QSize(591, 700));
+    window.renamix.show();
+    // The standard width holds the whole window.
+    EXPECT_EQ(window.renamix.size(), QSize(591, 700));
+    window.renamix.resize(620, 720);
+    EXPECT_EQ(window.state.settings.renamerPlacement().width, 620);
+    EXPECT_EQ(window.state.settings.renamerPlacement().height, 720);
+    EXPECT_FALSE(window.state.settings.renamerPlacement().maximized);
+}
