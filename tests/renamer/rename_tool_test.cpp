@@ -2,6 +2,7 @@
 #include "common/settings.h"
 #include "renamer/rename_tool.h"
 #include "renamer/safe_rename.h"
+#include "text_list.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -54,14 +55,6 @@ struct RenamerOnFiles {
     RenameTool tool{settings, okForAll, feedback, LocaleFormat::fromLocale(QLocale(QLocale::German))};
 };
 
-QStringList strings(std::initializer_list<const char *> texts)
-{
-    QStringList list;
-    for (const char *text : texts)
-        list.append(QString::fromUtf8(text));
-    return list;
-}
-
 } // namespace
 
 TEST(RenameTool, RenamesInListOrderAndShowsTheNewNamesBeforehand)
@@ -70,9 +63,9 @@ TEST(RenameTool, RenamesInListOrderAndShowsTheNewNamesBeforehand)
     for (const char *name : {"b.txt", "a.jpg", "c.txt"})
         renamer.tool.addFile(renamer.file(name));
     renamer.set("maske", QStringLiteral("%name%_%num%"));
-    EXPECT_EQ(renamer.column(RenameNameColumn), strings({"a", "b", "c"}));
-    EXPECT_EQ(renamer.column(1), strings({"JPG", "TXT", "TXT"}));
-    EXPECT_EQ(renamer.column(RenameNewNameColumn), strings({"a_1.jpg", "b_2.txt", "c_3.txt"}));
+    EXPECT_EQ(renamer.column(RenameNameColumn), textList({"a", "b", "c"}));
+    EXPECT_EQ(renamer.column(1), textList({"JPG", "TXT", "TXT"}));
+    EXPECT_EQ(renamer.column(RenameNewNameColumn), textList({"a_1.jpg", "b_2.txt", "c_3.txt"}));
     renamer.tool.setPreviewedPath(renamer.root + QStringLiteral("/b.txt"));
     EXPECT_EQ(renamer.tool.preview().newName, QStringLiteral("b_2.txt"));
     EXPECT_EQ(renamer.tool.preview().newTip, renamer.root + QStringLiteral("/b_2.txt"));
@@ -81,11 +74,11 @@ TEST(RenameTool, RenamesInListOrderAndShowsTheNewNamesBeforehand)
     ASSERT_EQ(outcomes.size(), 3);
     EXPECT_EQ(outcomes[1].oldPath, renamer.root + QStringLiteral("/b.txt"));
     EXPECT_EQ(outcomes[1].newPath, renamer.root + QStringLiteral("/b_2.txt"));
-    EXPECT_EQ(renamer.namesOnDisk(), strings({"a_1.jpg", "b_2.txt", "c_3.txt"}));
+    EXPECT_EQ(renamer.namesOnDisk(), textList({"a_1.jpg", "b_2.txt", "c_3.txt"}));
     EXPECT_EQ(contentOf(renamer.root + QStringLiteral("/b_2.txt")), QByteArray("b.txt"));
     // Renamed entries show the whole new name.
-    EXPECT_EQ(renamer.column(RenameNameColumn), strings({"a_1.jpg", "b_2.txt", "c_3.txt"}));
-    EXPECT_EQ(renamer.column(RenameStatusColumn), strings({"Umbenannt", "Umbenannt", "Umbenannt"}));
+    EXPECT_EQ(renamer.column(RenameNameColumn), textList({"a_1.jpg", "b_2.txt", "c_3.txt"}));
+    EXPECT_EQ(renamer.column(RenameStatusColumn), textList({"Umbenannt", "Umbenannt", "Umbenannt"}));
     EXPECT_EQ(renamer.feedback.status, QStringLiteral("3 Dateien umbenannt"));
     // The preview follows its file.
     EXPECT_EQ(renamer.tool.previewedPath(), renamer.root + QStringLiteral("/b_2.txt"));
@@ -99,8 +92,8 @@ TEST(RenameTool, TwelveFilesGetTwoDigitNumbersInListOrder)
         renamer.tool.addFile(renamer.file(name));
     renamer.set("maske", QStringLiteral("%0num%"));
     renamer.tool.renameAll();
-    EXPECT_EQ(renamer.namesOnDisk(), strings({"01.txt", "02.txt", "03.txt", "04.txt", "05.txt", "06.txt",
-                                              "07.txt", "08.txt", "09.jpg", "10.txt", "11.txt", "12.txt"}));
+    EXPECT_EQ(renamer.namesOnDisk(), textList({"01.txt", "02.txt", "03.txt", "04.txt", "05.txt", "06.txt",
+                                               "07.txt", "08.txt", "09.jpg", "10.txt", "11.txt", "12.txt"}));
     EXPECT_EQ(contentOf(renamer.root + QStringLiteral("/09.jpg")), QByteArray("i.jpg"));
     EXPECT_EQ(contentOf(renamer.root + QStringLiteral("/12.txt")), QByteArray("l.txt"));
 }
@@ -112,7 +105,7 @@ TEST(RenameTool, UnchangedExistingAndImpossibleNames)
         renamer.tool.addFile(renamer.file(name));
     renamer.tool.renameAll();
     EXPECT_EQ(renamer.column(RenameStatusColumn),
-              strings({"Nicht umbenannt", "Nicht umbenannt", "Nicht umbenannt"}));
+              textList({"Nicht umbenannt", "Nicht umbenannt", "Nicht umbenannt"}));
     EXPECT_EQ(renamer.feedback.status,
               QStringLiteral("0 Dateien umbenannt (3 Dateien konnten nicht umbenannt werden)"));
 
@@ -122,8 +115,8 @@ TEST(RenameTool, UnchangedExistingAndImpossibleNames)
     renamer.set("maske", QStringLiteral("%num%"));
     renamer.tool.renameAll();
     // Renamed entries move to their places in the order.
-    EXPECT_EQ(renamer.column(RenameNameColumn), strings({"1.txt", "3.txt", "b"}));
-    EXPECT_EQ(renamer.column(RenameStatusColumn), strings({"Renamed", "Renamed", "File already exists"}));
+    EXPECT_EQ(renamer.column(RenameNameColumn), textList({"1.txt", "3.txt", "b"}));
+    EXPECT_EQ(renamer.column(RenameStatusColumn), textList({"Renamed", "Renamed", "File already exists"}));
     EXPECT_EQ(contentOf(renamer.root + QStringLiteral("/2.txt")), QByteArray("other"));
     EXPECT_EQ(renamer.feedback.status, QStringLiteral("2 files renamed (1 files could not be renamed)"));
 
@@ -133,8 +126,8 @@ TEST(RenameTool, UnchangedExistingAndImpossibleNames)
         other.tool.addFile(other.file("noext"));
         other.set("maske", mask);
         other.tool.renameAll();
-        EXPECT_EQ(other.column(RenameStatusColumn), strings({"Fehler"})) << mask.toStdString();
-        EXPECT_EQ(other.namesOnDisk(), strings({"noext"}));
+        EXPECT_EQ(other.column(RenameStatusColumn), textList({"Fehler"})) << mask.toStdString();
+        EXPECT_EQ(other.namesOnDisk(), textList({"noext"}));
     }
 }
 
@@ -147,7 +140,7 @@ TEST(RenameTool, ATargetThatAppearsAfterThePreviewIsNeverReplaced)
     ASSERT_EQ(renamer.tool.preview().newName, QStringLiteral("new.txt"));
     renamer.file("new.txt", "appeared");
     renamer.tool.renameAll();
-    EXPECT_EQ(renamer.column(RenameStatusColumn), strings({"Datei existiert"}));
+    EXPECT_EQ(renamer.column(RenameStatusColumn), textList({"Datei existiert"}));
     EXPECT_EQ(contentOf(renamer.root + QStringLiteral("/new.txt")), QByteArray("appeared"));
     EXPECT_EQ(contentOf(renamer.root + QStringLiteral("/a.txt")), QByteArray("a.txt"));
 
@@ -182,14 +175,14 @@ TEST(RenameTool, UndoRestoresEveryNameButNeverReplacesAFile)
     EXPECT_FALSE(renamer.tool.canUndo());
     renamer.set("maske", QStringLiteral("%0num%"));
     renamer.tool.renameAll();
-    ASSERT_EQ(renamer.namesOnDisk(), strings({"1.txt", "2.txt", "3.dat"}));
+    ASSERT_EQ(renamer.namesOnDisk(), textList({"1.txt", "2.txt", "3.dat"}));
     ASSERT_TRUE(renamer.tool.canUndo());
     renamer.tool.undo();
-    EXPECT_EQ(renamer.namesOnDisk(), strings({"a.txt", "b.txt", "c.dat"}));
-    EXPECT_EQ(renamer.column(RenameNameColumn), strings({"a", "b", "c"}));
-    EXPECT_EQ(renamer.column(1), strings({"TXT", "TXT", "DAT"}));
+    EXPECT_EQ(renamer.namesOnDisk(), textList({"a.txt", "b.txt", "c.dat"}));
+    EXPECT_EQ(renamer.column(RenameNameColumn), textList({"a", "b", "c"}));
+    EXPECT_EQ(renamer.column(1), textList({"TXT", "TXT", "DAT"}));
     EXPECT_EQ(renamer.column(RenameStatusColumn),
-              strings({"Rückgängig gemacht", "Rückgängig gemacht", "Rückgängig gemacht"}));
+              textList({"Rückgängig gemacht", "Rückgängig gemacht", "Rückgängig gemacht"}));
     EXPECT_EQ(renamer.feedback.status, QStringLiteral("3 Dateien zurückbenannt"));
     EXPECT_FALSE(renamer.tool.canUndo());
 
@@ -198,17 +191,17 @@ TEST(RenameTool, UndoRestoresEveryNameButNeverReplacesAFile)
     renamer.tool.renameAll();
     renamer.file("b.txt", "took the old name");
     renamer.tool.undo();
-    EXPECT_EQ(renamer.namesOnDisk(), strings({"a.txt", "b.txt", "bx.txt", "c.dat"}));
+    EXPECT_EQ(renamer.namesOnDisk(), textList({"a.txt", "b.txt", "bx.txt", "c.dat"}));
     EXPECT_EQ(contentOf(renamer.root + QStringLiteral("/b.txt")), QByteArray("took the old name"));
     EXPECT_EQ(renamer.column(RenameStatusColumn),
-              strings({"Rückgängig gemacht", "Umbenannt", "Rückgängig gemacht"}));
+              textList({"Rückgängig gemacht", "Umbenannt", "Rückgängig gemacht"}));
     EXPECT_EQ(renamer.feedback.status,
               QStringLiteral("2 Dateien zurückbenannt (1 Dateien konnten nicht zurückbenannt werden)"));
     // What failed can be tried again once the way is free.
     ASSERT_TRUE(renamer.tool.canUndo());
     QFile::remove(renamer.root + QStringLiteral("/b.txt"));
     renamer.tool.undo();
-    EXPECT_EQ(renamer.namesOnDisk(), strings({"a.txt", "b.txt", "c.dat"}));
+    EXPECT_EQ(renamer.namesOnDisk(), textList({"a.txt", "b.txt", "c.dat"}));
     EXPECT_EQ(contentOf(renamer.root + QStringLiteral("/b.txt")), QByteArray("b.txt"));
 }
 
@@ -233,8 +226,8 @@ TEST(RenameTool, SkipsVanishedFilesAndRefusesNamesThatAreNotUtf8)
     for (const RenameOutcome &outcome : outcomes)
         statuses.append(outcome.status ? renameStatusText(*outcome.status, Language::English)
                                        : QStringLiteral("-"));
-    EXPECT_EQ(statuses, strings({"Error", "-", "Renamed"}));
-    EXPECT_EQ(renamer.column(RenameStatusColumn), strings({"Fehler", "Neu hinzugefügt", "Umbenannt"}));
+    EXPECT_EQ(statuses, textList({"Error", "-", "Renamed"}));
+    EXPECT_EQ(renamer.column(RenameStatusColumn), textList({"Fehler", "Neu hinzugefügt", "Umbenannt"}));
     EXPECT_EQ(renamer.feedback.status,
               QStringLiteral("1 Dateien umbenannt (1 Dateien konnten nicht umbenannt werden)"));
     EXPECT_EQ(access(latin1.constData(), F_OK), 0);
@@ -251,9 +244,9 @@ TEST(RenameTool, AddingFoldersFilesAndDrops)
     // A filter item with its own dot gets no second one; blanks and empty items go.
     renamer.settings.setOn(SettingsWindow::DF, QStringLiteral("auswahl"), true);
     renamer.settings.setValue(SettingsWindow::DF, QStringLiteral("filter"), QStringLiteral(" .jpg, ,gif,"));
-    EXPECT_EQ(renamer.tool.searchPatterns(), strings({".jpg", ".gif"}));
+    EXPECT_EQ(renamer.tool.searchPatterns(), textList({".jpg", ".gif"}));
     renamer.tool.addFolder(renamer.root + QStringLiteral("/pics"));
-    EXPECT_EQ(renamer.column(RenameNameColumn), strings({"a", "c"}));
+    EXPECT_EQ(renamer.column(RenameNameColumn), textList({"a", "c"}));
     EXPECT_EQ(renamer.feedback.countLineUpdates, 1);
     EXPECT_EQ(renamer.tool.countLineText(), QStringLiteral("2 Dateien geladen"));
     // A folder whose name holds ".txt" is walked like any other.
@@ -263,8 +256,8 @@ TEST(RenameTool, AddingFoldersFilesAndDrops)
     // Nothing for a missing folder; a file listed twice raises its message once per try until OK for all.
     renamer.tool.addFolder(renamer.root + QStringLiteral("/missing"));
     renamer.tool.addFile(renamer.root + QStringLiteral("/pics/a.JPG"));
-    EXPECT_EQ(renamer.feedback.messages, strings({}) << QStringLiteral("dateischoninliste ") + renamer.root +
-                                                            QStringLiteral("/pics/a.JPG"));
+    EXPECT_EQ(renamer.feedback.messages, textList({}) << QStringLiteral("dateischoninliste ") + renamer.root +
+                                                             QStringLiteral("/pics/a.JPG"));
     renamer.okForAll = true;
     renamer.tool.addFile(renamer.root + QStringLiteral("/pics/a.JPG"));
     EXPECT_EQ(renamer.feedback.messages.size(), 1);
@@ -275,10 +268,10 @@ TEST(RenameTool, AddingFoldersFilesAndDrops)
     renamer.tool.addDropped({renamer.root + QStringLiteral("/pics"),
                              renamer.root + QStringLiteral("/pics/b.png"),
                              renamer.root + QStringLiteral("/vanished.txt")});
-    EXPECT_EQ(renamer.column(RenameNameColumn), strings({"a", "b"}));
-    EXPECT_EQ(renamer.column(RenameSizeColumn), strings({"0,010 KB", "1,500 KB"}));
+    EXPECT_EQ(renamer.column(RenameNameColumn), textList({"a", "b"}));
+    EXPECT_EQ(renamer.column(RenameSizeColumn), textList({"0,010 KB", "1,500 KB"}));
     EXPECT_EQ(renamer.feedback.status, QStringLiteral("3 Dateien geladen"));
     EXPECT_FALSE(renamer.okForAll);
     renamer.tool.removeRows({0});
-    EXPECT_EQ(renamer.column(RenameNameColumn), strings({"b"}));
+    EXPECT_EQ(renamer.column(RenameNameColumn), textList({"b"}));
 }

@@ -1,6 +1,7 @@
 #include "all_windows.h"
 #include "collect_test_support.h"
 #include "modal_watch.h"
+#include "text_list.h"
 #include "ui/dialog_placement.h"
 #include "ui/u_renamix.h"
 #include "ui/u_renamix_filter.h"
@@ -57,14 +58,6 @@ struct RenamixWindow : AllWindows {
     QString root;
 };
 
-QStringList strings(std::initializer_list<const char *> texts)
-{
-    QStringList list;
-    for (const char *text : texts)
-        list.append(QString::fromUtf8(text));
-    return list;
-}
-
 } // namespace
 
 TEST(RenamixWindow, PlaceholdersGoToTheCaretAndRefusedCharactersStayOut)
@@ -103,9 +96,9 @@ TEST(RenamixWindow, TheNewNameColumnAndThePreviewFollowTheMaskLive)
     RenamixWindow window;
     for (const char *name : {"b.txt", "a.jpg", "c.txt"})
         window.renamix.tool().addFile(window.file(name));
-    EXPECT_EQ(window.column(RenameNewNameColumn), strings({"a.jpg", "b.txt", "c.txt"}));
+    EXPECT_EQ(window.column(RenameNewNameColumn), textList({"a.jpg", "b.txt", "c.txt"}));
     window.setMask(QStringLiteral("%name%_%num%"));
-    EXPECT_EQ(window.column(RenameNewNameColumn), strings({"a_1.jpg", "b_2.txt", "c_3.txt"}));
+    EXPECT_EQ(window.column(RenameNewNameColumn), textList({"a_1.jpg", "b_2.txt", "c_3.txt"}));
     // A click on an entry previews it; the preview follows later changes of the mask.
     auto *list = window.part<QTreeView>("qulist");
     window.renamix.show();
@@ -124,7 +117,7 @@ TEST(RenamixWindow, TheNewNameColumnAndThePreviewFollowTheMaskLive)
     EXPECT_EQ(window.renamix.windowTitle(), QStringLiteral("Renamix - Quellwerk"));
     // Delete removes the selected entry; the count line tells the rest.
     QTest::keyClick(list, Qt::Key_Delete);
-    EXPECT_EQ(window.column(RenameNameColumn), strings({"a", "c"}));
+    EXPECT_EQ(window.column(RenameNameColumn), textList({"a", "c"}));
     EXPECT_EQ(window.part<QLabel>("anzahl")->text(), QStringLiteral("2 files loaded"));
 }
 
@@ -142,10 +135,10 @@ TEST(RenamixWindow, RenamingShowsItsCountsAndCanBeUndone)
               QStringLiteral("3 Dateien umbenannt (1 Dateien konnten nicht umbenannt werden)"));
     EXPECT_TRUE(window.renamix.isEnabled());
     EXPECT_EQ(QDir(window.root).entryList(QDir::Files, QDir::Name),
-              strings({"1.txt", "2.txt", "3.txt", "4.txt", "b.txt"}));
+              textList({"1.txt", "2.txt", "3.txt", "4.txt", "b.txt"}));
     QTest::mouseClick(window.part<QPushButton>("Rueckgaengig"), Qt::LeftButton);
     EXPECT_EQ(QDir(window.root).entryList(QDir::Files, QDir::Name),
-              strings({"2.txt", "a.txt", "b.txt", "c.txt", "d.txt"}));
+              textList({"2.txt", "a.txt", "b.txt", "c.txt", "d.txt"}));
     EXPECT_EQ(window.part<QStatusBar>("StatusBar1")->currentMessage(),
               QStringLiteral("3 Dateien zurückbenannt"));
     EXPECT_FALSE(window.part<QPushButton>("Rueckgaengig")->isEnabled());
@@ -165,7 +158,7 @@ TEST(RenamixWindow, TheListSurvivesClosingAndReopening)
     EXPECT_FALSE(window.renamix.isVisible());
     item->trigger();
     EXPECT_TRUE(window.renamix.isVisible());
-    EXPECT_EQ(window.column(RenameNameColumn), strings({"a"}));
+    EXPECT_EQ(window.column(RenameNameColumn), textList({"a"}));
     EXPECT_EQ(window.renamix.tool().previewedPath(), window.root + QStringLiteral("/a.txt"));
 }
 
@@ -203,7 +196,7 @@ TEST(RenamixWindow, AFileAlreadyListedRaisesItsMessage)
     });
     window.renamix.tool().addFile(path);
     EXPECT_TRUE(shownPath.contains(QStringLiteral("a.txt"))) << shownPath.toStdString();
-    EXPECT_EQ(window.column(RenameNameColumn), strings({"a"}));
+    EXPECT_EQ(window.column(RenameNameColumn), textList({"a"}));
 }
 
 TEST(RenamixWindow, PopUpCopiesPathsAsTheyAreAndTheFolderFieldChecksItsText)
@@ -222,7 +215,7 @@ TEST(RenamixWindow, PopUpCopiesPathsAsTheyAreAndTheFolderFieldChecksItsText)
     list->selectionModel()->select(list->model()->index(0, 0),
                                    QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     window.part<QAction>("pop4")->trigger();
-    EXPECT_EQ(window.column(RenameNameColumn), strings({"b"}));
+    EXPECT_EQ(window.column(RenameNameColumn), textList({"b"}));
 
     // Enter in the folder field: a folder is added, anything else raises "ordnerfalschopen".
     auto *folderField = window.part<QLineEdit>("quordner");
@@ -237,7 +230,7 @@ TEST(RenamixWindow, PopUpCopiesPathsAsTheyAreAndTheFolderFieldChecksItsText)
     QTest::mouseClick(window.part<QPushButton>("AlleLoeschen"), Qt::LeftButton);
     folderField->setText(window.root);
     QTest::keyClick(folderField, Qt::Key_Return);
-    EXPECT_EQ(window.column(RenameNameColumn), strings({"a", "b"}));
+    EXPECT_EQ(window.column(RenameNameColumn), textList({"a", "b"}));
 }
 
 TEST(RenamixWindow, PlacementGoesBothWaysThroughTheSettings)
