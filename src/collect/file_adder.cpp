@@ -78,10 +78,10 @@ void FileAdder::takeMadeRow(MadeRow &&made, const QString &path)
         m_feedback.reportUnreadable(path, made.error);
 }
 
-void FileAdder::addFoundFiles(const QVector<QByteArray> &systemPaths,
-                              const std::function<void(int done)> &progress)
+void FileAdder::addFoundFiles(QVector<QByteArray> systemPaths, const std::function<void(int done)> &progress)
 {
     const RowRules rules = rowRules();
+    systemPaths.detach();
     const int count = int(systemPaths.size());
     // Small chunks keep the first rows coming soon and a cancelled walk short. Each chunk's rows
     // live only until they join the list.
@@ -95,7 +95,7 @@ void FileAdder::addFoundFiles(const QVector<QByteArray> &systemPaths,
         std::vector<MadeRow> &rows = chunks[std::size_t(begin / ChunkSize)];
         rows.reserve(std::size_t(end - begin));
         for (int i = begin; i < end && !stop; ++i)
-            rows.push_back(makers[std::size_t(worker)]->rowFromDisk(systemPaths[i]));
+            rows.push_back(makers[std::size_t(worker)]->rowFromDisk(systemPaths.at(i)));
     });
     m_state.fileList.reserve(count);
     int shown = 0;
@@ -105,7 +105,9 @@ void FileAdder::addFoundFiles(const QVector<QByteArray> &systemPaths,
         // A cancel request counts after each file, or while waiting for the next ones.
         for (; done < end && !cancelled; ++done) {
             MadeRow &made = chunks[std::size_t(done / ChunkSize)][std::size_t(done % ChunkSize)];
-            takeMadeRow(std::move(made), made.row ? QString() : shownPath(systemPaths[done]));
+            takeMadeRow(std::move(made), made.row ? QString() : shownPath(systemPaths.at(done)));
+            // The list is not shared, so this writes in place while workers read other paths.
+            systemPaths[done] = QByteArray();
             cancelled = m_feedback.takeCancelRequest();
             if (done % ChunkSize == ChunkSize - 1 || done + 1 == count)
                 chunks[std::size_t(done / ChunkSize)] = {};

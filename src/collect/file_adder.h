@@ -74,7 +74,8 @@ private:
     // order; a file whose facts cannot be read gets no row. Between
     // batches it shows progress (a count of analysed files) or lets window events run; cancel
     // keeps the rows appended so far, each one whole.
-    void addFoundFiles(const QVector<QByteArray> &systemPaths, const std::function<void(int done)> &progress);
+    // Each path is let go of once its row has joined the list.
+    void addFoundFiles(QVector<QByteArray> systemPaths, const std::function<void(int done)> &progress);
     void reportFormatError(const QString &path);
     QString watchedFolder() const; // the folder field's current text
     bool belowWatchedFolder(const QString &path) const;

@@ -97,7 +97,7 @@ void FileAdder::addFolderFiles(const QString &folder)
             {analysing, foundLine, counted(0, UiText::AnalysedSuffix, language), 0, found});
         m_feedback.handlePendingEvents();
         step.suspendPainting();
-        addFoundFiles(files, [&](int done) {
+        addFoundFiles(std::move(files), [&](int done) {
             m_feedback.showProgress(
                 {analysing, foundLine, counted(done, UiText::AnalysedSuffix, language), done, found});
             m_feedback.handlePendingEvents();
@@ -163,7 +163,7 @@ void FileAdder::addChosenFiles(const QStringList &paths)
     for (const QString &path : paths)
         if (pathExists(path))
             files.append(encodedPath(path));
-    addFoundFiles(files, [](int) {});
+    addFoundFiles(std::move(files), [](int) {});
     m_feedback.updateCountLabel();
     m_feedback.refreshPreviewIfOn();
 }
@@ -182,7 +182,7 @@ int FileAdder::addListedFiles(const QStringList &lines)
             ++skipped;
     }
     m_feedback.suspendListPainting(true);
-    addFoundFiles(files, [](int) {});
+    addFoundFiles(std::move(files), [](int) {});
     m_feedback.suspendListPainting(false);
     m_feedback.updateCountLabel();
     return skipped;
