@@ -33,6 +33,7 @@ class QScrollArea;
 class QSplitter;
 class Qulist;
 class Teinstausgabe;
+class Teinstshortcuts;
 class Tprofilspeichern;
 class Tsm_achtung;
 class Tsm_bearbeitung;
@@ -60,6 +61,8 @@ public:
     void useOutputSettings(Teinstausgabe &window);
     // The profile window, opened by its menu item; the profiles it saves join the menu.
     void useProfileWindow(Tprofilspeichern &window);
+    // The shortcuts window, shown without blocking by its menu item.
+    void useShortcutsWindow(Teinstshortcuts &window);
 
     ProgramState &state() { return m_state; }
     Qulist *list() const { return qulist; }
@@ -192,6 +195,7 @@ private:
     bool m_maximizeOnActivate = false;
     Tprofilspeichern *m_profileWindow = nullptr;
     Teinstausgabe *m_outputSettings = nullptr;
+    Teinstshortcuts *m_shortcutsWindow = nullptr;
     Tsm_bearbeitung *m_progress = nullptr;
     Tsm_meldung *m_message = nullptr;
     Tsm_achtung *m_confirmation = nullptr;
