@@ -74,7 +74,9 @@ QString nemoAction(const QString &text, const QString &command, const QString &e
                           "Comment=%2\n"
                           "Exec=%3\n"
                           "Icon-Name=tabulix\n"
-                          "Selection=Any\n"
+                          "Selection=notnone\n"
+                          // Nemo puts paths in unquoted unless told.
+                          "Quote=double\n"
                           "Extensions=%4\n")
         .arg(nemoGroup, text, keyFileEscaped(command), extensions);
 }

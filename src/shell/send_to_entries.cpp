@@ -17,7 +17,6 @@ QString thunarSendToEntry(const QString &command)
                           "Name=%1\n"
                           "Icon=tabulix\n"
                           "Exec=%2\n"
-                          "NoDisplay=true\n"
                           "Terminal=false\n")
         .arg(name, keyFileEscaped(command));
 }
