@@ -132,9 +132,10 @@ QStringList ShellIntegration::contextEntryPaths(ShellKind kind) const
 
 void ShellIntegration::addContextEntries(ShellKind kind, Language language, const QStringList &extensions)
 {
-    // Chosen types that name no usable extension get no entries.
+    // Chosen types that name no usable extension get no entries; the ones from before stay.
     if (kind == ShellKind::ChosenTypes && extensions.isEmpty())
-        return;
+        throw TabulixError(
+            QStringLiteral("The chosen file types name no usable extension; nothing was added."));
     const QString command = entryCommand(m_programPath);
     const QString text = contextMenuText.in(language);
     const Selection selection = selectionOf(kind, extensions);

@@ -29,7 +29,8 @@ public:
 
     // Writes the entries of the kind in the language's texts, replacing ours from before; the
     // chosen types are those `beldateien` names. Throws TabulixError with the reason when a
-    // file cannot be written; what was written before stays.
+    // file cannot be written, or when `beldateien` names no usable extension; what was written
+    // before stays.
     void add(ShellKind kind, Language language, const QString &beldateien = QString());
     // Deletes what add wrote for the kind, and nothing of the user's. Throws TabulixError when a
     // file cannot be changed.

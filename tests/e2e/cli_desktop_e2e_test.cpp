@@ -87,6 +87,14 @@ TEST(CliDesktop, WrongUsageEndsWithTwoAndAFailedWriteWithOne)
         EXPECT_TRUE(run.err.endsWith("Try 'tabulix-cli --help'.\n")) << run.err.constData();
     }
 
+    const CliRun nothing =
+        runDesktop(desktop, {QStringLiteral("--set"), QStringLiteral("SCED.beldateien=tar.gz, ."),
+                             QStringLiteral("desktop"), QStringLiteral("add"), QStringLiteral("types")});
+    EXPECT_EQ(nothing.exitCode, 1);
+    EXPECT_EQ(nothing.err,
+              "tabulix-cli: The chosen file types name no usable extension; nothing was added.\n");
+    EXPECT_EQ(desktop.files(), (QMap<QString, QByteArray>()));
+
     // A data folder below a file can never be made, not even by root.
     writeTestFile(desktop.root.filePath(QStringLiteral("datei")), "x");
     QProcessEnvironment blocked = desktop.environment();

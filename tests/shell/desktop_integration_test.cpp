@@ -1,5 +1,6 @@
 // The entries on a user's desktop in temporary folders: what add writes, what status reads back,
 // and that remove takes exactly that away again.
+#include "common/tabulix_error.h"
 #include "desktop_test_support.h"
 #include "shell/chosen_types.h"
 #include "shell/shell_kinds.h"
@@ -115,8 +116,9 @@ TEST(DesktopIntegration, ChosenTypesGetEntriesForUsableExtensionsOnly)
     EXPECT_TRUE(actions.contains("<patterns>*.mp3;*.doc</patterns>")) << actions.constData();
     EXPECT_TRUE(actions.contains("<name>Zum Tabulix hinzufügen</name>"));
 
-    // Nothing usable writes nothing; remove takes every entry of the kind away.
-    shell.add(ShellKind::ChosenTypes, Language::English, QStringLiteral("tar.gz, ., x y"));
+    // Nothing usable is refused and writes nothing; remove takes every entry of the kind away.
+    EXPECT_THROW(shell.add(ShellKind::ChosenTypes, Language::English, QStringLiteral("tar.gz, ., x y")),
+                 TabulixError);
     EXPECT_TRUE(readTestFile(shell.thunarActionsPath()).contains("<name>Zum Tabulix hinzufügen</name>"));
     shell.remove(ShellKind::ChosenTypes);
     for (const QString &path : paths)
