@@ -63,7 +63,7 @@ void ShellIntegration::addConfiguration(Language language)
     const QString command = entryCommand(m_programPath);
     writeEntryFile(mimePackagePath(), mimePackage(language));
     writeEntryFile(configurationEntryPath(), applicationEntry(language, command));
-    const QString list = readEntryFile(mimeappsListPath());
+    const QString list = readEditedFile(mimeappsListPath());
     writeEntryFile(mimeappsListPath(), withDefaultApplication(list, mimeType, entryId));
     runDesktopTool(QStringLiteral("update-mime-database"), {m_folders.data + QStringLiteral("/mime")});
     runDesktopTool(QStringLiteral("update-desktop-database"),
@@ -72,7 +72,7 @@ void ShellIntegration::addConfiguration(Language language)
 
 void ShellIntegration::removeConfiguration()
 {
-    const QString list = readEntryFile(mimeappsListPath());
+    const QString list = readEditedFile(mimeappsListPath());
     const QString rest = withoutDefaultApplication(list, mimeType, entryId);
     // A list that held nothing but our line was ours alone.
     if (rest.isEmpty() && !list.isEmpty())

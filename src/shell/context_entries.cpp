@@ -148,7 +148,7 @@ void ShellIntegration::addContextEntries(ShellKind kind, Language language, cons
         writeEntryFile(paths[2], cajaAction(text, command, selection.mimeTypes));
     }
     writeEntryFile(paths[1], nemoAction(text, command, selection.nemoExtensions));
-    QString actions = readEntryFile(thunarActionsPath());
+    QString actions = readEditedFile(thunarActionsPath());
     if (!QFileInfo::exists(thunarActionsPath()))
         actions = systemThunarActions();
     writeEntryFile(thunarActionsPath(),
@@ -157,9 +157,9 @@ void ShellIntegration::addContextEntries(ShellKind kind, Language language, cons
 
 void ShellIntegration::removeContextEntries(ShellKind kind)
 {
+    const QString actions = readEditedFile(thunarActionsPath());
     for (const QString &path : contextEntryPaths(kind))
         removeEntryFile(path);
-    const QString actions = readEntryFile(thunarActionsPath());
     const QString rest = withoutThunarAction(actions, thunarId(kind));
     if (rest == actions)
         return;

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QStringDecoder>
 
 namespace {
 constexpr int toolTimeoutMs = 60000;
@@ -19,6 +20,20 @@ QString readEntryFile(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QString::fromUtf8(file.readAll());
+}
+
+QString readEditedFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.exists())
+        return {};
+    if (!file.open(QIODevice::ReadOnly))
+        throw TabulixError(QStringLiteral("Cannot read file \"%1\": %2").arg(path, file.errorString()));
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    QString text = decoder(file.readAll());
+    if (decoder.hasError())
+        throw TabulixError(QStringLiteral("The file \"%1\" is not UTF-8 and stays as it is.").arg(path));
+    return text;
 }
 
 void writeEntryFile(const QString &path, const QString &text, bool executable)

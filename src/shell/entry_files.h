@@ -6,6 +6,9 @@
 
 // The file's text as UTF-8; empty when it is missing or unreadable.
 QString readEntryFile(const QString &path);
+// The text of a file of the user's that is about to be edited; empty when it is missing. Throws
+// TabulixError when it cannot be read or is not UTF-8, so that no line of the user's is lost.
+QString readEditedFile(const QString &path);
 // Writes the text through the safe writer, making the folders on the way; `executable` lets
 // the user run it, as scripts and service menus need. Throws TabulixError with the reason.
 void writeEntryFile(const QString &path, const QString &text, bool executable = false);

@@ -80,6 +80,23 @@ TEST(DesktopIntegration, AddMakesEachKindActiveAndRemoveLeavesOnlyTheUsersFiles)
     EXPECT_EQ(desktop.files(), before);
 }
 
+TEST(DesktopIntegration, UsersFilesThatAreNotUtf8AreLeftAsTheyAre)
+{
+    TemporaryDesktop desktop;
+    ShellIntegration shell = desktop.shell();
+    const QByteArray latin1Defaults = "[Default Applications]\n# Gr\xfc\xdf"
+                                      "e\n";
+    const QByteArray latin1Actions = "<actions>\n<!-- \xe4 -->\n</actions>\n";
+    writeTestFile(shell.mimeappsListPath(), latin1Defaults);
+    writeTestFile(shell.thunarActionsPath(), latin1Actions);
+    for (const ShellKind kind : {ShellKind::Configuration, ShellKind::Folders}) {
+        EXPECT_THROW(shell.add(kind, Language::German), TabulixError);
+        EXPECT_THROW(shell.remove(kind), TabulixError);
+    }
+    EXPECT_EQ(readTestFile(shell.mimeappsListPath()), latin1Defaults);
+    EXPECT_EQ(readTestFile(shell.thunarActionsPath()), latin1Actions);
+}
+
 TEST(DesktopIntegration, AMovedProgramShowsItsEntriesAsNotActiveButSendTo)
 {
     TemporaryDesktop desktop;
