@@ -1,7 +1,6 @@
 #include "shell/mimeapps_list.h"
 
 #include <QStringList>
-#include <algorithm>
 
 namespace {
 
@@ -58,7 +57,8 @@ QString withDefaultApplication(const QString &text, const QString &type, const Q
     const QString entry = type + u'=' + desktopId + u';';
     const GroupSpan span = defaultsSpan(lines);
     if (span.header < 0) {
-        if (!lines.isEmpty() && !lines.last().trimmed().isEmpty())
+        // A blank line before the new group, which removing it takes away again.
+        if (!lines.isEmpty())
             lines.append(QString());
         lines << defaultsGroup << entry;
         return joined(lines);
@@ -84,13 +84,11 @@ QString withoutDefaultApplication(const QString &text, const QString &type, cons
         if (lines[i].trimmed() != entry)
             continue;
         lines.removeAt(i);
-        const bool groupEmpty = std::all_of(lines.cbegin() + span.header + 1, lines.cbegin() + span.end - 1,
-                                            [](const QString &line) { return line.trimmed().isEmpty(); });
-        if (groupEmpty) {
-            // A group added at the end took a blank line before it; both go.
-            const bool last = span.end - 1 == lines.size();
-            lines.remove(span.header, span.end - 1 - span.header);
-            if (last && span.header > 0 && lines.size() == span.header && lines.last().trimmed().isEmpty())
+        // A group left with nothing at the end of the list is the one add made: it goes with
+        // the blank line before it.
+        if (lines.size() == span.header + 1) {
+            lines.removeLast();
+            if (!lines.isEmpty() && lines.last().isEmpty())
                 lines.removeLast();
         }
         return joined(lines);

@@ -10,5 +10,6 @@
 QString withDefaultApplication(const QString &text, const QString &type, const QString &desktopId);
 
 // The text without the line "type=desktopId;" in [Default Applications]: another default for
-// the type stays, and so does everything else. A group left without any line goes too.
+// the type stays, and so does everything else. A group left without any line at the end of the
+// text goes too, with one blank line before it, as add made it.
 QString withoutDefaultApplication(const QString &text, const QString &type, const QString &desktopId);

@@ -21,8 +21,8 @@ QString xmlUnescaped(QString text)
     return text.replace(QStringLiteral("&amp;"), QStringLiteral("&"));
 }
 
-// Where the action of that id stands: from the start of the line of its "<action>" to after the
-// line break that follows its "</action>". Empty when there is none.
+// Where the action of that id stands: from its "<action>" to after the line break that follows
+// its "</action>", as add puts it in. Empty when there is none.
 struct Span {
     qsizetype begin = -1;
     qsizetype end = -1;
@@ -39,15 +39,10 @@ Span actionSpan(const QString &text, const QString &uniqueId)
     const qsizetype close = text.indexOf(QStringLiteral("</action>"), id);
     if (open < 0 || close < 0)
         return {};
-    qsizetype begin = open;
-    while (begin > 0 && (text[begin - 1] == u' ' || text[begin - 1] == u'\t'))
-        --begin;
-    if (begin > 0 && text[begin - 1] != u'\n')
-        begin = open; // something else stands before it on its line: keep that
     qsizetype end = close + qsizetype(QStringLiteral("</action>").size());
     if (end < text.size() && text[end] == u'\n')
         ++end;
-    return {begin, end};
+    return {open, end};
 }
 
 QString actionXml(const ThunarAction &action)
@@ -77,16 +72,10 @@ QString withThunarAction(const QString &text, const ThunarAction &action)
 {
     const QString rest =
         withoutThunarAction(text.trimmed().isEmpty() ? emptyThunarActions() : text, action.uniqueId);
-    qsizetype end = rest.lastIndexOf(actionsEnd);
+    const qsizetype end = rest.lastIndexOf(actionsEnd);
     if (end < 0)
         throw TabulixError(QStringLiteral("Thunar's action file holds no list of actions"));
-    // The new action starts on a line of its own.
-    QString result = rest;
-    if (end > 0 && result[end - 1] != u'\n') {
-        result.insert(end, u'\n');
-        ++end;
-    }
-    return result.insert(end, actionXml(action));
+    return QString(rest).insert(end, actionXml(action));
 }
 
 QString withoutThunarAction(const QString &text, const QString &uniqueId)

@@ -85,6 +85,8 @@ TEST(EntryTexts, TheDefaultApplicationLineComesAndGoesAloneInTheUsersList)
         QStringLiteral("[Default Applications]\nimage/png=b.desktop;\n\n[Added Associations]\nx/y=c;\n"),
         QStringLiteral("# note\n[Default Applications]\r\nimage/png=b.desktop;\r\n"),
         QStringLiteral("[Added Associations]\ntext/plain=a.desktop;"), // no final line break
+        QStringLiteral("[Added Associations]\ntext/plain=a.desktop;\n\n"),
+        QStringLiteral("[Default Applications]\n\n[Added Associations]\nx/y=c;\n"),
     };
     for (const QString &list : userLists) {
         SCOPED_TRACE(list.toStdString());
@@ -124,10 +126,11 @@ TEST(EntryTexts, ThunarActionsOfOursAreReplacedAndRemovedWithoutTouchingTheUsers
     EXPECT_EQ(thunarActionCommand(user, action.uniqueId), QString());
     EXPECT_EQ(withoutThunarAction(user, action.uniqueId), user);
 
-    // A file on one line, and one that is no action list.
-    const QString oneLine = QStringLiteral("<actions><action><unique-id>1-1</unique-id></action></actions>");
-    EXPECT_EQ(withoutThunarAction(withThunarAction(oneLine, action), action.uniqueId),
-              QStringLiteral("<actions><action><unique-id>1-1</unique-id></action>\n</actions>"));
+    // A file on one line or indented, and one that is no action list.
+    for (const QString &compact :
+         {QStringLiteral("<actions><action><unique-id>1-1</unique-id></action></actions>"),
+          QStringLiteral("<actions>\n  <action/>\n  </actions>")})
+        EXPECT_EQ(withoutThunarAction(withThunarAction(compact, action), action.uniqueId), compact);
     EXPECT_THROW(withThunarAction(QStringLiteral("<foo/>"), action), TabulixError);
     EXPECT_EQ(withoutThunarAction(withThunarAction(QString(), action), action.uniqueId),
               emptyThunarActions());
