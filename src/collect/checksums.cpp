@@ -1,17 +1,20 @@
 #include "collect/checksums.h"
 
 #include "collect/crc32_bzip2.h"
+#include "collect/system_path.h"
 #include "common/language.h"
 #include "common/settings.h"
 
 #include <QByteArray>
-#include <QFile>
 #include <algorithm>
 #include <cerrno>
+#include <condition_variable>
 #include <fcntl.h>
 #include <memory>
+#include <mutex>
 #include <openssl/evp.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -29,22 +32,26 @@ struct EvpContextFree {
 };
 using EvpContext = std::unique_ptr<EVP_MD_CTX, EvpContextFree>;
 
+// The library's digests, fetched once for the run: an implicit fetch per file costs more than
+// digesting a small file.
 const EVP_MD *evpDigest(ChecksumKind kind)
 {
-    switch (kind) {
-    case ChecksumKind::MD5:
-        return EVP_md5();
-    case ChecksumKind::SHA1:
-        return EVP_sha1();
-    case ChecksumKind::SHA256:
-        return EVP_sha256();
-    case ChecksumKind::SHA512:
-        return EVP_sha512();
-    case ChecksumKind::CRC32:
-        break;
-    }
-    return nullptr;
+    static const std::array<EVP_MD *, ChecksumKindCount> digests = [] {
+        std::array<EVP_MD *, ChecksumKindCount> fetched{};
+        fetched[int(ChecksumKind::MD5)] = EVP_MD_fetch(nullptr, "MD5", nullptr);
+        fetched[int(ChecksumKind::SHA1)] = EVP_MD_fetch(nullptr, "SHA1", nullptr);
+        fetched[int(ChecksumKind::SHA256)] = EVP_MD_fetch(nullptr, "SHA256", nullptr);
+        fetched[int(ChecksumKind::SHA512)] = EVP_MD_fetch(nullptr, "SHA512", nullptr);
+        return fetched;
+    }();
+    return digests[int(kind)];
 }
+
+// Rough cost per byte of each kind, to share the kinds of a large file out evenly.
+constexpr std::array<double, ChecksumKindCount> costPerByte = {1.4, 0.6, 0.55, 0.6, 1.4};
+
+// Files from this size on have their digests shared out over two threads.
+constexpr qint64 SharedDigestsFrom = qint64(16) << 20;
 
 QString hexText(const unsigned char *bytes, std::size_t length)
 {
@@ -118,16 +125,126 @@ private:
     int m_fd;
 };
 
-int openForReading(const QString &path)
+// Reads the next block; the bytes read, or 0 when the file ended early or failed.
+std::size_t readBlock(int fd, unsigned char *buffer, qint64 remaining, std::size_t bufferSize)
 {
-    const QByteArray name = QFile::encodeName(path);
-    int fd;
-    // Non-blocking so that a named pipe cannot stall the caller in open; it is refused below.
-    do
-        fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    while (fd < 0 && errno == EINTR);
-    return fd;
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, std::size_t(std::min<qint64>(remaining, qint64(bufferSize))));
+        if (got < 0 && errno == EINTR)
+            continue;
+        return got > 0 ? std::size_t(got) : 0;
+    }
 }
+
+bool stopped(const std::atomic<bool> *stop)
+{
+    return stop && stop->load(std::memory_order_relaxed);
+}
+
+// Feeds every block to every wanted kind on this thread; false when the file could not be read
+// to its end.
+bool digestAlone(int fd, qint64 size, DigestStates &states, const std::atomic<bool> *stop)
+{
+    // One buffer per thread for the run: a fresh one per file would cost more than a small
+    // file's digests.
+    thread_local const auto buffer = std::make_unique_for_overwrite<unsigned char[]>(BufferSize);
+    for (qint64 remaining = size; remaining > 0;) {
+        const std::size_t got = readBlock(fd, buffer.get(), remaining, BufferSize);
+        if (got == 0 || stopped(stop)) // shrunk or unreadable: a digest of part of the file would mislead
+            return false;
+        states.update(buffer.get(), got);
+        remaining -= qint64(got);
+    }
+    return true;
+}
+
+// Two shares of the wanted kinds with about equal work.
+std::array<ChecksumKinds, 2> sharedOut(ChecksumKinds wanted)
+{
+    std::array<ChecksumKinds, 2> shares;
+    std::array<double, 2> load{};
+    std::array<int, ChecksumKindCount> order{0, 1, 2, 3, 4};
+    std::sort(order.begin(), order.end(), [](int a, int b) { return costPerByte[a] > costPerByte[b]; });
+    for (const int kind : order)
+        if (wanted[kind]) {
+            const int lighter = load[0] <= load[1] ? 0 : 1;
+            shares[lighter].set(kind);
+            load[lighter] += costPerByte[kind];
+        }
+    return shares;
+}
+
+// This thread reads blocks into a ring and feeds its share of the kinds; a helper thread feeds
+// the other share from the same blocks. A block is read again only when both are done with it.
+class SharedDigests {
+public:
+    static constexpr int RingSize = 4;
+    static constexpr std::size_t BlockSize = 1024 * 1024;
+
+    bool run(int fd, qint64 size, DigestStates &mine, DigestStates &theirs, const std::atomic<bool> *stop)
+    {
+        for (auto &block : m_blocks)
+            block = std::make_unique_for_overwrite<unsigned char[]>(BlockSize);
+        std::thread helper([&] { feedHelper(theirs); });
+        bool whole = true;
+        for (qint64 remaining = size, block = 0; remaining > 0; ++block) {
+            {
+                std::unique_lock lock(m_mutex);
+                m_changed.wait(lock, [&] { return block - m_helperDone < RingSize; });
+            }
+            const int slot = int(block % RingSize);
+            const std::size_t got = readBlock(fd, m_blocks[slot].get(), remaining, BlockSize);
+            if (got == 0 || stopped(stop)) {
+                whole = false;
+                break;
+            }
+            {
+                const std::lock_guard lock(m_mutex);
+                m_lengths[slot] = got;
+                ++m_read;
+            }
+            m_changed.notify_all();
+            mine.update(m_blocks[slot].get(), got);
+            remaining -= qint64(got);
+        }
+        {
+            const std::lock_guard lock(m_mutex);
+            m_finished = true;
+        }
+        m_changed.notify_all();
+        helper.join();
+        return whole;
+    }
+
+private:
+    void feedHelper(DigestStates &states)
+    {
+        for (qint64 block = 0;; ++block) {
+            std::size_t length;
+            {
+                std::unique_lock lock(m_mutex);
+                m_changed.wait(lock, [&] { return m_read > block || m_finished; });
+                if (m_read <= block)
+                    return;
+                length = m_lengths[block % RingSize];
+            }
+            states.update(m_blocks[block % RingSize].get(), length);
+            {
+                const std::lock_guard lock(m_mutex);
+                m_helperDone = block + 1;
+            }
+            m_changed.notify_all();
+        }
+    }
+
+    std::array<std::unique_ptr<unsigned char[]>, RingSize> m_blocks;
+    std::array<std::size_t, RingSize> m_lengths{};
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    qint64 m_read = 0;       // blocks read so far
+    qint64 m_helperDone = 0; // blocks the helper has fed
+    bool m_finished = false;
+};
 
 // The limit field: a whole decimal number, optionally signed, that fits in 32 bits.
 int limitKb(const QString &text)
@@ -143,37 +260,57 @@ int limitKb(const QString &text)
     return ok ? value : DefaultLimitKb;
 }
 
+// Hexadecimal digits in upper case; the digests hold nothing but [0-9a-f].
+QString upperHex(QString hex)
+{
+    for (QChar &digit : hex)
+        if (digit >= u'a' && digit <= u'f')
+            digit = QChar(digit.unicode() - (u'a' - u'A'));
+    return hex;
+}
+
 const char *const enablingSettings[ChecksumKindCount] = {"act_checksum_md5", "act_checksum_crc",
                                                          "act_checksum_sha1", "act_checksum_sha256",
                                                          "act_checksum_sha512"};
 
 } // namespace
 
-ChecksumResults fileChecksums(const QString &path, ChecksumKinds wanted)
+ChecksumResults fileChecksums(const QByteArray &systemPath, ChecksumKinds wanted,
+                              const std::atomic<bool> *stop)
 {
     const ChecksumResults none{};
     if (wanted.none())
         return none;
-    const FileDescriptor file(openForReading(path));
+    // Non-blocking so that a named pipe cannot stall the caller in open; it is refused below.
+    const FileDescriptor file(openPath(systemPath, O_RDONLY | O_NONBLOCK));
     struct stat info;
     if (file.get() < 0 || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode))
         return none;
     ::posix_fadvise(file.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
 
-    DigestStates states(wanted);
-    const auto buffer = std::make_unique_for_overwrite<unsigned char[]>(BufferSize);
     // Only the size measured now is digested: bytes appended meanwhile are left out.
-    for (qint64 remaining = info.st_size; remaining > 0;) {
-        const ssize_t got =
-            ::read(file.get(), buffer.get(), std::size_t(std::min<qint64>(remaining, BufferSize)));
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0) // shrunk or unreadable: a digest of part of the file would mislead
+    if (info.st_size >= SharedDigestsFrom && wanted.count() > 1 && std::thread::hardware_concurrency() > 1) {
+        const std::array<ChecksumKinds, 2> shares = sharedOut(wanted);
+        DigestStates mine(shares[0]);
+        DigestStates theirs(shares[1]);
+        if (!SharedDigests().run(file.get(), info.st_size, mine, theirs, stop))
             return none;
-        states.update(buffer.get(), std::size_t(got));
-        remaining -= got;
+        ChecksumResults results = mine.finish();
+        const ChecksumResults other = theirs.finish();
+        for (int i = 0; i < ChecksumKindCount; ++i)
+            if (shares[1][i])
+                results[i] = other[i];
+        return results;
     }
+    DigestStates states(wanted);
+    if (!digestAlone(file.get(), info.st_size, states, stop))
+        return none;
     return states.finish();
+}
+
+ChecksumResults fileChecksums(const QString &path, ChecksumKinds wanted)
+{
+    return fileChecksums(encodedPath(path), wanted);
 }
 
 std::optional<QString> fileChecksum(ChecksumKind kind, const QString &path)
@@ -183,32 +320,44 @@ std::optional<QString> fileChecksum(ChecksumKind kind, const QString &path)
     return fileChecksums(path, wanted)[int(kind)];
 }
 
-void fillChecksumCells(FileEntry &entry, const QString &path, qint64 sizeBytes, const Settings &settings,
-                       Language language)
+ChecksumPlan checksumPlan(const Settings &settings, Language language)
 {
     const bool german = isGerman(language);
-    const QString notActivated =
+    ChecksumPlan plan;
+    plan.notActivated =
         german ? QStringLiteral("Option nicht aktiviert.") : QStringLiteral("Option not activated.");
+    plan.tooLarge = german ? QStringLiteral("Datei zu groß") : QStringLiteral("File too large");
+    plan.active = settings.isOn(SettingsWindow::PB, QStringLiteral("act_checksum"));
+    plan.limitBytes =
+        qint64(limitKb(settings.value(SettingsWindow::PB, QStringLiteral("act_checksum_max")))) * 1000;
+    for (int i = 0; i < ChecksumKindCount; ++i)
+        plan.wanted[i] = settings.isOn(SettingsWindow::PB, QString::fromLatin1(enablingSettings[i]));
+    return plan;
+}
+
+void fillChecksumCells(FileEntry &entry, const QByteArray &systemPath, qint64 sizeBytes,
+                       const ChecksumPlan &plan, const std::atomic<bool> *stop)
+{
     const auto fillAll = [&](const QString &text) {
         for (int i = 0; i < ChecksumKindCount; ++i)
             entry.cells[CellMd5 + i] = text;
     };
-
-    if (!settings.isOn(SettingsWindow::PB, QStringLiteral("act_checksum"))) {
-        fillAll(notActivated);
+    if (!plan.active) {
+        fillAll(plan.notActivated);
         return;
     }
-    const qint64 limitBytes =
-        qint64(limitKb(settings.value(SettingsWindow::PB, QStringLiteral("act_checksum_max")))) * 1000;
-    if (sizeBytes >= limitBytes) {
-        fillAll(german ? QStringLiteral("Datei zu groß") : QStringLiteral("File too large"));
+    if (sizeBytes >= plan.limitBytes) {
+        fillAll(plan.tooLarge);
         return;
     }
+    const ChecksumResults results = fileChecksums(systemPath, plan.wanted, stop);
+    for (int i = 0; i < ChecksumKindCount; ++i)
+        entry.cells[CellMd5 + i] =
+            !plan.wanted[i] ? plan.notActivated : upperHex(results[i].value_or(QString()));
+}
 
-    ChecksumKinds wanted;
-    for (int i = 0; i < ChecksumKindCount; ++i)
-        wanted[i] = settings.isOn(SettingsWindow::PB, QString::fromLatin1(enablingSettings[i]));
-    const ChecksumResults results = fileChecksums(path, wanted);
-    for (int i = 0; i < ChecksumKindCount; ++i)
-        entry.cells[CellMd5 + i] = !wanted[i] ? notActivated : results[i].value_or(QString()).toUpper();
+void fillChecksumCells(FileEntry &entry, const QString &path, qint64 sizeBytes, const Settings &settings,
+                       Language language)
+{
+    fillChecksumCells(entry, encodedPath(path), sizeBytes, checksumPlan(settings, language));
 }

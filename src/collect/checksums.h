@@ -4,8 +4,10 @@
 #include "collect/file_entry.h"
 #include "common/language.h"
 
+#include <QByteArray>
 #include <QString>
 #include <array>
+#include <atomic>
 #include <bitset>
 #include <optional>
 
@@ -19,14 +21,31 @@ using ChecksumKinds = std::bitset<ChecksumKindCount>; // indexed by int(Checksum
 using ChecksumResults = std::array<std::optional<QString>, ChecksumKindCount>;
 
 // Lower-case hexadecimal digests of the whole file for every wanted kind, computed in one
-// read. The file is read up to the size it has when opened; when it cannot be read that far
-// (missing, not a regular file, shrunk, read error) no kind has a result. Unwanted kinds
-// have none either.
+// read; a large file has its digests shared out over two threads. The file is read up to the
+// size it has when opened; when it cannot be read that far (missing, not a regular file,
+// shrunk, read error, or stop set meanwhile) no kind has a result. Unwanted kinds have none
+// either.
+ChecksumResults fileChecksums(const QByteArray &systemPath, ChecksumKinds wanted,
+                              const std::atomic<bool> *stop = nullptr);
 ChecksumResults fileChecksums(const QString &path, ChecksumKinds wanted);
 
 std::optional<QString> fileChecksum(ChecksumKind kind, const QString &path);
 
-// Writes the five checksum cells of a file being added, following the checksum settings of
-// the main window at this moment; texts are in `language` ("de" or else English).
+// What the checksum settings of the main window say for files added now, fixed once so that
+// rows can be made on any thread.
+struct ChecksumPlan {
+    bool active = false;   // the checksum column is on
+    qint64 limitBytes = 0; // files of this size and above are not read
+    ChecksumKinds wanted;  // the enabled kinds
+    QString notActivated;  // "Option nicht aktiviert." in the chosen language
+    QString tooLarge;      // "Datei zu groß"
+};
+// Texts are in `language` ("de" or else English).
+ChecksumPlan checksumPlan(const Settings &settings, Language language);
+
+// Writes the five checksum cells of a file being added.
+void fillChecksumCells(FileEntry &entry, const QByteArray &systemPath, qint64 sizeBytes,
+                       const ChecksumPlan &plan, const std::atomic<bool> *stop = nullptr);
+// The same, following the checksum settings of the main window at this moment.
 void fillChecksumCells(FileEntry &entry, const QString &path, qint64 sizeBytes, const Settings &settings,
                        Language language);

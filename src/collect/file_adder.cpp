@@ -4,10 +4,18 @@
 #include "collect/file_collection.h"
 #include "collect/file_facts.h"
 #include "collect/file_icons.h"
+#include "collect/file_rows.h"
+#include "collect/folder_walk.h"
+#include "collect/ordered_workers.h"
 #include "collect/row_texts.h"
+#include "collect/system_path.h"
 #include "common/paths.h"
 
+#include <cerrno>
 #include <exception>
+#include <memory>
+#include <optional>
+#include <vector>
 
 FileAdder::FileAdder(FileCollection &state, AddingFeedback &feedback, FileIcons *icons,
                      const LocaleFormat &format)
@@ -33,23 +41,10 @@ bool FileAdder::refusedAsDuplicate(const QString &path)
     return true;
 }
 
-void FileAdder::writeFacts(FileEntry &entry, const QString &path, const PathFacts &info, bool corrected,
-                           Language language) const
+RowRules FileAdder::rowRules() const
 {
-    entry.name = namePart(path);
-    entry.cells[CellTypeName] = info.typeName;
-    entry.created = m_zone.wallClock(info.created, corrected);
-    entry.accessed = m_zone.wallClock(info.accessed, corrected);
-    entry.changed = m_zone.wallClock(info.changed, corrected);
-    const auto text = [this](const QDateTime &when) {
-        return when.isValid() ? m_format.dateTimeText(when) : QString();
-    };
-    entry.cells[CellCreated] = text(entry.created);
-    entry.cells[CellAccessed] = text(entry.accessed);
-    entry.cells[CellChanged] = text(entry.changed);
-    entry.cells[CellReadOnly] = yesNoText(info.readOnly, language);
-    entry.cells[CellHidden] = yesNoText(info.hidden, language);
-    entry.cells[CellSizeBytes] = QString::number(info.size);
+    const Language language = m_state.settings.language();
+    return {m_format, m_zone, m_correction, language, checksumPlan(m_state.settings, language)};
 }
 
 void FileAdder::reportFormatError(const QString &path)
@@ -58,25 +53,90 @@ void FileAdder::reportFormatError(const QString &path)
         m_feedback.showMessage(QStringLiteral("formatfehler"), path);
 }
 
+void FileAdder::appendFileRow(FileEntry &&entry)
+{
+    if (refusedAsDuplicate(entry.path()))
+        return;
+    entry.iconIndex = m_icons ? m_icons->fileIconNumber(entry.path()) : -1;
+    m_state.fileList.append(std::move(entry));
+}
+
 void FileAdder::addFile(const QString &path)
 {
     if (refusedAsDuplicate(path))
         return;
+    FoundFile file{encodedPath(path), {}};
+    // A file that cannot be read gets no row; one that has just vanished is not worth a word.
+    if (const int error = readPathFacts(file.systemPath, file.facts)) {
+        if (error != ENOENT)
+            m_feedback.reportUnreadable(path, error);
+        return;
+    }
     // The row is appended whole or not at all, so a failure never leaves a half-filled row.
     try {
-        const Language language = m_state.settings.language();
-        const PathFacts info = gatherFileFacts(path);
-        FileEntry entry;
-        writeFacts(entry, path, info, m_correction, language);
-        entry.iconIndex = m_icons ? m_icons->fileIconNumber(path) : -1;
-        entry.cells[CellFormat] = formatOfExtension(path);
-        entry.cells[CellSizeText] = fileSizeText(info.size, m_format);
-        entry.cells[CellProgram] = info.program;
-        entry.cells[CellPath] = path;
-        fillChecksumCells(entry, path, info.size, m_state.settings, language);
-        m_state.fileList.append(entry);
+        const RowRules rules = rowRules();
+        appendFileRow(FileRowMaker(rules).fileRow(file.systemPath, file.facts));
     } catch (const std::exception &) {
         reportFormatError(path);
+    }
+}
+
+void FileAdder::addFoundFiles(const QVector<FoundFile> &files, const std::function<void(int done)> &progress)
+{
+    const RowRules rules = rowRules();
+    const int count = int(files.size());
+    // Small chunks keep the first rows coming soon and a cancelled walk short. Each chunk's rows
+    // live only until they join the list.
+    constexpr int ChunkSize = 32;
+    std::vector<std::vector<std::optional<FileEntry>>> chunks(
+        std::size_t((count + ChunkSize - 1) / ChunkSize));
+    std::atomic<bool> stop{false};
+    std::vector<std::unique_ptr<FileRowMaker>> makers;
+    for (int i = 0; i < OrderedWorkers::workerCount(); ++i)
+        makers.push_back(std::make_unique<FileRowMaker>(rules, &stop));
+    OrderedWorkers workers(count, ChunkSize, [&](int begin, int end, int worker) {
+        std::vector<std::optional<FileEntry>> &rows = chunks[std::size_t(begin / ChunkSize)];
+        rows.resize(std::size_t(end - begin));
+        for (int i = begin; i < end && !stop; ++i) {
+            // A row that fails stays empty and is reported in its turn.
+            try {
+                rows[std::size_t(i - begin)] =
+                    makers[std::size_t(worker)]->fileRow(files[i].systemPath, files[i].facts);
+            } catch (const std::exception &) {
+            }
+        }
+    });
+    m_state.fileList.reserve(count);
+    int shown = 0;
+    for (int done = 0; done < count;) {
+        const int end = workers.waitForChunk(done, std::chrono::milliseconds(40));
+        bool cancelled = false;
+        // A cancel request counts after each file, or while waiting for the next ones.
+        for (; done < end && !cancelled; ++done) {
+            std::optional<FileEntry> &row =
+                chunks[std::size_t(done / ChunkSize)][std::size_t(done % ChunkSize)];
+            if (row)
+                appendFileRow(std::move(*row));
+            else
+                reportFormatError(shownPath(files[done].systemPath));
+            cancelled = m_feedback.takeCancelRequest();
+            if (done % ChunkSize == ChunkSize - 1 || done + 1 == count)
+                chunks[std::size_t(done / ChunkSize)] = {};
+        }
+        if (end < 0)
+            cancelled = m_feedback.takeCancelRequest();
+        if (cancelled) {
+            stop = true;
+            break;
+        }
+        // Progress counts every seventh file (1, 8, 15, ...): the last such count reached.
+        const int reached = done > 0 ? (done - 1) / 7 * 7 + 1 : 0;
+        if (reached > shown) {
+            shown = reached;
+            progress(reached);
+        } else {
+            m_feedback.handlePendingEvents();
+        }
     }
 }
 
@@ -85,9 +145,11 @@ void FileAdder::addFolderRow(const QString &folder)
     if (refusedAsDuplicate(folder))
         return;
     try {
-        const PathFacts info = gatherFolderFacts(folder);
+        const RowRules rules = rowRules();
+        const PathFacts info = gatherFolderFacts(
+            folder, [this](const QString &path, int error) { m_feedback.reportUnreadable(path, error); });
         FileEntry entry;
-        writeFacts(entry, folder, info, m_correction, m_state.settings.language());
+        FileRowMaker(rules).writeFacts(entry, folder, info, m_correction);
         entry.iconIndex = m_icons ? m_icons->iconOfPath(folder) : -1;
         entry.cells[CellFormat] = QStringLiteral("DIR");
         entry.cells[CellSizeText] = kilobyteText(info.size, m_format);
@@ -106,8 +168,11 @@ void FileAdder::refreshRow(int row)
     // Errors are swallowed: the cells written so far keep their new texts.
     try {
         const QString path = entry.path();
-        const PathFacts info = gatherFileFacts(path);
-        writeFacts(entry, path, info, false, m_state.settings.language());
+        EntryFacts facts;
+        readPathFacts(entry.systemPath(), facts);
+        const PathFacts info = withTypeFacts(path, facts);
+        const RowRules rules = rowRules();
+        FileRowMaker(rules).writeFacts(entry, path, info, false);
         entry.iconIndex = m_icons ? m_icons->iconOfPath(path) : -1;
         entry.cells[CellFormat] = formatOfExtension(path);
         entry.cells[CellSizeText] = kilobyteText(info.size, m_format);

@@ -9,12 +9,15 @@
 #include "common/locale_format.h"
 
 #include <QStringList>
+#include <QVector>
 #include <ctime>
+#include <functional>
 
 class FileIcons;
 struct FileEntry;
-struct PathFacts;
 struct FileCollection;
+struct FoundFile;
+struct RowRules;
 
 class FileAdder {
 public:
@@ -61,9 +64,14 @@ public:
 
 private:
     bool refusedAsDuplicate(const QString &path);
-    // The cells every row writer fills alike: name, type, times, flags and size in bytes.
-    void writeFacts(FileEntry &entry, const QString &path, const PathFacts &info, bool corrected,
-                    Language language) const;
+    // The rules for rows made now: the running language, the zone and the checksum settings.
+    RowRules rowRules() const;
+    // Appends a file row with its icon unless it is refused as a duplicate.
+    void appendFileRow(FileEntry &&entry);
+    // Makes the rows of found files on every core and appends them in their order. Between
+    // batches it shows progress (a count of analysed files) or lets window events run; cancel
+    // keeps the rows appended so far, each one whole.
+    void addFoundFiles(const QVector<FoundFile> &files, const std::function<void(int done)> &progress);
     void reportFormatError(const QString &path);
     QString watchedFolder() const; // the folder field's current text
     bool belowWatchedFolder(const QString &path) const;

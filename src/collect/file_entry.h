@@ -1,6 +1,7 @@
 #pragma once
 // One row of the file list. Every cell is text, written once and kept as written; the
 // three times are kept as values too, so that formatting never has to read text back.
+#include <QByteArray>
 #include <QDateTime>
 #include <QString>
 #include <array>
@@ -30,9 +31,14 @@ struct FileEntry {
     std::array<QString, CellCount> cells{}; // cells 0 to 15
     QDateTime created, accessed, changed;   // wall-clock values behind cells 3 to 5; invalid when unknown
     int iconIndex = -1;
+    // The path's bytes, kept only when the shown path (U+FFFD for bytes that are not UTF-8)
+    // cannot give them back.
+    QByteArray lostBytes;
 
     const QString &path() const { return cells[CellPath]; }
     qint64 sizeBytes() const { return cells[CellSizeBytes].toLongLong(); }
+    // The path as the system knows it.
+    QByteArray systemPath() const;
 };
 
 // Rows move by memory copy when the list grows or reorders.

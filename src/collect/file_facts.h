@@ -1,28 +1,42 @@
 #pragma once
 // The facts of one path as the list records them: times, size, flags, type and program.
-// Gathering never fails: a fact that cannot be read keeps its empty value.
+#include <QByteArray>
 #include <QDateTime>
 #include <QString>
 
-struct PathFacts {
+#include <functional>
+
+// What one statx call and one access check tell about an entry.
+struct EntryFacts {
     QDateTime created, accessed, changed; // UTC instants; invalid when unknown
     qint64 size = -1;                     // bytes; a folder's total; -1 when nothing is found
     bool readOnly = false;
     bool hidden = false;
     bool directory = false;
+};
+
+struct PathFacts : EntryFacts {
     QString typeName;
     QString program;         // the default application as an absolute path
     QString programAsStated; // the same as the desktop entry states it
 };
 
-// File variant: the path's own entry (a link to a file counts as that file).
-PathFacts gatherFileFacts(const QString &path);
-// Folder variant: the folder's own times and flags with the total size below it.
-PathFacts gatherFolderFacts(const QString &folder);
+// The facts of the entry name in the folder of descriptor folderFd (AT_FDCWD for a name that is
+// a path); a link counts as what it points to. 0, or the errno value when they cannot be read.
+int readEntryFacts(int folderFd, const char *name, EntryFacts &facts);
+// The same for a path of any length.
+int readPathFacts(const QByteArray &path, EntryFacts &facts);
 
-// Sum of the sizes of every file below the folder. Subfolders whose name begins with "." and
-// links to folders are not entered, so a link loop cannot hang the walk.
-qint64 folderTotalSize(const QString &folder);
+// The type description and default program of a path whose entry facts are known.
+PathFacts withTypeFacts(const QString &path, const EntryFacts &facts);
+
+// File variant: the path's own entry (a link to a file counts as that file). A fact that
+// cannot be read keeps its empty value.
+PathFacts gatherFileFacts(const QString &path);
+// Folder variant: the folder's own times and flags with the total size below it; a folder
+// below that cannot be read is passed to unreadable (path, errno value).
+PathFacts gatherFolderFacts(const QString &folder,
+                            const std::function<void(const QString &, int)> &unreadable = {});
 
 // Whether the path names a folder (links to folders included) / anything at all.
 bool isFolder(const QString &path);

@@ -119,8 +119,21 @@ Qt::DropActions FileList::supportedDropActions() const
     return Qt::MoveAction;
 }
 
+bool FileList::containsPath(const QString &path) const
+{
+    if (!m_pathsIndexed) {
+        m_pathCounts.reserve(m_rows.size());
+        for (const FileEntry &row : m_rows)
+            ++m_pathCounts[row.path()];
+        m_pathsIndexed = true;
+    }
+    return m_pathCounts.contains(path);
+}
+
 void FileList::countPath(const QString &path, int change)
 {
+    if (!m_pathsIndexed)
+        return;
     int &rows = m_pathCounts[path];
     rows += change;
     if (rows <= 0)
@@ -131,6 +144,14 @@ void FileList::append(const FileEntry &entry)
 {
     countPath(entry.path(), 1);
     m_rows.append(entry);
+    if (!m_batching)
+        announcePending();
+}
+
+void FileList::append(FileEntry &&entry)
+{
+    countPath(entry.path(), 1);
+    m_rows.append(std::move(entry));
     if (!m_batching)
         announcePending();
 }

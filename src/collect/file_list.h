@@ -35,12 +35,16 @@ public:
     const FileEntry &at(int row) const { return m_rows.at(row); }
     const QVector<FileEntry> &rows() const { return m_rows; }
     // Whether a row has this path; a lookup, not a pass over the rows, so refusing duplicates
-    // stays fast on long lists.
-    bool containsPath(const QString &path) const { return m_pathCounts.contains(path); }
+    // stays fast on long lists. The index is built on the first question and kept from then on,
+    // so lists that never ask pay nothing for it.
+    bool containsPath(const QString &path) const;
     // The icon list the rows' icon indexes point into.
     FileIcons &icons() { return m_icons; }
 
     void append(const FileEntry &entry);
+    void append(FileEntry &&entry);
+    // Makes room for this many more rows at once, so a long list is not copied as it grows.
+    void reserve(int more) { m_rows.reserve(m_rows.size() + more); }
     void append(const QVector<FileEntry> &entries);
     // While batching, appended rows are kept but shown to views only when batching ends (or
     // before any other change), so bulk adding does not re-lay out the view per row.
@@ -72,7 +76,8 @@ private:
     void applyOrder(const QVector<int> &order);
 
     QVector<FileEntry> m_rows;
-    QHash<QString, int> m_pathCounts; // rows per path
+    mutable QHash<QString, int> m_pathCounts; // rows per path, once m_pathsIndexed
+    mutable bool m_pathsIndexed = false;
     FileIcons m_icons;
     QStringList m_headers;
     int m_announced = 0; // rows the views know about

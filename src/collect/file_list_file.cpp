@@ -1,8 +1,8 @@
 #include "collect/file_list_file.h"
 
 #include "common/tabulix_error.h"
-#include "encoding/utf7.h"
 #include "encoding/eight_bit_text.h"
+#include "encoding/utf7.h"
 
 #include <QFile>
 #include <QtEndian>

@@ -4,7 +4,9 @@
 #include "collect/file_types.h"
 
 #include <QFile>
-#include <QHash>
+
+#include <mutex>
+#include <unordered_map>
 
 namespace {
 
@@ -45,10 +47,24 @@ QString contentTypeOfName(const QString &name, bool folder)
 
 const FileTypeFacts &fileTypeFacts(const QString &contentType)
 {
-    // One cache for the run; everything runs on the user-interface thread.
-    static QHash<QString, FileTypeFacts> cache;
-    auto found = cache.constFind(contentType);
-    if (found == cache.constEnd())
-        found = cache.insert(contentType, lookUp(contentType));
-    return *found;
+    // One cache for the run, shared by the threads that make rows. Entries are never removed
+    // and the map keeps its nodes in place, so a reference stays valid after the lock.
+    static std::unordered_map<QString, FileTypeFacts> cache;
+    static std::mutex lock;
+    const std::lock_guard guard(lock);
+    auto found = cache.find(contentType);
+    if (found == cache.end())
+        found = cache.emplace(contentType, lookUp(contentType)).first;
+    return found->second;
+}
+
+QString typeGuessKey(const QString &name)
+{
+    QString key = name;
+    const qsizetype stemEnd = key.indexOf(u'.');
+    QChar *characters = key.data();
+    for (qsizetype i = 0, end = stemEnd < 0 ? key.size() : stemEnd; i < end; ++i)
+        if (characters[i] >= u'0' && characters[i] <= u'9')
+            characters[i] = u'0';
+    return key;
 }

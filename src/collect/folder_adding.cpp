@@ -4,10 +4,11 @@
 #include "collect/file_collection.h"
 #include "collect/file_facts.h"
 #include "collect/folder_walk.h"
+#include "collect/system_path.h"
 #include "collect/type_filter.h"
 #include "common/message_catalogue.h"
 
-#include <cerrno>
+#include <QElapsedTimer>
 
 namespace {
 
@@ -34,6 +35,9 @@ private:
     AddingFeedback &m_feedback;
     bool m_paintingSuspended = false;
 };
+
+// How long the window may go without handling its events during a walk.
+constexpr qint64 EventsEveryMs = 40;
 
 QString counted(qint64 count, UiText suffix, Language language)
 {
@@ -67,32 +71,37 @@ void FileAdder::addFolderFiles(const QString &folder)
                                  counted(0, UiText::FoundSuffix, language),
                                  counted(0, UiText::AnalysedSuffix, language), 0, 0});
         m_feedback.handlePendingEvents();
-        const QStringList paths =
-            walkFolder(folder, patterns, subfolders,
-                       [this](const QString &path, int error) { m_feedback.reportUnreadable(path, error); });
+        // The window's events keep running during a long walk, and its cancel ends the walk with
+        // nothing added.
+        QElapsedTimer sinceEvents;
+        sinceEvents.start();
+        bool cancelled = false;
+        QVector<FoundFile> files = walkFolderFiles(
+            folder, patterns, subfolders,
+            [this](const QString &path, int error) { m_feedback.reportUnreadable(path, error); },
+            [&] {
+                if (sinceEvents.elapsed() < EventsEveryMs)
+                    return true;
+                m_feedback.handlePendingEvents();
+                sinceEvents.restart();
+                cancelled = m_feedback.takeCancelRequest();
+                return !cancelled;
+            });
+        if (cancelled)
+            files.clear();
 
-        const int found = int(paths.size());
+        const int found = int(files.size());
         const QString analysing = uiText(UiText::AnalysingTitle, language);
         const QString foundLine = counted(found, UiText::FoundSuffix, language);
         m_feedback.showProgress(
             {analysing, foundLine, counted(0, UiText::AnalysedSuffix, language), 0, found});
         m_feedback.handlePendingEvents();
         step.suspendPainting();
-        for (int i = 0; i < found; ++i) {
-            // A file that vanished since the walk is skipped without a message.
-            const int error = accessError(paths[i]);
-            if (error == 0 && isNonFolder(paths[i]))
-                addFile(paths[i]);
-            else if (error != 0 && error != ENOENT)
-                m_feedback.reportUnreadable(paths[i], error);
-            if (i % 7 == 0) {
-                m_feedback.showProgress(
-                    {analysing, foundLine, counted(i + 1, UiText::AnalysedSuffix, language), i + 1, found});
-                m_feedback.handlePendingEvents();
-            }
-            if (m_feedback.takeCancelRequest())
-                break;
-        }
+        addFoundFiles(files, [&](int done) {
+            m_feedback.showProgress(
+                {analysing, foundLine, counted(done, UiText::AnalysedSuffix, language), done, found});
+            m_feedback.handlePendingEvents();
+        });
     }
     m_feedback.refreshPreviewIfOn();
 }
@@ -160,16 +169,20 @@ void FileAdder::addChosenFiles(const QStringList &paths)
 int FileAdder::addListedFiles(const QStringList &lines)
 {
     int skipped = 0;
-    m_feedback.suspendListPainting(true);
+    QVector<FoundFile> files;
     for (const QString &line : lines) {
         if (line.isEmpty())
             continue;
+        FoundFile file{encodedPath(line), {}};
         // The system would read a line with a zero character (find -print0) up to that character.
-        if (!line.contains(QChar(0)) && isNonFolder(line))
-            addFile(line);
+        if (!line.contains(QChar(0)) && readPathFacts(file.systemPath, file.facts) == 0 &&
+            !file.facts.directory)
+            files.append(std::move(file));
         else
             ++skipped;
     }
+    m_feedback.suspendListPainting(true);
+    addFoundFiles(files, [](int) {});
     m_feedback.suspendListPainting(false);
     m_feedback.updateCountLabel();
     return skipped;

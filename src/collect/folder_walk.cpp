@@ -1,63 +1,129 @@
 #include "collect/folder_walk.h"
 
-#include <QFile>
+#include "collect/folder_chain.h"
+#include "collect/system_path.h"
+
 #include <QRegularExpression>
 
 #include <algorithm>
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-struct Listing {
-    QStringList files;   // sorted names of files and of links to files
-    QStringList folders; // sorted names of real folders (links to folders are left out)
-    int error = 0;       // errno of a folder that could not be read
+struct Name {
+    QByteArray bytes;
+    QString shown;
 };
 
-Listing listFolder(const QString &folder)
+bool shownFirst(const Name &a, const Name &b)
+{
+    const int order = a.shown.compare(b.shown);
+    return order != 0 ? order < 0 : a.bytes < b.bytes;
+}
+
+// The names of a folder's entries with the type the listing gave (DT_UNKNOWN when it gave none).
+class FolderListing {
+public:
+    explicit FolderListing(int folderFd)
+    {
+        // A copy of the descriptor, not the folder opened again: a folder that may be read but
+        // not searched could not be reached through ".".
+        const int fd = ::fcntl(folderFd, F_DUPFD_CLOEXEC, 0);
+        m_dir = fd >= 0 ? ::fdopendir(fd) : nullptr;
+        if (!m_dir) {
+            m_error = errno;
+            if (fd >= 0)
+                ::close(fd);
+            return;
+        }
+        // The copy shares its reading position with the original, which may have been read before.
+        ::rewinddir(m_dir);
+    }
+    ~FolderListing()
+    {
+        if (m_dir)
+            ::closedir(m_dir);
+    }
+    FolderListing(const FolderListing &) = delete;
+    FolderListing &operator=(const FolderListing &) = delete;
+
+    // The next entry other than "." and "..", or null at the end or on a failure.
+    const dirent *next()
+    {
+        while (m_dir) {
+            // readdir tells its end and its failure apart only by errno.
+            errno = 0;
+            const dirent *entry = ::readdir(m_dir);
+            if (!entry) {
+                m_error = errno;
+                return nullptr;
+            }
+            const char *name = entry->d_name;
+            if (!(name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0))))
+                return entry;
+        }
+        return nullptr;
+    }
+    int error() const { return m_error; }
+
+private:
+    DIR *m_dir = nullptr;
+    int m_error = 0;
+};
+
+struct Listing {
+    std::vector<Name> files;   // files and links to files
+    std::vector<Name> folders; // real folders; links to folders are left out
+    int error = 0;
+};
+
+unsigned char entryType(int folderFd, const dirent &entry)
+{
+    if (entry.d_type != DT_UNKNOWN)
+        return entry.d_type;
+    struct statx own {};
+    if (::statx(folderFd, entry.d_name, AT_SYMLINK_NOFOLLOW, STATX_TYPE, &own) != 0)
+        return DT_UNKNOWN;
+    return S_ISDIR(own.stx_mode) ? DT_DIR : S_ISLNK(own.stx_mode) ? DT_LNK : DT_REG;
+}
+
+Listing listFolder(int folderFd)
 {
     Listing listing;
-    DIR *dir = opendir(QFile::encodeName(folder).constData());
-    if (!dir) {
-        listing.error = errno;
-        return listing;
-    }
-    for (;;) {
-        // readdir tells its end and its failure apart only by errno.
-        errno = 0;
-        const dirent *entry = readdir(dir);
-        if (!entry) {
-            listing.error = errno;
-            break;
-        }
-        const char *name = entry->d_name;
-        if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
+    FolderListing names(folderFd);
+    while (const dirent *entry = names.next()) {
+        const unsigned char type = entryType(folderFd, *entry);
+        if (type == DT_UNKNOWN) // vanished meanwhile
             continue;
-        unsigned char type = entry->d_type;
-        if (type == DT_UNKNOWN) {
-            struct stat own {};
-            if (fstatat(dirfd(dir), name, &own, AT_SYMLINK_NOFOLLOW) != 0)
-                continue;
-            type = S_ISDIR(own.st_mode) ? DT_DIR : S_ISLNK(own.st_mode) ? DT_LNK : DT_REG;
-        }
+        Name name{QByteArray(entry->d_name), {}};
+        name.shown = shownPath(name.bytes);
         if (type == DT_DIR) {
-            listing.folders.append(QFile::decodeName(name));
+            listing.folders.push_back(std::move(name));
         } else if (type == DT_LNK) {
-            struct stat target {};
-            if (fstatat(dirfd(dir), name, &target, 0) == 0 && !S_ISDIR(target.st_mode))
-                listing.files.append(QFile::decodeName(name));
+            struct statx target {};
+            if (::statx(folderFd, entry->d_name, 0, STATX_TYPE, &target) == 0 && !S_ISDIR(target.stx_mode))
+                listing.files.push_back(std::move(name));
         } else {
-            listing.files.append(QFile::decodeName(name));
+            listing.files.push_back(std::move(name));
         }
     }
-    closedir(dir);
-    std::sort(listing.files.begin(), listing.files.end());
-    std::sort(listing.folders.begin(), listing.folders.end());
+    listing.error = names.error();
+    std::sort(listing.files.begin(), listing.files.end(), shownFirst);
+    std::sort(listing.folders.begin(), listing.folders.end(), shownFirst);
     return listing;
+}
+
+QByteArray joined(const QByteArray &folder, const QByteArray &name)
+{
+    QByteArray path = folder;
+    if (!path.endsWith('/'))
+        path += '/';
+    return path + name;
 }
 
 class PatternMatcher {
@@ -87,42 +153,183 @@ private:
     QRegularExpression m_expression;
 };
 
-void walk(const QString &folder, const QVector<PatternMatcher> &patterns, bool subfolders,
-          const UnreadableFolder &unreadable, QStringList &found)
+class FileWalk {
+public:
+    FileWalk(const QStringList &patterns, bool subfolders, const UnreadableFolder &unreadable,
+             const KeepWalking &keepWalking)
+        : m_subfolders(subfolders), m_unreadable(unreadable), m_keepWalking(keepWalking)
+    {
+        for (const QString &pattern : patterns)
+            m_patterns.emplace_back(pattern);
+    }
+
+    void walk(FolderChain &chain)
+    {
+        if (m_ended)
+            return;
+        const int fd = chain.current();
+        if (fd < 0) {
+            report(chain.path(), errno);
+            return;
+        }
+        const QByteArray folder = chain.path();
+        const Listing listing = listFolder(fd);
+        if (listing.error != 0)
+            report(folder, listing.error);
+
+        // The folder's own files are read now, while its descriptor is at hand; they are
+        // listed after the subfolders' files.
+        std::vector<std::vector<std::size_t>> byPattern(m_patterns.size());
+        std::vector<std::optional<FoundFile>> own(listing.files.size());
+        for (std::size_t i = 0; i < listing.files.size(); ++i) {
+            bool wanted = false;
+            for (std::size_t p = 0; p < m_patterns.size(); ++p)
+                if (m_patterns[p].matches(listing.files[i].shown)) {
+                    byPattern[p].push_back(i);
+                    wanted = true;
+                }
+            if (wanted && !ended())
+                own[i] = found(fd, folder, listing.files[i].bytes);
+        }
+
+        if (m_subfolders)
+            for (const Name &name : listing.folders) {
+                if (!chain.enter(name.bytes)) {
+                    report(joined(folder, name.bytes), errno);
+                    continue;
+                }
+                walk(chain);
+                chain.leave();
+            }
+
+        if (m_ended)
+            return;
+        for (const std::vector<std::size_t> &files : byPattern)
+            for (const std::size_t i : files)
+                if (own[i])
+                    m_found.append(*own[i]);
+    }
+
+    QVector<FoundFile> take() { return std::move(m_found); }
+
+private:
+    bool ended()
+    {
+        if (!m_ended && m_keepWalking && !m_keepWalking())
+            m_ended = true;
+        return m_ended;
+    }
+
+    std::optional<FoundFile> found(int folderFd, const QByteArray &folder, const QByteArray &name)
+    {
+        FoundFile file{joined(folder, name), {}};
+        const int error = readEntryFacts(folderFd, name.constData(), file.facts);
+        if (error == 0)
+            return file;
+        // A file deleted since the listing just is not there any more.
+        if (error != ENOENT)
+            report(file.systemPath, error);
+        return std::nullopt;
+    }
+
+    void report(const QByteArray &path, int error) const
+    {
+        if (m_unreadable)
+            m_unreadable(shownPath(path), error);
+    }
+
+    std::vector<PatternMatcher> m_patterns;
+    bool m_subfolders;
+    const UnreadableFolder &m_unreadable;
+    const KeepWalking &m_keepWalking;
+    bool m_ended = false;
+    QVector<FoundFile> m_found;
+};
+
+qint64 totalBelow(FolderChain &chain, const UnreadableFolder &unreadable)
 {
-    const QString prefix = folder.endsWith(u'/') ? folder : folder + u'/';
-    const Listing listing = listFolder(prefix);
-    if (listing.error != 0 && unreadable)
-        unreadable(folder, listing.error);
-    if (subfolders)
-        for (const QString &name : listing.folders)
-            walk(prefix + name, patterns, subfolders, unreadable, found);
-    for (const PatternMatcher &pattern : patterns)
-        for (const QString &name : listing.files)
-            if (pattern.matches(name))
-                found.append(prefix + name);
+    const auto report = [&](const QByteArray &path, int error) {
+        if (unreadable)
+            unreadable(shownPath(path), error);
+    };
+    const int fd = chain.current();
+    if (fd < 0) {
+        report(chain.path(), errno);
+        return 0;
+    }
+    qint64 total = 0;
+    std::vector<QByteArray> subfolders;
+    {
+        FolderListing names(fd);
+        while (const dirent *entry = names.next()) {
+            struct statx own {};
+            if (::statx(fd, entry->d_name, AT_SYMLINK_NOFOLLOW, STATX_TYPE | STATX_SIZE, &own) != 0)
+                continue;
+            if (S_ISDIR(own.stx_mode)) {
+                if (entry->d_name[0] != '.')
+                    subfolders.emplace_back(entry->d_name);
+            } else if (S_ISLNK(own.stx_mode)) {
+                struct statx target {};
+                if (::statx(fd, entry->d_name, 0, STATX_TYPE | STATX_SIZE, &target) == 0 &&
+                    !S_ISDIR(target.stx_mode))
+                    total += qint64(target.stx_size);
+            } else {
+                total += qint64(own.stx_size);
+            }
+        }
+        if (names.error() != 0)
+            report(chain.path(), names.error());
+    }
+    // The listing is closed before going down, so each level holds no descriptor of its own.
+    for (const QByteArray &name : subfolders) {
+        if (!chain.enter(name)) {
+            report(joined(chain.path(), name), errno);
+            continue;
+        }
+        total += totalBelow(chain, unreadable);
+        chain.leave();
+    }
+    return total;
 }
 
 } // namespace
 
+QVector<FoundFile> walkFolderFiles(const QString &folder, const QStringList &patterns, bool subfolders,
+                                   const UnreadableFolder &unreadable, const KeepWalking &keepWalking)
+{
+    FileWalk walk(patterns, subfolders, unreadable, keepWalking);
+    if (patterns.isEmpty())
+        return {};
+    FolderChain chain(encodedPath(folder));
+    walk.walk(chain);
+    return walk.take();
+}
+
 QStringList walkFolder(const QString &folder, const QStringList &patterns, bool subfolders,
                        const UnreadableFolder &unreadable)
 {
-    QVector<PatternMatcher> matchers;
-    matchers.reserve(patterns.size());
-    for (const QString &pattern : patterns)
-        matchers.append(PatternMatcher(pattern));
-    QStringList found;
-    walk(folder, matchers, subfolders, unreadable, found);
-    return found;
+    QStringList paths;
+    for (const FoundFile &file : walkFolderFiles(folder, patterns, subfolders, unreadable))
+        paths.append(shownPath(file.systemPath));
+    return paths;
 }
 
 QStringList listSubfolders(const QString &folder)
 {
-    const QString prefix = folder.endsWith(u'/') ? folder : folder + u'/';
+    FolderChain chain(encodedPath(folder));
+    const int fd = chain.current();
+    if (fd < 0)
+        return {};
     QStringList paths;
-    for (const QString &name : listFolder(prefix).folders)
-        if (!name.startsWith(u'.'))
-            paths.append(prefix + name);
+    const QString prefix = folder.endsWith(u'/') ? folder : folder + u'/';
+    for (const Name &name : listFolder(fd).folders)
+        if (!name.shown.startsWith(u'.'))
+            paths.append(prefix + name.shown);
     return paths;
+}
+
+qint64 folderTotalSize(const QString &folder, const UnreadableFolder &unreadable)
+{
+    FolderChain chain(encodedPath(folder));
+    return totalBelow(chain, unreadable);
 }

@@ -62,3 +62,28 @@ QString yesNoText(bool yes, Language language)
         return yes ? QStringLiteral("ja") : QStringLiteral("nein");
     return yes ? QStringLiteral("yes") : QStringLiteral("no");
 }
+
+DateTimeTexts::DateTimeTexts(const LocaleFormat &format)
+    : m_format(format), m_timesRepeat(!format.longTimePattern.contains(u'z'))
+{
+}
+
+QString DateTimeTexts::text(const QDateTime &when)
+{
+    if (!when.isValid())
+        return {};
+    const QDate date = when.date();
+    auto day = m_dates.constFind(date.toJulianDay());
+    if (day == m_dates.constEnd())
+        day = m_dates.insert(date.toJulianDay(), m_format.locale.toString(date, m_format.shortDatePattern));
+    const QTime time = when.time();
+    if (time == QTime(0, 0))
+        return *day;
+    if (!m_timesRepeat)
+        return *day + u' ' + m_format.locale.toString(time, m_format.longTimePattern);
+    const int second = time.msecsSinceStartOfDay() / 1000;
+    auto clock = m_times.constFind(second);
+    if (clock == m_times.constEnd())
+        clock = m_times.insert(second, m_format.locale.toString(time, m_format.longTimePattern));
+    return *day + u' ' + *clock;
+}

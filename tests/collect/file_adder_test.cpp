@@ -1,7 +1,10 @@
 #include "app/program_state.h"
 #include "collect/file_adder.h"
+#include "collect/file_rows.h"
+#include "collect/folder_walk.h"
 #include "collect_test_support.h"
 
+#include <QCryptographicHash>
 #include <QTemporaryDir>
 #include <cerrno>
 #include <gtest/gtest.h>
@@ -114,7 +117,7 @@ TEST_F(AdderFixture, PathsOfUnknownKindFollowTheSwitches)
     EXPECT_EQ(state.fileList.at(2).cells[CellHidden], QStringLiteral("nein"));
 }
 
-TEST_F(AdderFixture, FolderWalkReportsEverySeventhFileAndStopsOnCancel)
+TEST_F(AdderFixture, FolderWalkCountsEverySeventhFileAndStopsOnCancel)
 {
     for (int i = 0; i < 14; ++i)
         makeFile(root + QStringLiteral("/f%1.dat").arg(i, 2, 10, QLatin1Char('0')));
@@ -125,7 +128,7 @@ TEST_F(AdderFixture, FolderWalkReportsEverySeventhFileAndStopsOnCancel)
         analysed.append(text.line3);
     EXPECT_EQ(analysed,
               (QStringList{QStringLiteral("0 Dateien analysiert"), QStringLiteral("0 Dateien analysiert"),
-                           QStringLiteral("1 Dateien analysiert"), QStringLiteral("8 Dateien analysiert")}));
+                           QStringLiteral("8 Dateien analysiert")}));
     EXPECT_EQ(feedback.progress.first().title, QStringLiteral("Dateien werden gesucht"));
     EXPECT_EQ(feedback.progress.last().title, QStringLiteral("Dateien werden analysiert"));
     EXPECT_EQ(feedback.progress.last().line2, QStringLiteral("14 Dateien gefunden"));
@@ -135,13 +138,58 @@ TEST_F(AdderFixture, FolderWalkReportsEverySeventhFileAndStopsOnCancel)
     EXPECT_EQ(feedback.hidden, 1);
     EXPECT_EQ(feedback.refreshes, 1);
 
-    // A cancel request stops after the current file; what was added stays.
+    // A cancel request stops at the next batch; what was added stays, each row whole.
+    for (int i = 14; i < 600; ++i)
+        makeFile(root + QStringLiteral("/f%1.dat").arg(i, 3, 10, QLatin1Char('0')), QByteArray(i, 'x'));
+    state.settings.setOn(SettingsWindow::PB, QStringLiteral("act_checksum"), true);
     state.fileList.clear();
     feedback.cancelPolls = 0;
-    feedback.cancelAtPoll = 3;
+    feedback.cancelAtPoll = 1;
     adder.addFolderFiles(root);
-    EXPECT_EQ(state.fileList.count(), 3);
+    EXPECT_LT(state.fileList.count(), 600);
+    for (const FileEntry &row : state.fileList.rows()) {
+        const QByteArray content(row.cells[CellSizeBytes].toInt(), 'x');
+        EXPECT_EQ(row.path(), root + u'/' + row.name);
+        EXPECT_EQ(row.cells[CellMd5],
+                  QString::fromLatin1(
+                      QCryptographicHash::hash(content, QCryptographicHash::Md5).toHex().toUpper()));
+    }
     EXPECT_FALSE(state.okForAll);
+}
+
+TEST_F(AdderFixture, RowsMadeOnAllCoresComeInTheOrderOfOneThread)
+{
+    // Many folders, links to files and to folders, a dangling link and an empty folder.
+    for (int f = 0; f < 30; ++f)
+        for (int i = 0; i < 25; ++i)
+            makeFile(root + QStringLiteral("/d%1/s%2/n%3.txt").arg(f).arg(f % 3).arg(i),
+                     QByteArray(f * i, 'a' + i % 26));
+    QDir().mkpath(root + QStringLiteral("/empty"));
+    QFile::link(root + QStringLiteral("/d1/s1/n3.txt"), root + QStringLiteral("/d2/link.txt"));
+    QFile::link(root + QStringLiteral("/d3"), root + QStringLiteral("/d4/folder-link"));
+    QFile::link(root + QStringLiteral("/nowhere"), root + QStringLiteral("/d5/dangling.txt"));
+    state.settings.setOn(SettingsWindow::PB, QStringLiteral("act_checksum"), true);
+    state.settings.setOn(SettingsWindow::PB, QStringLiteral("act_checksum_sha1"), true);
+
+    adder.addFolderFiles(root);
+
+    // The same rows made one after another on this thread.
+    const RowRules rules{german, ZoneBias::at(std::time(nullptr)), adder.daylightCorrection(),
+                         Language::German, checksumPlan(state.settings, Language::German)};
+    FileRowMaker maker(rules);
+    const QVector<FoundFile> found = walkFolderFiles(root, {QStringLiteral(".*")}, true);
+    ASSERT_EQ(state.fileList.count(), found.size());
+    EXPECT_EQ(found.size(), 30 * 25 + 1);
+    for (int i = 0; i < found.size(); ++i) {
+        const FileEntry expected = maker.fileRow(found[i].systemPath, found[i].facts);
+        const FileEntry &row = state.fileList.at(i);
+        ASSERT_EQ(row.path(), expected.path()) << i;
+        for (int cell = 0; cell < CellCount; ++cell) {
+            if (cell == CellAccessed) // reading the checksums touches it
+                continue;
+            EXPECT_EQ(row.cells[cell], expected.cells[cell]) << i << " cell " << cell;
+        }
+    }
 }
 
 TEST_F(AdderFixture, TheTypeFilterDecidesWhatAWalkFinds)

@@ -1,6 +1,7 @@
 #include "app/program_state.h"
 #include "collect/file_adder.h"
 #include "collect/file_facts.h"
+#include "collect/folder_walk.h"
 #include "collect/row_texts.h"
 #include "collect_test_support.h"
 

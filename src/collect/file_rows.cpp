@@ -1,0 +1,58 @@
+#include "collect/file_rows.h"
+
+#include "collect/system_path.h"
+#include "common/paths.h"
+
+QByteArray FileEntry::systemPath() const
+{
+    return lostBytes.isEmpty() ? encodedPath(path()) : lostBytes;
+}
+
+FileRowMaker::FileRowMaker(const RowRules &rules, const std::atomic<bool> *stop)
+    : m_rules(rules), m_stop(stop), m_dates(rules.format)
+{
+}
+
+void FileRowMaker::writeFacts(FileEntry &entry, const QString &path, const PathFacts &info, bool corrected)
+{
+    entry.name = namePart(path);
+    entry.cells[CellTypeName] = info.typeName;
+    entry.created = m_rules.zone.wallClock(info.created, corrected);
+    entry.accessed = m_rules.zone.wallClock(info.accessed, corrected);
+    entry.changed = m_rules.zone.wallClock(info.changed, corrected);
+    entry.cells[CellCreated] = m_dates.text(entry.created);
+    entry.cells[CellAccessed] = m_dates.text(entry.accessed);
+    entry.cells[CellChanged] = m_dates.text(entry.changed);
+    entry.cells[CellReadOnly] = yesNoText(info.readOnly, m_rules.language);
+    entry.cells[CellHidden] = yesNoText(info.hidden, m_rules.language);
+    entry.cells[CellSizeBytes] = QString::number(info.size);
+}
+
+const FileTypeFacts &FileRowMaker::typeFacts(const QString &name)
+{
+    const QString key = typeGuessKey(name);
+    auto known = m_types.constFind(key);
+    if (known == m_types.constEnd())
+        known = m_types.insert(key, &fileTypeFacts(contentTypeOfName(name, false)));
+    return **known;
+}
+
+FileEntry FileRowMaker::fileRow(const QByteArray &systemPath, const EntryFacts &facts)
+{
+    const QString path = shownPath(systemPath);
+    const FileTypeFacts &type = typeFacts(namePart(path));
+    PathFacts info;
+    static_cast<EntryFacts &>(info) = facts;
+    info.typeName = type.description;
+    info.program = type.programPath;
+    FileEntry entry;
+    writeFacts(entry, path, info, m_rules.corrected);
+    entry.cells[CellFormat] = formatOfExtension(path);
+    entry.cells[CellSizeText] = fileSizeText(info.size, m_rules.format);
+    entry.cells[CellProgram] = info.program;
+    entry.cells[CellPath] = path;
+    if (encodedPath(path) != systemPath)
+        entry.lostBytes = systemPath;
+    fillChecksumCells(entry, systemPath, info.size, m_rules.checksums, m_stop);
+    return entry;
+}

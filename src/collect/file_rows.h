@@ -1,0 +1,42 @@
+#pragma once
+// Making a file row from the facts found on disk. The rules that fix its texts are taken once
+// when adding starts, so rows can be made on any thread.
+#include "collect/checksums.h"
+#include "collect/file_entry.h"
+#include "collect/file_facts.h"
+#include "collect/file_types.h"
+#include "collect/row_texts.h"
+#include "collect/zone_bias.h"
+#include "common/language.h"
+#include "common/locale_format.h"
+
+#include <QHash>
+
+#include <atomic>
+
+struct RowRules {
+    LocaleFormat format;
+    ZoneBias zone;
+    bool corrected = false; // the daylight-saving correction at this moment
+    Language language = Language::German;
+    ChecksumPlan checksums;
+};
+
+class FileRowMaker {
+public:
+    explicit FileRowMaker(const RowRules &rules, const std::atomic<bool> *stop = nullptr);
+
+    // A whole file row without its icon; reading the checksums ends early when stop is set.
+    FileEntry fileRow(const QByteArray &systemPath, const EntryFacts &facts);
+    // The cells every row writer fills alike: name, type, times, flags and size in bytes.
+    void writeFacts(FileEntry &entry, const QString &path, const PathFacts &info, bool corrected);
+
+private:
+    // The type facts of a file name, remembered by typeGuessKey for the rows this maker makes.
+    const FileTypeFacts &typeFacts(const QString &name);
+
+    const RowRules &m_rules;
+    const std::atomic<bool> *m_stop;
+    DateTimeTexts m_dates;
+    QHash<QString, const FileTypeFacts *> m_types;
+};

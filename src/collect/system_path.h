@@ -1,0 +1,18 @@
+#pragma once
+// Paths as the system knows them: bytes, not text. A name need not be UTF-8 and a path may
+// be longer than the system's limit for one call; both still name a file that can be read.
+#include <QByteArray>
+#include <QString>
+
+struct statx;
+
+// The path as shown: UTF-8 read as text, each byte that is not UTF-8 shown as U+FFFD.
+QString shownPath(const QByteArray &systemPath);
+// The bytes of a path that was shown without loss (a row keeps the others).
+QByteArray encodedPath(const QString &path);
+
+// open(2) for a path of any length: a path longer than one call takes is opened folder by
+// folder. -1 with errno set on failure.
+int openPath(const QByteArray &path, int flags);
+// statx(2) for a path of any length, following a link at its end unless flags say otherwise.
+int statxPath(const QByteArray &path, int flags, unsigned mask, struct statx *facts);
