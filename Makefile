@@ -1,12 +1,14 @@
 # Entry points: `make run`, `make test` and `make fuzz`. Each installs missing packages first.
+# `make install PREFIX=...` installs both programs (DESTDIR is honoured), `make deb` builds the .deb.
 BUILD_DIR ?= build
 CMAKE_FLAGS ?=
 ARGS ?=
 JOBS ?= $(shell nproc)
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 300
+PREFIX ?= /usr/local
 
-.PHONY: deps configure build run test fuzz clean
+.PHONY: deps configure build run test fuzz install deb clean
 
 deps:
 	bash scripts/install-deps.sh
@@ -22,6 +24,12 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+deb: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 # Every fuzz target for FUZZ_SECONDS, built with clang in a tree of its own.
 fuzz: deps

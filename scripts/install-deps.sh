@@ -10,6 +10,9 @@ packages=(
   libssl-dev libglib2.0-dev libjpeg62-turbo-dev libgif-dev
   libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xauth fonts-liberation2 fonts-dejavu-core
   python3 # the end-to-end tests read CSV back with its csv module
+  # desktop entries and their checks with the desktops' own tools; the package (CPack's .deb
+  # finds the programs with file and their libraries with dpkg-shlibdeps)
+  desktop-file-utils shared-mime-info xdg-utils libglib2.0-bin appstream man-db dpkg-dev file
   "$@"
 )
 

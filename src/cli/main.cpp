@@ -9,6 +9,7 @@
 #include "config/config_location.h"
 #include "config/configuration_file.h"
 #include "config/setting_sections.h"
+#include "desktop_command.h"
 #include "encoding/text_encoding.h"
 #include "encoding/write_text_file.h"
 #include "qt_messages.h"
@@ -160,6 +161,14 @@ int main(int argc, char **argv)
     }
     if (options.listSettings)
         return print(out, listSettings(state.settings).join(u'\n') + u'\n');
+    if (!options.operands.isEmpty() && options.operands.first() == QLatin1String(desktopCommandName)) {
+        const DesktopCommandResult result = runDesktopCommand(options.operands.mid(1), state.settings);
+        if (result.exitCode == 2)
+            return usageError(result.error);
+        if (result.exitCode != 0)
+            reportError(result.error);
+        return std::max(result.exitCode, result.output.isEmpty() ? 0 : print(out, result.output));
+    }
     const bool listing = anyPathToList(options.operands) ||
                          std::any_of(options.steps.begin(), options.steps.end(), [](const SettingStep &step) {
                              return step.kind == SettingStep::Kind::FilesFrom;

@@ -7,6 +7,7 @@
 #include "ui/qt_translations.h"
 #include "ui/u_application.h"
 #include "ui/u_einstausgabe.h"
+#include "ui/u_einstshortcuts.h"
 #include "ui/u_profilspeichern.h"
 #include "ui/u_prog.h"
 #include "ui/u_renamix.h"
@@ -67,10 +68,12 @@ int main(int argc, char **argv)
     renamix.useMessageWindow(message);
     Teinstausgabe outputSettings(state);
     Tprofilspeichern profile(state);
+    Teinstshortcuts shortcuts(state, ShellIntegration(DesktopFolders::ofUser(), desktopProgramPath()));
     prog.useDialogs(filter, progress, message, confirmation);
     prog.useOutputSettings(outputSettings);
     prog.useProfileWindow(profile);
     prog.useRenamer(renamix);
+    prog.useShortcutsWindow(shortcuts);
     start.show();
     return app.exec();
 }

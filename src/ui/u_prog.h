@@ -33,6 +33,7 @@ class QScrollArea;
 class QSplitter;
 class Qulist;
 class Teinstausgabe;
+class Teinstshortcuts;
 class Tprofilspeichern;
 class TRenamix;
 class Tsm_achtung;
@@ -63,6 +64,8 @@ public:
     void useProfileWindow(Tprofilspeichern &window);
     // The renaming tool, shown without blocking by its item of the menu "Tools".
     void useRenamer(TRenamix &window);
+    // The shortcuts window, shown without blocking by its menu item.
+    void useShortcutsWindow(Teinstshortcuts &window);
 
     ProgramState &state() { return m_state; }
     Qulist *list() const { return qulist; }
@@ -197,6 +200,7 @@ private:
     TRenamix *m_renamer = nullptr;
     QAction *m_tools_dateiumb = nullptr;
     Teinstausgabe *m_outputSettings = nullptr;
+    Teinstshortcuts *m_shortcutsWindow = nullptr;
     Tsm_bearbeitung *m_progress = nullptr;
     Tsm_meldung *m_message = nullptr;
     Tsm_achtung *m_confirmation = nullptr;

@@ -3,6 +3,7 @@
 #include "app/program_state.h"
 #include "ui/qt_translations.h"
 #include "ui/u_einstausgabe.h"
+#include "ui/u_einstshortcuts.h"
 #include "ui/u_fault_report.h"
 #include "ui/u_help.h"
 #include "ui/u_preview_pane.h"
@@ -46,9 +47,14 @@ void addHiddenItems(QMenu *settingsMenu)
 
 void Tprog::addShortcutsAndLanguageItems(QMenu *settingsMenu)
 {
-    // The shell integration window does not exist yet: its issue connects this item and
-    // enables it.
-    addNamedAction(settingsMenu, QStringLiteral("m_einstshortcuts"))->setEnabled(false);
+    connect(addNamedAction(settingsMenu, QStringLiteral("m_einstshortcuts")), &QAction::triggered, this,
+            [this] {
+                if (!m_shortcutsWindow)
+                    return;
+                m_shortcutsWindow->show();
+                m_shortcutsWindow->raise();
+                m_shortcutsWindow->activateWindow();
+            });
     settingsMenu->addSeparator();
 
     QMenu *languages = settingsMenu->addMenu(QString());
@@ -65,6 +71,11 @@ void Tprog::addShortcutsAndLanguageItems(QMenu *settingsMenu)
     m_einst_sprache_deutsch = addLanguage("m_einst_sprache_deutsch", Language::German);
     m_einst_sprache_english = addLanguage("m_einst_sprache_english", Language::English);
     addHiddenItems(settingsMenu);
+}
+
+void Tprog::useShortcutsWindow(Teinstshortcuts &window)
+{
+    m_shortcutsWindow = &window;
 }
 
 void Tprog::buildToolsMenu()
@@ -113,7 +124,8 @@ void Tprog::sprachealles()
         m_helpWindow->applyLanguage();
     if (m_reportWindow)
         m_reportWindow->applyLanguage();
-    // The shell integration window follows here.
+    if (m_shortcutsWindow)
+        m_shortcutsWindow->applyLanguage();
     if (m_renamer)
         m_renamer->applyLanguage();
 

@@ -163,9 +163,9 @@ TEST(LanguageSwitch, SettingsAndToolsMenusInTheirOrder)
     EXPECT_FALSE(margin->menuAction()->isVisible());
     EXPECT_EQ(margin->actions().first()->objectName(), u"m_rand0");
     EXPECT_EQ(margin->actions().last()->objectName(), u"m_rand100");
-    // Seams for windows still to come: present, captioned and disabled.
-    EXPECT_FALSE(window.action("m_einstshortcuts")->isEnabled());
+    EXPECT_TRUE(window.action("m_einstshortcuts")->isEnabled());
     EXPECT_EQ(window.action("m_einstshortcuts")->text(), u"Verknüpfungen mit Dateien und Ordnern..");
+    // The renaming tool's item waits for the window it opens, which these windows lack.
     EXPECT_FALSE(window.action("m_tools_dateiumb")->isEnabled());
     // "Tools" follows "Konfiguration".
     QStringList menus;
