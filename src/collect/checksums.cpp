@@ -50,6 +50,9 @@ const EVP_MD *evpDigest(ChecksumKind kind)
 // Rough cost per byte of each kind, to share the kinds of a large file out evenly.
 constexpr std::array<double, ChecksumKindCount> costPerByte = {1.4, 0.6, 0.55, 0.6, 1.4};
 
+// Files from this size on are announced as read from start to end.
+constexpr qint64 SequentialHintFrom = qint64(1) << 20;
+
 // Files from this size on have their digests shared out over two threads.
 constexpr qint64 SharedDigestsFrom = qint64(16) << 20;
 
@@ -67,12 +70,24 @@ public:
             const EVP_MD *digest = evpDigest(ChecksumKind(i));
             if (!wanted[i] || !digest)
                 continue;
-            EvpContext context(EVP_MD_CTX_new());
+            // A context of an earlier file on this thread is used again: small files would
+            // otherwise spend more on making contexts than on digesting.
+            EvpContext context = std::move(spareContexts[i]);
+            if (!context)
+                context.reset(EVP_MD_CTX_new());
             // A digest the library refuses (a restricted build) leaves only its own kind without result.
             if (context && EVP_DigestInit_ex(context.get(), digest, nullptr) == 1)
                 m_contexts[i] = std::move(context);
         }
     }
+    ~DigestStates()
+    {
+        for (int i = 0; i < ChecksumKindCount; ++i)
+            if (m_contexts[i] && EVP_MD_CTX_reset(m_contexts[i].get()) == 1)
+                spareContexts[i] = std::move(m_contexts[i]);
+    }
+    DigestStates(const DigestStates &) = delete;
+    DigestStates &operator=(const DigestStates &) = delete;
 
     void update(const unsigned char *data, std::size_t length)
     {
@@ -104,10 +119,14 @@ public:
     }
 
 private:
+    static thread_local std::array<EvpContext, ChecksumKindCount> spareContexts;
+
     std::array<EvpContext, ChecksumKindCount> m_contexts;
     Crc32Bzip2 m_crc;
     bool m_crcWanted;
 };
+
+thread_local std::array<EvpContext, ChecksumKindCount> DigestStates::spareContexts;
 
 class FileDescriptor {
 public:
@@ -286,7 +305,9 @@ ChecksumResults fileChecksums(const QByteArray &systemPath, ChecksumKinds wanted
     struct stat info;
     if (file.get() < 0 || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode))
         return none;
-    ::posix_fadvise(file.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
+    // The system's own read-ahead suits small files; large ones are read ahead further.
+    if (info.st_size >= SequentialHintFrom)
+        ::posix_fadvise(file.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
 
     // Only the size measured now is digested: bytes appended meanwhile are left out.
     if (info.st_size >= SharedDigestsFrom && wanted.count() > 1 && std::thread::hardware_concurrency() > 1) {
