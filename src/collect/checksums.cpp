@@ -294,14 +294,13 @@ const char *const enablingSettings[ChecksumKindCount] = {"act_checksum_md5", "ac
 
 } // namespace
 
-ChecksumResults fileChecksums(const QByteArray &systemPath, ChecksumKinds wanted,
-                              const std::atomic<bool> *stop)
+namespace {
+
+// The digests of a file opened by the caller, which this closes.
+ChecksumResults digestsOf(int fd, ChecksumKinds wanted, const std::atomic<bool> *stop)
 {
     const ChecksumResults none{};
-    if (wanted.none())
-        return none;
-    // Non-blocking so that a named pipe cannot stall the caller in open; it is refused below.
-    const FileDescriptor file(openPath(systemPath, O_RDONLY | O_NONBLOCK));
+    const FileDescriptor file(fd);
     struct stat info;
     if (file.get() < 0 || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode))
         return none;
@@ -327,6 +326,29 @@ ChecksumResults fileChecksums(const QByteArray &systemPath, ChecksumKinds wanted
     if (!digestAlone(file.get(), info.st_size, states, stop))
         return none;
     return states.finish();
+}
+
+} // namespace
+
+ChecksumResults fileChecksums(const QByteArray &systemPath, ChecksumKinds wanted,
+                              const std::atomic<bool> *stop)
+{
+    if (wanted.none())
+        return {};
+    // Non-blocking, so that a named pipe cannot stall the open; digestsOf refuses it.
+    return digestsOf(openPath(systemPath, O_RDONLY | O_NONBLOCK), wanted, stop);
+}
+
+ChecksumResults fileChecksumsAt(int folderFd, const char *name, ChecksumKinds wanted,
+                                const std::atomic<bool> *stop)
+{
+    if (wanted.none())
+        return {};
+    int fd;
+    do
+        fd = ::openat(folderFd, name, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    while (fd < 0 && errno == EINTR);
+    return digestsOf(fd, wanted, stop);
 }
 
 ChecksumResults fileChecksums(const QString &path, ChecksumKinds wanted)
@@ -356,7 +378,7 @@ ChecksumPlan checksumPlan(const Settings &settings, Language language)
     return plan;
 }
 
-void fillChecksumCells(FileEntry &entry, const QByteArray &systemPath, qint64 sizeBytes,
+void fillChecksumCells(FileEntry &entry, int folderFd, const char *name, qint64 sizeBytes,
                        const ChecksumPlan &plan, const std::atomic<bool> *stop)
 {
     const auto fillAll = [&](const QString &text) {
@@ -371,7 +393,7 @@ void fillChecksumCells(FileEntry &entry, const QByteArray &systemPath, qint64 si
         fillAll(plan.tooLarge);
         return;
     }
-    const ChecksumResults results = fileChecksums(systemPath, plan.wanted, stop);
+    const ChecksumResults results = fileChecksumsAt(folderFd, name, plan.wanted, stop);
     for (int i = 0; i < ChecksumKindCount; ++i)
         entry.cells[CellMd5 + i] =
             !plan.wanted[i] ? plan.notActivated : upperHex(results[i].value_or(QString()));
@@ -380,5 +402,6 @@ void fillChecksumCells(FileEntry &entry, const QByteArray &systemPath, qint64 si
 void fillChecksumCells(FileEntry &entry, const QString &path, qint64 sizeBytes, const Settings &settings,
                        Language language)
 {
-    fillChecksumCells(entry, encodedPath(path), sizeBytes, checksumPlan(settings, language));
+    const QByteArray systemPath = encodedPath(path);
+    fillChecksumCells(entry, AT_FDCWD, systemPath.constData(), sizeBytes, checksumPlan(settings, language));
 }

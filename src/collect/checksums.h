@@ -28,6 +28,9 @@ using ChecksumResults = std::array<std::optional<QString>, ChecksumKindCount>;
 ChecksumResults fileChecksums(const QByteArray &systemPath, ChecksumKinds wanted,
                               const std::atomic<bool> *stop = nullptr);
 ChecksumResults fileChecksums(const QString &path, ChecksumKinds wanted);
+// The same for the file name in the folder of descriptor folderFd.
+ChecksumResults fileChecksumsAt(int folderFd, const char *name, ChecksumKinds wanted,
+                                const std::atomic<bool> *stop = nullptr);
 
 std::optional<QString> fileChecksum(ChecksumKind kind, const QString &path);
 
@@ -43,8 +46,8 @@ struct ChecksumPlan {
 // Texts are in `language` ("de" or else English).
 ChecksumPlan checksumPlan(const Settings &settings, Language language);
 
-// Writes the five checksum cells of a file being added.
-void fillChecksumCells(FileEntry &entry, const QByteArray &systemPath, qint64 sizeBytes,
+// Writes the five checksum cells of a file being added: name in the folder of folderFd.
+void fillChecksumCells(FileEntry &entry, int folderFd, const char *name, qint64 sizeBytes,
                        const ChecksumPlan &plan, const std::atomic<bool> *stop = nullptr);
 // The same, following the checksum settings of the main window at this moment.
 void fillChecksumCells(FileEntry &entry, const QString &path, qint64 sizeBytes, const Settings &settings,

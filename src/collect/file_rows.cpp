@@ -59,7 +59,9 @@ FileEntry FileRowMaker::fileRow(const QByteArray &systemPath, const EntryFacts &
     entry.cells[CellPath] = path;
     if (encodedPath(path) != systemPath)
         entry.lostBytes = systemPath;
-    fillChecksumCells(entry, systemPath, info.size, m_rules.checksums, m_stop);
+    const char *name = nullptr;
+    const int folder = m_folder.folderOf(systemPath, name);
+    fillChecksumCells(entry, folder, name, info.size, m_rules.checksums, m_stop);
     return entry;
 }
 
@@ -67,7 +69,9 @@ MadeRow FileRowMaker::rowFromDisk(const QByteArray &systemPath)
 {
     MadeRow made;
     EntryFacts facts;
-    made.error = readPathFacts(systemPath, facts);
+    const char *name = nullptr;
+    const int folder = m_folder.folderOf(systemPath, name);
+    made.error = folder < 0 ? errno : readEntryFacts(folder, name, facts);
     if (made.error != 0 || facts.directory)
         return made;
     try {

@@ -6,6 +6,7 @@
 #include "collect/file_facts.h"
 #include "collect/file_types.h"
 #include "collect/row_texts.h"
+#include "collect/system_path.h"
 #include "collect/zone_bias.h"
 #include "common/language.h"
 #include "common/locale_format.h"
@@ -49,6 +50,7 @@ private:
     const RowRules &m_rules;
     const std::atomic<bool> *m_stop;
     DateTimeTexts m_dates;
+    NearFolder m_folder;
     QHash<QString, const FileTypeFacts *> m_types;
     QHash<QString, QString> m_formats; // one text per format for the rows made here
 };

@@ -85,3 +85,25 @@ int statxPath(const QByteArray &path, int flags, unsigned mask, struct statx *fa
         return -1;
     return ::statx(folder.get(), rest.constData(), flags, mask, facts);
 }
+
+NearFolder::~NearFolder()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+int NearFolder::folderOf(const QByteArray &path, const char *&name)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    name = path.constData() + slash + 1;
+    const QByteArray folder = slash < 0    ? QByteArrayLiteral(".")
+                              : slash == 0 ? QByteArrayLiteral("/")
+                                           : path.left(slash);
+    if (m_fd >= 0 && folder == m_folder)
+        return m_fd;
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_folder = folder;
+    m_fd = openPath(folder, O_PATH | O_DIRECTORY);
+    return m_fd;
+}

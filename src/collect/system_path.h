@@ -14,5 +14,23 @@ QByteArray encodedPath(const QString &path);
 // open(2) for a path of any length: a path longer than one call takes is opened folder by
 // folder. -1 with errno set on failure.
 int openPath(const QByteArray &path, int flags);
+// The folder of the files being read, held open while the next files lie in it too, so that
+// their facts and contents are read by name instead of walking the whole path each time.
+class NearFolder {
+public:
+    NearFolder() = default;
+    ~NearFolder();
+    NearFolder(const NearFolder &) = delete;
+    NearFolder &operator=(const NearFolder &) = delete;
+
+    // The descriptor of the path's folder, and in name the path's last part; -1 with errno set
+    // when the folder cannot be opened.
+    int folderOf(const QByteArray &path, const char *&name);
+
+private:
+    QByteArray m_folder;
+    int m_fd = -1;
+};
+
 // statx(2) for a path of any length, following a link at its end unless flags say otherwise.
 int statxPath(const QByteArray &path, int flags, unsigned mask, struct statx *facts);
