@@ -7,7 +7,7 @@ set -eu
 build=$(cd "${1:-build}" && pwd)
 here=$(cd "$(dirname "$0")/.." && pwd)
 out=$here/docs/screenshots
-cmake --build "$build" --target tabulix tabulix_screen_grab tabulix_shortcuts_picture
+cmake --build "$build" --target tabulix tabulix_screen_grab tabulix_shortcuts_picture tabulix_renamer_picture
 mkdir -p "$out"
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
@@ -49,5 +49,7 @@ for language in de en; do
   $as_user env -u XDG_RUNTIME_DIR HOME="$scratch/pictures" LC_ALL=C.UTF-8 xvfb-run -a -s "-screen 0 1000x760x24" \
     "$build/tests/tabulix_shortcuts_picture" $language "$scratch/pictures/shortcuts-$language.png"
   cp "$scratch/pictures/shortcuts-$language.png" "$out/"
+  HOME="$run/home" LC_ALL=C.UTF-8 xvfb-run -a -s "-screen 0 1000x760x24" \
+    "$build/tests/tabulix_renamer_picture" $language "$out/renamer-$language.png"
 done
 ls -l "$out"
