@@ -356,13 +356,6 @@ ChecksumResults fileChecksums(const QString &path, ChecksumKinds wanted)
     return fileChecksums(encodedPath(path), wanted);
 }
 
-std::optional<QString> fileChecksum(ChecksumKind kind, const QString &path)
-{
-    ChecksumKinds wanted;
-    wanted.set(int(kind));
-    return fileChecksums(path, wanted)[int(kind)];
-}
-
 ChecksumPlan checksumPlan(const Settings &settings, Language language)
 {
     const bool german = isGerman(language);
@@ -397,11 +390,4 @@ void fillChecksumCells(FileEntry &entry, int folderFd, const char *name, qint64 
     for (int i = 0; i < ChecksumKindCount; ++i)
         entry.cells[CellMd5 + i] =
             !plan.wanted[i] ? plan.notActivated : upperHex(results[i].value_or(QString()));
-}
-
-void fillChecksumCells(FileEntry &entry, const QString &path, qint64 sizeBytes, const Settings &settings,
-                       Language language)
-{
-    const QByteArray systemPath = encodedPath(path);
-    fillChecksumCells(entry, AT_FDCWD, systemPath.constData(), sizeBytes, checksumPlan(settings, language));
 }

@@ -32,8 +32,6 @@ ChecksumResults fileChecksums(const QString &path, ChecksumKinds wanted);
 ChecksumResults fileChecksumsAt(int folderFd, const char *name, ChecksumKinds wanted,
                                 const std::atomic<bool> *stop = nullptr);
 
-std::optional<QString> fileChecksum(ChecksumKind kind, const QString &path);
-
 // What the checksum settings of the main window say for files added now, fixed once so that
 // rows can be made on any thread.
 struct ChecksumPlan {
@@ -49,6 +47,3 @@ ChecksumPlan checksumPlan(const Settings &settings, Language language);
 // Writes the five checksum cells of a file being added: name in the folder of folderFd.
 void fillChecksumCells(FileEntry &entry, int folderFd, const char *name, qint64 sizeBytes,
                        const ChecksumPlan &plan, const std::atomic<bool> *stop = nullptr);
-// The same, following the checksum settings of the main window at this moment.
-void fillChecksumCells(FileEntry &entry, const QString &path, qint64 sizeBytes, const Settings &settings,
-                       Language language);

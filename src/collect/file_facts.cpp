@@ -71,13 +71,6 @@ PathFacts withTypeFacts(const QString &path, const EntryFacts &facts)
     return info;
 }
 
-PathFacts gatherFileFacts(const QString &path)
-{
-    EntryFacts facts;
-    readPathFacts(encodedPath(path), facts);
-    return withTypeFacts(path, facts);
-}
-
 PathFacts gatherFolderFacts(const QString &folder,
                             const std::function<void(const QString &, int)> &unreadable)
 {

@@ -30,9 +30,6 @@ int readPathFacts(const QByteArray &path, EntryFacts &facts);
 // The type description and default program of a path whose entry facts are known.
 PathFacts withTypeFacts(const QString &path, const EntryFacts &facts);
 
-// File variant: the path's own entry (a link to a file counts as that file). A fact that
-// cannot be read keeps its empty value.
-PathFacts gatherFileFacts(const QString &path);
 // Folder variant: the folder's own times and flags with the total size below it; a folder
 // below that cannot be read is passed to unreadable (path, errno value).
 PathFacts gatherFolderFacts(const QString &folder,

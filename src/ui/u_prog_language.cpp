@@ -98,6 +98,16 @@ void Tprog::useRenamer(TRenamix &window)
     m_tools_dateiumb->setEnabled(true);
 }
 
+namespace {
+
+// Every window that has been handed over, in the order given; the others are not there yet.
+template <typename... Windows> void applyLanguageToEach(Windows *...windows)
+{
+    ((windows ? windows->applyLanguage() : void()), ...);
+}
+
+} // namespace
+
 void Tprog::sprachealles()
 {
     // Captions change without a refresh in between; the output is rebuilt once at the end.
@@ -107,27 +117,8 @@ void Tprog::sprachealles()
 
     useQtTranslations(m_state.settings.language());
     applyLanguage();
-    if (m_outputSettings)
-        m_outputSettings->applyLanguage();
-    if (m_confirmation)
-        m_confirmation->applyLanguage();
-    if (m_progress)
-        m_progress->applyLanguage();
-    if (m_filter)
-        m_filter->applyLanguage();
-    if (m_message)
-        m_message->applyLanguage();
-    m_start.applyLanguage();
-    if (m_profileWindow)
-        m_profileWindow->applyLanguage();
-    if (m_helpWindow)
-        m_helpWindow->applyLanguage();
-    if (m_reportWindow)
-        m_reportWindow->applyLanguage();
-    if (m_shortcutsWindow)
-        m_shortcutsWindow->applyLanguage();
-    if (m_renamer)
-        m_renamer->applyLanguage();
+    applyLanguageToEach(m_outputSettings, m_confirmation, m_progress, m_filter, m_message, &m_start,
+                        m_profileWindow, m_helpWindow, m_reportWindow, m_shortcutsWindow, m_renamer);
 
     m_state.settings.setOn(SettingsWindow::PB, vor_okay, previewOn);
     if (previewOn)

@@ -8,6 +8,7 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -42,6 +43,13 @@ QString cellTexts(const FileEntry &entry)
     return texts.join(u'|');
 }
 
+std::optional<QString> fileChecksum(ChecksumKind kind, const QString &path)
+{
+    ChecksumKinds wanted;
+    wanted.set(int(kind));
+    return fileChecksums(path, wanted)[int(kind)];
+}
+
 QString repeated(const char *text)
 {
     return QStringList(5, QString::fromUtf8(text)).join(u'|');
@@ -64,8 +72,16 @@ protected:
     {
         m_settings.setOn(SettingsWindow::PB, QStringLiteral("act_checksum"), true);
         m_settings.setValue(SettingsWindow::PB, QStringLiteral("act_checksum_max"), QString::fromUtf8(limit));
+        return filled(path, sizeBytes, language);
+    }
+
+    // The cells of a file added with the settings as they are.
+    FileEntry filled(const QString &path, qint64 sizeBytes, Language language)
+    {
         FileEntry entry;
-        fillChecksumCells(entry, path, sizeBytes, m_settings, language);
+        const QByteArray systemPath = QFile::encodeName(path);
+        fillChecksumCells(entry, AT_FDCWD, systemPath.constData(), sizeBytes,
+                          checksumPlan(m_settings, language));
         return entry;
     }
 
@@ -169,11 +185,9 @@ TEST_F(ChecksumFiles, UnreadablePathsHaveNoResultAndEmptyCells)
 TEST_F(ChecksumFiles, CellsAreUpperCaseDigestsOrTheNotActivatedText)
 {
     const QString abc = write("abc.txt", QByteArrayLiteral("abc"));
-    FileEntry entry;
-    fillChecksumCells(entry, abc, 3, m_settings, Language::German);
-    EXPECT_EQ(cellTexts(entry), repeated("Option nicht aktiviert.")); // the column is off at start
-    fillChecksumCells(entry, abc, 3, m_settings, Language::English);
-    EXPECT_EQ(cellTexts(entry), repeated("Option not activated."));
+    // The column is off at start.
+    EXPECT_EQ(cellTexts(filled(abc, 3, Language::German)), repeated("Option nicht aktiviert."));
+    EXPECT_EQ(cellTexts(filled(abc, 3, Language::English)), repeated("Option not activated."));
 
     // At start only MD5 and CRC32 are enabled.
     const QString notActivated = QStringLiteral("Option nicht aktiviert.");

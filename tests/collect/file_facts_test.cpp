@@ -6,6 +6,7 @@
 #include "collect_test_support.h"
 
 #include <QTemporaryDir>
+#include <cerrno>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -14,6 +15,14 @@ namespace {
 const LocaleFormat german = LocaleFormat::fromLocale(QLocale(QLocale::German, QLocale::Germany));
 const LocaleFormat english = LocaleFormat::fromLocale(QLocale(QLocale::English, QLocale::UnitedStates));
 const char *const centralEurope = "CET-1CEST,M3.5.0,M10.5.0/3";
+
+// The facts of a path as a row gets them; what cannot be read keeps its empty value.
+PathFacts factsOf(const QString &path)
+{
+    EntryFacts facts;
+    readPathFacts(QFile::encodeName(path), facts);
+    return withTypeFacts(path, facts);
+}
 
 } // namespace
 
@@ -119,7 +128,7 @@ TEST(FileFacts, FlagsTypesAndProgramsOfFiles)
     const QString hidden = makeFile(folder.filePath(QStringLiteral(".profile")), "");
     const QString unknown = makeFile(folder.filePath(QStringLiteral("data.zzqq")), "");
 
-    const PathFacts textInfo = gatherFileFacts(text);
+    const PathFacts textInfo = factsOf(text);
     EXPECT_EQ(textInfo.size, 5);
     EXPECT_FALSE(textInfo.hidden);
     EXPECT_FALSE(textInfo.typeName.isEmpty());
@@ -128,16 +137,17 @@ TEST(FileFacts, FlagsTypesAndProgramsOfFiles)
     EXPECT_EQ(textInfo.programAsStated, QStringLiteral("cat"));
     EXPECT_TRUE(textInfo.accessed.isValid() && textInfo.changed.isValid());
 
-    EXPECT_TRUE(gatherFileFacts(hidden).hidden);
-    EXPECT_TRUE(gatherFileFacts(unknown).program.isEmpty());
+    EXPECT_TRUE(factsOf(hidden).hidden);
+    EXPECT_TRUE(factsOf(unknown).program.isEmpty());
 
-    const PathFacts missing = gatherFileFacts(folder.filePath(QStringLiteral("gone.txt")));
+    EntryFacts missing;
+    EXPECT_EQ(readPathFacts(QFile::encodeName(folder.filePath(QStringLiteral("gone.txt"))), missing), ENOENT);
     EXPECT_EQ(missing.size, -1);
     EXPECT_FALSE(missing.changed.isValid());
 
     if (geteuid() != 0) { // the superuser may write anything
         chmod(qPrintable(text), 0444);
-        EXPECT_TRUE(gatherFileFacts(text).readOnly);
+        EXPECT_TRUE(factsOf(text).readOnly);
     }
-    EXPECT_FALSE(gatherFileFacts(unknown).readOnly);
+    EXPECT_FALSE(factsOf(unknown).readOnly);
 }
