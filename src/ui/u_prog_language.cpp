@@ -21,6 +21,12 @@
 
 namespace {
 
+// Every window that has been handed over, in the order given; the others are not there yet.
+template <typename... Windows> void applyLanguageToEach(Windows *...windows)
+{
+    ((windows ? windows->applyLanguage() : void()), ...);
+}
+
 QAction *addNamedAction(QMenu *menu, const QString &name)
 {
     QAction *action = menu->addAction(QString());
@@ -97,16 +103,6 @@ void Tprog::useRenamer(TRenamix &window)
     m_renamer = &window;
     m_tools_dateiumb->setEnabled(true);
 }
-
-namespace {
-
-// Every window that has been handed over, in the order given; the others are not there yet.
-template <typename... Windows> void applyLanguageToEach(Windows *...windows)
-{
-    ((windows ? windows->applyLanguage() : void()), ...);
-}
-
-} // namespace
 
 void Tprog::sprachealles()
 {
