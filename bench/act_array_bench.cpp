@@ -4,49 +4,20 @@
 #include "common/settings.h"
 #include "table/act_array_fill.h"
 #include "table/column_kinds.h"
+#include "generated_rows.h"
 
-#include <QRandomGenerator>
 #include <benchmark/benchmark.h>
 
 namespace {
 
 constexpr int RowCount = 100000;
 
-const LocaleFormat &german()
-{
-    static const LocaleFormat format = LocaleFormat::fromLocale(QLocale(QLocale::German, QLocale::Germany));
-    return format;
-}
-
-QVector<FileEntry> generatedRows()
-{
-    QRandomGenerator random(7);
-    const QDateTime base(QDate(2015, 1, 1), QTime(0, 0), Qt::UTC);
-    QVector<FileEntry> rows;
-    rows.reserve(RowCount);
-    for (int i = 0; i < RowCount; ++i) {
-        FileEntry entry;
-        entry.name = QStringLiteral("Bericht %1 & Anhang.txt").arg(i);
-        entry.cells[CellFormat] = QStringLiteral("TXT");
-        entry.cells[CellTypeName] = QStringLiteral("Textdokument");
-        entry.cells[CellPath] = QStringLiteral("/home/nutzer/Dokumente/Jahr %1/").arg(i % 50) + entry.name;
-        entry.cells[CellProgram] = QStringLiteral("/usr/bin/gedit");
-        entry.bytes = random.bounded(1 << 30);
-        entry.created = entry.accessed = entry.changed = base.addSecs(random.bounded(300000000));
-        entry.cells[CellCreated] = entry.cells[CellAccessed] = entry.cells[CellChanged] =
-            german().dateTimeText(entry.created);
-        entry.cells[CellReadOnly] = entry.cells[CellHidden] = QStringLiteral("nein");
-        rows.append(entry);
-    }
-    return rows;
-}
-
 void fill(benchmark::State &state, const Settings &settings, OutputFormat output)
 {
-    const QVector<FileEntry> rows = generatedRows();
+    const QVector<FileEntry> rows = generatedRows(RowCount);
     for (auto _ : state)
         benchmark::DoNotOptimize(fillActArray(rows, settings, german(), output));
-    state.SetItemsProcessed(state.iterations() * RowCount);
+    state.SetItemsProcessed(state.iterations() * rows.size());
 }
 
 void actArrayDefaultColumns(benchmark::State &state)

@@ -8,20 +8,32 @@
 
 OutputFormat chosenOutputFormat(const ProgramState &state)
 {
-    return outputFormatOf(state.settings.value(SettingsWindow::PB, QStringLiteral("out_format")));
+    return chosenOutputFormat(state.settings);
 }
 
-QStringList buildOutputLines(const ProgramState &state, const LocaleFormat &locale)
+OutputFormat chosenOutputFormat(const Settings &settings)
 {
-    const OutputFormat format = chosenOutputFormat(state);
-    const QVector<FileEntry> &rows = state.fileList.rows();
-    const TableCells table = fillActArray(rows, state.settings, locale, format);
+    return outputFormatOf(settings.value(SettingsWindow::PB, QStringLiteral("out_format")));
+}
+
+QStringList buildOutputLines(const Settings &settings, const QVector<FileEntry> &rows,
+                             const LocaleFormat &locale, const std::atomic_bool *stop)
+{
+    const OutputFormat format = chosenOutputFormat(settings);
+    const TableCells table = fillActArray(rows, settings, locale, format, stop);
+    if (stop && *stop)
+        return {};
     ListTotals totals;
     totals.files = rows.size();
     for (const FileEntry &row : rows)
         totals.bytes += row.bytes;
-    return layOutTable(table.actArray, table.cellTable, state.settings, format, state.settings.language(),
-                       locale, totals);
+    return layOutTable(table.actArray, table.cellTable, settings, format, settings.language(), locale,
+                       totals);
+}
+
+QStringList buildOutputLines(const ProgramState &state, const LocaleFormat &locale)
+{
+    return buildOutputLines(state.settings, state.fileList.rows(), locale);
 }
 
 bool outputInBlocks(const ProgramState &state)

@@ -1,20 +1,27 @@
 #pragma once
 // One refresh of the output from the rows and the settings: the columns and cells, then the
 // lines; and the text those lines make in the text view, the clipboard and a saved file.
+#include "collect/file_entry.h"
 #include "common/locale_format.h"
 #include "table/output_format.h"
 #include "table/table_picture.h"
 
 #include <QStringList>
 
+#include <atomic>
 #include <functional>
 
 struct ProgramState;
+class Settings;
 
 // The output format chosen in the main window.
 OutputFormat chosenOutputFormat(const ProgramState &state);
+OutputFormat chosenOutputFormat(const Settings &settings);
 
-// fillActArray followed by layOutTable for the state's rows in their list order.
+// fillActArray followed by layOutTable for the rows in their list order; nothing when stop is
+// set on the way.
+QStringList buildOutputLines(const Settings &settings, const QVector<FileEntry> &rows,
+                             const LocaleFormat &locale, const std::atomic_bool *stop = nullptr);
 QStringList buildOutputLines(const ProgramState &state, const LocaleFormat &locale);
 
 // Whether the output can be made and written a block of rows at a time: CSV without grouping,

@@ -63,23 +63,24 @@ Settings::Settings(QObject *parent) : QObject(parent)
 {
     for (const SettingDefinition &definition : settingDefinitions()) {
         const QString name = QString::fromUtf8(definition.name);
-        m_entries.insert(keyOf(definition.window, name),
-                         Entry{definition.kind, QString::fromUtf8(definition.value),
-                               definition.radioGroup ? QString::fromUtf8(definition.radioGroup) : QString()});
-        m_order[definition.window].append(name);
+        m_values.entries.insert(
+            keyOf(definition.window, name),
+            Entry{definition.kind, QString::fromUtf8(definition.value),
+                  definition.radioGroup ? QString::fromUtf8(definition.radioGroup) : QString()});
+        m_values.order[definition.window].append(name);
     }
-    m_columnOrder = defaultColumnOrder(Language::German);
+    m_values.columnOrder = defaultColumnOrder(Language::German);
 }
 
 bool Settings::contains(SettingsWindow window, const QString &name) const
 {
-    return m_entries.contains(keyOf(window, name));
+    return m_values.entries.contains(keyOf(window, name));
 }
 
 const Settings::Entry &Settings::entry(SettingsWindow window, const QString &name) const
 {
-    const auto found = m_entries.constFind(keyOf(window, name));
-    if (found == m_entries.cend())
+    const auto found = m_values.entries.constFind(keyOf(window, name));
+    if (found == m_values.entries.cend())
         throw TabulixError(QStringLiteral("Unknown setting %1").arg(keyOf(window, name)));
     return *found;
 }
@@ -101,7 +102,7 @@ bool Settings::isOn(SettingsWindow window, const QString &name) const
 
 void Settings::store(SettingsWindow window, const QString &name, const QString &value)
 {
-    Entry &target = m_entries[keyOf(window, name)];
+    Entry &target = m_values.entries[keyOf(window, name)];
     if (target.value == value)
         return;
     target.value = value;
@@ -119,8 +120,8 @@ void Settings::setValue(SettingsWindow window, const QString &name, const QStrin
     if (current.kind == SettingKind::Radio && switchValue == u"1") {
         // Siblings go off first, so a reaction to the new button sees a consistent group.
         const QString group = current.radioGroup;
-        for (const QString &sibling : m_order.value(window)) {
-            const Entry &other = m_entries[keyOf(window, sibling)];
+        for (const QString &sibling : m_values.order.value(window)) {
+            const Entry &other = m_values.entries[keyOf(window, sibling)];
             if (sibling != name && other.kind == SettingKind::Radio && other.radioGroup == group)
                 store(window, sibling, QStringLiteral("0"));
         }
@@ -136,17 +137,17 @@ void Settings::setOn(SettingsWindow window, const QString &name, bool on)
 QStringList Settings::controlOrder(SettingsWindow window, SettingKind kind) const
 {
     QStringList names;
-    for (const QString &name : m_order.value(window))
-        if (m_entries[keyOf(window, name)].kind == kind)
+    for (const QString &name : m_values.order.value(window))
+        if (m_values.entries[keyOf(window, name)].kind == kind)
             names.append(name);
     return names;
 }
 
 void Settings::setColumnOrder(const QStringList &entries)
 {
-    if (entries == m_columnOrder)
+    if (entries == m_values.columnOrder)
         return;
-    m_columnOrder = entries;
+    m_values.columnOrder = entries;
     Q_EMIT columnOrderChanged();
 }
 
@@ -159,53 +160,53 @@ void Settings::resetToDefaults(Language language)
 
 void Settings::setLanguage(Language language)
 {
-    if (language == m_language)
+    if (language == m_values.language)
         return;
-    m_language = language;
+    m_values.language = language;
     Q_EMIT languageChanged(language);
 }
 
 bool Settings::isOn(MenuSwitch menuSwitch) const
 {
-    return m_menuSwitches.value(menuSwitch);
+    return m_values.menuSwitches.value(menuSwitch);
 }
 
 void Settings::setOn(MenuSwitch menuSwitch, bool on)
 {
-    if (m_menuSwitches.value(menuSwitch) == on)
+    if (m_values.menuSwitches.value(menuSwitch) == on)
         return;
-    m_menuSwitches.insert(menuSwitch, on);
+    m_values.menuSwitches.insert(menuSwitch, on);
     Q_EMIT menuSwitchChanged(menuSwitch);
 }
 
 void Settings::setPictureFont(const StyledFont &font)
 {
-    if (font == m_pictureFont)
+    if (font == m_values.pictureFont)
         return;
-    m_pictureFont = font;
+    m_values.pictureFont = font;
     Q_EMIT pictureFontChanged();
 }
 
 void Settings::setTextViewLook(const TextViewLook &look)
 {
-    if (look == m_textViewLook)
+    if (look == m_values.textViewLook)
         return;
-    m_textViewLook = look;
+    m_values.textViewLook = look;
     Q_EMIT textViewLookChanged();
 }
 
 void Settings::setMainPlacement(const MainWindowPlacement &placement)
 {
-    if (placement == m_mainPlacement)
+    if (placement == m_values.mainPlacement)
         return;
-    m_mainPlacement = placement;
+    m_values.mainPlacement = placement;
     Q_EMIT mainPlacementChanged();
 }
 
 void Settings::setRenamerPlacement(const WindowPlacement &placement)
 {
-    if (placement == m_renamerPlacement)
+    if (placement == m_values.renamerPlacement)
         return;
-    m_renamerPlacement = placement;
+    m_values.renamerPlacement = placement;
     Q_EMIT renamerPlacementChanged();
 }

@@ -107,30 +107,30 @@ public:
     // Component names of one kind in the window's control order (the order of saving).
     QStringList controlOrder(SettingsWindow window, SettingKind kind) const;
 
-    QStringList columnOrder() const { return m_columnOrder; }
+    QStringList columnOrder() const { return m_values.columnOrder; }
     void setColumnOrder(const QStringList &entries);
 
     // Every control back to its fresh-start value, each change announced. The language and
     // the menu switches keep their values.
     void resetToDefaults(Language language);
 
-    Language language() const { return m_language; }
+    Language language() const { return m_values.language; }
     void setLanguage(Language language);
 
     bool isOn(MenuSwitch menuSwitch) const;
     void setOn(MenuSwitch menuSwitch, bool on);
 
     // The font pictures of the table are drawn in; a fresh start has "Courier New", 8 points, black.
-    StyledFont pictureFont() const { return m_pictureFont; }
+    StyledFont pictureFont() const { return m_values.pictureFont; }
     void setPictureFont(const StyledFont &font);
 
-    TextViewLook textViewLook() const { return m_textViewLook; }
+    TextViewLook textViewLook() const { return m_values.textViewLook; }
     void setTextViewLook(const TextViewLook &look);
 
     // Where the windows stand, as the windows last reported it or a configuration asked for it.
-    MainWindowPlacement mainPlacement() const { return m_mainPlacement; }
+    MainWindowPlacement mainPlacement() const { return m_values.mainPlacement; }
     void setMainPlacement(const MainWindowPlacement &placement);
-    WindowPlacement renamerPlacement() const { return m_renamerPlacement; }
+    WindowPlacement renamerPlacement() const { return m_values.renamerPlacement; }
     void setRenamerPlacement(const WindowPlacement &placement);
 
 Q_SIGNALS:
@@ -143,28 +143,38 @@ Q_SIGNALS:
     void mainPlacementChanged();
     void renamerPlacementChanged();
 
-private:
-    struct Entry {
-        SettingKind kind;
-        QString value;
-        QString radioGroup;
+public:
+    // Every value, copied in one go: a Settings made from them on another thread reads the
+    // same as this one, with no one listening to it.
+    struct Values {
+        struct Entry {
+            SettingKind kind;
+            QString value;
+            QString radioGroup;
+        };
+        QHash<QString, Entry> entries;
+        QHash<SettingsWindow, QStringList> order;
+        QStringList columnOrder;
+        Language language = Language::German;
+        StyledFont pictureFont{QFont(QStringLiteral("Courier New"), 8), QColor(Qt::black)};
+        TextViewLook textViewLook;
+        MainWindowPlacement mainPlacement;
+        WindowPlacement renamerPlacement{false, 0, 0, 591, 700};
+        QHash<MenuSwitch, bool> menuSwitches{
+            {MenuSwitch::AddFolderFiles, true},    {MenuSwitch::AddFolderRows, false},
+            {MenuSwitch::RefuseDuplicates, false}, {MenuSwitch::DaylightCorrection, true},
+            {MenuSwitch::ShowInput, true},         {MenuSwitch::ShowPreview, true},
+            {MenuSwitch::ShowActions, true},       {MenuSwitch::ShowOutput, true},
+            {MenuSwitch::AutoSaveNever, true},     {MenuSwitch::AutoSaveProfile, false},
+            {MenuSwitch::AutoSaveAll, false}};
     };
+    explicit Settings(const Values &values, QObject *parent = nullptr) : QObject(parent), m_values(values) {}
+    const Values &values() const { return m_values; }
+
+private:
+    using Entry = Values::Entry;
     const Entry &entry(SettingsWindow window, const QString &name) const;
     void store(SettingsWindow window, const QString &name, const QString &value);
 
-    QHash<QString, Entry> m_entries;
-    QHash<SettingsWindow, QStringList> m_order;
-    QStringList m_columnOrder;
-    Language m_language = Language::German;
-    StyledFont m_pictureFont{QFont(QStringLiteral("Courier New"), 8), QColor(Qt::black)};
-    TextViewLook m_textViewLook;
-    MainWindowPlacement m_mainPlacement;
-    WindowPlacement m_renamerPlacement{false, 0, 0, 591, 700};
-    QHash<MenuSwitch, bool> m_menuSwitches{
-        {MenuSwitch::AddFolderFiles, true}, {MenuSwitch::AddFolderRows, false},
-        {MenuSwitch::RefuseDuplicates, false}, {MenuSwitch::DaylightCorrection, true},
-        {MenuSwitch::ShowInput, true},      {MenuSwitch::ShowPreview, true},
-        {MenuSwitch::ShowActions, true},    {MenuSwitch::ShowOutput, true},
-        {MenuSwitch::AutoSaveNever, true},  {MenuSwitch::AutoSaveProfile, false},
-        {MenuSwitch::AutoSaveAll, false}};
+    Values m_values;
 };

@@ -49,7 +49,7 @@ QString cellOf(const OutputColumn &column, const FileEntry &row, const CellTexts
 } // namespace
 
 TableCells fillActArray(const QVector<FileEntry> &rows, const Settings &settings, const LocaleFormat &format,
-                        OutputFormat output)
+                        OutputFormat output, const std::atomic_bool *stop)
 {
     TableCells table;
     table.actArray = outputColumns(settings);
@@ -58,6 +58,8 @@ TableCells fillActArray(const QVector<FileEntry> &rows, const Settings &settings
 
     table.cellTable.resize(rows.size());
     const auto fillRows = [&](int begin, int end, int) {
+        if (stop && *stop)
+            return;
         for (int i = begin; i < end; ++i) {
             QStringList &cells = table.cellTable[i];
             cells.reserve(table.actArray.size() + 2);
@@ -73,7 +75,7 @@ TableCells fillActArray(const QVector<FileEntry> &rows, const Settings &settings
     else
         fillRows(0, int(rows.size()), 0);
 
-    if (!grouped || rows.isEmpty())
+    if (!grouped || rows.isEmpty() || (stop && *stop))
         return table;
     if (const GroupChoice *choice =
             groupChoiceOf(settings.value(SettingsWindow::PB, QStringLiteral("des_grup"))))

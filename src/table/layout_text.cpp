@@ -22,14 +22,30 @@ QList<qsizetype> columnWidths(const LayoutInput &in)
 }
 
 // Right-aligned texts end two fill characters before the column's end. Nothing is ever cut.
+// The line is made in one piece: this runs once per row of the table.
 QString paddedLine(const QStringList &texts, const LayoutInput &in, const QList<qsizetype> &widths)
 {
     const QChar fill = in.options.fill;
+    const auto padTo = [fill](QString &line, qsizetype size) {
+        if (line.size() < size)
+            line.resize(size, fill);
+    };
+    qsizetype total = 0;
+    for (const qsizetype width : widths)
+        total += width;
     QString line;
+    line.reserve(total);
     for (qsizetype j = 0; j < widths.size(); ++j) {
-        const QString &text = texts.value(j);
-        line += in.columns[j].rightAligned ? QString(text + QString(2, fill)).rightJustified(widths[j], fill)
-                                           : text.leftJustified(widths[j], fill);
+        const QString text = texts.value(j);
+        const qsizetype end = line.size() + widths[j];
+        if (in.columns[j].rightAligned) {
+            padTo(line, end - text.size() - 2);
+            line += text;
+            line.resize(line.size() + 2, fill);
+        } else {
+            line += text;
+            padTo(line, end);
+        }
     }
     return line;
 }

@@ -14,6 +14,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
@@ -36,12 +37,17 @@ QPushButton *viewButton(const char *name)
 PreviewPane::PreviewPane(ProgramState &state, QWidget *parent)
     : QWidget(parent), m_state(state), m_refreshTimer(new QTimer(this)), vor_text(viewButton("vor_text")),
       vor_pic(viewButton("vor_pic")), vor_web(viewButton("vor_web")), vor_txt(new QPlainTextEdit),
-      m_previewPicture(new QLabel), m_webView(new QTextBrowser)
+      m_previewPicture(new QLabel), m_webView(new QTextBrowser),
+      m_build(*this, [this](std::optional<BuiltOutput> output) {
+          showOutput(std::move(output));
+          m_upToDate = true;
+          Q_EMIT refreshed();
+      })
 {
     setObjectName(QStringLiteral("vor_area"));
     m_refreshTimer->setSingleShot(true);
     m_refreshTimer->setInterval(0);
-    connect(m_refreshTimer, &QTimer::timeout, this, &PreviewPane::refreshAsAsked);
+    connect(m_refreshTimer, &QTimer::timeout, this, [this] { refreshAsAsked(Refresh::InBackground); });
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 4);
@@ -172,28 +178,36 @@ void PreviewPane::m_einst_vorschauClick()
 void PreviewPane::refreshPreviewIfOn()
 {
     m_upToDate = false;
+    // What is being made now is out of date as well.
+    m_build.drop();
     if (!m_refreshTimer->isActive())
         m_refreshTimer->start();
 }
 
 void PreviewPane::runPendingRefresh()
 {
-    if (!m_refreshTimer->isActive())
-        return;
-    m_refreshTimer->stop();
-    refreshAsAsked();
+    if (refreshPending())
+        refreshAsAsked(Refresh::Now);
 }
 
 bool PreviewPane::refreshPending() const
 {
-    return m_refreshTimer->isActive();
+    return m_refreshTimer->isActive() || m_build.busy();
 }
 
-void PreviewPane::refreshAsAsked()
+void PreviewPane::refreshAsAsked(Refresh refresh)
 {
-    if (m_state.settings.isOn(SettingsWindow::PB, QStringLiteral("vor_okay")))
-        AktualisierenClick();
-    if (m_state.fileList.count() == 0)
+    m_refreshTimer->stop();
+    const bool rows = m_state.fileList.count() > 0;
+    if (m_state.settings.isOn(SettingsWindow::PB, QStringLiteral("vor_okay"))) {
+        if (refresh == Refresh::InBackground && rows) {
+            m_build.ask([sources = outputSources(m_state, LocaleFormat::system()), thread = thread()](
+                            const std::atomic_bool &stop) { return buildOutput(sources, thread, stop); });
+        } else {
+            AktualisierenClick();
+        }
+    }
+    if (!rows)
         emptyPreview();
 }
 
@@ -201,21 +215,22 @@ void PreviewPane::AktualisierenClick()
 {
     // This refresh covers every one asked for before it.
     m_refreshTimer->stop();
-    showOutput(buildOutputLines(m_state, LocaleFormat::system()));
+    m_build.drop();
+    const std::atomic_bool never = false;
+    showOutput(buildOutput(outputSources(m_state, LocaleFormat::system()), thread(), never));
     m_upToDate = true;
     Q_EMIT refreshed();
 }
 
-void PreviewPane::showOutput(const QStringList &lines)
+void PreviewPane::showOutput(std::optional<BuiltOutput> output)
 {
     // Output without lines leaves every view, and what copy and save take, as it was.
-    if (lines.isEmpty())
+    if (!output || output->lines.isEmpty())
         return;
     const OutputFormat format = chosenOutputFormat(m_state);
-    m_shownLines = lines;
-    m_shownText =
-        outputText(lines, format, m_state.settings.isOn(SettingsWindow::EA, QStringLiteral("csv_lb")));
-    vor_txt->setPlainText(m_shownText);
+    m_shownLines = std::move(output->lines);
+    m_shownText = std::move(output->text);
+    showTextDocument(std::move(output->document));
     if (format == OutputFormat::Htm && m_shownView == PreviewView::Web)
         m_webView->setHtml(m_shownText);
     if (isPictureFormat(format)) {
@@ -224,6 +239,20 @@ void PreviewPane::showOutput(const QStringList &lines)
             m_previewPicture->setFixedSize(picture->size() + QSize(10, 10));
         }
     }
+}
+
+void PreviewPane::showTextDocument(std::unique_ptr<QTextDocument> document)
+{
+    document->setParent(vor_txt);
+    document->setDefaultFont(vor_txt->font());
+    document->setDocumentLayout(new QPlainTextDocumentLayout(document.get()));
+    // The view deletes its own first document when it is replaced, but keeps the ones it was
+    // given: those are ours to delete.
+    QTextDocument *previous = vor_txt->document();
+    const bool ours = previous->parent() == vor_txt;
+    vor_txt->setDocument(document.release());
+    if (ours)
+        previous->deleteLater();
 }
 
 void PreviewPane::emptyPreview()

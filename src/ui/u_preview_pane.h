@@ -3,7 +3,11 @@
 // web page) and the output they show, which copying and saving take.
 // Refreshes asked for while one event is handled run once, after it: a radio click that turns
 // one setting on and another off, or a loaded configuration, rebuilds the table only once.
-// Copying and saving run a waiting refresh first, so they never take an older table.
+// The table is made on a thread of its own while the window goes on; a change before it is
+// shown drops it, so only the newest is ever shown. Copying and saving run a waiting refresh
+// first, on the spot, so they never take an older table.
+#include "app/latest_build.h"
+#include "app/output_build.h"
 #include "table/output_targets.h"
 #include "table/table_picture.h"
 
@@ -35,18 +39,17 @@ public:
     StyledFont pictureFont() const;
     QColor pictureBackgroundColour() const;
 
-    // Asks for a refresh, which runs once the current event is handled and only while the
+    // Asks for a refresh, which starts once the current event is handled and only while the
     // preview is on; the shown output counts as out of date from now.
     void refreshPreviewIfOn();
-    // Runs a refresh that was asked for and has not run yet.
+    // Runs a refresh that was asked for and has not been shown yet, and waits for it.
     void runPendingRefresh();
     bool refreshPending() const;
     // Whether the views show the output of the current settings and rows.
     bool previewUpToDate() const { return m_upToDate; }
 
-    // The output: rebuild and show it now, show given lines, copy it, save it.
+    // The output: rebuild and show it now, copy it, save it.
     void AktualisierenClick();
-    void showOutput(const QStringList &lines);
     void ZwischenablageClick();
     void SpeichernClick();
     // Draws text saved under a picture name into that picture; a failure shows the message.
@@ -72,7 +75,10 @@ Q_SIGNALS:
     void refreshed();
 
 private:
-    void refreshAsAsked();
+    enum class Refresh { InBackground, Now };
+    void refreshAsAsked(Refresh refresh);
+    void showOutput(std::optional<BuiltOutput> output);
+    void showTextDocument(std::unique_ptr<QTextDocument> document);
     void showPreviewView(PreviewView view);
     void emptyPreview();
     // The last shown lines as a picture; tells the user when it cannot be drawn.
@@ -98,4 +104,6 @@ private:
     QStringList m_shownLines;
     QString m_shownText;
     bool m_upToDate = false;
+    // Last, so that it stops before the views go.
+    LatestBuild<std::optional<BuiltOutput>> m_build;
 };

@@ -256,6 +256,47 @@ TEST(OutputWindow, RefreshesAskedForInOneEventRunOnceAndBeforeCopyingOrSaving)
     EXPECT_EQ(contentOf(path), encodePicture(*expected, OutputFormat::Bmp));
 }
 
+TEST(OutputWindow, AChangeWhileTheTableIsMadeDropsItSoOnlyTheNewestIsShown)
+{
+    OutputWindow window;
+    QVector<FileEntry> rows;
+    for (int i = 0; i < 2000; ++i) {
+        FileEntry row;
+        row.name = QStringLiteral("zeile%1.txt").arg(i);
+        row.bytes = i;
+        rows.append(row);
+    }
+    window.state.fileList.append(rows);
+    window.state.settings.setOn(SettingsWindow::PB, QStringLiteral("des_allg_header_cb"), true);
+    ASSERT_TRUE(window.settled());
+    PreviewPane &preview = window.prog->preview();
+    QSignalSpy refreshed(&preview, &PreviewPane::refreshed);
+    const auto setTitle = [&window](const QString &title) {
+        window.state.settings.setValue(SettingsWindow::PB, QStringLiteral("des_allg_header"), title);
+    };
+
+    // The first title's table is under way when the second title comes.
+    setTitle(QStringLiteral("Erster Titel"));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(preview.refreshPending());
+    EXPECT_FALSE(preview.previewUpToDate());
+    setTitle(QStringLiteral("Zweiter Titel"));
+    ASSERT_TRUE(window.settled());
+    EXPECT_EQ(refreshed.count(), 1);
+    EXPECT_TRUE(window.previewText().contains(u"Zweiter Titel"));
+    EXPECT_EQ(window.previewText(),
+              window.expectedText().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+
+    // Copying while a table is under way makes the newest on the spot; the one under way
+    // never shows.
+    setTitle(QStringLiteral("Dritter Titel"));
+    QCoreApplication::processEvents();
+    window.child<QPushButton>("Zwischenablage")->click();
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().contains(u"Dritter Titel"));
+    EXPECT_EQ(refreshed.count(), 2);
+    EXPECT_TRUE(window.previewText().contains(u"Dritter Titel"));
+}
+
 TEST(OutputWindow, TheClipboardTakesTextMarkupOrPicture)
 {
     OutputWindow window;
