@@ -109,8 +109,9 @@ void FileAdder::addFoundFiles(QVector<QByteArray> systemPaths, const std::functi
             // The list is not shared, so this writes in place while workers read other paths.
             systemPaths[done] = QByteArray();
             cancelled = m_feedback.takeCancelRequest();
+            // A new vector, not `= {}`, which would keep the old one's room.
             if (done % ChunkSize == ChunkSize - 1 || done + 1 == count)
-                chunks[std::size_t(done / ChunkSize)] = {};
+                chunks[std::size_t(done / ChunkSize)] = std::vector<MadeRow>();
         }
         if (end < 0)
             cancelled = m_feedback.takeCancelRequest();
