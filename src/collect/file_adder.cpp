@@ -6,7 +6,7 @@
 #include "collect/file_icons.h"
 #include "collect/file_rows.h"
 #include "collect/folder_walk.h"
-#include "collect/ordered_workers.h"
+#include "collect/row_pipeline.h"
 #include "collect/row_texts.h"
 #include "collect/system_path.h"
 #include "common/paths.h"
@@ -80,43 +80,32 @@ void FileAdder::takeMadeRow(MadeRow &&made, const QString &path)
 
 void FileAdder::addFoundFiles(QVector<QByteArray> systemPaths, const std::function<void(int done)> &progress)
 {
-    const RowRules rules = rowRules();
-    systemPaths.detach();
-    const int count = int(systemPaths.size());
-    // Small chunks keep the first rows coming soon and a cancelled walk short. Each chunk's rows
-    // live only until they join the list.
-    constexpr int ChunkSize = 32;
-    std::vector<std::vector<MadeRow>> chunks(std::size_t((count + ChunkSize - 1) / ChunkSize));
-    std::atomic<bool> stop{false};
-    std::vector<std::unique_ptr<FileRowMaker>> makers;
-    for (int i = 0; i < OrderedWorkers::workerCount(); ++i)
-        makers.push_back(std::make_unique<FileRowMaker>(rules, &stop));
-    OrderedWorkers workers(count, ChunkSize, [&](int begin, int end, int worker) {
-        std::vector<MadeRow> &rows = chunks[std::size_t(begin / ChunkSize)];
-        rows.reserve(std::size_t(end - begin));
-        for (int i = begin; i < end && !stop; ++i)
-            rows.push_back(makers[std::size_t(worker)]->rowFromDisk(systemPaths.at(i)));
-    });
+    RowPipeline rows(rowRules());
+    rows.addPaths(std::move(systemPaths));
+    rows.finishPaths();
+    takeMadeRows(rows, progress);
+}
+
+void FileAdder::takeMadeRows(RowPipeline &rows, const std::function<void(int done)> &progress)
+{
+    const int count = rows.pathCount();
     m_state.fileList.reserve(count);
     int shown = 0;
     for (int done = 0; done < count;) {
-        const int end = workers.waitForChunk(done, std::chrono::milliseconds(40));
+        std::optional<RowPipeline::MadeChunk> chunk = rows.takeChunk(done, std::chrono::milliseconds(40));
         bool cancelled = false;
         // A cancel request counts after each file, or while waiting for the next ones.
-        for (; done < end && !cancelled; ++done) {
-            MadeRow &made = chunks[std::size_t(done / ChunkSize)][std::size_t(done % ChunkSize)];
-            takeMadeRow(std::move(made), made.row ? QString() : shownPath(systemPaths.at(done)));
-            // The list is not shared, so this writes in place while workers read other paths.
-            systemPaths[done] = QByteArray();
+        if (chunk) {
+            for (std::size_t i = 0; i < chunk->rows.size() && !cancelled; ++i, ++done) {
+                MadeRow &made = chunk->rows[i];
+                takeMadeRow(std::move(made), made.row ? QString() : shownPath(chunk->paths[qsizetype(i)]));
+                cancelled = m_feedback.takeCancelRequest();
+            }
+        } else {
             cancelled = m_feedback.takeCancelRequest();
-            // A new vector, not `= {}`, which would keep the old one's room.
-            if (done % ChunkSize == ChunkSize - 1 || done + 1 == count)
-                chunks[std::size_t(done / ChunkSize)] = std::vector<MadeRow>();
         }
-        if (end < 0)
-            cancelled = m_feedback.takeCancelRequest();
         if (cancelled) {
-            stop = true;
+            rows.stop();
             break;
         }
         // Progress counts every seventh file (1, 8, 15, ...): the last such count reached.

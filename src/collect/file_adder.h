@@ -18,6 +18,7 @@ struct FileEntry;
 struct FileCollection;
 struct RowRules;
 struct MadeRow;
+class RowPipeline;
 
 class FileAdder {
 public:
@@ -71,11 +72,12 @@ private:
     // Appends the row, or reports why there is none.
     void takeMadeRow(MadeRow &&made, const QString &path);
     // Reads the facts of files and makes their rows on every core, appending them in their
-    // order; a file whose facts cannot be read gets no row. Between
-    // batches it shows progress (a count of analysed files) or lets window events run; cancel
-    // keeps the rows appended so far, each one whole.
-    // Each path is let go of once its row has joined the list.
+    // order; a file whose facts cannot be read gets no row.
     void addFoundFiles(QVector<QByteArray> systemPaths, const std::function<void(int done)> &progress);
+    // Appends the rows of every path the pipeline was given, in their order. Between batches it
+    // shows progress (a count of analysed files) or lets window events run; cancel keeps the
+    // rows appended so far, each one whole.
+    void takeMadeRows(RowPipeline &rows, const std::function<void(int done)> &progress);
     void reportFormatError(const QString &path);
     QString watchedFolder() const; // the folder field's current text
     bool belowWatchedFolder(const QString &path) const;

@@ -4,6 +4,7 @@
 #include "collect/file_collection.h"
 #include "collect/file_facts.h"
 #include "collect/folder_walk.h"
+#include "collect/row_pipeline.h"
 #include "collect/system_path.h"
 #include "collect/type_filter.h"
 #include "common/message_catalogue.h"
@@ -76,8 +77,11 @@ void FileAdder::addFolderFiles(const QString &folder)
         QElapsedTimer sinceEvents;
         sinceEvents.start();
         bool cancelled = false;
-        QVector<QByteArray> files = walkFolderFiles(
+        // Rows are made from the first folder's files on while the walk goes on.
+        RowPipeline rows(rowRules());
+        walkFolderFiles(
             folder, patterns, subfolders,
+            [&rows](QVector<QByteArray> files) { rows.addPaths(std::move(files)); },
             [this](const QString &path, int error) { m_feedback.reportUnreadable(path, error); },
             [&] {
                 if (sinceEvents.elapsed() < EventsEveryMs)
@@ -88,20 +92,22 @@ void FileAdder::addFolderFiles(const QString &folder)
                 return !cancelled;
             });
         if (cancelled)
-            files.clear();
+            rows.stop();
+        rows.finishPaths();
 
-        const int found = int(files.size());
+        const int found = cancelled ? 0 : rows.pathCount();
         const QString analysing = uiText(UiText::AnalysingTitle, language);
         const QString foundLine = counted(found, UiText::FoundSuffix, language);
         m_feedback.showProgress(
             {analysing, foundLine, counted(0, UiText::AnalysedSuffix, language), 0, found});
         m_feedback.handlePendingEvents();
         step.suspendPainting();
-        addFoundFiles(std::move(files), [&](int done) {
-            m_feedback.showProgress(
-                {analysing, foundLine, counted(done, UiText::AnalysedSuffix, language), done, found});
-            m_feedback.handlePendingEvents();
-        });
+        if (!cancelled)
+            takeMadeRows(rows, [&](int done) {
+                m_feedback.showProgress(
+                    {analysing, foundLine, counted(done, UiText::AnalysedSuffix, language), done, found});
+                m_feedback.handlePendingEvents();
+            });
     }
     m_feedback.refreshPreviewIfOn();
 }

@@ -155,9 +155,9 @@ private:
 
 class FileWalk {
 public:
-    FileWalk(const QStringList &patterns, bool subfolders, const UnreadableFolder &unreadable,
-             const KeepWalking &keepWalking)
-        : m_subfolders(subfolders), m_unreadable(unreadable), m_keepWalking(keepWalking)
+    FileWalk(const QStringList &patterns, bool subfolders, const FoundFiles &found,
+             const UnreadableFolder &unreadable, const KeepWalking &keepWalking)
+        : m_subfolders(subfolders), m_found(found), m_unreadable(unreadable), m_keepWalking(keepWalking)
     {
         for (const QString &pattern : patterns)
             m_patterns.emplace_back(pattern);
@@ -196,12 +196,13 @@ public:
 
         if (m_ended)
             return;
+        QVector<QByteArray> found;
         for (const std::vector<std::size_t> &files : byPattern)
             for (const std::size_t i : files)
-                m_found.append(joined(folder, listing.files[i].bytes));
+                found.append(joined(folder, listing.files[i].bytes));
+        if (!found.isEmpty())
+            m_found(std::move(found));
     }
-
-    QVector<QByteArray> take() { return std::move(m_found); }
 
 private:
     bool ended()
@@ -219,10 +220,10 @@ private:
 
     std::vector<PatternMatcher> m_patterns;
     bool m_subfolders;
+    const FoundFiles &m_found;
     const UnreadableFolder &m_unreadable;
     const KeepWalking &m_keepWalking;
     bool m_ended = false;
-    QVector<QByteArray> m_found;
 };
 
 qint64 totalBelow(FolderChain &chain, const UnreadableFolder &unreadable)
@@ -273,15 +274,25 @@ qint64 totalBelow(FolderChain &chain, const UnreadableFolder &unreadable)
 
 } // namespace
 
-QVector<QByteArray> walkFolderFiles(const QString &folder, const QStringList &patterns, bool subfolders,
-                                    const UnreadableFolder &unreadable, const KeepWalking &keepWalking)
+void walkFolderFiles(const QString &folder, const QStringList &patterns, bool subfolders,
+                     const FoundFiles &found, const UnreadableFolder &unreadable,
+                     const KeepWalking &keepWalking)
 {
-    FileWalk walk(patterns, subfolders, unreadable, keepWalking);
     if (patterns.isEmpty())
-        return {};
+        return;
+    FileWalk walk(patterns, subfolders, found, unreadable, keepWalking);
     FolderChain chain(encodedPath(folder));
     walk.walk(chain);
-    return walk.take();
+}
+
+QVector<QByteArray> walkFolderFiles(const QString &folder, const QStringList &patterns, bool subfolders,
+                                    const UnreadableFolder &unreadable)
+{
+    QVector<QByteArray> all;
+    walkFolderFiles(
+        folder, patterns, subfolders, [&all](QVector<QByteArray> files) { all.append(std::move(files)); },
+        unreadable);
+    return all;
 }
 
 QStringList walkFolder(const QString &folder, const QStringList &patterns, bool subfolders,

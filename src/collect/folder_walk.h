@@ -19,13 +19,19 @@ using UnreadableFolder = std::function<void(const QString &path, int error)>;
 // Asked now and then while a walk runs; a walk that is told false ends at once.
 using KeepWalking = std::function<bool()>;
 
+// Takes each folder's files as soon as they are known, in the walk's order.
+using FoundFiles = std::function<void(QVector<QByteArray> files)>;
+
 // A pattern is "." plus an extension (".jpg" takes every name ending in .jpg in any letter
 // case); ".*" takes every file. "*" and "?" inside a pattern work as wildcards. A folder that
 // cannot be listed is passed to unreadable and the walk goes on. The paths are the system's
 // bytes; the files' facts are left to the caller, who may read them on other threads.
+void walkFolderFiles(const QString &folder, const QStringList &patterns, bool subfolders,
+                     const FoundFiles &found, const UnreadableFolder &unreadable = {},
+                     const KeepWalking &keepWalking = {});
+// The same walk, giving all the files at its end.
 QVector<QByteArray> walkFolderFiles(const QString &folder, const QStringList &patterns, bool subfolders,
-                                    const UnreadableFolder &unreadable = {},
-                                    const KeepWalking &keepWalking = {});
+                                    const UnreadableFolder &unreadable = {});
 // The same walk, giving the shown paths only.
 QStringList walkFolder(const QString &folder, const QStringList &patterns, bool subfolders,
                        const UnreadableFolder &unreadable = {});

@@ -245,11 +245,15 @@ TEST_F(ExactWalk, AFileDeletedDuringTheWalkGetsNoRowAndNoWord)
     // before its subfolder, and the file goes then.
     int asked = 0;
     bool deleted = false;
-    const QVector<QByteArray> found = walkFolderFiles(root, {QStringLiteral(".txt")}, true, {}, [&] {
-        if (++asked == 2)
-            deleted = QFile::remove(early);
-        return true;
-    });
+    QVector<QByteArray> found;
+    walkFolderFiles(
+        root, {QStringLiteral(".txt")}, true,
+        [&found](QVector<QByteArray> files) { found.append(std::move(files)); }, {},
+        [&] {
+            if (++asked == 2)
+                deleted = QFile::remove(early);
+            return true;
+        });
     ASSERT_TRUE(deleted);
     ASSERT_EQ(found.size(), 2);
     EXPECT_EQ(found.last(), QFile::encodeName(early));
