@@ -128,22 +128,6 @@ private:
 
 thread_local std::array<EvpContext, ChecksumKindCount> DigestStates::spareContexts;
 
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : m_fd(fd) {}
-    ~FileDescriptor()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    FileDescriptor(const FileDescriptor &) = delete;
-    FileDescriptor &operator=(const FileDescriptor &) = delete;
-    int get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
-
 // Reads the next block; the bytes read, or 0 when the file ended early or failed.
 std::size_t readBlock(int fd, unsigned char *buffer, qint64 remaining, std::size_t bufferSize)
 {
@@ -294,26 +278,18 @@ const char *const enablingSettings[ChecksumKindCount] = {"act_checksum_md5", "ac
 
 } // namespace
 
-namespace {
-
-// The digests of a file opened by the caller, which this closes.
-ChecksumResults digestsOf(int fd, ChecksumKinds wanted, const std::atomic<bool> *stop)
+ChecksumResults openedFileChecksums(int fd, qint64 size, ChecksumKinds wanted, const std::atomic<bool> *stop)
 {
     const ChecksumResults none{};
-    const FileDescriptor file(fd);
-    struct stat info;
-    if (file.get() < 0 || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode))
-        return none;
     // The system's own read-ahead suits small files; large ones are read ahead further.
-    if (info.st_size >= SequentialHintFrom)
-        ::posix_fadvise(file.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
+    if (size >= SequentialHintFrom)
+        ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
 
-    // Only the size measured now is digested: bytes appended meanwhile are left out.
-    if (info.st_size >= SharedDigestsFrom && wanted.count() > 1 && std::thread::hardware_concurrency() > 1) {
+    if (size >= SharedDigestsFrom && wanted.count() > 1 && std::thread::hardware_concurrency() > 1) {
         const std::array<ChecksumKinds, 2> shares = sharedOut(wanted);
         DigestStates mine(shares[0]);
         DigestStates theirs(shares[1]);
-        if (!SharedDigests().run(file.get(), info.st_size, mine, theirs, stop))
+        if (!SharedDigests().run(fd, size, mine, theirs, stop))
             return none;
         ChecksumResults results = mine.finish();
         const ChecksumResults other = theirs.finish();
@@ -323,32 +299,23 @@ ChecksumResults digestsOf(int fd, ChecksumKinds wanted, const std::atomic<bool> 
         return results;
     }
     DigestStates states(wanted);
-    if (!digestAlone(file.get(), info.st_size, states, stop))
+    if (!digestAlone(fd, size, states, stop))
         return none;
     return states.finish();
 }
-
-} // namespace
 
 ChecksumResults fileChecksums(const QByteArray &systemPath, ChecksumKinds wanted,
                               const std::atomic<bool> *stop)
 {
     if (wanted.none())
         return {};
-    // Non-blocking, so that a named pipe cannot stall the open; digestsOf refuses it.
-    return digestsOf(openPath(systemPath, O_RDONLY | O_NONBLOCK), wanted, stop);
-}
-
-ChecksumResults fileChecksumsAt(int folderFd, const char *name, ChecksumKinds wanted,
-                                const std::atomic<bool> *stop)
-{
-    if (wanted.none())
+    // Non-blocking, so that a named pipe cannot stall the open; only regular files are read.
+    const FileDescriptor file(openPath(systemPath, O_RDONLY | O_NONBLOCK));
+    struct stat info;
+    if (file.get() < 0 || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode))
         return {};
-    int fd;
-    do
-        fd = ::openat(folderFd, name, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    while (fd < 0 && errno == EINTR);
-    return digestsOf(fd, wanted, stop);
+    // Only the size measured now is digested: bytes appended meanwhile are left out.
+    return openedFileChecksums(file.get(), info.st_size, wanted, stop);
 }
 
 ChecksumResults fileChecksums(const QString &path, ChecksumKinds wanted)
@@ -371,8 +338,8 @@ ChecksumPlan checksumPlan(const Settings &settings, Language language)
     return plan;
 }
 
-void fillChecksumCells(FileEntry &entry, int folderFd, const char *name, qint64 sizeBytes,
-                       const ChecksumPlan &plan, const std::atomic<bool> *stop)
+void fillChecksumCells(FileEntry &entry, int fileFd, qint64 sizeBytes, const ChecksumPlan &plan,
+                       const std::atomic<bool> *stop)
 {
     const auto fillAll = [&](const QString &text) {
         for (int i = 0; i < ChecksumKindCount; ++i)
@@ -386,7 +353,9 @@ void fillChecksumCells(FileEntry &entry, int folderFd, const char *name, qint64 
         fillAll(plan.tooLarge);
         return;
     }
-    const ChecksumResults results = fileChecksumsAt(folderFd, name, plan.wanted, stop);
+    const ChecksumResults results = fileFd < 0 || plan.wanted.none()
+                                        ? ChecksumResults{}
+                                        : openedFileChecksums(fileFd, sizeBytes, plan.wanted, stop);
     for (int i = 0; i < ChecksumKindCount; ++i)
         entry.cells[CellMd5 + i] =
             !plan.wanted[i] ? plan.notActivated : upperHex(results[i].value_or(QString()));

@@ -28,9 +28,9 @@ using ChecksumResults = std::array<std::optional<QString>, ChecksumKindCount>;
 ChecksumResults fileChecksums(const QByteArray &systemPath, ChecksumKinds wanted,
                               const std::atomic<bool> *stop = nullptr);
 ChecksumResults fileChecksums(const QString &path, ChecksumKinds wanted);
-// The same for the file name in the folder of descriptor folderFd.
-ChecksumResults fileChecksumsAt(int folderFd, const char *name, ChecksumKinds wanted,
-                                const std::atomic<bool> *stop = nullptr);
+// The same for a regular file the caller has opened and keeps, read up to size.
+ChecksumResults openedFileChecksums(int fd, qint64 size, ChecksumKinds wanted,
+                                    const std::atomic<bool> *stop = nullptr);
 
 // What the checksum settings of the main window say for files added now, fixed once so that
 // rows can be made on any thread.
@@ -40,10 +40,13 @@ struct ChecksumPlan {
     ChecksumKinds wanted;  // the enabled kinds
     QString notActivated;  // "Option nicht aktiviert." in the chosen language
     QString tooLarge;      // "Datei zu groß"
+    // Whether files added now are read at all.
+    bool readsFiles() const { return active && wanted.any(); }
 };
 // Texts are in `language` ("de" or else English).
 ChecksumPlan checksumPlan(const Settings &settings, Language language);
 
-// Writes the five checksum cells of a file being added: name in the folder of folderFd.
-void fillChecksumCells(FileEntry &entry, int folderFd, const char *name, qint64 sizeBytes,
-                       const ChecksumPlan &plan, const std::atomic<bool> *stop = nullptr);
+// Writes the five checksum cells of a file being added, read from fileFd up to sizeBytes when
+// the plan wants them; a negative fileFd (not a regular file, or not opened) gives none.
+void fillChecksumCells(FileEntry &entry, int fileFd, qint64 sizeBytes, const ChecksumPlan &plan,
+                       const std::atomic<bool> *stop = nullptr);

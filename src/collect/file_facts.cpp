@@ -27,12 +27,12 @@ bool startsHidden(const char *name)
 
 } // namespace
 
-int readEntryFacts(int folderFd, const char *name, EntryFacts &facts)
+namespace {
+
+constexpr unsigned FactsMask = STATX_TYPE | STATX_SIZE | STATX_ATIME | STATX_MTIME | STATX_BTIME;
+
+void takeFacts(const struct statx &entry, int folderFd, const char *name, EntryFacts &facts)
 {
-    struct statx entry {};
-    const unsigned wanted = STATX_TYPE | STATX_SIZE | STATX_ATIME | STATX_MTIME | STATX_BTIME;
-    if (::statx(folderFd, name, 0, wanted, &entry) != 0)
-        return errno;
     // Without a recorded birth time the creation time is unknown; no other time stands in.
     if (entry.stx_mask & STATX_BTIME)
         facts.created = instant(entry.stx_btime);
@@ -40,8 +40,28 @@ int readEntryFacts(int folderFd, const char *name, EntryFacts &facts)
     facts.changed = instant(entry.stx_mtime);
     facts.size = qint64(entry.stx_size);
     facts.directory = S_ISDIR(entry.stx_mode);
+    facts.regularFile = S_ISREG(entry.stx_mode);
     facts.readOnly = ::faccessat(folderFd, name, W_OK, 0) != 0;
     facts.hidden = startsHidden(name);
+}
+
+} // namespace
+
+int readEntryFacts(int folderFd, const char *name, EntryFacts &facts)
+{
+    struct statx entry {};
+    if (::statx(folderFd, name, 0, FactsMask, &entry) != 0)
+        return errno;
+    takeFacts(entry, folderFd, name, facts);
+    return 0;
+}
+
+int readOpenedFacts(int fd, int folderFd, const char *name, EntryFacts &facts)
+{
+    struct statx entry {};
+    if (::statx(fd, "", AT_EMPTY_PATH, FactsMask, &entry) != 0)
+        return errno;
+    takeFacts(entry, folderFd, name, facts);
     return 0;
 }
 

@@ -13,6 +13,7 @@ struct EntryFacts {
     bool readOnly = false;
     bool hidden = false;
     bool directory = false;
+    bool regularFile = false;
 };
 
 struct PathFacts : EntryFacts {
@@ -24,6 +25,8 @@ struct PathFacts : EntryFacts {
 // The facts of the entry name in the folder of descriptor folderFd (AT_FDCWD for a name that is
 // a path); a link counts as what it points to. 0, or the errno value when they cannot be read.
 int readEntryFacts(int folderFd, const char *name, EntryFacts &facts);
+// The same for that entry opened as fd: its facts come from the open file.
+int readOpenedFacts(int fd, int folderFd, const char *name, EntryFacts &facts);
 // The same for a path of any length.
 int readPathFacts(const QByteArray &path, EntryFacts &facts);
 

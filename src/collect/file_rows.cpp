@@ -3,7 +3,9 @@
 #include "collect/system_path.h"
 #include "common/paths.h"
 
+#include <cerrno>
 #include <exception>
+#include <fcntl.h>
 
 QByteArray FileEntry::systemPath() const
 {
@@ -39,7 +41,7 @@ const FileTypeFacts &FileRowMaker::typeFacts(const QString &name)
     return **known;
 }
 
-FileEntry FileRowMaker::fileRow(const QByteArray &systemPath, const EntryFacts &facts)
+FileEntry FileRowMaker::fileRow(const QByteArray &systemPath, const EntryFacts &facts, int fileFd)
 {
     const QString path = shownPath(systemPath);
     const FileTypeFacts &type = typeFacts(namePart(path));
@@ -59,9 +61,7 @@ FileEntry FileRowMaker::fileRow(const QByteArray &systemPath, const EntryFacts &
     entry.cells[CellPath] = path;
     if (encodedPath(path) != systemPath)
         entry.lostBytes = systemPath;
-    const char *name = nullptr;
-    const int folder = m_folder.folderOf(systemPath, name);
-    fillChecksumCells(entry, folder, name, info.size, m_rules.checksums, m_stop);
+    fillChecksumCells(entry, facts.regularFile ? fileFd : -1, info.size, m_rules.checksums, m_stop);
     return entry;
 }
 
@@ -71,11 +71,26 @@ MadeRow FileRowMaker::rowFromDisk(const QByteArray &systemPath)
     EntryFacts facts;
     const char *name = nullptr;
     const int folder = m_folder.folderOf(systemPath, name);
-    made.error = folder < 0 ? errno : readEntryFacts(folder, name, facts);
+    if (folder < 0) {
+        made.error = errno;
+        return made;
+    }
+    // A file whose contents are read anyway is opened first and its facts taken from the open
+    // file: one lookup of its name less. Non-blocking, so that a named pipe cannot stall.
+    FileDescriptor file;
+    if (m_rules.checksums.readsFiles()) {
+        int fd;
+        do
+            fd = ::openat(folder, name, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        while (fd < 0 && errno == EINTR);
+        file.reset(fd);
+    }
+    made.error = file.get() >= 0 ? readOpenedFacts(file.get(), folder, name, facts)
+                                 : readEntryFacts(folder, name, facts);
     if (made.error != 0 || facts.directory)
         return made;
     try {
-        made.row = fileRow(systemPath, facts);
+        made.row = fileRow(systemPath, facts, file.get());
     } catch (const std::exception &) {
         made.failed = true;
     }

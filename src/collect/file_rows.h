@@ -35,8 +35,9 @@ class FileRowMaker {
 public:
     explicit FileRowMaker(const RowRules &rules, const std::atomic<bool> *stop = nullptr);
 
-    // A whole file row without its icon; reading the checksums ends early when stop is set.
-    FileEntry fileRow(const QByteArray &systemPath, const EntryFacts &facts);
+    // A whole file row without its icon. Its checksums are read from fileFd, the file opened
+    // for reading (negative when it could not be), and end early when stop is set.
+    FileEntry fileRow(const QByteArray &systemPath, const EntryFacts &facts, int fileFd);
     // The row of a file whose facts are read now; none for a file that cannot be read or has
     // become a folder.
     MadeRow rowFromDisk(const QByteArray &systemPath);

@@ -10,29 +10,10 @@
 
 namespace {
 
-// Keeps one descriptor open and closes it when the scope ends.
-class Descriptor {
-public:
-    explicit Descriptor(int fd = AT_FDCWD) : m_fd(fd) {}
-    ~Descriptor() { reset(AT_FDCWD); }
-    Descriptor(const Descriptor &) = delete;
-    Descriptor &operator=(const Descriptor &) = delete;
-    int get() const { return m_fd; }
-    void reset(int fd)
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-        m_fd = fd;
-    }
-
-private:
-    int m_fd;
-};
-
 // Opens the folders of a long path step by step, each step shorter than the limit, until the
 // rest fits into one call. Returns the rest; folder holds the descriptor it is relative to.
 // An empty rest with errno set means a step failed.
-QByteArray reachNearFolder(const QByteArray &path, Descriptor &folder)
+QByteArray reachNearFolder(const QByteArray &path, FileDescriptor &folder)
 {
     QByteArray rest = path;
     while (rest.size() >= PATH_MAX) {
@@ -54,6 +35,13 @@ QByteArray reachNearFolder(const QByteArray &path, Descriptor &folder)
 
 } // namespace
 
+void FileDescriptor::reset(int fd)
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = fd;
+}
+
 QString shownPath(const QByteArray &systemPath)
 {
     return QString::fromUtf8(systemPath);
@@ -66,7 +54,7 @@ QByteArray encodedPath(const QString &path)
 
 int openPath(const QByteArray &path, int flags)
 {
-    Descriptor folder;
+    FileDescriptor folder(AT_FDCWD);
     const QByteArray rest = reachNearFolder(path, folder);
     if (rest.isEmpty() && !path.isEmpty())
         return -1;
@@ -79,7 +67,7 @@ int openPath(const QByteArray &path, int flags)
 
 int statxPath(const QByteArray &path, int flags, unsigned mask, struct statx *facts)
 {
-    Descriptor folder;
+    FileDescriptor folder(AT_FDCWD);
     const QByteArray rest = reachNearFolder(path, folder);
     if (rest.isEmpty() && !path.isEmpty())
         return -1;

@@ -6,6 +6,21 @@
 
 struct statx;
 
+// Keeps one descriptor open and closes it when the scope ends; negative values (none, or
+// AT_FDCWD) are never closed.
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd = -1) : m_fd(fd) {}
+    ~FileDescriptor() { reset(-1); }
+    FileDescriptor(const FileDescriptor &) = delete;
+    FileDescriptor &operator=(const FileDescriptor &) = delete;
+    int get() const { return m_fd; }
+    void reset(int fd);
+
+private:
+    int m_fd;
+};
+
 // The path as shown: UTF-8 read as text, each byte that is not UTF-8 shown as U+FFFD.
 QString shownPath(const QByteArray &systemPath);
 // The bytes of a path that was shown without loss (a row keeps the others).

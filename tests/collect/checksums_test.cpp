@@ -1,5 +1,7 @@
 #include "collect/checksums.h"
 #include "collect/crc32_bzip2.h"
+#include "collect/file_rows.h"
+#include "collect/system_path.h"
 #include "common/settings.h"
 
 #include <QCryptographicHash>
@@ -75,13 +77,16 @@ protected:
         return filled(path, sizeBytes, language);
     }
 
-    // The cells of a file added with the settings as they are.
+    // The cells of a file added with the settings as they are; as in adding, only a regular
+    // file is read.
     FileEntry filled(const QString &path, qint64 sizeBytes, Language language)
     {
         FileEntry entry;
-        const QByteArray systemPath = QFile::encodeName(path);
-        fillChecksumCells(entry, AT_FDCWD, systemPath.constData(), sizeBytes,
-                          checksumPlan(m_settings, language));
+        const FileDescriptor file(
+            ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+        struct stat facts {};
+        const bool regular = ::fstat(file.get(), &facts) == 0 && S_ISREG(facts.st_mode);
+        fillChecksumCells(entry, regular ? file.get() : -1, sizeBytes, checksumPlan(m_settings, language));
         return entry;
     }
 
@@ -181,6 +186,12 @@ TEST_F(ChecksumFiles, UnreadablePathsHaveNoResultAndEmptyCells)
             EXPECT_FALSE(fileChecksum(ChecksumKind(i), path)) << path.toStdString();
         EXPECT_EQ(cellTexts(added(path, 0, "10000")), QStringLiteral("||||")) << path.toStdString();
     }
+    // Adding opens the pipe without waiting and lists it with empty checksum cells.
+    const RowRules rules{LocaleFormat::system(), ZoneBias::at(std::time(nullptr)), false, Language::German,
+                         checksumPlan(m_settings, Language::German)};
+    const MadeRow piped = FileRowMaker(rules).rowFromDisk(QFile::encodeName(pipe));
+    ASSERT_TRUE(piped.row);
+    EXPECT_EQ(cellTexts(*piped.row), QStringLiteral("||||"));
 }
 
 TEST_F(ChecksumFiles, CellsAreUpperCaseDigestsOrTheNotActivatedText)
@@ -234,20 +245,21 @@ TEST_F(ChecksumFiles, LimitIsInThousandsOfBytesAndFilesMustBeSmaller)
     EXPECT_EQ(added(small, 999, "1").cells[CellMd5].size(), 32);
     EXPECT_EQ(cellTexts(added(exact, 1000, "1")), repeated("Datei zu groß"));
 
-    // The size given by the caller decides, so the limit can be probed without big files.
+    // The size given by the caller decides, so the limit can be probed without big files: the
+    // file is read below the limit (and found shorter than said), not at all from it on.
     const QString abc = write("abc.txt", QByteArrayLiteral("abc"));
-    const auto digestAtSize = [&](qint64 size, const char *limit) {
-        return added(abc, size, limit).cells[CellCrc32] == u"73BB8C64";
+    const auto readAtSize = [&](qint64 size, const char *limit) {
+        return added(abc, size, limit).cells[CellCrc32] != u"Datei zu groß";
     };
-    EXPECT_TRUE(digestAtSize(19999999, "+20000"));
-    EXPECT_FALSE(digestAtSize(20000000, "+20000"));
-    EXPECT_TRUE(digestAtSize(2147483646999LL, "2147483647")); // the product needs 64 bits
-    EXPECT_FALSE(digestAtSize(2147483647000LL, "2147483647"));
+    EXPECT_TRUE(readAtSize(19999999, "+20000"));
+    EXPECT_FALSE(readAtSize(20000000, "+20000"));
+    EXPECT_TRUE(readAtSize(2147483646999LL, "2147483647")); // the product needs 64 bits
+    EXPECT_FALSE(readAtSize(2147483647000LL, "2147483647"));
     // Anything but a whole 32-bit number means 10000.
     for (const char *limit :
          {"", "abc", "10 000", "1.5", " 5", "5 ", "+", "0x10", "2147483648", "-2147483649"}) {
-        EXPECT_TRUE(digestAtSize(9999999, limit)) << '"' << limit << '"';
-        EXPECT_FALSE(digestAtSize(10000000, limit)) << '"' << limit << '"';
+        EXPECT_TRUE(readAtSize(9999999, limit)) << '"' << limit << '"';
+        EXPECT_FALSE(readAtSize(10000000, limit)) << '"' << limit << '"';
     }
 }
 
