@@ -41,21 +41,23 @@ QFont interfaceFont()
     return font;
 }
 
+QStringList folderSteps(const QString &folder)
+{
+    QStringList steps;
+    for (QString dir = folder; !dir.isEmpty(); dir = dir == u"/.../" ? marker : cutFirstFolder(dir))
+        steps.append(dir);
+    return steps;
+}
+
 QString minimizePath(const QString &path, int maxWidth, const std::function<int(const QString &)> &textWidth)
 {
-    QString result = path;
-    QString dir = folderPart(path);
     const QString name = namePart(path);
-    while (!dir.isEmpty()) {
-        if (textWidth(result) <= maxWidth)
-            break;
-        if (dir == u"/.../")
-            dir = marker;
-        else
-            dir = cutFirstFolder(dir);
-        result = dir + name;
+    for (const QString &folder : folderSteps(folderPart(path))) {
+        QString candidate = folder + name;
+        if (textWidth(candidate) <= maxWidth)
+            return candidate;
     }
-    return result;
+    return name;
 }
 
 QString minimizePath(const QString &path, int maxWidth)

@@ -87,7 +87,7 @@ CellTexts::CellTexts(const Settings &settings, const LocaleFormat &format, Outpu
       m_pathLink(on(settings, "act_pfad_htmllink"))
 {
     if (m_pathShort)
-        m_shortMetrics.emplace(interfaceFont());
+        m_shortener.emplace(interfaceFont(), ShortPathWidth);
 }
 
 QString CellTexts::visibleText(ColumnKind kind, const FileEntry &row) const
@@ -176,7 +176,5 @@ QString CellTexts::pathText(const FileEntry &row) const
         folder = directFolder(folder);
     if (!m_pathShort)
         return folder + name;
-    const QFontMetrics &metrics = *m_shortMetrics;
-    return minimizePath(folder + name, ShortPathWidth,
-                        [&metrics](const QString &text) { return metrics.horizontalAdvance(text); });
+    return m_shortener->shortened(folder + name);
 }

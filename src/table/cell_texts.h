@@ -3,11 +3,11 @@
 // options of the main window. The options are read once, so a table of many rows is quick.
 #include "collect/file_entry.h"
 #include "common/locale_format.h"
+#include "common/path_shortener.h"
 #include "table/act_array.h"
 #include "table/date_cells.h"
 #include "table/output_format.h"
 
-#include <QFontMetrics>
 #include <QString>
 #include <array>
 #include <optional>
@@ -54,5 +54,5 @@ private:
     QString m_hiddenYes, m_hiddenNo, m_readOnlyYes, m_readOnlyNo;
     bool m_programFolder, m_programName;
     bool m_pathName, m_pathExtension, m_pathDirectFolder, m_pathShort, m_pathLink;
-    std::optional<QFontMetrics> m_shortMetrics; // only when paths are shortened
+    mutable std::optional<PathShortener> m_shortener; // only when paths are shortened
 };

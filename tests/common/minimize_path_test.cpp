@@ -54,6 +54,12 @@ TEST(minimizePath, CutsLeadingFoldersStepByStep)
     EXPECT_EQ(stepsOf(QStringLiteral("/name")),
               (QStringList{QStringLiteral("/name"), QStringLiteral("name")}));
 
+    // The folder steps alone, without the bare name that follows them.
+    EXPECT_EQ(folderSteps(QStringLiteral("/home/me/")),
+              (QStringList{QStringLiteral("/home/me/"), QStringLiteral("/.../me/"), QStringLiteral("/.../"),
+                           QStringLiteral(".../")}));
+    EXPECT_EQ(folderSteps(QString()), QStringList());
+
     // A relative path keeps no leading "/".
     EXPECT_EQ(stepsOf(QStringLiteral("a/b/c.txt")),
               (QStringList{QStringLiteral("a/b/c.txt"), QStringLiteral(".../b/c.txt"),
