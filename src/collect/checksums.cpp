@@ -56,9 +56,16 @@ constexpr qint64 SequentialHintFrom = qint64(1) << 20;
 // Files from this size on have their digests shared out over two threads.
 constexpr qint64 SharedDigestsFrom = qint64(16) << 20;
 
-QString hexText(const unsigned char *bytes, std::size_t length)
+QString hexText(const unsigned char *bytes, std::size_t length, HexCase letters)
 {
-    return QString::fromLatin1(QByteArray(reinterpret_cast<const char *>(bytes), qsizetype(length)).toHex());
+    const char *digits = letters == HexCase::Upper ? "0123456789ABCDEF" : "0123456789abcdef";
+    QString text(qsizetype(2 * length), Qt::Uninitialized);
+    QChar *out = text.data();
+    for (std::size_t i = 0; i < length; ++i) {
+        *out++ = QLatin1Char(digits[bytes[i] >> 4]);
+        *out++ = QLatin1Char(digits[bytes[i] & 15]);
+    }
+    return text;
 }
 
 // The running states of every wanted kind, fed with the same blocks.
@@ -98,14 +105,14 @@ public:
             m_crc.update(data, length);
     }
 
-    ChecksumResults finish()
+    ChecksumResults finish(HexCase letters)
     {
         ChecksumResults results{};
         for (int i = 0; i < ChecksumKindCount; ++i) {
             unsigned char digest[EVP_MAX_MD_SIZE];
             unsigned int length = 0;
             if (m_contexts[i] && EVP_DigestFinal_ex(m_contexts[i].get(), digest, &length) == 1)
-                results[i] = hexText(digest, length);
+                results[i] = hexText(digest, length, letters);
         }
         if (m_crcWanted) {
             // Least significant byte first.
@@ -113,7 +120,7 @@ public:
             const unsigned char bytes[4] = {
                 static_cast<unsigned char>(value), static_cast<unsigned char>(value >> 8),
                 static_cast<unsigned char>(value >> 16), static_cast<unsigned char>(value >> 24)};
-            results[int(ChecksumKind::CRC32)] = hexText(bytes, sizeof bytes);
+            results[int(ChecksumKind::CRC32)] = hexText(bytes, sizeof bytes, letters);
         }
         return results;
     }
@@ -263,22 +270,14 @@ int limitKb(const QString &text)
     return ok ? value : DefaultLimitKb;
 }
 
-// Hexadecimal digits in upper case; the digests hold nothing but [0-9a-f].
-QString upperHex(QString hex)
-{
-    for (QChar &digit : hex)
-        if (digit >= u'a' && digit <= u'f')
-            digit = QChar(digit.unicode() - (u'a' - u'A'));
-    return hex;
-}
-
 const char *const enablingSettings[ChecksumKindCount] = {"act_checksum_md5", "act_checksum_crc",
                                                          "act_checksum_sha1", "act_checksum_sha256",
                                                          "act_checksum_sha512"};
 
 } // namespace
 
-ChecksumResults openedFileChecksums(int fd, qint64 size, ChecksumKinds wanted, const std::atomic<bool> *stop)
+ChecksumResults openedFileChecksums(int fd, qint64 size, ChecksumKinds wanted, const std::atomic<bool> *stop,
+                                    HexCase letters)
 {
     const ChecksumResults none{};
     // The system's own read-ahead suits small files; large ones are read ahead further.
@@ -291,8 +290,8 @@ ChecksumResults openedFileChecksums(int fd, qint64 size, ChecksumKinds wanted, c
         DigestStates theirs(shares[1]);
         if (!SharedDigests().run(fd, size, mine, theirs, stop))
             return none;
-        ChecksumResults results = mine.finish();
-        const ChecksumResults other = theirs.finish();
+        ChecksumResults results = mine.finish(letters);
+        const ChecksumResults other = theirs.finish(letters);
         for (int i = 0; i < ChecksumKindCount; ++i)
             if (shares[1][i])
                 results[i] = other[i];
@@ -301,7 +300,7 @@ ChecksumResults openedFileChecksums(int fd, qint64 size, ChecksumKinds wanted, c
     DigestStates states(wanted);
     if (!digestAlone(fd, size, states, stop))
         return none;
-    return states.finish();
+    return states.finish(letters);
 }
 
 ChecksumResults fileChecksums(const QByteArray &systemPath, ChecksumKinds wanted,
@@ -353,10 +352,10 @@ void fillChecksumCells(FileEntry &entry, int fileFd, qint64 sizeBytes, const Che
         fillAll(plan.tooLarge);
         return;
     }
-    const ChecksumResults results = fileFd < 0 || plan.wanted.none()
-                                        ? ChecksumResults{}
-                                        : openedFileChecksums(fileFd, sizeBytes, plan.wanted, stop);
+    const ChecksumResults results =
+        fileFd < 0 || plan.wanted.none()
+            ? ChecksumResults{}
+            : openedFileChecksums(fileFd, sizeBytes, plan.wanted, stop, HexCase::Upper);
     for (int i = 0; i < ChecksumKindCount; ++i)
-        entry.cells[CellMd5 + i] =
-            !plan.wanted[i] ? plan.notActivated : upperHex(results[i].value_or(QString()));
+        entry.cells[CellMd5 + i] = !plan.wanted[i] ? plan.notActivated : results[i].value_or(QString());
 }

@@ -28,9 +28,12 @@ using ChecksumResults = std::array<std::optional<QString>, ChecksumKindCount>;
 ChecksumResults fileChecksums(const QByteArray &systemPath, ChecksumKinds wanted,
                               const std::atomic<bool> *stop = nullptr);
 ChecksumResults fileChecksums(const QString &path, ChecksumKinds wanted);
-// The same for a regular file the caller has opened and keeps, read up to size.
+// The same for a regular file the caller has opened and keeps, read up to size, with the
+// hexadecimal letters in the case asked for.
+enum class HexCase { Lower, Upper };
 ChecksumResults openedFileChecksums(int fd, qint64 size, ChecksumKinds wanted,
-                                    const std::atomic<bool> *stop = nullptr);
+                                    const std::atomic<bool> *stop = nullptr,
+                                    HexCase letters = HexCase::Lower);
 
 // What the checksum settings of the main window say for files added now, fixed once so that
 // rows can be made on any thread.

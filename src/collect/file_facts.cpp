@@ -25,13 +25,9 @@ bool startsHidden(const char *name)
     return (last ? last[1] : name[0]) == '.';
 }
 
-} // namespace
-
-namespace {
-
 constexpr unsigned FactsMask = STATX_TYPE | STATX_SIZE | STATX_ATIME | STATX_MTIME | STATX_BTIME;
 
-void takeFacts(const struct statx &entry, int folderFd, const char *name, EntryFacts &facts)
+void takeFacts(const struct statx &entry, const char *name, EntryFacts &facts)
 {
     // Without a recorded birth time the creation time is unknown; no other time stands in.
     if (entry.stx_mask & STATX_BTIME)
@@ -41,7 +37,6 @@ void takeFacts(const struct statx &entry, int folderFd, const char *name, EntryF
     facts.size = qint64(entry.stx_size);
     facts.directory = S_ISDIR(entry.stx_mode);
     facts.regularFile = S_ISREG(entry.stx_mode);
-    facts.readOnly = ::faccessat(folderFd, name, W_OK, 0) != 0;
     facts.hidden = startsHidden(name);
 }
 
@@ -52,7 +47,8 @@ int readEntryFacts(int folderFd, const char *name, EntryFacts &facts)
     struct statx entry {};
     if (::statx(folderFd, name, 0, FactsMask, &entry) != 0)
         return errno;
-    takeFacts(entry, folderFd, name, facts);
+    takeFacts(entry, name, facts);
+    facts.readOnly = ::faccessat(folderFd, name, W_OK, 0) != 0;
     return 0;
 }
 
@@ -61,7 +57,12 @@ int readOpenedFacts(int fd, int folderFd, const char *name, EntryFacts &facts)
     struct statx entry {};
     if (::statx(fd, "", AT_EMPTY_PATH, FactsMask, &entry) != 0)
         return errno;
-    takeFacts(entry, folderFd, name, facts);
+    takeFacts(entry, name, facts);
+    // Asked of the open file where the system can, else by name.
+    int denied = ::faccessat(fd, "", W_OK, AT_EMPTY_PATH);
+    if (denied != 0 && (errno == EINVAL || errno == ENOSYS))
+        denied = ::faccessat(folderFd, name, W_OK, 0);
+    facts.readOnly = denied != 0;
     return 0;
 }
 
