@@ -50,7 +50,8 @@ bool writeOutputInBlocks(const ProgramState &state, const LocaleFormat &locale,
     LayoutOptions options = LayoutOptions::read(state.settings);
     for (qsizetype from = 0; from < rows.size(); from += RowsPerBlock) {
         const TableCells table =
-            fillActArray(rows.mid(from, RowsPerBlock), state.settings, locale, OutputFormat::Csv);
+            fillActArray(std::span(rows).subspan(from, std::min(RowsPerBlock, rows.size() - from)),
+                         state.settings, locale, OutputFormat::Csv);
         if (table.actArray.isEmpty())
             return true;
         QStringList lines = csvLayout({table.actArray, table.cellTable, options, OutputFormat::Csv,

@@ -48,7 +48,7 @@ QString cellOf(const OutputColumn &column, const FileEntry &row, const CellTexts
 
 } // namespace
 
-TableCells fillActArray(const QVector<FileEntry> &rows, const Settings &settings, const LocaleFormat &format,
+TableCells fillActArray(std::span<const FileEntry> rows, const Settings &settings, const LocaleFormat &format,
                         OutputFormat output, const std::atomic_bool *stop)
 {
     TableCells table;
@@ -75,7 +75,7 @@ TableCells fillActArray(const QVector<FileEntry> &rows, const Settings &settings
     else
         fillRows(0, int(rows.size()), 0);
 
-    if (!grouped || rows.isEmpty() || (stop && *stop))
+    if (!grouped || rows.empty() || (stop && *stop))
         return table;
     if (const GroupChoice *choice =
             groupChoiceOf(settings.value(SettingsWindow::PB, QStringLiteral("des_grup"))))

@@ -9,6 +9,7 @@
 
 #include <QVector>
 #include <atomic>
+#include <span>
 
 class Settings;
 
@@ -20,5 +21,5 @@ struct TableCells {
 // `rows` in the list's display order. With grouping chosen every row gets the two group cells;
 // they stay empty when the group choice names no known fact, and the rows keep their order.
 // When stop is set on the way, the cells are left unfinished: the caller drops them.
-TableCells fillActArray(const QVector<FileEntry> &rows, const Settings &settings, const LocaleFormat &format,
+TableCells fillActArray(std::span<const FileEntry> rows, const Settings &settings, const LocaleFormat &format,
                         OutputFormat output, const std::atomic_bool *stop = nullptr);

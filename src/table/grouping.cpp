@@ -136,7 +136,7 @@ std::optional<QString> dayCountText(const QString &key, const LocaleFormat &form
     return locale.toString(count, 'g', 15);
 }
 
-void sortIntoGroups(CellTable &cells, const QVector<FileEntry> &rows, const GroupChoice &choice,
+void sortIntoGroups(CellTable &cells, std::span<const FileEntry> rows, const GroupChoice &choice,
                     const CellTexts &texts, const LocaleFormat &format)
 {
     const qsizetype count = rows.size();

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QVector>
 #include <optional>
+#include <span>
 
 class CellTexts;
 
@@ -39,5 +40,5 @@ std::optional<QString> dayCountText(const QString &key, const LocaleFormat &form
 // every row (`cells` holds one row per entry of `rows`, in the same order), then sorts the rows
 // into groups: ascending by key plus the zero-padded row number, compared by UTF-16 code unit.
 // A date key that cannot be read back sorts as an empty one.
-void sortIntoGroups(CellTable &cells, const QVector<FileEntry> &rows, const GroupChoice &choice,
+void sortIntoGroups(CellTable &cells, std::span<const FileEntry> rows, const GroupChoice &choice,
                     const CellTexts &texts, const LocaleFormat &format);
