@@ -72,10 +72,15 @@ QColor pictureBackground(const ProgramState &state)
         .value_or(QColor(Qt::white));
 }
 
+QString outputLineEnd(OutputFormat format, bool csvLineBreaks, const QString &lineBreak)
+{
+    return format == OutputFormat::Csv && !csvLineBreaks ? QString() : lineBreak;
+}
+
 QString outputText(const QStringList &lines, OutputFormat format, bool csvLineBreaks,
                    const QString &lineBreak)
 {
-    const QString lineEnd = format == OutputFormat::Csv && !csvLineBreaks ? QString() : lineBreak;
+    const QString lineEnd = outputLineEnd(format, csvLineBreaks, lineBreak);
     QString text;
     for (const QString &line : lines)
         text += line + lineEnd;

@@ -35,6 +35,8 @@ bool writeOutputInBlocks(const ProgramState &state, const LocaleFormat &locale,
 // The picture background of the output settings (`Edit1`, "#RRGGBB"); white when unreadable.
 QColor pictureBackground(const ProgramState &state);
 
+// What follows each line: the line break, or nothing in CSV without line breaks (`csv_lb` off).
+QString outputLineEnd(OutputFormat format, bool csvLineBreaks, const QString &lineBreak);
 // Every line followed by CR LF (or the given line end); CSV without line breaks when `csv_lb` is
 // off. Line breaks inside cells stay as they are.
 QString outputText(const QStringList &lines, OutputFormat format, bool csvLineBreaks,

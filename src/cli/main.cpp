@@ -41,22 +41,28 @@ void reportError(const QString &reason)
 }
 
 // Writes the text to standard output; 0, or 1 with the reason on standard error.
-int print(const StandardOutput &out, const QString &text)
+// 0, or 1 with why the write failed on standard error.
+int printed(const QString &failure)
 {
-    const QString failure = out.write(text);
     if (failure.isEmpty())
         return 0;
     reportError(QStringLiteral("cannot write to standard output: ") + failure);
     return 1;
 }
 
+int print(const StandardOutput &out, const QString &text)
+{
+    return printed(out.write(text));
+}
+
 // Writes the table to standard output block by block, so a long table is never held twice.
 int printTable(const StandardOutput &out, const QStringList &lines, OutputFormat format, bool csvLineBreaks)
 {
     constexpr qsizetype LinesPerBlock = 4096;
+    const QString lineEnd = outputLineEnd(format, csvLineBreaks, QStringLiteral("\n"));
     for (qsizetype from = 0; from < lines.size(); from += LinesPerBlock)
-        if (print(out, outputText(lines.mid(from, LinesPerBlock), format, csvLineBreaks,
-                                  QStringLiteral("\n"))) != 0)
+        if (printed(out.writeLines(
+                std::span(lines).subspan(from, std::min(LinesPerBlock, lines.size() - from)), lineEnd)) != 0)
             return 1;
     return 0;
 }

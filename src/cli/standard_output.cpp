@@ -2,6 +2,8 @@
 
 #include "common/control_characters.h"
 
+#include <QStringEncoder>
+
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -22,9 +24,31 @@ StandardOutput::StandardOutput() : m_closed(fcntl(STDOUT_FILENO, F_GETFD) == -1)
 
 QString StandardOutput::write(const QString &text) const
 {
+    return writeBytes(shownOn(STDOUT_FILENO, text).toUtf8());
+}
+
+QString StandardOutput::writeLines(std::span<const QString> lines, QStringView lineEnd) const
+{
+    const bool terminal = isatty(STDOUT_FILENO);
+    qsizetype length = 0;
+    for (const QString &line : lines)
+        length += line.size() + lineEnd.size();
+    QStringEncoder encoder(QStringEncoder::Utf8);
+    QByteArray bytes(encoder.requiredSpace(length), Qt::Uninitialized);
+    char *end = bytes.data();
+    for (const QString &line : lines) {
+        const QString shown = terminal ? controlsAsQuestionMarks(line, u"\t\n") : line;
+        end = encoder.appendToBuffer(end, shown);
+        end = encoder.appendToBuffer(end, lineEnd);
+    }
+    bytes.truncate(end - bytes.data());
+    return writeBytes(bytes);
+}
+
+QString StandardOutput::writeBytes(const QByteArray &bytes) const
+{
     if (m_closed)
         return errorReason(EBADF);
-    const QByteArray bytes = shownOn(STDOUT_FILENO, text).toUtf8();
     const char *data = bytes.constData();
     qsizetype left = bytes.size();
     while (left > 0) {

@@ -1,6 +1,7 @@
 #pragma once
 // Standard output of tabulix-cli: UTF-8 with LF, written whole or failing with its reason.
 #include <QString>
+#include <span>
 
 class StandardOutput {
 public:
@@ -12,8 +13,12 @@ public:
     // Writes the text as UTF-8, as a terminal should get it. Returns why the write failed;
     // empty when everything went out.
     QString write(const QString &text) const;
+    // The same for lines, each followed by lineEnd, encoded straight from the lines.
+    QString writeLines(std::span<const QString> lines, QStringView lineEnd) const;
 
 private:
+    QString writeBytes(const QByteArray &bytes) const;
+
     bool m_closed;
 };
 

@@ -59,7 +59,8 @@ FileEntry FileRowMaker::fileRow(const QByteArray &systemPath, const EntryFacts &
     entry.cells[CellSizeText] = fileSizeText(info.size, m_rules.format);
     entry.cells[CellProgram] = info.program;
     entry.cells[CellPath] = path;
-    if (encodedPath(path) != systemPath)
+    // Bytes that are not UTF-8 show as U+FFFD; without one the path is kept whole.
+    if (path.contains(QChar::ReplacementCharacter) && encodedPath(path) != systemPath)
         entry.lostBytes = systemPath;
     fillChecksumCells(entry, facts.regularFile ? fileFd : -1, info.size, m_rules.checksums, m_stop);
     return entry;
