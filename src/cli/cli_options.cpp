@@ -1,5 +1,6 @@
 #include "cli_options.h"
 
+#include "collect/system_path.h"
 #include "common/tabulix_error.h"
 
 namespace {
@@ -67,13 +68,15 @@ CliOptions parseCliOptions(const QStringList &arguments)
             options.operands.append(argument);
             continue;
         }
-        const auto value = [&]() -> QString {
+        const auto nextArgument = [&]() -> QString {
             if (i + 1 >= arguments.size())
                 throw TabulixError(argument + QStringLiteral(" needs a value"));
             return arguments[++i];
         };
+        // Values are text: a byte that is not UTF-8 shows as U+FFFD. File names keep their bytes.
+        const auto value = [&]() -> QString { return shownPath(encodedPath(nextArgument())); };
         const auto fileName = [&]() -> QString {
-            const QString file = value();
+            const QString file = nextArgument();
             if (file.isEmpty())
                 throw TabulixError(argument + QStringLiteral(" needs a file name"));
             return file;

@@ -4,6 +4,7 @@
 #include "cli_feedback.h"
 #include "cli_operands.h"
 #include "cli_options.h"
+#include "collect/system_path.h"
 #include "common/language.h"
 #include "common/tabulix_error.h"
 #include "config/config_location.h"
@@ -115,9 +116,10 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // Qt would take arguments like "-reverse" or "-platform" for itself, even after "--": it
     // sees the program name only.
+    // Paths keep every byte, UTF-8 or not.
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
+        arguments.append(argumentPath(QByteArray(argv[i])));
     int qtArgumentCount = 1;
     QGuiApplication app(qtArgumentCount, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tabulix-cli"));

@@ -47,9 +47,85 @@ QString shownPath(const QByteArray &systemPath)
     return QString::fromUtf8(systemPath);
 }
 
+namespace {
+
+// A lone U+DC80 to U+DCFF: a byte argumentPath could not read as UTF-8.
+bool isEscapedByte(QStringView text, qsizetype i)
+{
+    const char16_t unit = text[i].unicode();
+    return unit >= 0xDC80 && unit <= 0xDCFF && (i == 0 || !QChar::isHighSurrogate(text[i - 1].unicode()));
+}
+
+// The length of the well-formed UTF-8 sequence at the start of bytes, 0 when there is none.
+qsizetype utf8SequenceAt(const unsigned char *bytes, qsizetype available)
+{
+    const unsigned char lead = bytes[0];
+    if (lead < 0x80)
+        return 1;
+    qsizetype length = 0;
+    unsigned char low = 0x80, high = 0xBF; // the range of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;  // no overlong forms
+        high = lead == 0xED ? 0x9F : 0xBF; // no surrogates
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF; // nothing past U+10FFFF
+    } else {
+        return 0;
+    }
+    if (available < length || bytes[1] < low || bytes[1] > high)
+        return 0;
+    for (qsizetype i = 2; i < length; ++i)
+        if (bytes[i] < 0x80 || bytes[i] > 0xBF)
+            return 0;
+    return length;
+}
+
+} // namespace
+
 QByteArray encodedPath(const QString &path)
 {
-    return QFile::encodeName(path);
+    qsizetype escaped = 0;
+    while (escaped < path.size() && !isEscapedByte(path, escaped))
+        ++escaped;
+    if (escaped == path.size())
+        return QFile::encodeName(path);
+    QByteArray bytes = QFile::encodeName(path.left(escaped));
+    for (qsizetype i = escaped; i < path.size();) {
+        if (isEscapedByte(path, i)) {
+            bytes.append(char(path[i].unicode() - 0xDC00));
+            ++i;
+            continue;
+        }
+        qsizetype end = i + 1;
+        while (end < path.size() && !isEscapedByte(path, end))
+            ++end;
+        bytes.append(QFile::encodeName(path.mid(i, end - i)));
+        i = end;
+    }
+    return bytes;
+}
+
+QString argumentPath(const QByteArray &bytes)
+{
+    const auto *data = reinterpret_cast<const unsigned char *>(bytes.constData());
+    QString text;
+    qsizetype valid = 0; // the start of the run of UTF-8 not yet taken
+    for (qsizetype i = 0; i < bytes.size();) {
+        const qsizetype length = utf8SequenceAt(data + i, bytes.size() - i);
+        if (length > 0) {
+            i += length;
+            continue;
+        }
+        text += QString::fromUtf8(bytes.constData() + valid, i - valid);
+        text += QChar(char16_t(0xDC00 + data[i]));
+        valid = ++i;
+    }
+    return text + QString::fromUtf8(bytes.constData() + valid, bytes.size() - valid);
 }
 
 int openPath(const QByteArray &path, int flags)

@@ -23,8 +23,13 @@ private:
 
 // The path as shown: UTF-8 read as text, each byte that is not UTF-8 shown as U+FFFD.
 QString shownPath(const QByteArray &systemPath);
-// The bytes of a path that was shown without loss (a row keeps the others).
+// The bytes of a path that was shown without loss (a row keeps the others), or that
+// argumentPath made.
 QByteArray encodedPath(const QString &path);
+// Bytes handed over as a path, such as a command-line argument, as text that encodedPath turns
+// back into the very bytes: each byte that is not part of UTF-8 becomes a lone code unit
+// U+DC80 to U+DCFF, which no text holds otherwise.
+QString argumentPath(const QByteArray &bytes);
 
 // open(2) for a path of any length: a path longer than one call takes is opened folder by
 // folder. -1 with errno set on failure.

@@ -7,7 +7,10 @@
 #include <QJsonDocument>
 #include <QSet>
 #include <QTemporaryDir>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -118,4 +121,43 @@ TEST(CliHostileNames, TerminalsGetNoControlCharacters)
         EXPECT_TRUE(run.out.contains("cr?name.txt")) << run.out.constData();
         EXPECT_TRUE(run.out.contains("tab\tname.txt")) << run.out.constData();
     }
+}
+
+TEST(CliHostileNames, OperandsThatAreNotUtf8KeepTheirBytes)
+{
+    // A Latin-1 folder name and a file name with byte 0xFF, named on the command line as the
+    // system's bytes; a value of --set that is not UTF-8 is text with U+FFFD.
+    QTemporaryDir root;
+    const QByteArray base = QFile::encodeName(root.path());
+    const QByteArray folder = base + "/caf\xe9";
+    const QByteArray inside = folder + "/inside.txt";
+    const QByteArray file = base + "/\xff.txt";
+    ASSERT_EQ(::mkdir(folder.constData(), 0700), 0);
+    for (const QByteArray &path : {inside, file}) {
+        const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::write(fd, "12345", 5), 5);
+        ::close(fd);
+    }
+    QProcess cli;
+    prepareCli(cli, root.path());
+    const CliRun run = finishCli(cli,
+                                 {QStringLiteral("-c"),
+                                  QStringLiteral("exec \"$0\" --format txt --set PBCH.act_pfad=1 --set "
+                                                 "PBED.des_allg_header=\"Liste $(printf '\\344')\" --set "
+                                                 "PBCH.des_allg_header_cb=1 \"$(printf 'caf\\351')\" "
+                                                 "\"$(printf '\\377.txt')\""),
+                                  QStringLiteral(TABULIX_CLI_PATH)},
+                                 QStringLiteral("/bin/sh"));
+    // QTemporaryDir cannot remove names that are not UTF-8.
+    ::unlink(inside.constData());
+    ::rmdir(folder.constData());
+    ::unlink(file.constData());
+
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+    const QString out = QString::fromUtf8(run.out);
+    EXPECT_TRUE(out.contains(root.path() + QStringLiteral("/caf\uFFFD/inside.txt"))) << out.toStdString();
+    EXPECT_TRUE(out.contains(root.path() + QStringLiteral("/\uFFFD.txt"))) << out.toStdString();
+    EXPECT_TRUE(out.startsWith(QStringLiteral("Liste \uFFFD"))) << out.toStdString();
 }
