@@ -51,9 +51,12 @@ private:
         m_stop = stop;
         m_running = true;
         m_pool.start([this, work = std::move(m_waiting), stop] {
-            auto result = std::make_shared<Result>(work(*stop));
+            // Handed over whole: the result, and what it holds for the owner's thread, ends there.
             QMetaObject::invokeMethod(
-                &m_owner, [this, result, stop] { finished(std::move(*result), *stop); },
+                &m_owner,
+                [this, result = std::make_shared<Result>(work(*stop)), stop] {
+                    finished(std::move(*result), *stop);
+                },
                 Qt::QueuedConnection);
         });
         m_waiting = nullptr;
@@ -70,7 +73,7 @@ private:
     QObject &m_owner;
     std::function<void(Result)> m_deliver;
     QThreadPool m_pool;
-    Work m_waiting; // empty when nothing waits
+    Work m_waiting;                           // empty when nothing waits
     std::shared_ptr<std::atomic_bool> m_stop; // the running or last piece's
     bool m_running = false;
 };
