@@ -40,7 +40,9 @@ public:
 private:
     void makeRows(int begin, int end, int worker);
 
-    static constexpr int ChunkSize = 32;
+    // Each chunk done wakes the caller: chunks of many rows keep those wake-ups few, while a
+    // stop still ends the row at hand.
+    static constexpr int ChunkSize = 128;
     const RowRules m_rules; // the makers hold on to them
     std::atomic<bool> m_stop{false};
     std::vector<std::unique_ptr<FileRowMaker>> m_makers; // one per worker
