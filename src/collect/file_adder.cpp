@@ -127,17 +127,12 @@ void FileAdder::addFolderRow(const QString &folder)
         const RowRules rules = rowRules();
         const PathFacts info = gatherFolderFacts(
             folder, [this](const QString &path, int error) { m_feedback.reportUnreadable(path, error); });
-        // Shown as any path is; the row keeps bytes that are not UTF-8.
-        const QByteArray systemPath = encodedPath(folder);
-        const QString shown = shownPath(systemPath);
         FileEntry entry;
-        FileRowMaker(rules).writeFacts(entry, shown, info, m_correction);
+        entry.setSystemPath(encodedPath(folder));
+        FileRowMaker(rules).writeFacts(entry, entry.path(), info, m_correction);
         entry.iconIndex = m_icons ? m_icons->iconOfPath(folder) : -1;
         entry.cells[CellFormat] = QStringLiteral("DIR");
         entry.cells[CellSizeText] = kilobyteText(info.size, m_format);
-        entry.cells[CellPath] = shown;
-        if (encodedPath(shown) != systemPath)
-            entry.lostBytes = systemPath;
         m_state.fileList.append(entry);
     } catch (const std::exception &) {
         reportFormatError(folder);

@@ -39,6 +39,8 @@ struct FileEntry {
     qint64 bytes = 0; // the size; a folder's total; -1 when its facts could not be read
     // The path as the system knows it.
     QByteArray systemPath() const;
+    // Shows the path (U+FFFD for bytes that are not UTF-8) and keeps its bytes when that loses some.
+    void setSystemPath(const QByteArray &systemPath);
 };
 
 // Rows move by memory copy when the list grows or reorders.

@@ -12,6 +12,14 @@ QByteArray FileEntry::systemPath() const
     return lostBytes.isEmpty() ? encodedPath(path()) : lostBytes;
 }
 
+void FileEntry::setSystemPath(const QByteArray &systemPath)
+{
+    cells[CellPath] = shownPath(systemPath);
+    // Only a path showing U+FFFD can have lost bytes.
+    const bool lossless = !path().contains(QChar::ReplacementCharacter) || encodedPath(path()) == systemPath;
+    lostBytes = lossless ? QByteArray() : systemPath;
+}
+
 FileRowMaker::FileRowMaker(const RowRules &rules, const std::atomic<bool> *stop)
     : m_rules(rules), m_stop(stop), m_dates(rules.format)
 {
@@ -43,13 +51,14 @@ const FileTypeFacts &FileRowMaker::typeFacts(const QString &name)
 
 FileEntry FileRowMaker::fileRow(const QByteArray &systemPath, const EntryFacts &facts, int fileFd)
 {
-    const QString path = shownPath(systemPath);
+    FileEntry entry;
+    entry.setSystemPath(systemPath);
+    const QString &path = entry.path();
     const FileTypeFacts &type = typeFacts(namePart(path));
     PathFacts info;
     static_cast<EntryFacts &>(info) = facts;
     info.typeName = type.description;
     info.program = type.programPath;
-    FileEntry entry;
     writeFacts(entry, path, info, m_rules.corrected);
     const QString format = formatOfExtension(path);
     auto shared = m_formats.constFind(format);
@@ -58,10 +67,6 @@ FileEntry FileRowMaker::fileRow(const QByteArray &systemPath, const EntryFacts &
     entry.cells[CellFormat] = *shared;
     entry.cells[CellSizeText] = fileSizeText(info.size, m_rules.format);
     entry.cells[CellProgram] = info.program;
-    entry.cells[CellPath] = path;
-    // Bytes that are not UTF-8 show as U+FFFD; without one the path is kept whole.
-    if (path.contains(QChar::ReplacementCharacter) && encodedPath(path) != systemPath)
-        entry.lostBytes = systemPath;
     fillChecksumCells(entry, facts.regularFile ? fileFd : -1, info.size, m_rules.checksums, m_stop);
     return entry;
 }
@@ -78,14 +83,8 @@ MadeRow FileRowMaker::rowFromDisk(const QByteArray &systemPath)
     }
     // A file whose contents are read anyway is opened first and its facts taken from the open
     // file: one lookup of its name less. Non-blocking, so that a named pipe cannot stall.
-    FileDescriptor file;
-    if (m_rules.checksums.readsFiles()) {
-        int fd;
-        do
-            fd = ::openat(folder, name, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-        while (fd < 0 && errno == EINTR);
-        file.reset(fd);
-    }
+    const FileDescriptor file(m_rules.checksums.readsFiles() ? openAt(folder, name, O_RDONLY | O_NONBLOCK)
+                                                             : -1);
     made.error = file.get() >= 0 ? readOpenedFacts(file.get(), folder, name, facts)
                                  : readEntryFacts(folder, name, facts);
     if (made.error != 0 || facts.directory)

@@ -12,11 +12,7 @@ constexpr int FolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
 
 int openBelow(int folder, const QByteArray &name)
 {
-    int fd;
-    do
-        fd = ::openat(folder, name.constData(), FolderFlags);
-    while (fd < 0 && errno == EINTR);
-    return fd;
+    return openAt(folder, name.constData(), FolderFlags);
 }
 
 } // namespace

@@ -128,17 +128,22 @@ QString argumentPath(const QByteArray &bytes)
     return text + QString::fromUtf8(bytes.constData() + valid, bytes.size() - valid);
 }
 
+int openAt(int folderFd, const char *name, int flags)
+{
+    int fd;
+    do
+        fd = ::openat(folderFd, name, flags | O_CLOEXEC);
+    while (fd < 0 && errno == EINTR);
+    return fd;
+}
+
 int openPath(const QByteArray &path, int flags)
 {
     FileDescriptor folder(AT_FDCWD);
     const QByteArray rest = reachNearFolder(path, folder);
     if (rest.isEmpty() && !path.isEmpty())
         return -1;
-    int fd;
-    do
-        fd = ::openat(folder.get(), rest.constData(), flags | O_CLOEXEC);
-    while (fd < 0 && errno == EINTR);
-    return fd;
+    return openAt(folder.get(), rest.constData(), flags);
 }
 
 int statxPath(const QByteArray &path, int flags, unsigned mask, struct statx *facts)

@@ -31,6 +31,8 @@ QByteArray encodedPath(const QString &path);
 // U+DC80 to U+DCFF, which no text holds otherwise.
 QString argumentPath(const QByteArray &bytes);
 
+// openat(2) with close-on-exec, tried again when a signal interrupts it.
+int openAt(int folderFd, const char *name, int flags);
 // open(2) for a path of any length: a path longer than one call takes is opened folder by
 // folder. -1 with errno set on failure.
 int openPath(const QByteArray &path, int flags);

@@ -133,17 +133,6 @@ public:
     WindowPlacement renamerPlacement() const { return m_values.renamerPlacement; }
     void setRenamerPlacement(const WindowPlacement &placement);
 
-Q_SIGNALS:
-    void changed(SettingsWindow window, const QString &name);
-    void columnOrderChanged();
-    void languageChanged(Language language);
-    void menuSwitchChanged(MenuSwitch menuSwitch);
-    void pictureFontChanged();
-    void textViewLookChanged();
-    void mainPlacementChanged();
-    void renamerPlacementChanged();
-
-public:
     // Every value, copied in one go: a Settings made from them on another thread reads the
     // same as this one, with no one listening to it.
     struct Values {
@@ -170,6 +159,16 @@ public:
     };
     explicit Settings(const Values &values, QObject *parent = nullptr) : QObject(parent), m_values(values) {}
     const Values &values() const { return m_values; }
+
+Q_SIGNALS:
+    void changed(SettingsWindow window, const QString &name);
+    void columnOrderChanged();
+    void languageChanged(Language language);
+    void menuSwitchChanged(MenuSwitch menuSwitch);
+    void pictureFontChanged();
+    void textViewLookChanged();
+    void mainPlacementChanged();
+    void renamerPlacementChanged();
 
 private:
     using Entry = Values::Entry;
