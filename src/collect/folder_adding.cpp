@@ -191,5 +191,6 @@ int FileAdder::addListedFiles(const QStringList &lines)
     addFoundFiles(std::move(files), [](int) {});
     m_feedback.suspendListPainting(false);
     m_feedback.updateCountLabel();
+    m_feedback.refreshPreviewIfOn();
     return skipped;
 }

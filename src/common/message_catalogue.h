@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <optional>
 
+// A line other than the path line may name the caller's path with the mark %1.
 struct MessageTexts {
     QString title; // line 1, shown larger
     QString line2;

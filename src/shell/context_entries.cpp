@@ -141,8 +141,8 @@ void ShellIntegration::addContextEntries(ShellKind kind, Language language, cons
     const Selection selection = selectionOf(kind, extensions);
     const QStringList paths = contextEntryPaths(kind);
     if (selection.mimeTypes.isEmpty()) {
-        removeEntryFile(paths[0]);
-        removeEntryFile(paths[2]);
+        removeOwnFile(paths[0]);
+        removeOwnFile(paths[2]);
     } else {
         writeEntryFile(paths[0], dolphinEntry(text, command, selection.mimeTypes), true);
         writeEntryFile(paths[2], cajaAction(text, command, selection.mimeTypes));
@@ -159,14 +159,14 @@ void ShellIntegration::removeContextEntries(ShellKind kind)
 {
     const QString actions = readEditedFile(thunarActionsPath());
     for (const QString &path : contextEntryPaths(kind))
-        removeEntryFile(path);
+        removeOwnFile(path);
     const QString rest = withoutThunarAction(actions, thunarId(kind));
     if (rest == actions)
         return;
     // What is left of a file that add made is the system's, which Thunar reads by itself.
     const bool onlySystemActions = rest == systemThunarActions() || rest == emptyThunarActions();
     if (onlySystemActions)
-        removeEntryFile(thunarActionsPath());
+        removeOwnFile(thunarActionsPath());
     else
         writeEntryFile(thunarActionsPath(), rest);
 }

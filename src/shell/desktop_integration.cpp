@@ -1,6 +1,7 @@
 #include "shell/desktop_integration.h"
 
 #include "shell/chosen_types.h"
+#include "shell/entry_files.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -73,6 +74,11 @@ void ShellIntegration::remove(ShellKind kind)
         removeContextEntries(kind);
         break;
     }
+}
+
+void ShellIntegration::removeOwnFile(const QString &path) const
+{
+    removeEntryFileWithFolders(path, {m_folders.data, m_folders.config});
 }
 
 bool ShellIntegration::isActive(ShellKind kind) const

@@ -59,6 +59,9 @@ private:
     void addContextEntries(ShellKind kind, Language language, const QStringList &extensions);
     void removeContextEntries(ShellKind kind);
     bool contextEntriesActive(ShellKind kind) const;
+    // Deletes a file add wrote for a file manager, and the folders that held only it. The type
+    // database's and the applications' folders belong to the desktop's tools and stay.
+    void removeOwnFile(const QString &path) const;
 
     DesktopFolders m_folders;
     QString m_programPath;

@@ -6,9 +6,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QStringDecoder>
+#include <algorithm>
 
 namespace {
 constexpr int toolTimeoutMs = 60000;
@@ -53,6 +55,18 @@ void removeEntryFile(const QString &path)
     QFile file(path);
     if (file.exists() && !file.remove())
         throw TabulixError(QStringLiteral("Cannot delete file \"%1\": %2").arg(path, file.errorString()));
+}
+
+void removeEntryFileWithFolders(const QString &path, const QStringList &keptFolders)
+{
+    removeEntryFile(path);
+    // The folders add made for its files go with them; rmdir takes only empty ones.
+    const auto belowKept = [&keptFolders](const QString &folder) {
+        return std::any_of(keptFolders.cbegin(), keptFolders.cend(),
+                           [&folder](const QString &kept) { return folder.startsWith(kept + u'/'); });
+    };
+    for (QString folder = QFileInfo(path).path(); belowKept(folder) && QDir().rmdir(folder);)
+        folder = QFileInfo(folder).path();
 }
 
 void runDesktopTool(const QString &tool, const QStringList &arguments)

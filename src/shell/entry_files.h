@@ -14,6 +14,9 @@ QString readEditedFile(const QString &path);
 void writeEntryFile(const QString &path, const QString &text, bool executable = false);
 // Deletes the file when it exists; throws TabulixError when it cannot be deleted.
 void removeEntryFile(const QString &path);
+// Deletes the file as removeEntryFile does, then the folders on its way that are left empty, up
+// to but not into one of the kept folders (the user's data and configuration folders).
+void removeEntryFileWithFolders(const QString &path, const QStringList &keptFolders);
 // Runs a tool of the desktop (update-mime-database, ...) with the arguments when it is
 // installed, and waits for it; its outcome changes nothing here.
 void runDesktopTool(const QString &tool, const QStringList &arguments);

@@ -43,5 +43,5 @@ void ShellIntegration::addSendTo()
 void ShellIntegration::removeSendTo()
 {
     for (const QString &path : sendToPaths())
-        removeEntryFile(path);
+        removeOwnFile(path);
 }

@@ -14,6 +14,9 @@ inline constexpr BilingualText configurationTypeName{"QWM Tabulix Konfiguration"
 inline constexpr BilingualText contextMenuText{"Zum Tabulix hinzufügen", "Add to Tabulix"};
 inline constexpr BilingualText activeText{"Aktiv", "Activated"};
 inline constexpr BilingualText inactiveText{"Nicht aktiv", "Not activated"};
+// What the buttons of the chosen types did, which no status label shows; %1 lists the types.
+inline constexpr BilingualText chosenTypesAddedText{"Verknüpft für %1", "Registered for %1"};
+inline constexpr BilingualText chosenTypesRemovedText{"Entfernt", "Removed"};
 
 // One caption of the shortcuts window: the component name of the control (or of the window
 // itself) and its text in German and English.

@@ -2,6 +2,7 @@
 
 #include "common/configuration_texts.h"
 #include "config/config_location.h"
+#include "ui/file_dialogs.h"
 
 #include <QFileDialog>
 
@@ -11,6 +12,7 @@ QString chooseConfiguration(QWidget *parent, Language language, QFileDialog::Acc
 {
     // The program's own dialog, the same on every desktop and drivable by tests.
     QFileDialog dialog(parent);
+    chooseTypesByName(dialog);
     dialog.setObjectName(mode == QFileDialog::AcceptSave ? QStringLiteral("saveConfigurationDialog")
                                                          : QStringLiteral("loadConfigurationDialog"));
     dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);

@@ -4,13 +4,13 @@
 #include "app/table_output.h"
 #include "encoding/text_encoding.h"
 #include "table/output_settings.h"
+#include "ui/font_dialog.h"
 #include "ui/named_widget.h"
 #include "ui/u_settings_binding.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QColorDialog>
-#include <QFontDialog>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -127,13 +127,12 @@ void Teinstausgabe::applyLanguage()
 
 void Teinstausgabe::choosePictureFont()
 {
-    bool ok = false;
     const StyledFont current = m_state.settings.pictureFont();
-    const QFont font = QFontDialog::getFont(&ok, current.font, this);
-    if (!ok)
+    const std::optional<QFont> font = chooseFont(current.font, this);
+    if (!font)
         return;
     // The font dialog has no colour of its own; the text colour is chosen right after it.
-    StyledFont chosen{font, current.colour};
+    StyledFont chosen{*font, current.colour};
     const QColor colour = QColorDialog::getColor(current.colour, this);
     if (colour.isValid())
         chosen.colour = colour;

@@ -2,6 +2,7 @@
 
 #include "app/program_state.h"
 #include "common/tabulix_error.h"
+#include "shell/chosen_types.h"
 #include "shell/shell_texts.h"
 #include "ui/named_widget.h"
 #include "ui/u_settings_binding.h"
@@ -32,7 +33,8 @@ Teinstshortcuts::Teinstshortcuts(ProgramState &state, ShellIntegration shell, QW
       ver_sendenan(named<QLabel>(this, "ver_sendenan")), ver_ordner(named<QLabel>(this, "ver_ordner")),
       ver_alledateien(named<QLabel>(this, "ver_alledateien")),
       administratorLine(named<QLabel>(this, "administratorLine")),
-      beldateien(named<QLineEdit>(this, "beldateien")), m_state(state), m_shell(std::move(shell))
+      beldateien(named<QLineEdit>(this, "beldateien")), resultLine(named<QLabel>(this, "resultLine")),
+      m_state(state), m_shell(std::move(shell))
 {
     setObjectName(QString::fromUtf8(shortcutsWindowName));
     setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
@@ -47,6 +49,8 @@ Teinstshortcuts::Teinstshortcuts(ProgramState &state, ShellIntegration shell, QW
     layout->addWidget(
         buildKindGroup("GroupBox3", "Label4", ShellKind::Folders, "OrdnerAn", "OrdnerAus", ver_ordner));
     layout->addWidget(buildFilesGroup());
+    resultLine->setWordWrap(true);
+    layout->addWidget(resultLine);
     auto *okRow = new QHBoxLayout;
     okRow->addStretch();
     auto *ok = named<QPushButton>(this, "Button1");
@@ -101,14 +105,25 @@ QGroupBox *Teinstshortcuts::buildFilesGroup()
 
 void Teinstshortcuts::change(ShellKind kind, bool add)
 {
-    // No message tells the outcome: the status label shows whether the entries are in place.
+    // The status labels tell whether the entries are in place; the result line tells what the
+    // chosen types got, and why any click failed.
+    const Language language = m_state.settings.language();
+    const QString types = m_state.settings.value(SettingsWindow::SC, QStringLiteral("beldateien"));
     try {
         if (add)
-            m_shell.add(kind, m_state.settings.language(),
-                        m_state.settings.value(SettingsWindow::SC, QStringLiteral("beldateien")));
+            m_shell.add(kind, language, types);
         else
             m_shell.remove(kind);
-    } catch (const TabulixError &) {
+        if (kind != ShellKind::ChosenTypes)
+            resultLine->clear();
+        else if (add)
+            showColoured(resultLine,
+                         chosenTypesAddedText.in(language).arg(chosenExtensions(types).join(u", ")),
+                         activeColour);
+        else
+            showColoured(resultLine, chosenTypesRemovedText.in(language), activeColour);
+    } catch (const TabulixError &error) {
+        showColoured(resultLine, error.message(), inactiveColour);
     }
     if (hasStatus(kind))
         CheckShortCuts();
@@ -143,6 +158,7 @@ void Teinstshortcuts::applyLanguage()
             group->setTitle(text);
     }
     CheckShortCuts();
+    resultLine->clear();
     // Per-user entries need no administrator rights, so no restart with them is offered; the
     // line only tells whether the program runs as root.
     const bool root = runsAsAdministrator();

@@ -27,6 +27,8 @@ public:
     QLabel *const ver_alledateien;
     QLabel *const administratorLine;
     QLineEdit *const beldateien;
+    // What the last button did where no status label tells it, or why it failed.
+    QLabel *const resultLine;
 
 protected:
     void showEvent(QShowEvent *event) override;

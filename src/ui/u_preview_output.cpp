@@ -5,6 +5,7 @@
 #include "encoding/write_text_file.h"
 #include "table/picture_file.h"
 #include "table/web_palette.h"
+#include "ui/file_dialogs.h"
 #include "ui/u_preview_pane.h"
 #include "ui/u_sm_achtung.h"
 
@@ -73,6 +74,7 @@ void PreviewPane::SpeichernClick()
 
     const SaveFileType type = saveFileTypeFor(format);
     QFileDialog dialog(window());
+    chooseTypesByName(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // Only our own confirmation asks before a file is replaced.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);

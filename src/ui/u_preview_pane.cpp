@@ -3,6 +3,7 @@
 
 #include "app/program_state.h"
 #include "app/table_output.h"
+#include "ui/font_dialog.h"
 #include "ui/u_einstausgabe.h"
 #include "ui/u_settings_binding.h"
 #include "ui/u_sm_meldung.h"
@@ -10,10 +11,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
-#include <QFontDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -235,7 +236,11 @@ void PreviewPane::showOutput(std::optional<BuiltOutput> output)
         m_webView->setHtml(m_shownText);
     if (isPictureFormat(format)) {
         if (const std::optional<QImage> picture = outputPicture()) {
-            m_previewPicture->setPixmap(QPixmap::fromImage(*picture));
+            // The picture stands in a one-pixel black frame.
+            QPixmap framed(picture->size() + QSize(2, 2));
+            framed.fill(Qt::black);
+            QPainter(&framed).drawImage(1, 1, *picture);
+            m_previewPicture->setPixmap(framed);
             m_previewPicture->setFixedSize(picture->size() + QSize(10, 10));
         }
     }
@@ -268,11 +273,10 @@ void PreviewPane::emptyPreview()
 void PreviewPane::m_einst_vor_schriftClick()
 {
     TextViewLook look = m_state.settings.textViewLook();
-    bool chosen = false;
-    const QFont font = QFontDialog::getFont(&chosen, vor_txt->font(), window());
-    if (!chosen)
+    const std::optional<QFont> font = chooseFont(look.font.font, window());
+    if (!font)
         return;
-    look.font.font = font;
+    look.font.font = *font;
     m_state.settings.setTextViewLook(look);
 }
 

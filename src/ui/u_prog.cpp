@@ -45,7 +45,6 @@ Tprog::Tprog(ProgramState &state, HandOverServer &handOver, Tstart &start, const
     buildMenus();
     buildListPopup();
     addFeatureRequestLines();
-    resizeClient(MainClientSize.width(), MainClientSize.height());
 
     // 1. Dropped files and folders.
     setAcceptDrops(true);
@@ -70,8 +69,10 @@ Tprog::Tprog(ProgramState &state, HandOverServer &handOver, Tstart &start, const
     m_receiver = new HandOverReceiver(handOver, this);
     connect(m_receiver, &HandOverReceiver::newInstance, this, &Tprog::handOverReceived);
     connect(m_receiver, &HandOverReceiver::bringToFront, this, &Tprog::bringToFront);
-    // 8. Captions of the current language.
+    // 8. Captions of the current language; the client's size follows, as the menu bar's height
+    // depends on its captions.
     applyLanguage();
+    resizeClient(MainClientSize.width(), MainClientSize.height());
     connect(&m_state.settings, &Settings::languageChanged, this, &Tprog::sprachealles);
 
     connect(qulist->header(), &QHeaderView::sectionClicked, this, [this](int column) {
@@ -83,7 +84,11 @@ Tprog::Tprog(ProgramState &state, HandOverServer &handOver, Tstart &start, const
     });
     connect(qulist, &Qulist::deleteRequested, this, &Tprog::removeSelectedRows);
     connect(qulist, &Qulist::mouseReleased, m_preview, &PreviewPane::refreshPreviewIfOn);
-    connect(qulist, &Qulist::rowsMoved, m_preview, &PreviewPane::refreshPreviewIfOn);
+    // Dragged rows are in no column's order any more.
+    connect(qulist, &Qulist::rowsMoved, this, [this] {
+        qulist->header()->setSortIndicatorShown(false);
+        m_preview->refreshPreviewIfOn();
+    });
     connect(qulist, &Qulist::listDoubleClicked, this, &Tprog::m_datei_openClick);
     connect(OpenOrdner, &QPushButton::clicked, this, &Tprog::OrdnerWahlClick);
     // The watch switch starts and stops the watch however it changes: a click or a configuration.

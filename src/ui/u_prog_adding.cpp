@@ -4,6 +4,7 @@
 #include "collect/file_adder.h"
 #include "collect/file_facts.h"
 #include "common/message_catalogue.h"
+#include "ui/file_dialogs.h"
 #include "ui/u_adding_feedback.h"
 #include "ui/u_preview_pane.h"
 #include "ui/u_prog.h"
@@ -11,7 +12,6 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QDropEvent>
-#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -84,9 +84,8 @@ void Tprog::OrdnerWahlClick()
         start = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
     if (!isFolder(start))
         start = QDir::homePath();
-    const QString chosen = QFileDialog::getExistingDirectory(
-        this, uiText(UiText::FolderDialogTitle, m_state.settings.language()), start,
-        QFileDialog::ShowDirsOnly);
+    const QString chosen =
+        chooseFolder(this, uiText(UiText::FolderDialogTitle, m_state.settings.language()), start);
     // A cancelled dialog adds nothing and leaves the field as it was.
     if (!chosen.isEmpty()) {
         m_state.settings.setValue(SettingsWindow::PB, QStringLiteral("inp_ordner"), chosen);
@@ -111,9 +110,8 @@ void Tprog::m_datei_openClick()
 {
     m_adder->updateDaylightBias();
     const Language language = m_state.settings.language();
-    const QStringList files =
-        QFileDialog::getOpenFileNames(this, uiText(UiText::OpenDialogTitle, language), QString(),
-                                      uiText(UiText::OpenDialogFilter, language));
+    const QStringList files = chooseFilesToOpen(this, uiText(UiText::OpenDialogTitle, language),
+                                                uiText(UiText::OpenDialogFilter, language));
     m_adder->addChosenFiles(files);
 }
 
@@ -139,11 +137,6 @@ bool Tprog::eventFilter(QObject *watched, QEvent *event)
             inp_ordnerKeyPress();
             return true;
         }
-        // Characters no folder path is typed with; "/" separates folders here and stays.
-        static const QString refused = QStringLiteral("\"*<>?|");
-        for (const QChar character : key->text())
-            if (refused.contains(character))
-                return true;
     } else if (watched == inp_ordner && event->type() == QEvent::MouseButtonDblClick) {
         inp_ordner->selectAll();
         return true;

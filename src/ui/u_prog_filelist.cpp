@@ -4,6 +4,7 @@
 #include "collect/file_list_file.h"
 #include "common/error_text.h"
 #include "common/message_catalogue.h"
+#include "ui/file_dialogs.h"
 #include "ui/u_application.h"
 #include "ui/u_preview_pane.h"
 #include "ui/u_prog.h"
@@ -18,6 +19,7 @@ namespace {
 QString chooseFileList(QWidget *parent, QFileDialog::AcceptMode mode, Language language)
 {
     QFileDialog dialog(parent);
+    chooseTypesByName(dialog);
     const bool saving = mode == QFileDialog::AcceptSave;
     dialog.setObjectName(saving ? QStringLiteral("sd_dateiliste") : QStringLiteral("od_dateiliste"));
     // An existing file is replaced without asking.

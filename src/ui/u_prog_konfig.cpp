@@ -172,7 +172,7 @@ void Tprog::m_konfig_startClick()
     if (QFileInfo(path).isFile())
         loadConfiguration(LoadOrigin::User, path);
     else
-        m_feedback->showMessage(QStringLiteral("keinestartkonfig"), QString());
+        m_feedback->showMessage(QStringLiteral("keinestartkonfig"), QFileInfo(path).path());
 }
 
 bool Tprog::saveAutomatically()
@@ -186,7 +186,10 @@ bool Tprog::saveAutomatically()
 
 void Tprog::resizeClient(int width, int height)
 {
-    resize(width, height + menuBar()->sizeHint().height());
+    // The menu bar stands above the client at the height its captions need at this width.
+    const QMenuBar *bar = menuBar();
+    resize(width,
+           height + (bar->hasHeightForWidth() ? bar->heightForWidth(width) : bar->sizeHint().height()));
 }
 
 void Tprog::capturePlacement()

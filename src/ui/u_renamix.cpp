@@ -93,7 +93,6 @@ QWidget *TRenamix::buildListGroup()
     auto *group = named<QGroupBox>(this, "GroupBox1");
     quordner = named<QLineEdit>(group, "quordner");
     bindLineEdit(quordner, m_state.settings, SettingsWindow::DU);
-    refuseTypedCharacters(quordner, FolderFieldRefusals);
     quordner->installEventFilter(this);
     connect(quordner, &QLineEdit::returnPressed, this, &TRenamix::quordnerKeyPress);
     auto *open = named<QPushButton>(group, "OrdnerOeffnen");
@@ -151,13 +150,13 @@ QWidget *TRenamix::buildMaskGroup()
                     QStringLiteral("%0num%"), QStringLiteral("%0num% %name%"),
                     QStringLiteral("%0num%-%abs%")},
                    m_state.settings, SettingsWindow::DU);
-    refuseTypedCharacters(maske->lineEdit(), MaskRefusals);
+    refuseTypedCharacters(maske, NameRefusals);
     numstart = named<QComboBox>(group, "numstart");
     numstart->setEditable(true);
     bindComboBox(numstart, m_state.settings, SettingsWindow::DU);
     setChoiceItems(numstart, {QStringLiteral("0"), QStringLiteral("1")}, m_state.settings,
                    SettingsWindow::DU);
-    acceptTypedDigitsOnly(numstart->lineEdit());
+    acceptTypedDigitsOnly(numstart);
 
     auto *layout = new QVBoxLayout(group);
     layout->addWidget(heading(group, "LabelGruppe2"));
@@ -192,10 +191,10 @@ QWidget *TRenamix::buildReplaceGroup()
     cb_suchendung = named<QCheckBox>(group, "cb_suchendung");
     for (QCheckBox *box : {suchenersetzen, cb_suchname, cb_suchendung})
         bindCheckBox(box, m_state.settings, SettingsWindow::DU);
-    for (QLineEdit *field : {suchenalt, suchenneu}) {
+    for (QLineEdit *field : {suchenalt, suchenneu})
         bindLineEdit(field, m_state.settings, SettingsWindow::DU);
-        refuseTypedCharacters(field, MaskRefusals);
-    }
+    // The search text may hold anything a name holds; its replacement becomes part of a name.
+    refuseTypedCharacters(suchenneu, NameRefusals);
     auto *layout = new QVBoxLayout(group);
     layout->addWidget(heading(group, "LabelGruppe3"));
     auto *grid = new QGridLayout;

@@ -4,6 +4,7 @@
 #include "app/program_state.h"
 #include "common/message_catalogue.h"
 #include "ui/dialog_placement.h"
+#include "ui/file_dialogs.h"
 #include "ui/file_facts_dialog.h"
 #include "ui/file_manager_link.h"
 #include "ui/u_renamix.h"
@@ -14,7 +15,6 @@
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QItemSelectionModel>
@@ -43,9 +43,8 @@ void TRenamix::RueckgaengigClick()
 
 void TRenamix::OrdnerOeffnenClick()
 {
-    const QString folder = QFileDialog::getExistingDirectory(
-        this, uiText(UiText::FolderDialogTitle, m_state.settings.language()),
-        QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
+    const QString folder = chooseFolder(this, uiText(UiText::FolderDialogTitle, m_state.settings.language()),
+                                        QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
     if (folder.isEmpty())
         return;
     m_state.settings.setValue(SettingsWindow::DU, quordner->objectName(), folder);

@@ -23,7 +23,7 @@ TRenamix_filter::TRenamix_filter(Settings &settings, QWidget *parent)
     bindRadioButton(alle, settings, SettingsWindow::DF);
     bindRadioButton(auswahl, settings, SettingsWindow::DF);
     bindLineEdit(filter, settings, SettingsWindow::DF);
-    refuseTypedCharacters(filter, FolderFieldRefusals);
+    refuseTypedCharacters(filter, NameRefusals);
     auto *ok = named<QPushButton>(this, "OK");
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -30,13 +30,15 @@ void Tsm_meldung::setMessage(const QString &key, const QString &path)
     const std::optional<MessageTexts> texts = messageTexts(key, m_state.settings.language());
     if (!texts)
         return;
+    // The path is shortened to the width of a line, wherever the message names it.
+    const QString shownPath = minimizePath(path, textWidth);
+    const auto withPath = [&shownPath](QString line) {
+        return line.replace(QStringLiteral("%1"), shownPath);
+    };
     Label1->setText(texts->title);
-    Label2->setText(texts->line2);
-    if (texts->pathLine)
-        Label3->setText(u'"' + minimizePath(path, textWidth) + u'"');
-    else
-        Label3->setText(texts->line3);
-    Label4->setText(texts->line4);
+    Label2->setText(withPath(texts->line2));
+    Label3->setText(texts->pathLine ? u'"' + shownPath + u'"' : withPath(texts->line3));
+    Label4->setText(withPath(texts->line4));
     OKalle->setVisible(texts->okForAll);
 }
 

@@ -196,7 +196,8 @@ TEST(FileListFile, ListedFilesAreAddedFoldersAndMissingPathsSkipped)
     EXPECT_EQ(state.fileList.at(0).path(), first);
     EXPECT_EQ(state.fileList.at(1).path(), second);
     EXPECT_EQ(state.fileList.at(1).bytes, 2);
-    EXPECT_EQ(feedback.events, textList({"suspend", "resume", "count"}));
+    // The rows changed, so the preview follows, as after every other adding.
+    EXPECT_EQ(feedback.events, textList({"suspend", "resume", "count", "preview"}));
     EXPECT_FALSE(state.okForAll);
 
     // A duplicate refused by the switch shows its message each time.
@@ -205,7 +206,7 @@ TEST(FileListFile, ListedFilesAreAddedFoldersAndMissingPathsSkipped)
     EXPECT_EQ(adder.addListedFiles({first, first}), 0);
     EXPECT_EQ(state.fileList.count(), 2);
     EXPECT_EQ(feedback.events,
-              textList({"suspend", "dateischoninliste", "dateischoninliste", "resume", "count"}));
+              textList({"suspend", "dateischoninliste", "dateischoninliste", "resume", "count", "preview"}));
 
     // As find -print0 writes: one line whose first part names a file.
     EXPECT_EQ(adder.addListedFiles({first + QChar(0) + second + QChar(0)}), 1);

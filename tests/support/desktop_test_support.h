@@ -45,15 +45,27 @@ struct TemporaryDesktop {
         return environment;
     }
 
-    // Every file below home with its content, but the caches the desktop's tools build from
-    // what we write.
+    // Every file below home with its content, and every empty folder, but the caches the
+    // desktop's tools build from what we write.
     QMap<QString, QByteArray> files() const
     {
         QMap<QString, QByteArray> found;
-        QDirIterator it(home(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        QDirIterator it(home(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                        QDirIterator::Subdirectories);
         while (it.hasNext()) {
             const QString path = it.next();
             const QString relative = path.mid(home().size() + 1);
+            if (it.fileInfo().isDir()) {
+                // The user's data and configuration folders and the type database's are the
+                // desktop's, wherever they came from.
+                const bool desktopsFolder = path == data() || path == config() ||
+                                            data().startsWith(path + u'/') ||
+                                            relative.startsWith(QStringLiteral(".local/share/mime/"));
+                if (!desktopsFolder &&
+                    QDir(path).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden))
+                    found.insert(relative, QByteArray("<empty folder>"));
+                continue;
+            }
             const bool mimeCache = relative.startsWith(QStringLiteral(".local/share/mime/")) &&
                                    !relative.startsWith(QStringLiteral(".local/share/mime/packages/"));
             const bool toolCache =

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -92,6 +93,9 @@ TEST(FileListWindow, SavedListReadsBackWithoutItsFolderRows)
     window.trigger("m_dateiliste_open");
     EXPECT_EQ(window.paths(), (QStringList{first, second}));
     EXPECT_EQ(window.countLabel(), QStringLiteral("2 Dateien"));
+    // The preview shows the listed files, as after every other change of the rows.
+    auto *preview = window.prog->findChild<QPlainTextEdit *>(QStringLiteral("vor_txt"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return preview->toPlainText().contains(u"Übersicht.png"); }));
 }
 
 TEST(FileListWindow, EmptyListShowsTheMessageAndWritesNothing)

@@ -117,7 +117,8 @@ TEST(OutputWindow, TheFormatChoosesTheViewAndItsButtons)
     auto *picture = pictureView->widget();
     ASSERT_TRUE(window.settled());
     ASSERT_GT(picture->width(), 10);
-    EXPECT_EQ(qobject_cast<QLabel *>(picture)->pixmap().size() + QSize(10, 10), picture->size());
+    // The picture with its one-pixel frame; the view scrolls over 10 pixels more than the picture.
+    EXPECT_EQ(qobject_cast<QLabel *>(picture)->pixmap().size() + QSize(8, 8), picture->size());
 
     // The text button shows the text beneath without giving up the picture format.
     window.child<QPushButton>("vor_text")->click();
@@ -336,7 +337,11 @@ TEST(OutputWindowSettings, TheOutputSettingsWindowDrawsThePreviewPicture)
     ASSERT_TRUE(window.settled());
     const QPixmap shown = window.child<QLabel>("preview_picture")->pixmap();
     ASSERT_FALSE(shown.isNull());
-    EXPECT_EQ(shown.toImage().pixelColor(2, 2), QColor(Qt::red));
+    // The frame is black.
+    const QImage framed = shown.toImage();
+    EXPECT_EQ(framed.pixelColor(0, 0), QColor(Qt::black));
+    EXPECT_EQ(framed.pixelColor(framed.width() - 1, framed.height() - 1), QColor(Qt::black));
+    EXPECT_EQ(framed.pixelColor(1, 1), QColor(Qt::red));
 
     QString openedTitle;
     whenModalShown([&](QWidget *modal) {

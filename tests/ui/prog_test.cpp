@@ -102,6 +102,10 @@ TEST(MainWindow, ListKeysRemovalAndHeaderSorting)
     QTest::mouseClick(list->header()->viewport(), Qt::LeftButton, {},
                       QPoint(list->header()->sectionViewportPosition(0) + 10, list->header()->height() / 2));
     EXPECT_EQ(window.state.fileList.at(0).name, QStringLiteral("d.txt"));
+    EXPECT_TRUE(list->header()->isSortIndicatorShown());
+    // Rows dragged into an order of their own show no column's sort arrow.
+    Q_EMIT list->rowsMoved();
+    EXPECT_FALSE(list->header()->isSortIndicatorShown());
 
     list->setFocus();
     QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);

@@ -76,19 +76,35 @@ TEST(RenamixWindow, PlaceholdersGoToTheCaretAndRefusedCharactersStayOut)
     EXPECT_EQ(window.mask(), QStringLiteral("%name%%num%b"));
     EXPECT_EQ(field->cursorPosition(), 6);
 
+    // Keys go to the combo boxes themselves, as a keyboard sends them. A name part refuses
+    // only "/"; characters beyond ASCII are not checked.
     field->setCursorPosition(field->text().size());
-    QTest::keyClicks(field, QStringLiteral("x/y:z*\""));
-    // Characters beyond ASCII are not checked.
-    QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QStringLiteral("ä"), Qt::NoModifier);
-    EXPECT_EQ(window.mask(), QStringLiteral("%name%%num%bxyzä"));
-    auto *numbers = window.part<QComboBox>("numstart")->lineEdit();
-    numbers->clear();
-    QTest::keyClicks(numbers, QStringLiteral("1a-2 "));
+    auto *maskBox = window.part<QComboBox>("maske");
+    QTest::keyClicks(maskBox, QStringLiteral("x/y:z*\"?"));
+    QTest::sendKeyEvent(QTest::Click, maskBox, Qt::Key_unknown, QStringLiteral("ä"), Qt::NoModifier);
+    EXPECT_EQ(window.mask(), QStringLiteral("%name%%num%bxy:z*\"?ä"));
+    auto *numbers = window.part<QComboBox>("numstart");
+    numbers->lineEdit()->clear();
+    QTest::keyClicks(numbers, QStringLiteral("x9a-2 "));
     EXPECT_EQ(window.state.settings.value(SettingsWindow::DU, QStringLiteral("numstart")),
-              QStringLiteral("12"));
+              QStringLiteral("92"));
+    window.state.settings.setOn(SettingsWindow::DU, QStringLiteral("suchenersetzen"), true);
+    auto *replacement = window.part<QLineEdit>("suchenneu");
+    QTest::keyClicks(replacement, QStringLiteral("a/b?"));
+    EXPECT_EQ(replacement->text(), QStringLiteral("ab?"));
+    auto *search = window.part<QLineEdit>("suchenalt");
+    QTest::keyClicks(search, QStringLiteral("a/b"));
+    EXPECT_EQ(search->text(), QStringLiteral("a/b"));
+
+    // A folder is typed as it is named, and Enter lists it.
+    const QString folder = window.root + QStringLiteral("/Was?: \"x\"");
+    window.file("Was?: \"x\"/inside.txt");
     auto *folderField = window.part<QLineEdit>("quordner");
-    QTest::keyClicks(folderField, QStringLiteral("/a:b?"));
-    EXPECT_EQ(folderField->text(), QStringLiteral("a:b"));
+    folderField->clear();
+    QTest::keyClicks(folderField, folder);
+    EXPECT_EQ(folderField->text(), folder);
+    QTest::keyClick(folderField, Qt::Key_Return);
+    EXPECT_EQ(window.column(RenameNameColumn), textList({"inside"}));
 }
 
 TEST(RenamixWindow, TheNewNameColumnAndThePreviewFollowTheMaskLive)

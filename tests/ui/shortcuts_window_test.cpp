@@ -69,8 +69,16 @@ TEST(ShortcutsWindow, StatusColoursAndTextsFollowAddAndRemove)
     const QString actions = QString::fromUtf8(readTestFile(desktop.shell().thunarActionsPath()));
     EXPECT_TRUE(actions.contains(QStringLiteral("<patterns>*.mp3;*.doc;*.txt;*.flac</patterns>")))
         << actions.toStdString();
+    // The chosen types have no status label; the line below the buttons tells what was done.
+    EXPECT_EQ(window.resultLine->text() + u' ' + colourOf(window.resultLine).name(),
+              u"Verknüpft für .mp3, .doc, .txt, .flac #008000");
     click(window, "BeliebigeDateienAus");
     EXPECT_FALSE(readTestFile(desktop.shell().thunarActionsPath()).contains("*.flac"));
+    EXPECT_EQ(window.resultLine->text(), u"Entfernt");
+    window.beldateien->setText(QStringLiteral("tar.gz"));
+    click(window, "BeliebigeDateienAn");
+    EXPECT_EQ(window.resultLine->text() + u' ' + colourOf(window.resultLine).name(),
+              u"The chosen file types name no usable extension; nothing was added. #ff0000");
 
     // In English, and from a program that has moved since.
     state.settings.setLanguage(Language::English);

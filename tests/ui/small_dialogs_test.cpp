@@ -114,9 +114,10 @@ TEST(MessageDialog, ShowsTheCatalogueAndOkForAll)
     EXPECT_TRUE(state.okForAll);
     EXPECT_EQ(shown.label1, u"Format nicht unterstützt");
 
-    // A key without a path line ignores the path and hides "OK für alle".
-    shown = showAndPress(dialog, QStringLiteral("keinestartkonfig"), QStringLiteral("/x"), dialog.OK);
-    EXPECT_EQ(shown.label3, u"wurde (als Datei auto.tbx im Programmverzeichnis).");
+    // A key without a path line names the path inside its lines and hides "OK für alle".
+    shown = showAndPress(dialog, QStringLiteral("keinestartkonfig"), QStringLiteral("/x/tabulix"), dialog.OK);
+    EXPECT_EQ(shown.label3, u"wurde (als Datei Auto.tbx in /x/tabulix).");
+    EXPECT_EQ(shown.label4, u"Speichern Sie eine Konfiguation als Auto.tbx in /x/tabulix.");
     EXPECT_FALSE(shown.okForAllVisible);
 
     // A long path is shortened inside the quotes; the name and the trailing folders stay.
