@@ -2,15 +2,14 @@
 
 #include "app/program_state.h"
 #include "common/message_catalogue.h"
-#include "common/minimize_path.h"
 
 #include <QLabel>
 #include <QPushButton>
 
 Tsm_meldung::Tsm_meldung(ProgramState &state, QWidget *mainWindow, QWidget *parent)
-    : SmallDialog(state, mainWindow, parent), Label1(makeLabel(QStringLiteral("Label1"), 0)),
-      Label2(makeLabel(QStringLiteral("Label2"), 1)), Label3(makeLabel(QStringLiteral("Label3"), 2)),
-      Label4(makeLabel(QStringLiteral("Label4"), 3)), OK(makeButton(QStringLiteral("OK"), 0)),
+    : SmallDialog(state, mainWindow, parent), Label1(makeLabel(QStringLiteral("Label1"))),
+      Label2(makeLabel(QStringLiteral("Label2"))), Label3(makeLabel(QStringLiteral("Label3"))),
+      Label4(makeLabel(QStringLiteral("Label4"))), OK(makeButton(QStringLiteral("OK"), 0)),
       OKalle(makeButton(QStringLiteral("OKalle"), 1))
 {
     setObjectName(QStringLiteral("sm_meldung"));
@@ -33,11 +32,12 @@ void Tsm_meldung::setMessage(const QString &key, const QString &path)
     Label1->setText(texts->title);
     Label2->setText(texts->line2);
     if (texts->pathLine)
-        Label3->setText(u'"' + minimizePath(path, textWidth) + u'"');
+        Label3->setText(u'"' + shortenedToLine(*Label3, path, QStringLiteral("\"\"")) + u'"');
     else
         Label3->setText(texts->line3);
     Label4->setText(texts->line4);
     OKalle->setVisible(texts->okForAll);
+    fitToTexts();
 }
 
 void Tsm_meldung::showMessage(const QString &key, const QString &path)
@@ -51,4 +51,5 @@ void Tsm_meldung::applyLanguage()
     const Language language = m_state.settings.language();
     OK->setText(uiText(UiText::MessageOk, language));
     OKalle->setText(uiText(UiText::MessageOkForAll, language));
+    fitToTexts();
 }
