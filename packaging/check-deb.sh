@@ -15,6 +15,8 @@ echo "Depends: $depends"
 for library in libqt6core6 libqt6widgets6 libc6; do
   grep -q "$library" <<< "$depends" || { echo "$library missing from Depends" >&2; exit 1; }
 done
+# The font the shortened path column measures in.
+grep -q fonts-dejavu-core <<< "$depends" || { echo "fonts-dejavu-core missing from Depends" >&2; exit 1; }
 dpkg-deb -x "$deb" "$scratch/root"
 "$scratch/root/usr/bin/tabulix-cli" --version | grep -q '^tabulix-cli '
 [ -x "$scratch/root/usr/bin/tabulix" ]

@@ -17,7 +17,21 @@ bool ViewSwitches::isShown(ViewArea area) const
     return true;
 }
 
-ViewLayout viewLayout(const ViewSwitches &switches)
+namespace {
+
+int slotWidth(int buttonWidth)
+{
+    return std::max(buttonWidth, RestoreButtonWidth);
+}
+
+int slotX(int slot, int buttonWidth)
+{
+    return RestoreButtonLeft + slot * (RestoreButtonStep - RestoreButtonWidth + slotWidth(buttonWidth));
+}
+
+} // namespace
+
+ViewLayout viewLayout(const ViewSwitches &switches, int buttonWidth)
 {
     ViewLayout layout;
     layout.leftColumn = switches.input || switches.preview;
@@ -29,16 +43,16 @@ ViewLayout viewLayout(const ViewSwitches &switches)
     for (const ViewArea area : viewAreas) {
         if (switches.isShown(area))
             continue;
-        layout.restoreButtonX[static_cast<int>(area)] = RestoreButtonLeft + slot * RestoreButtonStep;
+        layout.restoreButtonX[static_cast<int>(area)] = slotX(slot, buttonWidth);
         ++slot;
     }
     layout.dividerCount = slot;
     return layout;
 }
 
-int dividerX(int index)
+int dividerX(int index, int buttonWidth)
 {
-    return RestoreButtonLeft + index * RestoreButtonStep + DividerOffset;
+    return slotX(index, buttonWidth) + DividerOffset - RestoreButtonWidth + slotWidth(buttonWidth);
 }
 
 std::array<int, 2> halfSplit(int total, int handleWidth)

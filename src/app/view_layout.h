@@ -19,6 +19,7 @@ struct ViewSwitches {
 
 inline constexpr int RestoreButtonLeft = 8;  // the first restore button's x in the bottom bar
 inline constexpr int RestoreButtonStep = 62; // from one button to the next
+// The least width of a restore button; wider captions widen every slot alike.
 inline constexpr int RestoreButtonWidth = 52;
 // Each divider stands in the gap after its button slot.
 inline constexpr int DividerOffset = RestoreButtonWidth + 4;
@@ -37,10 +38,12 @@ struct ViewLayout {
     int restoreX(ViewArea area) const { return restoreButtonX[static_cast<int>(area)]; }
 };
 
-ViewLayout viewLayout(const ViewSwitches &switches);
+// With restore buttons `buttonWidth` wide (at least RestoreButtonWidth); the gaps between the
+// slots stay as they are.
+ViewLayout viewLayout(const ViewSwitches &switches, int buttonWidth = RestoreButtonWidth);
 
 // The x of divider `index` (0 to 3) in the bottom bar.
-int dividerX(int index);
+int dividerX(int index, int buttonWidth = RestoreButtonWidth);
 
 // The sizes of a two-sided splitter of `total` pixels (handle included) whose first side takes
 // half of it: the first side gets the half, the second side what the handle leaves.

@@ -2,11 +2,15 @@
 
 #include "common/paths.h"
 
+#include <QFontDatabase>
 #include <QFontMetrics>
 
 namespace {
 
 const QString marker = QStringLiteral(".../");
+
+// The font file of the fonts-dejavu-core package.
+constexpr const char *MeasuringFontFile = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 
 // Drops the first folder of dir and puts the marker in its place; a marker left by an
 // earlier cut goes first, so the marker never repeats.
@@ -32,12 +36,19 @@ QString cutFirstFolder(QString dir)
 
 } // namespace
 
-QFont interfaceFont()
+QFont measuringFont()
 {
-    QFont font(QStringLiteral("Tahoma"));
+    // Registered once, from any thread; the family is the one the file names.
+    static const QString family = [] {
+        const int id = QFontDatabase::addApplicationFont(QString::fromUtf8(MeasuringFontFile));
+        return QFontDatabase::applicationFontFamilies(id).value(0, QStringLiteral("DejaVu Sans"));
+    }();
+    QFont font(family);
     font.setPixelSize(11);
     font.setWeight(QFont::Normal);
+    font.setStretch(QFont::Unstretched);
     font.setItalic(false);
+    font.setHintingPreference(QFont::PreferNoHinting);
     return font;
 }
 
@@ -62,7 +73,7 @@ QString minimizePath(const QString &path, int maxWidth, const std::function<int(
 
 QString minimizePath(const QString &path, int maxWidth)
 {
-    const QFontMetrics metrics(interfaceFont());
+    const QFontMetrics metrics(measuringFont());
     return minimizePath(path, maxWidth,
                         [&metrics](const QString &text) { return metrics.horizontalAdvance(text); });
 }

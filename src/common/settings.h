@@ -61,6 +61,11 @@ struct WindowPlacement {
     bool operator==(const WindowPlacement &other) const = default;
 };
 
+// The renaming tool's client size at a fresh start and after a reset: ten rows of its list and
+// every column header in view, with the desktop's fonts.
+inline constexpr int RenamerStartWidth = 720;
+inline constexpr int RenamerStartHeight = 780;
+
 // The main window's placement with the sizes of its two splitters.
 struct MainWindowPlacement {
     WindowPlacement window{false, 0, 0, 826, 644};
@@ -148,7 +153,7 @@ public:
         StyledFont pictureFont{QFont(QStringLiteral("Courier New"), 8), QColor(Qt::black)};
         TextViewLook textViewLook;
         MainWindowPlacement mainPlacement;
-        WindowPlacement renamerPlacement{false, 0, 0, 591, 700};
+        WindowPlacement renamerPlacement{false, 0, 0, RenamerStartWidth, RenamerStartHeight};
         QHash<MenuSwitch, bool> menuSwitches{
             {MenuSwitch::AddFolderFiles, true},    {MenuSwitch::AddFolderRows, false},
             {MenuSwitch::RefuseDuplicates, false}, {MenuSwitch::DaylightCorrection, true},

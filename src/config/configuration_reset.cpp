@@ -161,8 +161,8 @@ void resetOtherWindows(Settings &settings)
     settings.setOn(SettingsWindow::DU, QStringLiteral("suchenersetzen"), false);
     settings.setValue(SettingsWindow::DU, QStringLiteral("maske"), QStringLiteral("%name%1"));
     settings.setValue(SettingsWindow::DU, QStringLiteral("numstart"), QStringLiteral("1"));
-    settings.setRenamerPlacement(
-        {false, settings.renamerPlacement().left, settings.renamerPlacement().top, 591, 700});
+    settings.setRenamerPlacement({false, settings.renamerPlacement().left, settings.renamerPlacement().top,
+                                  RenamerStartWidth, RenamerStartHeight});
     settings.setOn(SettingsWindow::DF, QStringLiteral("alle"), true);
     settings.setValue(SettingsWindow::DF, QStringLiteral("filter"), QStringLiteral("jpg,bmp,txt"));
 }

@@ -87,7 +87,7 @@ CellTexts::CellTexts(const Settings &settings, const LocaleFormat &format, Outpu
       m_pathLink(on(settings, "act_pfad_htmllink"))
 {
     if (m_pathShort)
-        m_shortener.emplace(interfaceFont(), ShortPathWidth);
+        m_shortener.emplace(measuringFont(), ShortPathWidth);
 }
 
 QString CellTexts::visibleText(ColumnKind kind, const FileEntry &row) const

@@ -172,6 +172,22 @@ void DesignArea::restack()
     m_stack->activate();
 }
 
+int DesignArea::widestSection()
+{
+    int widest = 0;
+    for (int index = 0; index < m_stack->count(); ++index) {
+        QWidget *section = m_stack->itemAt(index)->widget();
+        if (!section)
+            continue;
+        // Captions changed just now: the section's layout measures them anew.
+        if (QLayout *rows = section->layout())
+            rows->activate();
+        widest = qMax(widest, section->minimumSizeHint().width());
+    }
+    const QMargins margins = m_stack->contentsMargins();
+    return widest + margins.left() + margins.right();
+}
+
 void DesignArea::des_grup_jaClick()
 {
     const bool grouped = m_state.settings.isOn(SettingsWindow::PB, QStringLiteral("des_grup_ja"));

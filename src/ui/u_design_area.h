@@ -26,6 +26,8 @@ public:
     void arrangePanels();
     // Re-stacks only, as a resized window does.
     void restack();
+    // The width the widest section needs, open or not: the area never needs to be wider.
+    int widestSection();
 
     // The grouping controls can be changed only while grouping is chosen.
     void des_grup_jaClick();

@@ -101,6 +101,9 @@ QComboBox *PanelBuilder::choice(const char *name)
     auto *control = new QComboBox(m_panel);
     control->setObjectName(QString::fromUtf8(name));
     control->setEditable(isFreeTextChoice(control->objectName()));
+    // A fixed list is as wide as its longest item in either language.
+    if (!control->isEditable())
+        control->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     if (!control->isEditable() || control->objectName() == u"act_size_nks")
         control->installEventFilter(m_bindings.keys);
     bindComboBox(control, m_bindings.settings, SettingsWindow::PB);

@@ -199,6 +199,8 @@ void Tprog::applyLanguage()
     m_design->applyLanguage();
     translateDefaultTexts(m_state.settings, language);
     translateOutFormat();
+    fitRightColumn();
+    placeRestoreButtons();
     (isGerman(language) ? m_einst_sprache_deutsch : m_einst_sprache_english)->setChecked(true);
     showHelpMenuOfLanguage(language);
     // The subfolder switch is as wide as its caption plus 25 pixels; the watch switch follows it.

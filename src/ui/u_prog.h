@@ -137,6 +137,9 @@ private:
     void buildFrame();
     QWidget *buildInputArea();
     QWidget *buildSavingArea();
+    // The right column is as wide as the widest section of the column options needs, so that
+    // they never scroll sideways; at least its stated width.
+    void fitRightColumn();
     QWidget *buildAreaBox(const QString &boxName, const QString &headerName, const QString &closeName,
                           QWidget *content);
     QWidget *buildBottomBar();
@@ -171,6 +174,8 @@ private:
     void toggleView(MenuSwitch area);
     void m_anz_inputClick();
     void arrangeView();
+    // The restore buttons of the hidden areas, in slots as wide as the widest caption needs.
+    void placeRestoreButtons();
     void showViewPanels();
     // The split of input and preview goes back to half and half unless a splitter moved.
     void FormResize(bool fromSplitter);

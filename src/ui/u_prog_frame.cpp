@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -249,7 +250,8 @@ QWidget *Tprog::buildBottomBar()
     for (const auto &[name, handler] : outputButtons) {
         auto *button = new QPushButton;
         button->setObjectName(QString::fromUtf8(name));
-        button->setFixedWidth(OutputButtonWidth);
+        // The stated width is the least; a longer caption widens the button.
+        button->setMinimumWidth(OutputButtonWidth);
         connect(button, &QPushButton::clicked, m_preview, handler);
         layout->addWidget(button);
     }
@@ -277,6 +279,13 @@ QWidget *Tprog::buildSavingArea()
     // The preview shows what the format at start calls for.
     m_preview->out_formatChange();
     return area;
+}
+
+void Tprog::fitRightColumn()
+{
+    const int scrollBar = ScrollBox1->verticalScrollBar()->sizeHint().width();
+    findChild<QWidget *>(QStringLiteral("Panel3"))
+        ->setMinimumWidth(qMax(RightColumnWidth, m_design->widestSection() + scrollBar));
 }
 
 void Tprog::translateOutFormat()

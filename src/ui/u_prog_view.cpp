@@ -133,18 +133,29 @@ void Tprog::arrangeView()
         QEvent request(QEvent::LayoutRequest);
         QCoreApplication::sendEvent(splitter, &request);
     }
-    const ViewLayout layout = viewLayout(viewSwitches(m_state.settings));
+    placeRestoreButtons();
+}
+
+void Tprog::placeRestoreButtons()
+{
+    // Every slot is as wide as the widest caption needs.
+    int buttonWidth = RestoreButtonWidth;
+    for (const ViewItem &item : viewItems)
+        buttonWidth =
+            qMax(buttonWidth,
+                 findChild<QAbstractButton *>(QString::fromUtf8(item.restoreButton))->sizeHint().width());
+    const ViewLayout layout = viewLayout(viewSwitches(m_state.settings), buttonWidth);
     for (const ViewArea area : viewAreas) {
         const ViewItem &item = viewItems[static_cast<int>(area)];
         auto *button = findChild<QAbstractButton *>(QString::fromUtf8(item.restoreButton));
         const int x = layout.restoreX(area);
         if (x >= 0)
-            button->setGeometry(x, BarItemTop, RestoreButtonWidth, BarItemHeight);
+            button->setGeometry(x, BarItemTop, buttonWidth, BarItemHeight);
         button->setVisible(x >= 0);
     }
     for (int index = 0; index < 4; ++index) {
         auto *divider = findChild<QFrame *>(QStringLiteral("max_b%1").arg(index + 1));
-        divider->setGeometry(dividerX(index), BarItemTop, DividerWidth, BarItemHeight);
+        divider->setGeometry(dividerX(index, buttonWidth), BarItemTop, DividerWidth, BarItemHeight);
         divider->setVisible(index < layout.dividerCount);
     }
 }

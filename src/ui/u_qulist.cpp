@@ -1,6 +1,7 @@
 #include "ui/u_qulist.h"
 
 #include "collect/file_list.h"
+#include "ui/header_fit.h"
 
 #include <QDrag>
 #include <QDropEvent>
@@ -34,6 +35,10 @@ Qulist::Qulist(FileList &files, QWidget *parent) : QTreeView(parent), m_files(fi
     header()->setSectionsClickable(true);
     for (int column = 0; column < ListColumnCount; ++column)
         setColumnWidth(column, columnWidths[column]);
+    widenSectionsToCaptions(*header());
+    // The captions change with the language.
+    connect(&files, &QAbstractItemModel::headerDataChanged, this,
+            [this] { widenSectionsToCaptions(*header()); });
 }
 
 QList<int> Qulist::selectedRowNumbers() const

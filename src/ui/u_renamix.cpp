@@ -4,6 +4,7 @@
 #include "renamer/renamer_texts.h"
 #include "ui/control_captions.h"
 #include "ui/file_manager_link.h"
+#include "ui/header_fit.h"
 #include "ui/named_widget.h"
 #include "ui/typed_characters.h"
 #include "ui/u_renamix_filter.h"
@@ -84,6 +85,7 @@ TRenamix::TRenamix(ProgramState &state, QWidget *parent)
     updateUndo();
     applyPlacement();
     applyLanguage();
+    fitColumns();
 }
 
 TRenamix::~TRenamix() = default;
@@ -118,6 +120,7 @@ QWidget *TRenamix::buildListGroup()
                                                                                   : Qt::AscendingOrder);
         Vorschau();
     });
+    connect(&m_tool.list(), &QAbstractItemModel::headerDataChanged, this, &TRenamix::fitColumns);
     connect(qulist, &QTreeView::clicked, this, &TRenamix::VorschauSetzen);
     connect(qulist, &QTreeView::doubleClicked, this, &TRenamix::VorschauSetzen);
 
@@ -153,6 +156,8 @@ QWidget *TRenamix::buildMaskGroup()
     refuseTypedCharacters(maske, NameRefusals);
     numstart = named<QComboBox>(group, "numstart");
     numstart->setEditable(true);
+    // Room for a first number of six digits.
+    numstart->setMinimumContentsLength(6);
     bindComboBox(numstart, m_state.settings, SettingsWindow::DU);
     setChoiceItems(numstart, {QStringLiteral("0"), QStringLiteral("1")}, m_state.settings,
                    SettingsWindow::DU);
@@ -221,6 +226,24 @@ QWidget *TRenamix::buildPreviewGroup()
     grid->addWidget(neuerName, 1, 1);
     grid->setColumnStretch(1, 1);
     return group;
+}
+
+void TRenamix::fitColumns()
+{
+    // The status column holds every status text of either language.
+    const QFontMetrics metrics = qulist->fontMetrics();
+    int statusWidth = 0;
+    for (const Language language : {Language::German, Language::English})
+        for (const RenameStatus status :
+             {RenameStatus::Added, RenameStatus::Renamed, RenameStatus::NotRenamed, RenameStatus::Exists,
+              RenameStatus::Failed, RenameStatus::Undone})
+            statusWidth = qMax(statusWidth, metrics.horizontalAdvance(renameStatusText(status, language)));
+    QHeaderView *header = qulist->header();
+    const int cellMargins =
+        2 * (qulist->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, qulist) + 1);
+    header->resizeSection(RenameStatusColumn,
+                          qMax(header->sectionSize(RenameStatusColumn), statusWidth + cellMargins));
+    widenSectionsToCaptions(*header);
 }
 
 void TRenamix::applyLanguage()

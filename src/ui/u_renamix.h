@@ -61,6 +61,8 @@ private:
     QList<int> selectedRows() const;
     QStringList selectedPaths() const;
     void suchenersetzenClick();
+    // Column widths that hold the captions and the status texts.
+    void fitColumns();
     void updateUndo();
     void capturePlacement();
     void applyPlacement();

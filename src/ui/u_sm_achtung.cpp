@@ -2,21 +2,18 @@
 
 #include "app/program_state.h"
 #include "common/message_catalogue.h"
-#include "common/minimize_path.h"
 
 #include <QLabel>
 #include <QPushButton>
 
 Tsm_achtung::Tsm_achtung(ProgramState &state, QWidget *mainWindow, QWidget *parent)
-    : SmallDialog(state, mainWindow, parent), Label1(makeLabel(QStringLiteral("Label1"), 0)),
-      Label2(makeLabel(QStringLiteral("Label2"), 1)), Label3(makeLabel(QStringLiteral("Label3"), 2)),
-      Label4(makeLabel(QStringLiteral("Label4"), 3)), Label5(makeLabel(QStringLiteral("Label5"), 4)),
+    : SmallDialog(state, mainWindow, parent), Label1(makeLabel(QStringLiteral("Label1"))),
+      Label2(makeLabel(QStringLiteral("Label2"))), Label3(makeLabel(QStringLiteral("Label3"))),
+      Label4(makeLabel(QStringLiteral("Label4"))), Label5(blankLineAndLabel(QStringLiteral("Label5"))),
       OK(makeButton(QStringLiteral("OK"), 2)), Nein(makeButton(QStringLiteral("Nein"), 1)),
       Abbrechen(makeButton(QStringLiteral("Abbrechen"), 0))
 {
     setObjectName(QStringLiteral("sm_achtung"));
-    // A blank line between the question and the warning.
-    Label5->move(Label5->x(), Label5->y() + lineHeight);
     // Enter must not overwrite by accident.
     Nein->setDefault(true);
     connect(OK, &QPushButton::clicked, this, [this] { decide(true); });
@@ -25,9 +22,17 @@ Tsm_achtung::Tsm_achtung(ProgramState &state, QWidget *mainWindow, QWidget *pare
     applyLanguage();
 }
 
+QLabel *Tsm_achtung::blankLineAndLabel(const QString &name)
+{
+    // A blank line between the question and the warning.
+    addBlankLine();
+    return makeLabel(name);
+}
+
 void Tsm_achtung::setFilePath(const QString &path)
 {
-    Label3->setText(minimizePath(path, textWidth));
+    Label3->setText(shortenedToLine(*Label3, path));
+    fitToTexts();
 }
 
 void Tsm_achtung::decide(bool overwrite)
@@ -46,4 +51,5 @@ void Tsm_achtung::applyLanguage()
     OK->setText(uiText(UiText::ConfirmYes, language));
     Nein->setText(uiText(UiText::ConfirmNo, language));
     Abbrechen->setText(uiText(UiText::Break, language));
+    fitToTexts();
 }

@@ -27,6 +27,7 @@ public:
     QPushButton *const Abbrechen;
 
 private:
+    QLabel *blankLineAndLabel(const QString &name);
     void decide(bool overwrite);
 
     bool m_overwrite = false;

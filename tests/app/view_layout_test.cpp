@@ -57,6 +57,13 @@ TEST(ViewLayout, RestoreButtonsTakeTheNextFreeSlot)
         EXPECT_GE(dividerX(index), none.restoreButtonX[index] + RestoreButtonWidth);
         EXPECT_LE(dividerX(index) + DividerWidth, RestoreButtonLeft + (index + 1) * RestoreButtonStep);
     }
+
+    // Captions wider than a slot widen every slot alike; narrower ones keep the slots.
+    EXPECT_EQ(viewLayout({false, false, false, false}, 70).restoreButtonX,
+              (std::array<int, 4>{8, 88, 168, 248}));
+    EXPECT_EQ(dividerX(1, 70), 88 + 74);
+    EXPECT_EQ(viewLayout({false, false, false, false}, 40).restoreButtonX, none.restoreButtonX);
+    EXPECT_EQ(dividerX(1, 40), dividerX(1));
 }
 
 TEST(ViewLayout, HalfSplitGivesTheFirstSideHalfTheTotal)

@@ -1,6 +1,8 @@
 #include "common/minimize_path.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
+#include <QRawFont>
 #include <QStringList>
 #include <gtest/gtest.h>
 
@@ -79,12 +81,19 @@ TEST(minimizePath, FittingPathsAndBareNames)
     EXPECT_EQ(minimizePath(QStringLiteral("/a/b/"), 4, characters), u".../");
 }
 
-TEST(minimizePath, MeasuresInTheInterfaceFont)
+TEST(minimizePath, MeasuresInTheMeasuringFont)
 {
-    const QFont font = interfaceFont();
-    EXPECT_EQ(font.family(), u"Tahoma");
-    EXPECT_EQ(font.pixelSize(), 11);
-    EXPECT_EQ(font.weight(), QFont::Normal);
+    // DejaVu Sans Book at 11 pixels, unhinted, from the file of its package.
+    const QFont font = measuringFont();
+    const QFontInfo shown(font);
+    EXPECT_EQ(shown.family(), u"DejaVu Sans");
+    EXPECT_EQ(shown.styleName(), u"Book");
+    EXPECT_TRUE(shown.exactMatch());
+    EXPECT_EQ(shown.pixelSize(), 11);
+    EXPECT_EQ(font.hintingPreference(), QFont::PreferNoHinting);
+    const QRawFont fromFile(QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"), 11);
+    ASSERT_TRUE(fromFile.isValid());
+    EXPECT_EQ(QRawFont::fromFont(font).fontTable("head"), fromFile.fontTable("head"));
 
     const QFontMetrics metrics(font);
     const auto width = [&metrics](const QString &text) { return metrics.horizontalAdvance(text); };

@@ -19,7 +19,7 @@ TEST(PathShortener, ShortensAsMinimizePathMeasures)
             paths.append(folderPart(folder) + namePart(name));
     }
 
-    const QFontMetrics metrics(interfaceFont());
+    const QFontMetrics metrics(measuringFont());
     QHash<QString, int> widths; // each text measured once for all limits
     const auto width = [&](const QString &text) {
         auto known = widths.constFind(text);
@@ -28,7 +28,7 @@ TEST(PathShortener, ShortensAsMinimizePathMeasures)
         return *known;
     };
     for (const int maxWidth : {-1, 0, 60, 120, 200, 353, 1000}) {
-        PathShortener shortener(interfaceFont(), maxWidth);
+        PathShortener shortener(measuringFont(), maxWidth);
         for (const QString &path : paths)
             ASSERT_EQ(shortener.shortened(path), minimizePath(path, maxWidth, width))
                 << path.toStdString() << " in " << maxWidth;

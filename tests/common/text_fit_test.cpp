@@ -12,7 +12,7 @@ namespace {
 // The width the font's own measurement sums, in 1/64 pixels, before it rounds.
 qint64 exactUnits(const QString &text)
 {
-    return qRound(QFontMetricsF(interfaceFont()).horizontalAdvance(text) * 64);
+    return qRound(QFontMetricsF(measuringFont()).horizontalAdvance(text) * 64);
 }
 
 // Every text a shortened path may show: each folder step followed by the name.
@@ -30,7 +30,7 @@ QStringList shownTexts(const QStringList &paths)
 
 TEST(TextFit, ModelsPlainLatinTextToTheUnit)
 {
-    TextFit fit(interfaceFont());
+    TextFit fit(measuringFont());
     // Kerning pairs, ligatures and their neighbours, digits, symbols, umlauts and more Latin.
     for (const char *text :
          {"AVATAR To Tower WAVE", "office diff-files Affinity fff ffi ffl Fiji", "Größe Müller 2019.pdf",
@@ -75,8 +75,8 @@ TEST(TextFit, ModelsPlainLatinTextToTheUnit)
 
 TEST(TextFit, AnswersAsTheFontMeasures)
 {
-    const QFontMetrics metrics(interfaceFont());
-    TextFit fit(interfaceFont());
+    const QFontMetrics metrics(measuringFont());
+    TextFit fit(measuringFont());
     // Beside the varied texts: one that the font shapes in four pieces, without kerning between
     // them, and more plain characters than the fit keeps.
     QString latin;

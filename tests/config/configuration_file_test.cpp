@@ -177,7 +177,7 @@ TEST(ConfigurationFile, PlacementsStayOnTheScreen)
     EXPECT_EQ(main.window, (WindowPlacement{false, -20, 50, 800, 700}));
     EXPECT_EQ(main.rightColumnWidth, 316) << "wider than the window";
     EXPECT_EQ(main.filesAreaHeight, 250);
-    EXPECT_EQ(settings.renamerPlacement(), (WindowPlacement{false, 30, 0, 600, 700}));
+    EXPECT_EQ(settings.renamerPlacement(), (WindowPlacement{false, 30, 0, 600, RenamerStartHeight}));
 
     // A maximised window keeps the size it returns to.
     applyConfiguration(settings, documentOf(QStringLiteral("[SP]\nPF=1\nPB=100\n")), QSize(1920, 1080));
@@ -245,6 +245,7 @@ TEST(ConfigurationFile, ResetGivesTheStandardValuesOfTheLanguage)
     look.wraps = true;
     look.font.font.setPointSize(14);
     settings.setTextViewLook(look);
+    settings.setRenamerPlacement({true, 5, 6, 400, 500});
     resetToStandard(settings);
 
     EXPECT_EQ(settings.columnOrder(), defaultColumnOrder(Language::English));
@@ -257,6 +258,11 @@ TEST(ConfigurationFile, ResetGivesTheStandardValuesOfTheLanguage)
     EXPECT_EQ(settings.value(SettingsWindow::DU, QStringLiteral("maske")), QStringLiteral("%name%1"));
     EXPECT_EQ(settings.mainPlacement().window.width, 761);
     EXPECT_EQ(settings.mainPlacement().window.height, 614);
+    // The renaming tool gets the size of a fresh start and keeps its place.
+    const WindowPlacement freshRenamer = Settings().renamerPlacement();
+    EXPECT_EQ(settings.renamerPlacement(),
+              (WindowPlacement{false, 5, 6, freshRenamer.width, freshRenamer.height}));
+    EXPECT_EQ(QSize(freshRenamer.width, freshRenamer.height), QSize(720, 780));
     // What it does not name keeps its value; the preview no longer wraps, its size stays.
     EXPECT_TRUE(settings.isOn(MenuSwitch::AddFolderRows));
     EXPECT_FALSE(settings.textViewLook().wraps);

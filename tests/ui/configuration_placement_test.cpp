@@ -18,6 +18,8 @@ struct ShownWindow : ConfigurationWindow {
         EXPECT_TRUE(QTest::qWaitForWindowExposed(prog.get()));
     }
     QSplitter *splitter(const QString &name) const { return prog->findChild<QSplitter *>(name); }
+    // The right column is at least 316 wide, and as wide as its options need.
+    int leastRightColumn() const { return prog->findChild<QWidget *>(u"Panel3"_s)->minimumWidth(); }
     // What the window shows, in the terms of a placement.
     MainWindowPlacement shown() const
     {
@@ -34,19 +36,25 @@ TEST(WindowPlacement, TheWindowFollowsThePlacementSetting)
 {
     ShownWindow window;
     Settings &settings = window.state.settings;
-    const MainWindowPlacement placed{{false, 40, 30, 700, 560}, 350, 250};
+    const int column = window.leastRightColumn() + 34;
+    const MainWindowPlacement placed{{false, 40, 30, column + 350, 560}, column, 250};
     settings.setMainPlacement(placed);
     EXPECT_EQ(window.shown(), placed);
 
     // Outside a start-up load a maximised placement maximises at once.
-    settings.setMainPlacement({{true, 40, 30, 700, 560}, 350, 250});
+    settings.setMainPlacement({{true, 40, 30, column + 350, 560}, column, 250});
     EXPECT_TRUE(window.prog->isMaximized());
-    settings.setMainPlacement({{false, 60, 50, 720, 540}, 330, 240});
-    EXPECT_EQ(window.shown(), (MainWindowPlacement{{false, 60, 50, 720, 540}, 330, 240}));
+    const MainWindowPlacement other{{false, 60, 50, column + 390, 540}, column + 14, 240};
+    settings.setMainPlacement(other);
+    EXPECT_EQ(window.shown(), other);
 
     // A side larger than the window stays as it is.
-    settings.setMainPlacement({{false, 60, 50, 720, 540}, 5000, 4000});
-    EXPECT_EQ(window.shown(), (MainWindowPlacement{{false, 60, 50, 720, 540}, 330, 240}));
+    settings.setMainPlacement({{false, 60, 50, column + 390, 540}, 5000, 4000});
+    EXPECT_EQ(window.shown(), other);
+
+    // A column narrower than its options need stays as wide as they need.
+    settings.setMainPlacement({{false, 60, 50, column + 390, 540}, 316, 240});
+    EXPECT_EQ(window.shown().rightColumnWidth, qMax(316, window.leastRightColumn()));
 }
 
 TEST(WindowPlacement, SavingTakesThePlacementAndTheResetKeepsThePosition)
@@ -66,7 +74,8 @@ TEST(WindowPlacement, SavingTakesThePlacementAndTheResetKeepsThePosition)
     EXPECT_EQ(window.shown(), before);
 
     window.action("m_konfig_standard")->trigger();
-    EXPECT_EQ(window.shown(), (MainWindowPlacement{{false, 70, 20, 761, 614}, 316, 289}));
+    EXPECT_EQ(window.shown(),
+              (MainWindowPlacement{{false, 70, 20, 761, 614}, qMax(316, window.leastRightColumn()), 289}));
 }
 
 TEST(WindowPlacement, LoadedConfigurationsPlaceTheWindow)

@@ -1,4 +1,5 @@
 #include "app/program_state.h"
+#include "cut_texts.h"
 #include "modal_watch.h"
 #include "ui/app_icon.h"
 #include "ui/dialog_placement.h"
@@ -57,8 +58,9 @@ TEST(SmallDialogs, SharedShapeAndPlaceOverTheMainWindow)
     Tsm_achtung achtung(state, &mainWindow);
     Tsm_bearbeitung bearbeitung(state, &mainWindow);
     for (QDialog *dialog : std::initializer_list<QDialog *>{&meldung, &achtung, &bearbeitung}) {
-        EXPECT_EQ(dialog->minimumSize(), QSize(481, 220));
-        EXPECT_EQ(dialog->maximumSize(), QSize(481, 220));
+        // 481 × 220 at least, and fixed: wider only where a text needs it.
+        EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize());
+        EXPECT_EQ(dialog->size().expandedTo(QSize(481, 220)), dialog->size());
         EXPECT_EQ(dialog->windowType(), Qt::Tool);
         EXPECT_TRUE(dialog->windowFlags() & Qt::WindowStaysOnTopHint);
         EXPECT_EQ(dialog->windowTitle(), u"Tabulix");
@@ -91,7 +93,40 @@ TEST(SmallDialogs, SharedShapeAndPlaceOverTheMainWindow)
         achtung.Nein->click();
     });
     achtung.exec();
-    EXPECT_EQ(placed, QPoint(400 - 90, 300 - 59));
+    EXPECT_EQ(placed, placeOver(QPoint(400, 300), QSize(300, 101), achtung.size()));
+    EXPECT_EQ(placed.y(), 300 - 59);
+}
+
+TEST(SmallDialogs, GrowToTheirTexts)
+{
+    ProgramState state;
+    Tsm_bearbeitung dialog(state);
+    ASSERT_EQ(dialog.size(), QSize(481, 220));
+    const auto line = [&dialog](const char *name) {
+        return dialog.findChild<QLabel *>(QString::fromUtf8(name));
+    };
+
+    // A line a little longer than the column widens the dialog and stays one line.
+    const QString longer =
+        QStringLiteral("Dateien werden gesucht und analysiert, bitte warten Sie einen Moment");
+    ASSERT_GT(line("Label2")->fontMetrics().horizontalAdvance(longer), 353);
+    dialog.setProgress({QStringLiteral("Suche"), longer, QString(), 0, 0});
+    EXPECT_GT(dialog.width(), 481);
+    EXPECT_EQ(dialog.height(), 220);
+    EXPECT_GE(line("Label2")->width(), line("Label2")->fontMetrics().horizontalAdvance(longer));
+
+    // A far longer one wraps, and the dialog grows down to hold it.
+    dialog.setProgress({QStringLiteral("Suche"), longer.repeated(8), QString(), 0, 0});
+    const int width = dialog.width();
+    EXPECT_GT(dialog.height(), 220);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    EXPECT_EQ(cutTexts(dialog), QStringList());
+    EXPECT_EQ(dialog.width(), width);
+
+    // Short texts again: the stated size.
+    dialog.setProgress({QStringLiteral("Suche"), QStringLiteral("1 Datei"), QString(), 0, 0});
+    EXPECT_EQ(dialog.size(), QSize(481, 220));
 }
 
 TEST(MessageDialog, ShowsTheCatalogueAndOkForAll)

@@ -52,6 +52,9 @@ struct ShownView : ConfigurationWindow {
         return true;
     }
     int columnHeight() const { return splitter("Splitter1")->height(); }
+    // The x of restore button slot 0, 1, 2...: 8, 70, 132 for buttons of the least width, 52;
+    // slots for wider captions keep the 10 pixels between them.
+    int slotX(int slot) const { return 8 + slot * (restoreButton("max_input")->width() + 10); }
 };
 
 // Drags the splitter's handle by `by` pixels as the mouse would.
@@ -93,7 +96,9 @@ TEST(ViewLogic, HidingInputAndPreviewLeavesTheRightColumnFillingTheWindow)
     EXPECT_EQ(maxInput->text(), u"Input"_s);
     EXPECT_EQ(maxInput->toolTip(), u"Input Bereich maximieren"_s);
     EXPECT_TRUE(maxPreview->isVisible());
-    EXPECT_EQ(maxPreview->x(), 70);
+    EXPECT_EQ(maxPreview->x(), window.slotX(1));
+    EXPECT_GE(maxPreview->width(), 52);
+    EXPECT_EQ(maxPreview->width(), maxInput->width());
     EXPECT_EQ(maxPreview->text(), u"Vorschau"_s);
     EXPECT_FALSE(window.restoreButton("max_aktionen")->isVisible());
     EXPECT_FALSE(window.restoreButton("max_output")->isVisible());
@@ -119,11 +124,11 @@ TEST(ViewLogic, HidingInputAndPreviewLeavesTheRightColumnFillingTheWindow)
     window.prog->findChild<QToolButton *>(u"close_actions"_s)->click();
     EXPECT_FALSE(window.part("box_akt")->isVisible());
     EXPECT_TRUE(window.part("Panel3")->isVisible());
-    EXPECT_EQ(window.restoreButton("max_aktionen")->x(), 70);
+    EXPECT_EQ(window.restoreButton("max_aktionen")->x(), window.slotX(1));
     EXPECT_EQ(window.restoreButton("max_aktionen")->toolTip(), u"Spalten und Design Bereich maximieren"_s);
     window.prog->findChild<QToolButton *>(u"close_output"_s)->click();
     EXPECT_FALSE(window.part("Panel3")->isVisible());
-    EXPECT_EQ(window.restoreButton("max_output")->x(), 132);
+    EXPECT_EQ(window.restoreButton("max_output")->x(), window.slotX(2));
     EXPECT_EQ(window.visibleDividers(), 3);
     EXPECT_TRUE(window.splitter("Splitter1")->handle(1)->isHidden());
 
@@ -217,7 +222,7 @@ TEST(ViewLogic, ALoadedConfigurationRearrangesTheView)
     EXPECT_TRUE(window.part("Panel5")->isVisible());
     EXPECT_FALSE(window.part("Panel6")->isVisible());
     EXPECT_EQ(window.restoreButton("max_input")->x(), 8);
-    EXPECT_EQ(window.restoreButton("max_output")->x(), 70);
+    EXPECT_EQ(window.restoreButton("max_output")->x(), window.slotX(1));
     EXPECT_EQ(window.visibleDividers(), 2);
 
     // Saved again, the file's panel values match what shows.
