@@ -86,6 +86,14 @@ bool HandOverServer::isListening() const
     return m_server->isListening();
 }
 
+void HandOverServer::close()
+{
+    // Accepted connections are children of the server.
+    for (QLocalSocket *socket : m_server->findChildren<QLocalSocket *>())
+        socket->abort();
+    m_server->close();
+}
+
 QString HandOverServer::fullServerName() const
 {
     return m_server->fullServerName();

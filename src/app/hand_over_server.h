@@ -20,6 +20,8 @@ public:
     // own and the other keeps receiving hand-overs). A socket left by a crashed start is removed.
     bool listen(const QString &serverName);
     bool isListening() const;
+    // Stops listening and drops the connections not yet answered: their senders start on their own.
+    void close();
     QString fullServerName() const;
     bool hasReceiver() const { return !m_receiver.isNull(); }
 

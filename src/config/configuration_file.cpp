@@ -165,3 +165,11 @@ void loadConfiguration(Settings &settings, const QString &path, const QSize &scr
 {
     applyConfiguration(settings, readIniFile(path, missing), screen);
 }
+
+void saveAutomatically(const Settings &settings, const QString &startConfiguration)
+{
+    if (settings.isOn(MenuSwitch::AutoSaveAll))
+        saveConfiguration(settings, startConfiguration);
+    if (settings.isOn(MenuSwitch::AutoSaveProfile))
+        saveProfile(settings, startConfiguration);
+}

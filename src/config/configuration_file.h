@@ -32,6 +32,9 @@ void saveConfiguration(const Settings &settings, const QString &path);
 void saveProfile(const Settings &settings, const QString &path);
 void loadConfiguration(Settings &settings, const QString &path, const QSize &screen,
                        MissingIniFile missing = MissingIniFile::ReadsEmpty);
+// The saving at the end of the program into the start configuration, as the switches of section
+// AS choose: everything, the profile, or nothing.
+void saveAutomatically(const Settings &settings, const QString &startConfiguration);
 
 // Every setting of the reset back to its standard value in the running language.
 void resetToStandard(Settings &settings);

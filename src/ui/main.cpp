@@ -3,6 +3,7 @@
 #include "app/hand_over_server.h"
 #include "app/program_state.h"
 #include "app/startup_sequence.h"
+#include "app/termination_signals.h"
 #include "common/language.h"
 #include "ui/qt_translations.h"
 #include "ui/u_application.h"
@@ -45,6 +46,9 @@ int main(int argc, char **argv)
                                   quotedCommandLine(arguments)) == HandOverResult::Taken)
         return 0;
 
+    // From here on a termination signal ends the program the one way, with the automatic saving.
+    TerminationSignals termination;
+
     // 2. This start's own hand-over endpoint; a start that runs beside another has none.
     HandOverServer handOver;
     handOver.listen(serverName);
@@ -74,6 +78,9 @@ int main(int argc, char **argv)
     prog.useProfileWindow(profile);
     prog.useRenamer(renamix);
     prog.useShortcutsWindow(shortcuts);
+    QObject::connect(&termination, &TerminationSignals::received, &prog,
+                     [&prog] { prog.endProgram(ExitRequest::Signal); });
+    QObject::connect(&prog.programExit(), &ProgramExit::ending, &app, &QCoreApplication::exit);
     start.show();
     return app.exec();
 }

@@ -11,16 +11,18 @@
 #include "config/config_location.h"
 #include "table/default_texts.h"
 #include "ui/u_adding_feedback.h"
+#include "ui/u_application.h"
 #include "ui/u_design_area.h"
 #include "ui/u_einstausgabe.h"
 #include "ui/u_preview_pane.h"
 #include "ui/u_qulist.h"
+#include "ui/u_sm_bearbeitung.h"
 #include "ui/u_sm_filter.h"
-#include "ui/u_start.h"
 #include "ui/u_startup_operations.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -69,6 +71,9 @@ Tprog::Tprog(ProgramState &state, HandOverServer &handOver, Tstart &start, const
     m_receiver = new HandOverReceiver(handOver, this);
     connect(m_receiver, &HandOverReceiver::newInstance, this, &Tprog::handOverReceived);
     connect(m_receiver, &HandOverReceiver::bringToFront, this, &Tprog::bringToFront);
+    m_exit = new ProgramExit(
+        handOver, [this] { saveAutomatically(); }, showErrorBox, this);
+    connect(m_exit, &ProgramExit::ending, this, &Tprog::hideEveryWindow);
     // 8. Captions of the current language; the client's size follows, as the menu bar's height
     // depends on its captions.
     applyLanguage();
@@ -97,8 +102,7 @@ Tprog::Tprog(ProgramState &state, HandOverServer &handOver, Tstart &start, const
             updateFolderWatch();
     });
     inp_ordner->installEventFilter(this);
-    // The system asking to end the session releases the watch, as closing does.
-    connect(qApp, &QGuiApplication::commitDataRequest, m_watch, &FolderWatch::deactivate);
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { endProgram(ExitRequest::Logout); });
 }
 
 Tprog::~Tprog() = default;
@@ -156,8 +160,7 @@ void Tprog::buildMenus()
     fileMenu->addSeparator();
     addAction(fileMenu, "m_bug", this, &Tprog::m_bugClick);
     fileMenu->addSeparator();
-    // Ends the program without the automatic saving of a closing main window.
-    addAction(fileMenu, "m_datei_beenden", this, [this] { m_start.close(); });
+    addAction(fileMenu, "m_datei_beenden", this, [this] { endProgram(ExitRequest::Menu); });
 
     buildSettingsMenu();
     buildViewMenu();
@@ -235,14 +238,18 @@ void Tprog::changeEvent(QEvent *event)
 
 void Tprog::closeEvent(QCloseEvent *event)
 {
-    // A failed save keeps the window open, so the user can choose not to save.
-    if (!saveAutomatically()) {
-        event->ignore();
-        return;
-    }
+    event->setAccepted(endProgram(ExitRequest::WindowClosed));
+}
+
+void Tprog::hideEveryWindow()
+{
     m_watch->deactivate();
-    event->accept();
-    m_start.close();
+    // A collecting step that runs below this call stops at its next file.
+    if (m_progress)
+        m_progress->reject();
+    // Hiding sends no close event, so nothing asks to end a second time.
+    for (QWidget *window : QApplication::topLevelWidgets())
+        window->hide();
 }
 
 void Tprog::updateCountLabel()

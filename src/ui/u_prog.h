@@ -2,6 +2,7 @@
 // The main window: the frame with its input, preview, columns-and-design and saving areas and
 // the bottom bar, the menus, and the hand-over from later starts. It owns the shared program
 // state; the preview pane, the adding feedback and the start-up operations do the rest.
+#include "app/program_exit.h"
 #include "app/startup_sequence.h"
 #include "collect/folder_watch.h"
 #include "common/settings.h"
@@ -68,6 +69,11 @@ public:
     void useShortcutsWindow(Teinstshortcuts &window);
 
     ProgramState &state() { return m_state; }
+    // Every way out of the program comes here: "Beenden", closing this window or the start
+    // window, the desktop's logout and the termination signals. Returns whether it ends.
+    bool endProgram(ExitRequest request) { return m_exit->endProgram(request); }
+    // Its signal `ending` comes once every window is hidden; ending the event loop is the caller's.
+    ProgramExit &programExit() { return *m_exit; }
     Qulist *list() const { return qulist; }
     DesignArea *designArea() const { return m_design; }
     PreviewPane &preview() const { return *m_preview; }
@@ -164,8 +170,10 @@ private:
     void onFirstShow();
     void handOverReceived(const QStringList &arguments);
     void bringToFront();
-    // The automatic saving of a closing window; false when a save failed.
-    bool saveAutomatically();
+    // The automatic saving at the end, with the window's placement.
+    void saveAutomatically();
+    // Every window goes once the program ends.
+    void hideEveryWindow();
     void onWatchEvent(WatchEvent event, const QString &path1, const QString &path2);
 
     // The menu "Ansicht" and the view logic. The four view switches decide which areas show;
@@ -193,6 +201,7 @@ private:
     Tstart &m_start;
     QStringList m_arguments;
     HandOverReceiver *m_receiver = nullptr;
+    ProgramExit *m_exit = nullptr;
     FolderWatch *m_watch = nullptr;
     PreviewPane *m_preview = nullptr;
     std::unique_ptr<WindowAddingFeedback> m_feedback;

@@ -1,5 +1,5 @@
 // The main window's configurations: the menu "Konfiguration" with its known files, the
-// window's placement going into and coming out of the settings, and the saving at closing.
+// window's placement going into and coming out of the settings, and the saving at the end.
 #include "app/program_state.h"
 #include "common/minimize_path.h"
 #include "config/config_location.h"
@@ -175,13 +175,10 @@ void Tprog::m_konfig_startClick()
         m_feedback->showMessage(QStringLiteral("keinestartkonfig"), QFileInfo(path).path());
 }
 
-bool Tprog::saveAutomatically()
+void Tprog::saveAutomatically()
 {
-    if (m_state.settings.isOn(MenuSwitch::AutoSaveAll) && !saveStartConfiguration())
-        return false;
-    if (m_state.settings.isOn(MenuSwitch::AutoSaveProfile))
-        return runOrShowError([this] { saveProfile(m_state.settings, startConfigurationPath()); });
-    return true;
+    capturePlacement();
+    ::saveAutomatically(m_state.settings, startConfigurationPath());
 }
 
 void Tprog::resizeClient(int width, int height)

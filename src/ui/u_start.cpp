@@ -106,7 +106,6 @@ bool Tstart::eventFilter(QObject *watched, QEvent *event)
 
 void Tstart::closeEvent(QCloseEvent *event)
 {
-    // Closing the start window ends the program, whichever path closed it.
-    event->accept();
-    QCoreApplication::quit();
+    // Closing the start window is closing the program: the main window decides.
+    event->setAccepted(!m_mainWindow || m_mainWindow->close());
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The start window: the splash of the interface language and the timer that brings up the
-// main window. It is the application's main window: closing it ends the program.
+// main window. Closing it closes the main window, which ends the program.
 #include <QWidget>
 
 struct ProgramState;

@@ -4,6 +4,7 @@
 #include "table/output_format.h"
 #include "file_write_test_support.h"
 
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 namespace {
@@ -233,6 +234,36 @@ TEST(ConfigurationFile, ProfilesHoldExactlyTheirGroups)
     for (const QString &section : before.sections())
         EXPECT_EQ(setOf(completed.keys(section)), setOf(before.keys(section))) << section.toStdString();
     EXPECT_EQ(completed.readText(QStringLiteral("Mine"), QStringLiteral("keep"), {}), QStringLiteral("me"));
+}
+
+TEST(ConfigurationFile, AutomaticSaveWritesWhatTheSwitchesChoose)
+{
+    QTemporaryDir folder;
+    const QString start = folder.filePath(QStringLiteral("Auto.tbx"));
+    Settings settings;
+    const auto choose = [&](MenuSwitch chosen) {
+        for (const MenuSwitch each :
+             {MenuSwitch::AutoSaveNever, MenuSwitch::AutoSaveAll, MenuSwitch::AutoSaveProfile})
+            settings.setOn(each, each == chosen);
+    };
+    saveAutomatically(settings, start);
+    EXPECT_FALSE(QFileInfo::exists(start));
+
+    // The profile alone, with only the choices of the profile window: here none.
+    choose(MenuSwitch::AutoSaveProfile);
+    saveAutomatically(settings, start);
+    const IniDocument profile = IniDocument::fromBytes(contentOf(start));
+    EXPECT_EQ(profile.sections(), QStringList{QStringLiteral("AS")});
+    EXPECT_EQ(profile.keyValues(QStringLiteral("AS")),
+              (QStringList{QStringLiteral("N=0"), QStringLiteral("P=1"), QStringLiteral("A=0")}));
+    QFile::remove(start);
+
+    choose(MenuSwitch::AutoSaveAll);
+    saveAutomatically(settings, start);
+    const IniDocument complete = IniDocument::fromBytes(contentOf(start));
+    for (const char *section : {"PBED", "PBCH", "PBRF", "PSCH", "SP", "FC", "ES", "AS"})
+        EXPECT_TRUE(complete.sections().contains(QString::fromUtf8(section))) << section;
+    EXPECT_TRUE(complete.readFlag(QStringLiteral("AS"), QStringLiteral("A"), false));
 }
 
 TEST(ConfigurationFile, ResetGivesTheStandardValuesOfTheLanguage)

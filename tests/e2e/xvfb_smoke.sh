@@ -9,6 +9,8 @@ export QT_LOGGING_RULES=tabulix.start=true
 runtime=$(mktemp -d)
 trap 'rm -rf "$runtime"' EXIT
 export XDG_RUNTIME_DIR="$runtime"
+# Its end saves automatically as a start configuration asks: never the user's own.
+export XDG_CONFIG_HOME="$runtime/config"
 xvfb-run -a -s "-screen 0 1280x900x24" sh -c '
   log=$4/tabulix.log
   "$1" 2>"$log" & pid=$!

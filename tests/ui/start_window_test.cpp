@@ -1,6 +1,5 @@
 #include "main_window_fixture.h"
 
-#include <QAction>
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
@@ -64,17 +63,4 @@ TEST(StartWindow, ClosingTheMainWindowClosesTheStartWindow)
     fixture.prog->close();
     EXPECT_FALSE(fixture.prog->isVisible());
     EXPECT_FALSE(fixture.start->isVisible());
-}
-
-TEST(StartWindow, CloseCommandEndsThroughTheStartWindowWithoutClosingTheMainWindow)
-{
-    StartFixture fixture(Language::German);
-    fixture.prog->show();
-    auto *close = fixture.prog->findChild<QAction *>(QStringLiteral("m_datei_beenden"));
-    ASSERT_NE(close, nullptr);
-    EXPECT_EQ(close->text(), QStringLiteral("Beenden"));
-    close->trigger();
-    EXPECT_FALSE(fixture.start->isVisible());
-    // The main window's own closing (and its automatic saving) did not run.
-    EXPECT_TRUE(fixture.prog->isVisible());
 }
