@@ -1,7 +1,8 @@
 #!/bin/sh
 # Renews the pictures of docs/screenshots that the README and the metainfo show: the real program
 # on a virtual X screen, started on a generated folder once per language (the marker files "de"
-# and "en" in its current folder choose it), and the shortcuts window in both languages.
+# and "en" in its current folder choose it), the shortcuts window and the renaming tool in both
+# languages, and the main window once more at twice the scale.
 # Usage: scripts/screenshots.sh [BUILD_DIR]
 set -eu
 build=$(cd "${1:-build}" && pwd)
@@ -25,13 +26,15 @@ for name in Angebot.pdf Bilder/Ferien.jpg Bilder/Skizze.png Notizen.txt Tabelle.
   size=$((size * 3))
 done
 
-for language in de en; do
-  run=$scratch/$language
+# The main window of a language on a fresh home, at a scale of the interface.
+# Usage: main_window LANGUAGE SCALE SCREEN PICTURE
+main_window() {
+  run=$scratch/$1-$2
   mkdir -p "$run/home"
-  touch "$run/$language"
-  # A fresh home: no start configuration of the user's.
-  (cd "$run" && HOME="$run/home" LC_ALL=$([ $language = de ] && echo de_DE.UTF-8 || echo en_GB.UTF-8) \
-    xvfb-run -a -s "-screen 0 1000x760x24" sh -c '
+  touch "$run/$1"
+  (cd "$run" && HOME="$run/home" QT_SCALE_FACTOR=$2 \
+    LC_ALL=$([ "$1" = de ] && echo de_DE.UTF-8 || echo en_GB.UTF-8) \
+    xvfb-run -a -s "-screen 0 $3x24" sh -c '
       "$1" "$2" 2> tabulix.log & pid=$!
       tries=0
       until grep -q "main window shown" tabulix.log; do
@@ -42,7 +45,11 @@ for language in de en; do
       done
       "$3" --trim "$4"; rc=$?
       kill "$pid"
-      exit $rc' shot "$build/tabulix" "$folder" "$build/tests/tabulix_screen_grab" "$out/main-window-$language.png")
+      exit $rc' shot "$build/tabulix" "$folder" "$build/tests/tabulix_screen_grab" "$4")
+}
+
+for language in de en; do
+  main_window $language 1 1000x760 "$out/main-window-$language.png"
   # As an ordinary user, as people see it: the window tells whether it runs as root.
   mkdir -m 777 -p "$scratch/pictures"
   chmod 755 "$scratch"
@@ -52,4 +59,6 @@ for language in de en; do
   HOME="$run/home" LC_ALL=C.UTF-8 xvfb-run -a -s "-screen 0 1000x760x24" \
     "$build/tests/tabulix_renamer_picture" $language "$out/renamer-$language.png"
 done
+# Every text whole at twice the scale, as on a high-density screen.
+main_window de 2 2000x1520 "$out/main-window-de-scale2.png"
 ls -l "$out"
