@@ -20,12 +20,13 @@ QByteArray savedConfiguration(const Settings &settings, const QString &path)
 }
 
 // Answers the next font dialog with OK, untouched, keeping the font it opened on; the colour
-// dialog that may follow is answered with OK as well.
-void acceptFontDialogUntouched(QFont &opened)
+// dialog that follows the picture font's is answered with OK as well.
+void acceptFontDialogUntouched(QFont &opened, bool colourFollows)
 {
-    whenModalShownOf<QFontDialog>([&opened](QFontDialog *dialog) {
+    whenModalShownOf<QFontDialog>([&opened, colourFollows](QFontDialog *dialog) {
         opened = dialog->currentFont();
-        whenModalShownOf<QColorDialog>([](QColorDialog *colours) { colours->accept(); });
+        if (colourFollows)
+            whenModalShownOf<QColorDialog>([](QColorDialog *colours) { colours->accept(); });
         dialog->accept();
     });
 }
@@ -42,14 +43,14 @@ TEST(FontDialogs, OpenOnTheDrawnFontAndAnUntouchedOkChangesNothing)
     const QByteArray before = savedConfiguration(window.state.settings, path);
 
     QFont opened;
-    acceptFontDialogUntouched(opened);
+    acceptFontDialogUntouched(opened, false);
     window.action("m_einst_vor_schrift")->trigger();
     const QFontInfo preview(QFont(QStringLiteral("Courier New"), 8));
     EXPECT_EQ(opened.family(), preview.family());
     EXPECT_EQ(opened.styleName(), preview.styleName());
     EXPECT_EQ(opened.pointSize(), 8);
 
-    acceptFontDialogUntouched(opened);
+    acceptFontDialogUntouched(opened, true);
     window.outputSettings.BitBtn6->click();
     EXPECT_EQ(opened.family(), QStringLiteral("DejaVu Serif"));
     EXPECT_EQ(opened.styleName(), QStringLiteral("Book"));
