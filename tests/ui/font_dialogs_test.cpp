@@ -1,9 +1,9 @@
 #include "all_windows.h"
 #include "config/configuration_file.h"
+#include "file_write_test_support.h"
 #include "modal_watch.h"
 
 #include <QColorDialog>
-#include <QFile>
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QPushButton>
@@ -14,9 +14,7 @@ namespace {
 QByteArray savedConfiguration(const Settings &settings, const QString &path)
 {
     saveConfiguration(settings, path);
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-    return file.readAll();
+    return contentOf(path);
 }
 
 // Answers the next font dialog with OK, untouched, keeping the font it opened on; the colour

@@ -2,20 +2,10 @@
 // from a fresh start and through saving and loading.
 #include "all_windows.h"
 #include "config/config_location.h"
+#include "file_write_test_support.h"
 
-#include <QFile>
 #include <QTest>
 #include <gtest/gtest.h>
-
-namespace {
-
-QByteArray contentOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-}
-
-} // namespace
 
 TEST(WindowOnScreen, TheClientIsTheStoredSizeThroughSaveAndLoad)
 {
