@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr int ConnectTimeoutMs = 1000;
 // The running program replies only after it has added the paths, which may take a while.
 constexpr int ReplyTimeoutMs = 60000;
 
@@ -100,7 +99,8 @@ std::optional<HandOverRequest> parseHandOverBody(const QByteArray &body)
     return request;
 }
 
-HandOverResult handOverToRunningInstance(const QString &serverName, qint64 pid, const QString &commandLine)
+HandOverResult handOverToRunningInstance(const QString &serverName, qint64 pid, const QString &commandLine,
+                                         std::chrono::milliseconds connectTimeout)
 {
     const QByteArray message = handOverMessage(pid, commandLine);
     if (message.isEmpty())
@@ -108,7 +108,7 @@ HandOverResult handOverToRunningInstance(const QString &serverName, qint64 pid, 
 
     QLocalSocket socket;
     socket.connectToServer(serverName);
-    if (!socket.waitForConnected(ConnectTimeoutMs))
+    if (!socket.waitForConnected(int(connectTimeout.count())))
         return HandOverResult::GoOn;
 
     const QDeadlineTimer deadline(ReplyTimeoutMs);

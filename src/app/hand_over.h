@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QtGlobal>
 
+#include <chrono>
 #include <optional>
 
 // The 32-bit replies of the running program.
@@ -42,6 +43,10 @@ std::optional<HandOverRequest> parseHandOverBody(const QByteArray &body);
 
 enum class HandOverResult { Taken, GoOn };
 
+// How long a start waits to reach the running program before it runs on its own.
+inline constexpr std::chrono::milliseconds HandOverConnectTimeout{1000};
+
 // Sends the command line to the program listening on serverName and waits for its reply, which
 // comes only after the running program has added the paths. Anything but "taken" means go on.
-HandOverResult handOverToRunningInstance(const QString &serverName, qint64 pid, const QString &commandLine);
+HandOverResult handOverToRunningInstance(const QString &serverName, qint64 pid, const QString &commandLine,
+                                         std::chrono::milliseconds connectTimeout = HandOverConnectTimeout);

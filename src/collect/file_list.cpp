@@ -56,15 +56,6 @@ QCollator listCollator(const LocaleFormat &format)
 
 } // namespace
 
-int qulistCompare(const FileEntry &a, const FileEntry &b, int column, const LocaleFormat &format)
-{
-    if (isNumericColumn(column)) {
-        const qint64 left = numericKey(a, column, format), right = numericKey(b, column, format);
-        return left < right ? -1 : (right < left ? 1 : 0);
-    }
-    return listCollator(format).compare(cellForColumn(a, column), cellForColumn(b, column));
-}
-
 FileList::FileList(QObject *parent) : QAbstractTableModel(parent)
 {
     for (const BilingualText &header : factHeaders)

@@ -16,9 +16,6 @@ inline constexpr int ListColumnCount = 16; // caption plus cells 0 to 14
 inline constexpr int ListSizeColumn = 3;
 inline constexpr int ListChecksumsColumn = 11; // MD5, the first of the five checksums
 
-// Orders rows a and b for list column c (0 = Name): negative when a sorts first.
-int qulistCompare(const FileEntry &a, const FileEntry &b, int column, const LocaleFormat &format);
-
 class FileList : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -61,7 +58,6 @@ public:
     // A click on list column c: same column flips the direction, another sorts ascending.
     // The state starts at column 0 ascending, so the first click on "Name" sorts descending.
     void qulistColumnClick(int column, const LocaleFormat &format);
-    int sortColumn() const { return m_sortColumn; }
     bool sortDescending() const { return m_sortDescending; }
 
     // Moves the selected rows as a block before the target row (after the last row when

@@ -5,7 +5,6 @@
 #include <cerrno>
 #include <climits>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -144,15 +143,6 @@ int openPath(const QByteArray &path, int flags)
     if (rest.isEmpty() && !path.isEmpty())
         return -1;
     return openAt(folder.get(), rest.constData(), flags);
-}
-
-int statxPath(const QByteArray &path, int flags, unsigned mask, struct statx *facts)
-{
-    FileDescriptor folder(AT_FDCWD);
-    const QByteArray rest = reachNearFolder(path, folder);
-    if (rest.isEmpty() && !path.isEmpty())
-        return -1;
-    return ::statx(folder.get(), rest.constData(), flags, mask, facts);
 }
 
 NearFolder::~NearFolder()

@@ -4,8 +4,6 @@
 #include <QByteArray>
 #include <QString>
 
-struct statx;
-
 // Keeps one descriptor open and closes it when the scope ends; negative values (none, or
 // AT_FDCWD) are never closed.
 class FileDescriptor {
@@ -53,6 +51,3 @@ private:
     QByteArray m_folder;
     int m_fd = -1;
 };
-
-// statx(2) for a path of any length, following a link at its end unless flags say otherwise.
-int statxPath(const QByteArray &path, int flags, unsigned mask, struct statx *facts);

@@ -42,7 +42,6 @@ public:
     // A click on a header: the column clicked last flips the direction, another sorts ascending.
     // The state starts at Name ascending, so the first click on Name sorts descending.
     void columnClick(int column);
-    int sortColumn() const { return m_sortColumn; }
     bool sortDescending() const { return m_descending; }
 
     // The rule the "Neuer Name" column follows.

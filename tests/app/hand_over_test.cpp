@@ -13,7 +13,6 @@
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QThread>
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -21,6 +20,7 @@
 #include <future>
 #include <sys/socket.h>
 #include <sys/un.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -36,10 +36,12 @@ template <typename Client> auto whileServing(Client client)
     return result.get();
 }
 
-HandOverResult handOver(const QString &serverName, const QStringList &arguments)
+HandOverResult handOver(const QString &serverName, const QStringList &arguments,
+                        std::chrono::milliseconds connectTimeout = HandOverConnectTimeout)
 {
-    return whileServing(
-        [&] { return handOverToRunningInstance(serverName, 4242, quotedCommandLine(arguments)); });
+    return whileServing([&] {
+        return handOverToRunningInstance(serverName, 4242, quotedCommandLine(arguments), connectTimeout);
+    });
 }
 
 // Sends raw bytes in pieces, each one taken in by the server before the next goes out, and
@@ -203,12 +205,13 @@ TEST_F(HandOverServerTest, ReceiverTakesTheArgumentsOverBeforeTheSenderEnds)
 
     // The sender waits while the handler adds the paths, even past the connect timeout.
     receiver->disconnect();
+    constexpr auto shortTimeout = 20ms;
     QObject::connect(receiver.get(), &HandOverReceiver::newInstance, [&](const QStringList &slowArguments) {
-        // The handler's own work outlasts the sender's connect timeout of one second.
-        QThread::msleep(1500);
+        // The handler's own work outlasts the sender's connect timeout.
+        std::this_thread::sleep_for(3 * shortTimeout);
         received << slowArguments;
     });
-    EXPECT_EQ(handOver(socketPath(), {u"/p"_s, u"/slow"_s}), HandOverResult::Taken);
+    EXPECT_EQ(handOver(socketPath(), {u"/p"_s, u"/slow"_s}, shortTimeout), HandOverResult::Taken);
     EXPECT_EQ(received.size(), 2);
 
     // Without a connected handler the arguments still count as taken, but nothing comes forward.
