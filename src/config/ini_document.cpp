@@ -4,6 +4,7 @@
 #include "encoding/windows1252.h"
 
 #include <QtEndian>
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -12,10 +13,30 @@ namespace {
 constexpr char utf16Mark[] = "\xFF\xFE";
 constexpr char utf8Mark[] = "\xEF\xBB\xBF";
 
-// Names match without regard to case or the blanks around them.
+bool isAsciiUpper(QChar c)
+{
+    return c >= u'A' && c <= u'Z';
+}
+
+// Names match without regard to case or the blanks around them. The names the program writes
+// are ASCII, which folds without the Unicode tables; a name already folded is shared, not copied.
 QString folded(QStringView name)
 {
-    return name.trimmed().toString().toCaseFolded();
+    QString result = name.trimmed().toString();
+    if (std::any_of(result.cbegin(), result.cend(), [](QChar c) { return c.unicode() >= 0x80; }))
+        return std::move(result).toCaseFolded();
+    for (QChar &c : result)
+        if (isAsciiUpper(c))
+            c = QChar(c.unicode() + (u'a' - u'A'));
+    return result;
+}
+
+QString folded(const QString &name)
+{
+    const bool alreadyFolded = !name.isEmpty() && !name.front().isSpace() && !name.back().isSpace() &&
+                               std::none_of(name.cbegin(), name.cend(),
+                                            [](QChar c) { return c.unicode() >= 0x80 || isAsciiUpper(c); });
+    return alreadyFolded ? name : folded(QStringView(name));
 }
 
 QString decode(const QByteArray &bytes, IniEncoding &encoding)

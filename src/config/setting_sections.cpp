@@ -6,6 +6,7 @@
 #include "table/output_format.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <numeric>
 
@@ -20,24 +21,21 @@ struct Address {
     std::function<QString(const Settings &)> read;
     std::function<void(Settings &, const QString &)> write;
     bool isSwitch = false;
-    QString choiceKey{}; // the component of a drop-down list of the main window
+    std::optional<SettingId> choice{}; // a drop-down list of the main window
 };
 
 QVector<Address> buildAddresses()
 {
     QVector<Address> all;
-    const Settings names;
     for (const SettingsWindow window : allSettingsWindows)
         for (const SettingKind kind : storedKinds) {
             const QString section = windowPrefix(window) + kindSuffix(kind);
-            for (const QString &key : names.controlOrder(window, kind))
-                all.append({section + u'.' + key,
-                            [window, key](const Settings &settings) { return settings.value(window, key); },
-                            [window, key](Settings &settings, const QString &value) {
-                                settings.setValue(window, key, value);
-                            },
-                            isSwitchKind(kind),
-                            window == SettingsWindow::PB && kind == SettingKind::Choice ? key : QString()});
+            const bool mainChoice = window == SettingsWindow::PB && kind == SettingKind::Choice;
+            for (const SettingId id : settingsOf(window, kind))
+                all.append({section + u'.' + nameOf(id),
+                            [id](const Settings &settings) { return settings.value(id); },
+                            [id](Settings &settings, const QString &value) { settings.setValue(id, value); },
+                            isSwitchKind(kind), mainChoice ? std::optional(id) : std::nullopt});
         }
     for (int index = 0; index < ColumnOrderSize; ++index)
         all.append({QStringLiteral("PBRF.r%1").arg(index),
@@ -102,36 +100,45 @@ QString keyOf(const QString &name)
 QString nearest(const QString &name, const QVector<Address> &all)
 {
     const QString key = keyOf(name);
-    const auto distance = [&](const Address &address) {
-        return std::min(editDistance(name, address.name), editDistance(key, keyOf(address.name)));
+    const qsizetype limit = std::max<qsizetype>(1, key.size() / 3);
+    // Names further apart in length than the limit cannot be near enough, so most distances
+    // need not be worked out.
+    const auto within = [limit](const QString &a, const QString &b) {
+        return std::abs(a.size() - b.size()) <= limit ? qsizetype(editDistance(a, b)) : limit + 1;
     };
-    // Equally near by key, the address nearer as a whole wins.
-    const auto closer = [&](const Address &a, const Address &b) {
-        return std::pair(distance(a), editDistance(name, a.name)) <
-               std::pair(distance(b), editDistance(name, b.name));
-    };
-    const auto best = std::min_element(all.begin(), all.end(), closer);
-    const qsizetype nearestDistance = distance(*best);
-    return nearestDistance <= std::max<qsizetype>(1, key.size() / 3) && nearestDistance < key.size()
-               ? best->name
-               : QString();
+    const Address *best = nullptr;
+    std::pair<qsizetype, int> bestRank;
+    for (const Address &address : all) {
+        const qsizetype distance = std::min(within(name, address.name), within(key, keyOf(address.name)));
+        if (distance > limit || distance >= key.size())
+            continue;
+        // Equally near by key, the address nearer as a whole wins.
+        const std::pair<qsizetype, int> rank(distance, editDistance(name, address.name));
+        if (!best || rank < bestRank) {
+            best = &address;
+            bestRank = rank;
+        }
+    }
+    return best ? best->name : QString();
 }
 
 // The items a drop-down list offers when it takes no text of one's own; empty for the others.
-QStringList fixedChoices(const QString &choiceKey, Language language)
+QStringList fixedChoices(std::optional<SettingId> choice, Language language)
 {
-    if (choiceKey == u"out_format")
+    if (!choice)
+        return {};
+    if (*choice == PB::out_format.id)
         return outFormatItems(language);
-    return isFreeTextChoice(choiceKey) ? QStringList() : designChoiceItems(choiceKey, language);
+    return isFreeTextChoice(*choice) ? QStringList() : designChoiceItems(*choice, language);
 }
 
 // A value of a fixed list is one of its items in either language, as configuration files of
 // both languages hold them.
 void checkChoice(const Address &address, const QString &value, Language language)
 {
-    const QStringList items = fixedChoices(address.choiceKey, language);
-    if (items.isEmpty() || fixedChoices(address.choiceKey, Language::German).contains(value) ||
-        fixedChoices(address.choiceKey, Language::English).contains(value))
+    const QStringList items = fixedChoices(address.choice, language);
+    if (items.isEmpty() || fixedChoices(address.choice, Language::German).contains(value) ||
+        fixedChoices(address.choice, Language::English).contains(value))
         return;
     throw TabulixError(QStringLiteral("%1 takes one of \"%2\", not \"%3\"")
                            .arg(address.name, items.join(QStringLiteral("\", \"")), value));

@@ -72,7 +72,7 @@ QGroupBox *Teinstausgabe::buildEncodingGroup()
     layout->addWidget(named<QLabel>(group, "Label2"));
     for (const TextEncodingRadio &radio : textEncodingRadios) {
         auto *button = new QRadioButton(group);
-        button->setObjectName(QString::fromUtf16(radio.name));
+        button->setObjectName(nameOf(radio.radio));
         bindRadioButton(button, m_state.settings, SettingsWindow::EA);
         layout->addWidget(button);
     }

@@ -108,7 +108,7 @@ void Teinstshortcuts::change(ShellKind kind, bool add)
     // The status labels tell whether the entries are in place; the result line tells what the
     // chosen types got, and why any click failed.
     const Language language = m_state.settings.language();
-    const QString types = m_state.settings.value(SettingsWindow::SC, QStringLiteral("beldateien"));
+    const QString types = m_state.settings.value(SC::beldateien);
     try {
         if (add)
             m_shell.add(kind, language, types);

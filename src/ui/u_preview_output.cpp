@@ -80,7 +80,7 @@ void PreviewPane::SpeichernClick()
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setNameFilter(type.filter);
     dialog.setDefaultSuffix(type.defaultSuffix);
-    dialog.selectFile(m_state.settings.value(SettingsWindow::PB, QStringLiteral("des_allg_header")));
+    dialog.selectFile(m_state.settings.value(PB::des_allg_header));
     if (dialog.exec() != QDialog::Accepted)
         return;
     const QString path = dialog.selectedFiles().value(0);

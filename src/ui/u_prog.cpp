@@ -97,10 +97,7 @@ Tprog::Tprog(ProgramState &state, HandOverServer &handOver, Tstart &start, const
     connect(qulist, &Qulist::listDoubleClicked, this, &Tprog::m_datei_openClick);
     connect(OpenOrdner, &QPushButton::clicked, this, &Tprog::OrdnerWahlClick);
     // The watch switch starts and stops the watch however it changes: a click or a configuration.
-    connect(&m_state.settings, &Settings::changed, this, [this](SettingsWindow window, const QString &name) {
-        if (window == SettingsWindow::PB && name == u"inp_ow")
-            updateFolderWatch();
-    });
+    m_state.settings.watch(PB::inp_ow, this, [this] { updateFolderWatch(); });
     inp_ordner->installEventFilter(this);
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { endProgram(ExitRequest::Logout); });
 }

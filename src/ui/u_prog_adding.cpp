@@ -65,13 +65,9 @@ void Tprog::buildSettingsMenu()
     m_einst_vorschau->setCheckable(true);
     m_einst_vorschau->setShortcut(Qt::Key_F7);
     // The check mark follows the preview switch, however it was set.
-    const QString vor_okay = QStringLiteral("vor_okay");
-    m_einst_vorschau->setChecked(m_state.settings.isOn(SettingsWindow::PB, vor_okay));
-    connect(&m_state.settings, &Settings::changed, m_einst_vorschau,
-            [this, vor_okay](SettingsWindow window, const QString &name) {
-                if (window == SettingsWindow::PB && name == vor_okay)
-                    m_einst_vorschau->setChecked(m_state.settings.isOn(SettingsWindow::PB, name));
-            });
+    m_einst_vorschau->setChecked(m_state.settings.isOn(PB::vor_okay));
+    m_state.settings.watch(PB::vor_okay, m_einst_vorschau,
+                           [this] { m_einst_vorschau->setChecked(m_state.settings.isOn(PB::vor_okay)); });
     settingsMenu->addSeparator();
     addShortcutsAndLanguageItems(settingsMenu);
 }

@@ -102,8 +102,8 @@ void Tprog::buildViewMenu()
         }
     });
     // A configuration or a reset may bring panel values of its own; the switches win.
-    connect(&m_state.settings, &Settings::changed, this, [this](SettingsWindow window, const QString &name) {
-        if (window == SettingsWindow::PB && isViewPanel(name))
+    connect(&m_state.settings, &Settings::changed, this, [this](SettingId id) {
+        if (windowOf(id) == SettingsWindow::PB && isViewPanel(nameOf(id)))
             showViewPanels();
     });
     connect(Splitter1, &QSplitter::splitterMoved, this, [this] { FormResize(true); });

@@ -72,10 +72,10 @@ TRenamix::TRenamix(ProgramState &state, QWidget *parent)
     layout->addWidget(statusBar);
     buildPopup();
 
-    connect(&m_state.settings, &Settings::changed, this, [this](SettingsWindow window, const QString &name) {
-        if (window != SettingsWindow::DU)
+    connect(&m_state.settings, &Settings::changed, this, [this](SettingId id) {
+        if (windowOf(id) != SettingsWindow::DU)
             return;
-        if (name == suchenersetzen->objectName())
+        if (id == DU::suchenersetzen)
             suchenersetzenClick();
         Vorschau();
     });

@@ -73,14 +73,14 @@ TEST(FilterWindow, ControlsFollowTheSettings)
     EXPECT_FALSE(box(window, "cb_txt_web")->isEnabled());
     // Every box and field shows the enabled state of its values.
     for (const FilterBox &entry : filterBoxes()) {
-        EXPECT_EQ(box(window, entry.box)->isEnabled(),
-                  filterControlEnabled(state.settings, QString::fromUtf8(entry.box)))
-            << entry.box;
-        if (!entry.isGroup) {
-            const QString fieldName = filterFieldName(entry);
-            EXPECT_EQ(window.findChild<QLineEdit *>(fieldName)->isEnabled(),
-                      filterControlEnabled(state.settings, fieldName))
-                << entry.box;
+        const QString name = nameOf(entry.box);
+        EXPECT_EQ(window.findChild<QCheckBox *>(name)->isEnabled(),
+                  filterControlEnabled(state.settings, entry.box))
+            << qPrintable(name);
+        if (entry.field) {
+            EXPECT_EQ(window.findChild<QLineEdit *>(nameOf(*entry.field))->isEnabled(),
+                      filterControlEnabled(state.settings, *entry.field))
+                << qPrintable(name);
         }
     }
 

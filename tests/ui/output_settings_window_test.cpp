@@ -58,7 +58,7 @@ TEST(OutputSettingsWindow, EncodingButtonsMirrorTheSettings)
     // A click chooses the encoding of saved tables and switches the others off.
     window.show();
     for (const TextEncodingRadio &radio : textEncodingRadios) {
-        auto *button = window.findChild<QRadioButton *>(QString::fromUtf16(radio.name));
+        auto *button = window.findChild<QRadioButton *>(nameOf(radio.radio));
         ASSERT_TRUE(button);
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
         EXPECT_TRUE(state.settings.isOn(SettingsWindow::EA, button->objectName()))
