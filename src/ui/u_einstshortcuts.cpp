@@ -126,10 +126,10 @@ void Teinstshortcuts::change(ShellKind kind, bool add)
         showColoured(resultLine, error.message(), inactiveColour);
     }
     if (hasStatus(kind))
-        CheckShortCuts();
+        refreshStatusLabels();
 }
 
-void Teinstshortcuts::CheckShortCuts()
+void Teinstshortcuts::refreshStatusLabels()
 {
     const Language language = m_state.settings.language();
     const std::pair<QLabel *, ShellKind> labels[] = {{ver_konfig, ShellKind::Configuration},
@@ -157,7 +157,7 @@ void Teinstshortcuts::applyLanguage()
         else if (auto *group = findChild<QGroupBox *>(name))
             group->setTitle(text);
     }
-    CheckShortCuts();
+    refreshStatusLabels();
     resultLine->clear();
     // Per-user entries need no administrator rights, so no restart with them is offered; the
     // line only tells whether the program runs as root.
@@ -168,6 +168,6 @@ void Teinstshortcuts::applyLanguage()
 
 void Teinstshortcuts::showEvent(QShowEvent *event)
 {
-    CheckShortCuts();
+    refreshStatusLabels();
     QDialog::showEvent(event);
 }

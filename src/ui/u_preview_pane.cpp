@@ -10,7 +10,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QColorDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -281,7 +280,7 @@ void PreviewPane::m_einst_vor_schriftClick()
 void PreviewPane::m_einst_vor_hgClick()
 {
     TextViewLook look = m_state.settings.textViewLook();
-    const QColor colour = QColorDialog::getColor(vor_txt->palette().color(QPalette::Base), window());
+    const QColor colour = chooseColour(vor_txt->palette().color(QPalette::Base), window());
     if (!colour.isValid())
         return;
     look.background = colour;

@@ -121,8 +121,8 @@ QWidget *TRenamix::buildListGroup()
         Vorschau();
     });
     connect(&m_tool.list(), &QAbstractItemModel::headerDataChanged, this, &TRenamix::fitColumns);
-    connect(qulist, &QTreeView::clicked, this, &TRenamix::VorschauSetzen);
-    connect(qulist, &QTreeView::doubleClicked, this, &TRenamix::VorschauSetzen);
+    connect(qulist, &QTreeView::clicked, this, &TRenamix::previewSelectedEntry);
+    connect(qulist, &QTreeView::doubleClicked, this, &TRenamix::previewSelectedEntry);
 
     anzahl = named<QLabel>(group, "anzahl");
     auto *deleteSelected = named<QPushButton>(group, "MarkierteLoeschen");

@@ -7,6 +7,7 @@
 #include "ui/file_dialogs.h"
 #include "ui/file_facts_dialog.h"
 #include "ui/file_manager_link.h"
+#include "ui/modal_dialog.h"
 #include "ui/u_renamix.h"
 #include "ui/u_renamix_filter.h"
 
@@ -64,7 +65,7 @@ void TRenamix::FilterClick()
 {
     m_filter->adjustSize();
     m_filter->move(placeOver(pos(), size(), m_filter->size()));
-    m_filter->exec();
+    runDialog(*m_filter);
 }
 
 void TRenamix::Vorschau()
@@ -78,7 +79,7 @@ void TRenamix::Vorschau()
     neuerName->setToolTip(preview.newTip);
 }
 
-void TRenamix::VorschauSetzen()
+void TRenamix::previewSelectedEntry()
 {
     if (const QStringList paths = selectedPaths(); !paths.isEmpty())
         m_tool.setPreviewedPath(paths.first());
@@ -134,7 +135,7 @@ bool TRenamix::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     } else if (watched == qulist && event->type() == QEvent::KeyRelease) {
-        VorschauSetzen();
+        previewSelectedEntry();
     } else if (watched == quordner && event->type() == QEvent::MouseButtonDblClick) {
         quordner->selectAll();
         return true;

@@ -1,6 +1,6 @@
 #include "app/program_state.h"
 #include "collect/type_filter.h"
-#include "modal_watch.h"
+#include "dialog_answers.h"
 #include "ui/u_sm_filter.h"
 
 #include <QAbstractButton>
@@ -163,13 +163,13 @@ TEST(FilterWindow, ShapePlaceAndClosing)
     EXPECT_GE(window.width(), 255);
 
     bool centred = false;
-    whenModalShown([&](QWidget *modal) {
+    answerNextDialog([&](QWidget *modal) {
         EXPECT_EQ(modal, &window);
         const QRect screenArea = window.screen()->availableGeometry();
         centred = (window.frameGeometry().center() - screenArea.center()).manhattanLength() <= 2;
         QTest::mouseClick(window.Button1, Qt::LeftButton);
     });
-    window.exec();
+    runDialog(window);
     EXPECT_TRUE(centred);
     EXPECT_FALSE(window.isVisible());
 
