@@ -8,6 +8,7 @@
 #include "ui/file_adding.h"
 #include "ui/main_placement.h"
 #include "ui/modal_dialog.h"
+#include "ui/named_widget.h"
 #include "ui/u_application.h"
 #include "ui/u_preview_pane.h"
 #include "ui/u_profilspeichern.h"
@@ -37,10 +38,7 @@ ConfigurationMenu::ConfigurationMenu(QMenu &menu, QWidget &window, ProgramState 
 {
     m_konfig->setToolTipsVisible(true);
     const auto addCommand = [this](const char *name, void (ConfigurationMenu::*handler)()) {
-        QAction *action = m_konfig->addAction(QString());
-        action->setObjectName(QString::fromUtf8(name));
-        connect(action, &QAction::triggered, this, handler);
-        return action;
+        return namedAction(*m_konfig, name, this, handler);
     };
     addCommand("m_konfig_save", &ConfigurationMenu::m_konfig_saveClick);
     addCommand("m_konfig_save_start", &ConfigurationMenu::m_konfig_save_startClick);

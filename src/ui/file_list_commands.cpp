@@ -7,6 +7,7 @@
 #include "common/message_catalogue.h"
 #include "ui/file_dialogs.h"
 #include "ui/modal_dialog.h"
+#include "ui/named_widget.h"
 #include "ui/u_application.h"
 #include "ui/u_preview_pane.h"
 #include "ui/u_qulist.h"
@@ -46,10 +47,7 @@ FileListCommands::FileListCommands(QMenu &fileMenu, QWidget &window, ProgramStat
       m_updateCount(std::move(updateCount))
 {
     const auto addItem = [&fileMenu, this](const char *name, void (FileListCommands::*handler)()) {
-        QAction *action = fileMenu.addAction(QString());
-        action->setObjectName(QString::fromUtf8(name));
-        connect(action, &QAction::triggered, this, handler);
-        return action;
+        return namedAction(fileMenu, name, this, handler);
     };
     addItem("m_dateiliste_save", &FileListCommands::m_dateiliste_saveClick);
     addItem("m_dateiliste_open", &FileListCommands::m_dateiliste_openClick);

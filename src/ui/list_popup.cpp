@@ -8,6 +8,7 @@
 #include "ui/file_facts_dialog.h"
 #include "ui/file_manager_link.h"
 #include "ui/modal_dialog.h"
+#include "ui/named_widget.h"
 #include "ui/u_qulist.h"
 
 #include <QAction>
@@ -29,15 +30,10 @@ ListPopup::ListPopup(QWidget &window, Qulist &list, FileList &rows, QAction &rem
                                                                     {"pop1", &ListPopup::pop1Click},
                                                                     {"pop2", &ListPopup::pop2Click},
                                                                     {"pop3", &ListPopup::pop3Click}};
-    for (const auto &[name, handler] : items) {
-        QAction *action = popupqulist->addAction(QString());
-        action->setObjectName(QString::fromUtf8(name));
-        connect(action, &QAction::triggered, this, handler);
-    }
+    for (const auto &[name, handler] : items)
+        namedAction(*popupqulist, name, this, handler);
     // The last item removes the rows as the command of the menu "Datei" does.
-    QAction *pop4 = popupqulist->addAction(QString());
-    pop4->setObjectName(QStringLiteral("pop4"));
-    connect(pop4, &QAction::triggered, &removeSelectedRows, &QAction::trigger);
+    namedAction(*popupqulist, "pop4", &removeSelectedRows, &QAction::trigger);
     m_fileManager = new FileManagerLink(this);
     qulist->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(qulist, &Qulist::customContextMenuRequested, this, [this](const QPoint &at) {

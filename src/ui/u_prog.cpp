@@ -11,6 +11,7 @@
 #include "config/config_location.h"
 #include "table/default_texts.h"
 #include "ui/configuration_menu.h"
+#include "ui/dropped_paths.h"
 #include "ui/file_adding.h"
 #include "ui/help_menus.h"
 #include "ui/main_placement.h"
@@ -162,17 +163,12 @@ void Tprog::resizeEvent(QResizeEvent *event)
 
 void Tprog::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (event->mimeData()->hasUrls())
-        event->acceptProposedAction();
+    acceptUrlDrag(event);
 }
 
 void Tprog::dropEvent(QDropEvent *event)
 {
-    QStringList paths;
-    for (const QUrl &url : event->mimeData()->urls())
-        if (url.isLocalFile())
-            paths.append(url.toLocalFile());
-    event->acceptProposedAction();
+    const QStringList paths = acceptDroppedPaths(event);
     // The drop is released first, so the program the files came from does not wait for the adding.
     QMetaObject::invokeMethod(
         this, [this, paths] { m_adding->addDroppedPaths(paths); }, Qt::QueuedConnection);

@@ -8,6 +8,7 @@
 #include "ui/language_switch.h"
 #include "ui/list_popup.h"
 #include "ui/modal_dialog.h"
+#include "ui/named_widget.h"
 #include "ui/u_einstausgabe.h"
 #include "ui/u_einstshortcuts.h"
 #include "ui/u_preview_pane.h"
@@ -90,8 +91,7 @@ void Tprog::buildSettingsMenu(QMenu &menu, Tstart &start)
 {
     QMenu *settingsMenu = &menu;
     const auto addSwitch = [this, settingsMenu](const char *name, MenuSwitch menuSwitch) {
-        QAction *action = settingsMenu->addAction(QString());
-        action->setObjectName(QString::fromUtf8(name));
+        QAction *action = namedAction(*settingsMenu, name);
         action->setCheckable(true);
         action->setChecked(m_state.settings.isOn(menuSwitch));
         connect(action, &QAction::toggled, this,
@@ -114,10 +114,7 @@ void Tprog::buildSettingsMenu(QMenu &menu, Tstart &start)
     addSwitch("m_einst_dst", MenuSwitch::DaylightCorrection);
     settingsMenu->addSeparator();
     const auto addCommand = [this, settingsMenu](const char *name, auto handler) {
-        QAction *action = settingsMenu->addAction(QString());
-        action->setObjectName(QString::fromUtf8(name));
-        connect(action, &QAction::triggered, m_preview, handler);
-        return action;
+        return namedAction(*settingsMenu, name, m_preview, handler);
     };
     addCommand("m_einst_vor_hg", &PreviewPane::m_einst_vor_hgClick);
     addCommand("m_einst_vor_schrift", &PreviewPane::m_einst_vor_schriftClick);

@@ -4,10 +4,12 @@
 #include "app/program_state.h"
 #include "common/message_catalogue.h"
 #include "ui/dialog_placement.h"
+#include "ui/dropped_paths.h"
 #include "ui/file_dialogs.h"
 #include "ui/file_facts_dialog.h"
 #include "ui/file_manager_link.h"
 #include "ui/modal_dialog.h"
+#include "ui/named_widget.h"
 #include "ui/u_renamix.h"
 #include "ui/u_renamix_filter.h"
 
@@ -112,17 +114,12 @@ QStringList TRenamix::selectedPaths() const
 
 void TRenamix::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (event->mimeData()->hasUrls())
-        event->acceptProposedAction();
+    acceptUrlDrag(event);
 }
 
 void TRenamix::dropEvent(QDropEvent *event)
 {
-    QStringList paths;
-    for (const QUrl &url : event->mimeData()->urls())
-        if (url.isLocalFile())
-            paths.append(url.toLocalFile());
-    event->acceptProposedAction();
+    const QStringList paths = acceptDroppedPaths(event);
     m_tool.addDropped(paths);
 }
 
@@ -154,14 +151,9 @@ void TRenamix::buildPopup()
     popupqulist->setObjectName(QStringLiteral("popupqulist"));
     const std::pair<const char *, void (TRenamix::*)()> items[] = {
         {"pop1", &TRenamix::pop1Click}, {"pop2", &TRenamix::pop2Click}, {"pop3", &TRenamix::pop3Click}};
-    for (const auto &[name, handler] : items) {
-        QAction *action = popupqulist->addAction(QString());
-        action->setObjectName(QString::fromUtf8(name));
-        connect(action, &QAction::triggered, this, handler);
-    }
-    QAction *remove = popupqulist->addAction(QString());
-    remove->setObjectName(QStringLiteral("pop4"));
-    connect(remove, &QAction::triggered, this, [this] { m_tool.removeRows(selectedRows()); });
+    for (const auto &[name, handler] : items)
+        namedAction(*popupqulist, name, this, handler);
+    namedAction(*popupqulist, "pop4", this, [this] { m_tool.removeRows(selectedRows()); });
     qulist->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(qulist, &QTreeView::customContextMenuRequested, this, [this](const QPoint &at) {
         if (!selectedRows().isEmpty())
