@@ -5,6 +5,7 @@
 
 #include <QtEndian>
 #include <algorithm>
+#include <array>
 #include <optional>
 #include <utility>
 
@@ -29,6 +30,21 @@ QString folded(QStringView name)
         if (isAsciiUpper(c))
             c = QChar(c.unicode() + (u'a' - u'A'));
     return result;
+}
+
+// Runs the lookup with the name folded; a short ASCII name is folded on the stack, since the
+// lookups of loading and saving a configuration would otherwise each make a string.
+template <typename Lookup> auto lookUpFolded(QStringView name, Lookup lookUp)
+{
+    constexpr qsizetype stackLength = 64;
+    const QStringView trimmed = name.trimmed();
+    if (trimmed.size() > stackLength ||
+        std::any_of(trimmed.begin(), trimmed.end(), [](QChar c) { return c.unicode() >= 0x80; }))
+        return lookUp(folded(trimmed));
+    std::array<QChar, stackLength> buffer;
+    std::transform(trimmed.begin(), trimmed.end(), buffer.begin(),
+                   [](QChar c) { return isAsciiUpper(c) ? QChar(c.unicode() + (u'a' - u'A')) : c; });
+    return lookUp(QString::fromRawData(buffer.data(), trimmed.size()));
 }
 
 QString folded(const QString &name)
@@ -234,7 +250,8 @@ void IniDocument::indexSections()
 
 const IniDocument::Section *IniDocument::findSection(const QString &section) const
 {
-    const qsizetype index = m_sectionIndex.value(folded(section), -1);
+    const qsizetype index =
+        lookUpFolded(section, [this](const QString &key) { return m_sectionIndex.value(key, -1); });
     return index < 0 ? nullptr : &m_sections[index];
 }
 
@@ -248,7 +265,8 @@ const IniDocument::Line *IniDocument::findEntry(const QString &section, const QS
     const Section *found = findSection(section);
     if (!found)
         return nullptr;
-    const qsizetype index = found->entries.value(folded(key), -1);
+    const qsizetype index =
+        lookUpFolded(key, [found](const QString &name) { return found->entries.value(name, -1); });
     return index < 0 ? nullptr : &found->body[index];
 }
 

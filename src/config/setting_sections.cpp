@@ -5,7 +5,10 @@
 #include "table/design_captions.h"
 #include "table/output_format.h"
 
+#include <QVarLengthArray>
+
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <functional>
 #include <numeric>
@@ -72,21 +75,60 @@ const QVector<Address> &addresses()
     return all;
 }
 
-int editDistance(const QString &a, const QString &b)
-{
-    QVector<int> row(b.size() + 1);
-    std::iota(row.begin(), row.end(), 0);
-    for (qsizetype i = 1; i <= a.size(); ++i) {
-        int diagonal = row[0];
-        row[0] = int(i);
-        for (qsizetype j = 1; j <= b.size(); ++j) {
-            const int above = row[j];
-            const int cost = a[i - 1].toLower() == b[j - 1].toLower() ? 0 : 1;
-            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + cost});
-            diagonal = above;
-        }
+// A name as names are compared: each UTF-16 unit in lower case on its own, and how often each
+// letter stands in it, in 32 buckets.
+struct ComparedName {
+    QString text;
+    std::array<qint16, 32> letters{};
+
+    explicit ComparedName(QStringView name) : text(name.size(), Qt::Uninitialized)
+    {
+        std::transform(name.begin(), name.end(), text.begin(), [](QChar c) { return c.toLower(); });
+        for (const QChar c : std::as_const(text))
+            ++letters[c.unicode() & 31];
     }
-    return row[b.size()];
+};
+
+// The edit distance of two names, or limit + 1 as soon as it must be more.
+qsizetype distanceWithin(const ComparedName &first, const ComparedName &second, qsizetype limit)
+{
+    const qsizetype rows = first.text.size();
+    const qsizetype columns = second.text.size();
+    if (std::abs(rows - columns) > limit)
+        return limit + 1;
+    // Each letter one name has more of than the other takes an edit: a bound that spares most
+    // of the tables below.
+    qsizetype surplus = 0;
+    qsizetype shortage = 0;
+    for (size_t bucket = 0; bucket < first.letters.size(); ++bucket) {
+        const int difference = first.letters[bucket] - second.letters[bucket];
+        (difference > 0 ? surplus : shortage) += std::abs(difference);
+    }
+    if (std::max(surplus, shortage) > limit)
+        return limit + 1;
+    // Names are short: one row of the table fits on the stack.
+    QVarLengthArray<qsizetype, 64> cells(columns + 1);
+    qsizetype *row = cells.data();
+    std::iota(row, row + columns + 1, 0);
+    const QChar *a = first.text.constData();
+    const QChar *b = second.text.constData();
+    for (qsizetype i = 1; i <= rows; ++i) {
+        qsizetype diagonal = row[0];
+        row[0] = i;
+        qsizetype rowLeast = i;
+        const QChar unit = a[i - 1];
+        for (qsizetype j = 1; j <= columns; ++j) {
+            const qsizetype above = row[j];
+            const qsizetype replaced = diagonal + (unit == b[j - 1] ? 0 : 1);
+            row[j] = std::min(std::min(above, row[j - 1]) + 1, replaced);
+            diagonal = above;
+            rowLeast = std::min(rowLeast, row[j]);
+        }
+        // Every way through the table crosses each row.
+        if (rowLeast > limit)
+            return limit + 1;
+    }
+    return std::min(row[columns], limit + 1);
 }
 
 QString keyOf(const QString &name)
@@ -94,32 +136,49 @@ QString keyOf(const QString &name)
     return name.mid(name.lastIndexOf(u'.') + 1);
 }
 
+struct ComparedAddress {
+    ComparedName name;
+    ComparedName key;
+};
+
+// The addresses as they are compared, made once.
+const QVector<ComparedAddress> &comparedAddresses(const QVector<Address> &all)
+{
+    static const QVector<ComparedAddress> compared = [&all] {
+        QVector<ComparedAddress> made;
+        for (const Address &address : all)
+            made.append({ComparedName(address.name), ComparedName(keyOf(address.name))});
+        return made;
+    }();
+    return compared;
+}
+
 // The address most like the name, comparing whole addresses and keys alone, so that a key in
 // the wrong section is found; nothing when even the nearest differs in more than a third of
 // the key (at least one letter may differ, but one letter must stay).
 QString nearest(const QString &name, const QVector<Address> &all)
 {
-    const QString key = keyOf(name);
-    const qsizetype limit = std::max<qsizetype>(1, key.size() / 3);
-    // Names further apart in length than the limit cannot be near enough, so most distances
-    // need not be worked out.
-    const auto within = [limit](const QString &a, const QString &b) {
-        return std::abs(a.size() - b.size()) <= limit ? qsizetype(editDistance(a, b)) : limit + 1;
-    };
-    const Address *best = nullptr;
-    std::pair<qsizetype, int> bestRank;
-    for (const Address &address : all) {
-        const qsizetype distance = std::min(within(name, address.name), within(key, keyOf(address.name)));
-        if (distance > limit || distance >= key.size())
+    const ComparedName wholeName(name);
+    const ComparedName key(keyOf(name));
+    const qsizetype limit = std::max<qsizetype>(1, key.text.size() / 3);
+    const QVector<ComparedAddress> &compared = comparedAddresses(all);
+    const ComparedAddress *best = nullptr;
+    std::pair<qsizetype, qsizetype> bestRank;
+    for (const ComparedAddress &address : compared) {
+        const qsizetype distance =
+            std::min(distanceWithin(wholeName, address.name, limit), distanceWithin(key, address.key, limit));
+        if (distance > limit || distance >= key.text.size())
             continue;
         // Equally near by key, the address nearer as a whole wins.
-        const std::pair<qsizetype, int> rank(distance, editDistance(name, address.name));
+        const qsizetype longest = std::max(wholeName.text.size(), address.name.text.size());
+        const std::pair<qsizetype, qsizetype> rank(distance,
+                                                   distanceWithin(wholeName, address.name, longest));
         if (!best || rank < bestRank) {
             best = &address;
             bestRank = rank;
         }
     }
-    return best ? best->name : QString();
+    return best ? all[best - compared.data()].name : QString();
 }
 
 // The items a drop-down list offers when it takes no text of one's own; empty for the others.
