@@ -42,14 +42,16 @@ TEST(Settings, TheTableNamesEachSettingOnceAndFindsItByName)
         if (isSwitchKind(definition.kind)) {
             EXPECT_TRUE(qstrcmp(definition.value, "1") == 0 || qstrcmp(definition.value, "0") == 0)
                 << qPrintable(key);
-            if (definition.reset.rule == ResetRule::Value)
+            if (definition.reset.rule == ResetRule::Value) {
                 EXPECT_TRUE(qstrcmp(definition.reset.value, "1") == 0 ||
                             qstrcmp(definition.reset.value, "0") == 0)
                     << qPrintable(key);
+            }
         }
-        if (definition.reset.rule != ResetRule::Keep)
+        if (definition.reset.rule != ResetRule::Keep) {
             EXPECT_TRUE(QList<int>({2, 3, 4, 5, 8, 9, 10}).contains(definition.reset.step))
                 << qPrintable(key);
+        }
     }
     // Names repeat only across windows.
     EXPECT_EQ(findSetting(SettingsWindow::PF, QStringLiteral("alle")), PF::alle);
