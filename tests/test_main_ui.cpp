@@ -1,5 +1,6 @@
 // Test entry for the windows: the offscreen application object of the program, with pinned
 // locale, zone and home folder.
+#include "dialog_answers.h"
 #include "ui/u_application.h"
 
 #include <QStandardPaths>
@@ -20,5 +21,6 @@ int main(int argc, char **argv)
     QStandardPaths::setTestModeEnabled(true);
     TabulixApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new DialogAnswerCheck);
     return RUN_ALL_TESTS();
 }

@@ -19,8 +19,7 @@ std::optional<BuiltOutput> buildOutput(const OutputSources &sources, QThread *do
     output.lines = buildOutputLines(settings, sources.rows, sources.locale, &stop);
     if (stop)
         return std::nullopt;
-    output.text = outputText(output.lines, chosenOutputFormat(settings),
-                             settings.isOn(SettingsWindow::EA, QStringLiteral("csv_lb")));
+    output.text = outputText(output.lines, chosenOutputFormat(settings), settings.isOn(EA::csv_lb));
     output.document = plainTextDocument(output.text, stop);
     if (!output.document)
         return std::nullopt;

@@ -13,7 +13,7 @@ OutputFormat chosenOutputFormat(const ProgramState &state)
 
 OutputFormat chosenOutputFormat(const Settings &settings)
 {
-    return outputFormatOf(settings.value(SettingsWindow::PB, QStringLiteral("out_format")));
+    return outputFormatOf(settings.value(PB::out_format));
 }
 
 QStringList buildOutputLines(const Settings &settings, const QVector<FileEntry> &rows,
@@ -38,8 +38,7 @@ QStringList buildOutputLines(const ProgramState &state, const LocaleFormat &loca
 
 bool outputInBlocks(const ProgramState &state)
 {
-    return chosenOutputFormat(state) == OutputFormat::Csv &&
-           !state.settings.isOn(SettingsWindow::PB, QStringLiteral("des_grup_ja"));
+    return chosenOutputFormat(state) == OutputFormat::Csv && !state.settings.isOn(PB::des_grup_ja);
 }
 
 bool writeOutputInBlocks(const ProgramState &state, const LocaleFormat &locale,
@@ -68,8 +67,7 @@ bool writeOutputInBlocks(const ProgramState &state, const LocaleFormat &locale,
 
 QColor pictureBackground(const ProgramState &state)
 {
-    return edit1Colour(state.settings.value(SettingsWindow::EA, QStringLiteral("Edit1")))
-        .value_or(QColor(Qt::white));
+    return edit1Colour(state.settings.value(EA::Edit1)).value_or(QColor(Qt::white));
 }
 
 QString outputLineEnd(OutputFormat format, bool csvLineBreaks, const QString &lineBreak)

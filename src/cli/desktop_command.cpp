@@ -53,8 +53,7 @@ DesktopCommandResult runDesktopCommand(const QStringList &words, const Settings 
         return usage(QStringLiteral("unknown KIND \"%1\"; use one of %2").arg(words[1], kindList()));
     try {
         if (action == u"add")
-            shell.add(*kind, settings.language(),
-                      settings.value(SettingsWindow::SC, QStringLiteral("beldateien")));
+            shell.add(*kind, settings.language(), settings.value(SC::beldateien));
         else
             shell.remove(*kind);
     } catch (const TabulixError &error) {

@@ -72,7 +72,7 @@ int printTable(const StandardOutput &out, const QStringList &lines, OutputFormat
 int writeOutputFile(const ProgramState &state, const QStringList &lines, const QString &file)
 {
     const OutputFormat format = chosenOutputFormat(state);
-    const bool csvLineBreaks = state.settings.isOn(SettingsWindow::EA, QStringLiteral("csv_lb"));
+    const bool csvLineBreaks = state.settings.isOn(EA::csv_lb);
     try {
         if (isPictureFormat(format)) {
             writeTablePicture(lines, file, format, state.settings.pictureFont(), pictureBackground(state));
@@ -198,7 +198,7 @@ int main(int argc, char **argv)
     if (!operands.anyNamed())
         return 1;
 
-    const bool csvLineBreaks = state.settings.isOn(SettingsWindow::EA, QStringLiteral("csv_lb"));
+    const bool csvLineBreaks = state.settings.isOn(EA::csv_lb);
     if (options.outputFile.isEmpty() && outputInBlocks(state)) {
         const bool whole = writeOutputInBlocks(state, LocaleFormat::system(), [&](const QStringList &lines) {
             return printTable(out, lines, format, csvLineBreaks) == 0;

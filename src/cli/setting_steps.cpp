@@ -24,8 +24,7 @@ void applySettingStep(Settings &settings, const SettingStep &step, const FileLis
         applySettingAssignment(settings, step.value);
         break;
     case SettingStep::Kind::Format:
-        settings.setValue(SettingsWindow::PB, QStringLiteral("out_format"),
-                          outFormatItem(*outputFormatOfTag(step.value), settings.language()));
+        settings.setValue(PB::out_format, outFormatItem(*outputFormatOfTag(step.value), settings.language()));
         break;
     case SettingStep::Kind::Encoding:
         setTextEncoding(settings, TextEncoding(step.value.toInt()));

@@ -270,9 +270,9 @@ int limitKb(const QString &text)
     return ok ? value : DefaultLimitKb;
 }
 
-const char *const enablingSettings[ChecksumKindCount] = {"act_checksum_md5", "act_checksum_crc",
-                                                         "act_checksum_sha1", "act_checksum_sha256",
-                                                         "act_checksum_sha512"};
+constexpr CheckSetting enablingSettings[ChecksumKindCount] = {PB::act_checksum_md5, PB::act_checksum_crc,
+                                                              PB::act_checksum_sha1, PB::act_checksum_sha256,
+                                                              PB::act_checksum_sha512};
 
 } // namespace
 
@@ -329,11 +329,10 @@ ChecksumPlan checksumPlan(const Settings &settings, Language language)
     plan.notActivated =
         german ? QStringLiteral("Option nicht aktiviert.") : QStringLiteral("Option not activated.");
     plan.tooLarge = german ? QStringLiteral("Datei zu groß") : QStringLiteral("File too large");
-    plan.active = settings.isOn(SettingsWindow::PB, QStringLiteral("act_checksum"));
-    plan.limitBytes =
-        qint64(limitKb(settings.value(SettingsWindow::PB, QStringLiteral("act_checksum_max")))) * 1000;
+    plan.active = settings.isOn(PB::act_checksum);
+    plan.limitBytes = qint64(limitKb(settings.value(PB::act_checksum_max))) * 1000;
     for (int i = 0; i < ChecksumKindCount; ++i)
-        plan.wanted[i] = settings.isOn(SettingsWindow::PB, QString::fromLatin1(enablingSettings[i]));
+        plan.wanted[i] = settings.isOn(enablingSettings[i]);
     return plan;
 }
 

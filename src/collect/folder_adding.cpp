@@ -62,7 +62,7 @@ void FileAdder::addFolderFiles(const QString &folder)
     if (folder.isEmpty() || !isFolder(folder))
         return;
     const QStringList patterns = filterPatterns(m_state.settings);
-    const bool subfolders = m_state.settings.isOn(SettingsWindow::PB, QStringLiteral("inp_uv"));
+    const bool subfolders = m_state.settings.isOn(PB::inp_uv);
     const Language language = m_state.settings.language();
 
     m_state.okForAll = true;
@@ -132,7 +132,7 @@ void FileAdder::addPath(const QString &path)
 void FileAdder::addFolderFromField(const QString &folder)
 {
     if (m_state.settings.isOn(MenuSwitch::AddFolderRows))
-        addSubfolderRows(folder, m_state.settings.isOn(SettingsWindow::PB, QStringLiteral("inp_uv")));
+        addSubfolderRows(folder, m_state.settings.isOn(PB::inp_uv));
     if (m_state.settings.isOn(MenuSwitch::AddFolderFiles))
         addFolderFiles(folder);
 }

@@ -5,15 +5,10 @@
 
 namespace {
 
-bool isOn(const Settings &settings, const char *name)
-{
-    return settings.isOn(SettingsWindow::PF, QString::fromUtf8(name));
-}
-
-const FilterBox *findBox(const QString &name)
+const FilterBox *findBox(SettingId control)
 {
     for (const FilterBox &box : filterBoxes())
-        if (name == QLatin1String(box.box))
+        if (control == box.box.id || (box.field && control == box.field->id))
             return &box;
     return nullptr;
 }
@@ -21,7 +16,7 @@ const FilterBox *findBox(const QString &name)
 // A category counts when its box is checked and, for a member, its group box too.
 bool counts(const Settings &settings, const FilterBox &box)
 {
-    return isOn(settings, box.box) && (!box.group || isOn(settings, box.group));
+    return settings.isOn(box.box) && (!box.group || settings.isOn(*box.group));
 }
 
 } // namespace
@@ -29,29 +24,24 @@ bool counts(const Settings &settings, const FilterBox &box)
 const QVector<FilterBox> &filterBoxes()
 {
     static const QVector<FilterBox> boxes = {
-        {"cb_bild", nullptr, false, "Bilddateien", "Image Files"},
-        {"cb_text", nullptr, true, "Textdateien", "Text Files"},
-        {"cb_txt_allg", "cb_text", false, "Allgemein", "General"},
-        {"cb_txt_web", "cb_text", false, "Web", "Web"},
-        {"cb_txt_prog", "cb_text", false, "Programmierung", "Programming "},
-        {"cb_txt_sys", "cb_text", false, "System", "System"},
-        {"cb_txt_sons", "cb_text", false, "Sonstiges", "Other"},
-        {"cb_office", nullptr, true, "Office Dokumente", "Office Documents"},
-        {"cb_of_text", "cb_office", false, "Texte", "Texts"},
-        {"cb_of_tab", "cb_office", false, "Tabellen", "Tables"},
-        {"cb_of_pres", "cb_office", false, "Präsentationen", "Presentations "},
-        {"cb_media", nullptr, true, "Media Dateien", "Media Files"},
-        {"cb_video", "cb_media", false, "Video", "Video"},
-        {"cb_musik", "cb_media", false, "Musik", "Audio"},
-        {"cb_archive", nullptr, false, "Archive", "Archives "},
-        {"cb_sonstige", nullptr, false, "Sonstiges", "Other"},
+        {PF::cb_bild, std::nullopt, PF::ed_bild, {"Bilddateien", "Image Files"}},
+        {PF::cb_text, std::nullopt, std::nullopt, {"Textdateien", "Text Files"}},
+        {PF::cb_txt_allg, PF::cb_text, PF::ed_txt_allg, {"Allgemein", "General"}},
+        {PF::cb_txt_web, PF::cb_text, PF::ed_txt_web, {"Web", "Web"}},
+        {PF::cb_txt_prog, PF::cb_text, PF::ed_txt_prog, {"Programmierung", "Programming "}},
+        {PF::cb_txt_sys, PF::cb_text, PF::ed_txt_sys, {"System", "System"}},
+        {PF::cb_txt_sons, PF::cb_text, PF::ed_txt_sons, {"Sonstiges", "Other"}},
+        {PF::cb_office, std::nullopt, std::nullopt, {"Office Dokumente", "Office Documents"}},
+        {PF::cb_of_text, PF::cb_office, PF::ed_of_text, {"Texte", "Texts"}},
+        {PF::cb_of_tab, PF::cb_office, PF::ed_of_tab, {"Tabellen", "Tables"}},
+        {PF::cb_of_pres, PF::cb_office, PF::ed_of_pres, {"Präsentationen", "Presentations "}},
+        {PF::cb_media, std::nullopt, std::nullopt, {"Media Dateien", "Media Files"}},
+        {PF::cb_video, PF::cb_media, PF::ed_video, {"Video", "Video"}},
+        {PF::cb_musik, PF::cb_media, PF::ed_musik, {"Musik", "Audio"}},
+        {PF::cb_archive, std::nullopt, PF::ed_archive, {"Archive", "Archives "}},
+        {PF::cb_sonstige, std::nullopt, PF::ed_sonstige, {"Sonstiges", "Other"}},
     };
     return boxes;
-}
-
-QString filterFieldName(const FilterBox &box)
-{
-    return QString::fromUtf8(box.box).replace(QStringLiteral("cb_"), QStringLiteral("ed_"));
 }
 
 QString filterText(FilterText text, Language language)
@@ -78,17 +68,18 @@ QString filterCaption(const FilterBox &box, Language language)
 
 QStringList filterPatterns(const Settings &settings)
 {
-    if (isOn(settings, "alle"))
+    if (settings.isOn(PF::alle))
         return {QStringLiteral(".*")};
     // The search order, which puts the web list after the other text lists.
-    static const char *const order[] = {
-        "cb_bild",   "cb_txt_allg", "cb_txt_prog", "cb_txt_sys", "cb_txt_sons", "cb_txt_web", "cb_of_text",
-        "cb_of_tab", "cb_of_pres",  "cb_video",    "cb_musik",   "cb_archive",  "cb_sonstige"};
+    static const CheckSetting order[] = {PF::cb_bild,     PF::cb_txt_allg, PF::cb_txt_prog, PF::cb_txt_sys,
+                                         PF::cb_txt_sons, PF::cb_txt_web,  PF::cb_of_text,  PF::cb_of_tab,
+                                         PF::cb_of_pres,  PF::cb_video,    PF::cb_musik,    PF::cb_archive,
+                                         PF::cb_sonstige};
     QString text;
-    for (const char *name : order) {
-        const FilterBox &box = *findBox(QString::fromUtf8(name));
+    for (const CheckSetting category : order) {
+        const FilterBox &box = *findBox(category.id);
         if (counts(settings, box))
-            text += settings.value(SettingsWindow::PF, filterFieldName(box)) + u',';
+            text += settings.value(*box.field) + u',';
     }
     text.remove(u' ').remove(u'.');
     QStringList patterns = text.split(u',', Qt::SkipEmptyParts);
@@ -97,19 +88,18 @@ QStringList filterPatterns(const Settings &settings)
     return patterns;
 }
 
-bool filterControlEnabled(const Settings &settings, const QString &controlName)
+bool filterControlEnabled(const Settings &settings, SettingId control)
 {
-    if (controlName == u"alle" || controlName == u"auswahl")
+    if (control == PF::alle.id || control == PF::auswahl.id)
         return true;
-    const bool field = controlName.startsWith(u"ed_");
-    const FilterBox *box = findBox(field ? QStringLiteral("cb_") + controlName.mid(3) : controlName);
-    if (!box || (field && box->isGroup))
-        throw TabulixError(QStringLiteral("No filter control %1").arg(controlName));
-    if (!isOn(settings, "auswahl"))
+    const FilterBox *box = findBox(control);
+    if (!box)
+        throw TabulixError(QStringLiteral("No filter control %1").arg(nameOf(control)));
+    if (!settings.isOn(PF::auswahl))
         return false;
     // A member's box follows its group box; a field follows its box, and a member's field
     // its group box too.
-    if (!field)
-        return !box->group || isOn(settings, box->group);
+    if (control == box->box.id)
+        return !box->group || settings.isOn(*box->group);
     return counts(settings, *box);
 }

@@ -7,21 +7,20 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <optional>
 
-// One check box of the filter window: a group box, or a category with an extension field
-// whose name is the box's name with "cb_" replaced by "ed_".
+// One check box of the filter window: a group box, or a category with its extension field.
 struct FilterBox {
-    const char *box;
-    const char *group; // the group box gating a member category; nullptr otherwise
-    bool isGroup;
+    CheckSetting box;
+    std::optional<CheckSetting> group; // the group box gating a member category
+    std::optional<TextSetting> field;  // the extension field; none for a group box
     BilingualText caption;
 };
 
 // Every check box in the window's order, each group box before its members.
 const QVector<FilterBox> &filterBoxes();
-QString filterFieldName(const FilterBox &box);
 
-// The window's other texts: its caption, the radio buttons "alle" and "auswahl", "Button1".
+// The window's other texts: its caption, the radio buttons PF::alle and PF::auswahl, "Button1".
 enum class FilterText { Caption, All, Selection, Ok };
 QString filterText(FilterText text, Language language);
 QString filterCaption(const FilterBox &box, Language language);
@@ -30,6 +29,6 @@ QString filterCaption(const FilterBox &box, Language language);
 // extension of the counting categories, repeats kept. Empty when nothing counts.
 QStringList filterPatterns(const Settings &settings);
 
-// Whether the named radio button, check box or extension field of the window is enabled
-// under the given values. Throws TabulixError for a name that is not one of its controls.
-bool filterControlEnabled(const Settings &settings, const QString &controlName);
+// Whether the radio button, check box or extension field of the window is enabled under the
+// given values. Throws TabulixError for a setting that is not one of its controls.
+bool filterControlEnabled(const Settings &settings, SettingId control);

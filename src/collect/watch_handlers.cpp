@@ -16,7 +16,7 @@ QString withSlash(const QString &folder)
 
 QString FileAdder::watchedFolder() const
 {
-    return m_state.settings.value(SettingsWindow::PB, QStringLiteral("inp_ordner"));
+    return m_state.settings.value(PB::inp_ordner);
 }
 
 bool FileAdder::belowWatchedFolder(const QString &path) const
@@ -41,8 +41,7 @@ void FileAdder::onWatchedCreated(const QString &path)
     if (!belowWatchedFolder(path))
         return;
     updateDaylightBias();
-    if (!m_state.settings.isOn(SettingsWindow::PB, QStringLiteral("inp_uv")) &&
-        folderPart(path) != withSlash(watchedFolder()))
+    if (!m_state.settings.isOn(PB::inp_uv) && folderPart(path) != withSlash(watchedFolder()))
         return;
     m_state.okForAll = true;
     addFile(path);

@@ -4,143 +4,111 @@
 
 namespace {
 
-QString keyOf(SettingsWindow window, const QString &name)
-{
-    return windowPrefix(window) + u'.' + name;
-}
-
 QString normalisedSwitch(const QString &value)
 {
     return value == u"1" ? QStringLiteral("1") : QStringLiteral("0");
 }
 
+// The values of a fresh start, shared by every Settings made until one changes.
+const Settings::Values &freshValues()
+{
+    static const Settings::Values values = [] {
+        Settings::Values fresh;
+        for (const SettingDefinition &definition : settingDefinitions())
+            fresh.values.append(QString::fromUtf8(definition.value));
+        fresh.columnOrder = defaultColumnOrder(Language::German);
+        return fresh;
+    }();
+    return values;
+}
+
 } // namespace
 
-QString windowPrefix(SettingsWindow window)
-{
-    switch (window) {
-    case SettingsWindow::PB:
-        return QStringLiteral("PB");
-    case SettingsWindow::PF:
-        return QStringLiteral("PF");
-    case SettingsWindow::EA:
-        return QStringLiteral("EA");
-    case SettingsWindow::PS:
-        return QStringLiteral("PS");
-    case SettingsWindow::DU:
-        return QStringLiteral("DU");
-    case SettingsWindow::DF:
-        return QStringLiteral("DF");
-    case SettingsWindow::SC:
-        return QStringLiteral("SC");
-    }
-    return {};
-}
+Settings::Settings(QObject *parent) : QObject(parent), m_values(freshValues()) {}
 
-QString kindSuffix(SettingKind kind)
+SettingId Settings::idOf(SettingsWindow window, const QString &name) const
 {
-    switch (kind) {
-    case SettingKind::Text:
-        return QStringLiteral("ED");
-    case SettingKind::Choice:
-        return QStringLiteral("CB");
-    case SettingKind::Radio:
-        return QStringLiteral("RB");
-    case SettingKind::Check:
-        return QStringLiteral("CH");
-    case SettingKind::Panel:
-        return QStringLiteral("PA");
-    }
-    return {};
-}
-
-bool isSwitchKind(SettingKind kind)
-{
-    return kind == SettingKind::Radio || kind == SettingKind::Check || kind == SettingKind::Panel;
-}
-
-Settings::Settings(QObject *parent) : QObject(parent)
-{
-    for (const SettingDefinition &definition : settingDefinitions()) {
-        const QString name = QString::fromUtf8(definition.name);
-        m_values.entries.insert(
-            keyOf(definition.window, name),
-            Entry{definition.kind, QString::fromUtf8(definition.value),
-                  definition.radioGroup ? QString::fromUtf8(definition.radioGroup) : QString()});
-        m_values.order[definition.window].append(name);
-    }
-    m_values.columnOrder = defaultColumnOrder(Language::German);
+    if (const std::optional<SettingId> id = findSetting(window, name))
+        return *id;
+    throw TabulixError(QStringLiteral("Unknown setting %1.%2").arg(windowPrefix(window), name));
 }
 
 bool Settings::contains(SettingsWindow window, const QString &name) const
 {
-    return m_values.entries.contains(keyOf(window, name));
-}
-
-const Settings::Entry &Settings::entry(SettingsWindow window, const QString &name) const
-{
-    const auto found = m_values.entries.constFind(keyOf(window, name));
-    if (found == m_values.entries.cend())
-        throw TabulixError(QStringLiteral("Unknown setting %1").arg(keyOf(window, name)));
-    return *found;
+    return findSetting(window, name).has_value();
 }
 
 SettingKind Settings::kind(SettingsWindow window, const QString &name) const
 {
-    return entry(window, name).kind;
+    return definitionOf(idOf(window, name)).kind;
 }
 
 QString Settings::value(SettingsWindow window, const QString &name) const
 {
-    return entry(window, name).value;
+    return value(idOf(window, name));
 }
 
 bool Settings::isOn(SettingsWindow window, const QString &name) const
 {
-    return entry(window, name).value == u"1";
+    return isOn(idOf(window, name));
 }
 
-void Settings::store(SettingsWindow window, const QString &name, const QString &value)
+void Settings::store(SettingId id, const QString &value)
 {
-    Entry &target = m_values.entries[keyOf(window, name)];
-    if (target.value == value)
+    QString &target = m_values.values[int(id)];
+    if (target == value)
         return;
-    target.value = value;
-    Q_EMIT changed(window, name);
+    target = value;
+    // The setting's own watchers, its controls among them, come first, so that reactions to
+    // any change see every control showing its value.
+    if (SettingSignal *signal = m_signals.empty() ? nullptr : m_signals[int(id)])
+        Q_EMIT signal->changed();
+    Q_EMIT changed(id);
+}
+
+void Settings::setValue(SettingId id, const QString &value)
+{
+    const SettingDefinition &definition = definitionOf(id);
+    if (!isSwitchKind(definition.kind)) {
+        store(id, value);
+        return;
+    }
+    const QString switchValue = normalisedSwitch(value);
+    if (definition.kind == SettingKind::Radio && switchValue == u"1") {
+        // Siblings go off first, so a reaction to the new button sees a consistent group.
+        for (const SettingId sibling : settingsOf(definition.window, SettingKind::Radio))
+            if (sibling != id && qstrcmp(definitionOf(sibling).radioGroup, definition.radioGroup) == 0)
+                store(sibling, QStringLiteral("0"));
+    }
+    store(id, switchValue);
 }
 
 void Settings::setValue(SettingsWindow window, const QString &name, const QString &value)
 {
-    const Entry &current = entry(window, name);
-    if (!isSwitchKind(current.kind)) {
-        store(window, name, value);
-        return;
-    }
-    const QString switchValue = normalisedSwitch(value);
-    if (current.kind == SettingKind::Radio && switchValue == u"1") {
-        // Siblings go off first, so a reaction to the new button sees a consistent group.
-        const QString group = current.radioGroup;
-        for (const QString &sibling : m_values.order.value(window)) {
-            const Entry &other = m_values.entries[keyOf(window, sibling)];
-            if (sibling != name && other.kind == SettingKind::Radio && other.radioGroup == group)
-                store(window, sibling, QStringLiteral("0"));
-        }
-    }
-    store(window, name, switchValue);
+    setValue(idOf(window, name), value);
 }
 
 void Settings::setOn(SettingsWindow window, const QString &name, bool on)
 {
-    setValue(window, name, on ? QStringLiteral("1") : QStringLiteral("0"));
+    setValue(idOf(window, name), on ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 QStringList Settings::controlOrder(SettingsWindow window, SettingKind kind) const
 {
     QStringList names;
-    for (const QString &name : m_values.order.value(window))
-        if (m_values.entries[keyOf(window, name)].kind == kind)
-            names.append(name);
+    for (const SettingId id : settingsOf(window, kind))
+        names.append(nameOf(id));
     return names;
+}
+
+SettingSignal *Settings::signalOf(SettingId id)
+{
+    if (m_signals.empty())
+        m_signals.resize(SettingCount, nullptr);
+    SettingSignal *&signal = m_signals[int(id)];
+    if (!signal)
+        signal = new SettingSignal(this);
+    return signal;
 }
 
 void Settings::setColumnOrder(const QStringList &entries)
@@ -149,13 +117,6 @@ void Settings::setColumnOrder(const QStringList &entries)
         return;
     m_values.columnOrder = entries;
     Q_EMIT columnOrderChanged();
-}
-
-void Settings::resetToDefaults(Language language)
-{
-    for (const SettingDefinition &definition : settingDefinitions())
-        setValue(definition.window, QString::fromUtf8(definition.name), QString::fromUtf8(definition.value));
-    setColumnOrder(defaultColumnOrder(language));
 }
 
 void Settings::setLanguage(Language language)
@@ -209,4 +170,21 @@ void Settings::setRenamerPlacement(const WindowPlacement &placement)
         return;
     m_values.renamerPlacement = placement;
     Q_EMIT renamerPlacementChanged();
+}
+
+QStringList defaultColumnOrder(Language language)
+{
+    if (!isGerman(language))
+        return {QStringLiteral("01 Filename"),     QStringLiteral("02 Format"),
+                QStringLiteral("03 Windows Type"), QStringLiteral("04 File Size"),
+                QStringLiteral("05 Created"),      QStringLiteral("06 Accessed"),
+                QStringLiteral("07 Changed"),      QStringLiteral("08 Hidden"),
+                QStringLiteral("09 Read Only"),    QStringLiteral("10 Associated Application"),
+                QStringLiteral("11 File Path"),    QStringLiteral("12 Checksums")};
+    return {QStringLiteral("01 Dateiname"),        QStringLiteral("02 Format"),
+            QStringLiteral("03 Windows Typ"),      QStringLiteral("04 Dateigröße"),
+            QStringLiteral("05 Erstellt"),         QStringLiteral("06 Zugegriffen"),
+            QStringLiteral("07 Geändert"),         QStringLiteral("08 Versteckt"),
+            QStringLiteral("09 Schreibgeschützt"), QStringLiteral("10 Verknüpftes Programm"),
+            QStringLiteral("11 Dateipfad"),        QStringLiteral("12 Prüfsummen")};
 }

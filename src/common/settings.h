@@ -4,6 +4,7 @@
 // menu switches. Setting a value, whoever does it, emits a signal, which runs the reactions
 // that windows and logic connect to it.
 #include "common/language.h"
+#include "common/setting_ids.h"
 
 #include <QColor>
 #include <QFont>
@@ -12,27 +13,8 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
-
-enum class SettingsWindow { PB, PF, EA, PS, DU, DF, SC };
-enum class SettingKind { Text, Choice, Radio, Check, Panel };
-
-inline constexpr SettingsWindow allSettingsWindows[] = {
-    SettingsWindow::PB, SettingsWindow::PF, SettingsWindow::EA, SettingsWindow::PS,
-    SettingsWindow::DU, SettingsWindow::DF, SettingsWindow::SC};
-
-QString windowPrefix(SettingsWindow window); // "PB", "PF", ...
-QString kindSuffix(SettingKind kind);        // "ED", "CB", "RB", "CH", "PA"
-bool isSwitchKind(SettingKind kind);         // radio, check and panel hold "1" or "0"
-
-// One control of the defaults table: its window, name, kind, fresh-start value and, for
-// radio buttons, the group whose members switch each other off.
-struct SettingDefinition {
-    SettingsWindow window;
-    const char *name;
-    SettingKind kind;
-    const char *value;
-    const char *radioGroup = nullptr;
-};
+#include <optional>
+#include <vector>
 
 // The check items of the menus that configurations store: the adding switches of the menu
 // "Einstellungen", the areas of the menu "Ansicht" and the automatic saving of the menu
@@ -90,34 +72,82 @@ struct TextViewLook {
     bool operator==(const TextViewLook &other) const = default;
 };
 
-// Every stored control of every window, in each window's control order.
-const QVector<SettingDefinition> &settingDefinitions();
 // The column order of a fresh start ("01 Dateiname" ... "12 Prüfsummen"), per language.
 QStringList defaultColumnOrder(Language language);
+
+// Tells of the changes of one setting.
+class SettingSignal : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+Q_SIGNALS:
+    void changed();
+};
 
 class Settings : public QObject {
     Q_OBJECT
 public:
     explicit Settings(QObject *parent = nullptr);
 
+    template <SettingKind Kind>
+    requires ValueKind<Kind> QString value(SettingHandle<Kind> setting)
+    const { return m_values.values[int(setting.id)]; }
+    template <SettingKind Kind>
+    requires ValueKind<Kind>
+    void setValue(SettingHandle<Kind> setting, const QString &value) { setValue(setting.id, value); }
+    template <SettingKind Kind>
+    requires SwitchKind<Kind>
+    bool isOn(SettingHandle<Kind> setting) const { return isOn(setting.id); }
+    // A radio button switched on switches the other buttons of its group off first.
+    template <SettingKind Kind>
+    requires SwitchKind<Kind>
+    void setOn(SettingHandle<Kind> setting, bool on)
+    {
+        setValue(setting.id, on ? QStringLiteral("1") : QStringLiteral("0"));
+    }
+
+    // A handle of the wrong kind is refused, rather than read as a number.
+    template <SettingKind Kind>
+    requires SwitchKind<Kind> QString value(SettingHandle<Kind>)
+    const = delete;
+    template <SettingKind Kind>
+    requires SwitchKind<Kind>
+    void setValue(SettingHandle<Kind>, const QString &) = delete;
+    template <SettingKind Kind>
+    requires ValueKind<Kind>
+    bool isOn(SettingHandle<Kind>) const = delete;
+
+    // Any setting by its number, as files and controls hold it: switches read and take "1" or "0".
+    QString value(SettingId id) const { return m_values.values[int(id)]; }
+    bool isOn(SettingId id) const { return m_values.values[int(id)] == u"1"; }
+    void setValue(SettingId id, const QString &value);
+
+    // The same by a window and a component name. Unknown names throw TabulixError: a misspelt
+    // component name is a program fault.
     bool contains(SettingsWindow window, const QString &name) const;
     SettingKind kind(SettingsWindow window, const QString &name) const;
     QString value(SettingsWindow window, const QString &name) const;
     bool isOn(SettingsWindow window, const QString &name) const;
-
-    // Unknown names throw TabulixError: a misspelt component name is a program fault.
     void setValue(SettingsWindow window, const QString &name, const QString &value);
     void setOn(SettingsWindow window, const QString &name, bool on);
 
     // Component names of one kind in the window's control order (the order of saving).
     QStringList controlOrder(SettingsWindow window, SettingKind kind) const;
 
+    // Runs the reaction after each change of this one setting, while the context lives.
+    template <SettingKind Kind, typename Reaction>
+    QMetaObject::Connection watch(SettingHandle<Kind> setting, const QObject *context, Reaction &&reaction)
+    {
+        return watch(setting.id, context, std::forward<Reaction>(reaction));
+    }
+    template <typename Reaction>
+    QMetaObject::Connection watch(SettingId id, const QObject *context, Reaction &&reaction)
+    {
+        return connect(signalOf(id), &SettingSignal::changed, context, std::forward<Reaction>(reaction));
+    }
+
     QStringList columnOrder() const { return m_values.columnOrder; }
     void setColumnOrder(const QStringList &entries);
-
-    // Every control back to its fresh-start value, each change announced. The language and
-    // the menu switches keep their values.
-    void resetToDefaults(Language language);
 
     Language language() const { return m_values.language; }
     void setLanguage(Language language);
@@ -141,13 +171,8 @@ public:
     // Every value, copied in one go: a Settings made from them on another thread reads the
     // same as this one, with no one listening to it.
     struct Values {
-        struct Entry {
-            SettingKind kind;
-            QString value;
-            QString radioGroup;
-        };
-        QHash<QString, Entry> entries;
-        QHash<SettingsWindow, QStringList> order;
+        // One per setting, indexed by SettingId.
+        QVector<QString> values;
         QStringList columnOrder;
         Language language = Language::German;
         StyledFont pictureFont{QFont(QStringLiteral("Courier New"), 8), QColor(Qt::black)};
@@ -166,7 +191,8 @@ public:
     const Values &values() const { return m_values; }
 
 Q_SIGNALS:
-    void changed(SettingsWindow window, const QString &name);
+    // After each change of any setting, once its own watchers have run; watch() follows one.
+    void changed(SettingId id);
     void columnOrderChanged();
     void languageChanged(Language language);
     void menuSwitchChanged(MenuSwitch menuSwitch);
@@ -176,9 +202,11 @@ Q_SIGNALS:
     void renamerPlacementChanged();
 
 private:
-    using Entry = Values::Entry;
-    const Entry &entry(SettingsWindow window, const QString &name) const;
-    void store(SettingsWindow window, const QString &name, const QString &value);
+    SettingId idOf(SettingsWindow window, const QString &name) const;
+    void store(SettingId id, const QString &value);
+    SettingSignal *signalOf(SettingId id);
 
     Values m_values;
+    // Made when a setting is first watched.
+    std::vector<SettingSignal *> m_signals;
 };

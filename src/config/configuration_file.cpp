@@ -12,9 +12,17 @@ namespace {
 const SettingKind storedKinds[] = {SettingKind::Text, SettingKind::Choice, SettingKind::Radio,
                                    SettingKind::Check, SettingKind::Panel};
 
-QString sectionOf(SettingsWindow window, SettingKind kind)
+// "PBED", "PFCH", ...: made once, since every setting written looks its section up.
+const QString &sectionOf(SettingsWindow window, SettingKind kind)
 {
-    return windowPrefix(window) + kindSuffix(kind);
+    static const auto sections = [] {
+        std::array<std::array<QString, std::size(storedKinds)>, std::size(allSettingsWindows)> names;
+        for (const SettingsWindow each : allSettingsWindows)
+            for (const SettingKind stored : storedKinds)
+                names[int(each)][int(stored)] = windowPrefix(each) + kindSuffix(stored);
+        return names;
+    }();
+    return sections[int(window)][int(kind)];
 }
 
 QString columnOrderKey(qsizetype index)
@@ -25,8 +33,8 @@ QString columnOrderKey(qsizetype index)
 void writeWindow(const Settings &settings, IniDocument &document, SettingsWindow window)
 {
     for (const SettingKind kind : storedKinds)
-        for (const QString &name : settings.controlOrder(window, kind))
-            writeSetting(settings, document, window, name);
+        for (const SettingId setting : settingsOf(window, kind))
+            writeSetting(settings, document, setting);
 }
 
 void writeLooks(const Settings &settings, IniDocument &document)
@@ -55,12 +63,14 @@ void readWindow(Settings &settings, const IniDocument &document, SettingsWindow 
 {
     for (const SettingKind kind : storedKinds) {
         const QString section = sectionOf(window, kind);
-        for (const QString &name : settings.controlOrder(window, kind)) {
+        for (const SettingId setting : settingsOf(window, kind)) {
+            const QString &name = nameOf(setting);
             if (isSwitchKind(kind))
-                settings.setOn(window, name, document.readFlag(section, name, settings.isOn(window, name)));
+                settings.setValue(setting, document.readFlag(section, name, settings.isOn(setting))
+                                               ? QStringLiteral("1")
+                                               : QStringLiteral("0"));
             else
-                settings.setValue(window, name,
-                                  document.readText(section, name, settings.value(window, name)));
+                settings.setValue(setting, document.readText(section, name, settings.value(setting)));
         }
     }
 }
@@ -98,11 +108,12 @@ QString guardQuotes(const QString &text)
     return text;
 }
 
-void writeSetting(const Settings &settings, IniDocument &document, SettingsWindow window, const QString &name)
+void writeSetting(const Settings &settings, IniDocument &document, SettingId setting)
 {
-    const SettingKind kind = settings.kind(window, name);
-    const QString value = settings.value(window, name);
-    document.writeText(sectionOf(window, kind), name, isSwitchKind(kind) ? value : guardQuotes(value));
+    const SettingDefinition &definition = definitionOf(setting);
+    const QString &value = settings.value(setting);
+    document.writeText(sectionOf(definition.window, definition.kind), nameOf(setting),
+                       isSwitchKind(definition.kind) ? value : guardQuotes(value));
 }
 
 void writeColumnOrder(const Settings &settings, IniDocument &document)

@@ -4,6 +4,8 @@
 #include "encoding/windows1252.h"
 
 #include <QtEndian>
+#include <algorithm>
+#include <array>
 #include <optional>
 #include <utility>
 
@@ -12,10 +14,45 @@ namespace {
 constexpr char utf16Mark[] = "\xFF\xFE";
 constexpr char utf8Mark[] = "\xEF\xBB\xBF";
 
-// Names match without regard to case or the blanks around them.
+bool isAsciiUpper(QChar c)
+{
+    return c >= u'A' && c <= u'Z';
+}
+
+// Names match without regard to case or the blanks around them. The names the program writes
+// are ASCII, which folds without the Unicode tables; a name already folded is shared, not copied.
 QString folded(QStringView name)
 {
-    return name.trimmed().toString().toCaseFolded();
+    QString result = name.trimmed().toString();
+    if (std::any_of(result.cbegin(), result.cend(), [](QChar c) { return c.unicode() >= 0x80; }))
+        return std::move(result).toCaseFolded();
+    for (QChar &c : result)
+        if (isAsciiUpper(c))
+            c = QChar(c.unicode() + (u'a' - u'A'));
+    return result;
+}
+
+// Runs the lookup with the name folded; a short ASCII name is folded on the stack, since the
+// lookups of loading and saving a configuration would otherwise each make a string.
+template <typename Lookup> auto lookUpFolded(QStringView name, Lookup lookUp)
+{
+    constexpr qsizetype stackLength = 64;
+    const QStringView trimmed = name.trimmed();
+    if (trimmed.size() > stackLength ||
+        std::any_of(trimmed.begin(), trimmed.end(), [](QChar c) { return c.unicode() >= 0x80; }))
+        return lookUp(folded(trimmed));
+    std::array<QChar, stackLength> buffer;
+    std::transform(trimmed.begin(), trimmed.end(), buffer.begin(),
+                   [](QChar c) { return isAsciiUpper(c) ? QChar(c.unicode() + (u'a' - u'A')) : c; });
+    return lookUp(QString::fromRawData(buffer.data(), trimmed.size()));
+}
+
+QString folded(const QString &name)
+{
+    const bool alreadyFolded = !name.isEmpty() && !name.front().isSpace() && !name.back().isSpace() &&
+                               std::none_of(name.cbegin(), name.cend(),
+                                            [](QChar c) { return c.unicode() >= 0x80 || isAsciiUpper(c); });
+    return alreadyFolded ? name : folded(QStringView(name));
 }
 
 QString decode(const QByteArray &bytes, IniEncoding &encoding)
@@ -213,7 +250,8 @@ void IniDocument::indexSections()
 
 const IniDocument::Section *IniDocument::findSection(const QString &section) const
 {
-    const qsizetype index = m_sectionIndex.value(folded(section), -1);
+    const qsizetype index =
+        lookUpFolded(section, [this](const QString &key) { return m_sectionIndex.value(key, -1); });
     return index < 0 ? nullptr : &m_sections[index];
 }
 
@@ -227,7 +265,8 @@ const IniDocument::Line *IniDocument::findEntry(const QString &section, const QS
     const Section *found = findSection(section);
     if (!found)
         return nullptr;
-    const qsizetype index = found->entries.value(folded(key), -1);
+    const qsizetype index =
+        lookUpFolded(key, [found](const QString &name) { return found->entries.value(name, -1); });
     return index < 0 ? nullptr : &found->body[index];
 }
 

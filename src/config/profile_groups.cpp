@@ -9,56 +9,59 @@
 const QVector<ProfileGroup> &profileGroups()
 {
     static const QVector<ProfileGroup> groups = {
-        {"act_name",
+        {PS::act_name,
          {"Dateiname", "File Name"},
-         {"act_name", "act_name_endung", "act_name_ed", "act_name_rb", "act_name_htmllink"}},
-        {"act_format_dateiformat",
+         {PB::act_name, PB::act_name_endung, PB::act_name_ed, PB::act_name_rb, PB::act_name_htmllink}},
+        {PS::act_format_dateiformat,
          {"Dateiformat", "File Format"},
-         {"act_format_dateiformat", "act_format_dateiformat_ed", "act_format_dateiformat_rb"}},
-        {"act_format_windowstyp",
+         {PB::act_format_dateiformat, PB::act_format_dateiformat_ed, PB::act_format_dateiformat_rb}},
+        {PS::act_format_windowstyp,
          {"Windows Datei Typ", "Windows File Type"},
-         {"act_format_windowstyp_ed", "act_format_windowstyp_rb", "act_format_windowstyp"}},
-        {"act_size",
+         {PB::act_format_windowstyp_ed, PB::act_format_windowstyp_rb, PB::act_format_windowstyp}},
+        {PS::act_size,
          {"Dateigröße", "File Size"},
-         {"act_size", "act_size_einheit", "act_size_nks", "act_size_ed", "act_size_rb", "act_size_showunit",
-          "act_size_1000"}},
-        {"act_datum_erstellt",
+         {PB::act_size, PB::act_size_einheit, PB::act_size_nks, PB::act_size_ed, PB::act_size_rb,
+          PB::act_size_showunit, PB::act_size_1000}},
+        {PS::act_datum_erstellt,
          {"Datum: Erstellt", "Date: Created"},
-         {"act_datum_erstellt_date", "act_datum_erstellt_uhrzeit", "act_datum_erstellt_ed",
-          "act_datum_erstellt_rb", "act_datum_erstellt_format", "act_datum_erstellt"}},
-        {"act_datum_zugegriffen",
+         {PB::act_datum_erstellt_date, PB::act_datum_erstellt_uhrzeit, PB::act_datum_erstellt_ed,
+          PB::act_datum_erstellt_rb, PB::act_datum_erstellt_format, PB::act_datum_erstellt}},
+        {PS::act_datum_zugegriffen,
          {"Datum: Letzter Zugriff", "Date: Accessed"},
-         {"act_datum_zugegriffen", "act_datum_zugegriffen_date", "act_datum_zugegriffen_uhrzeit",
-          "act_datum_zugegriffen_ed", "act_datum_zugegriffen_rb", "act_datum_zugegriffen_format"}},
-        {"act_datum_changed",
+         {PB::act_datum_zugegriffen, PB::act_datum_zugegriffen_date, PB::act_datum_zugegriffen_uhrzeit,
+          PB::act_datum_zugegriffen_ed, PB::act_datum_zugegriffen_rb, PB::act_datum_zugegriffen_format}},
+        {PS::act_datum_changed,
          {"Datum: Geändert", "Date: Changed"},
-         {"act_datum_changed", "act_datum_changed_date", "act_datum_changed_uhrzeit", "act_datum_changed_ed",
-          "act_datum_changed_rb", "act_datum_changed_format"}},
-        {"act_attribute_hidden",
+         {PB::act_datum_changed, PB::act_datum_changed_date, PB::act_datum_changed_uhrzeit,
+          PB::act_datum_changed_ed, PB::act_datum_changed_rb, PB::act_datum_changed_format}},
+        {PS::act_attribute_hidden,
          {"Attribut: Versteckt", "Attribut: Hidden"},
-         {"act_attribute_hidden", "act_attribute_hidden_ja", "act_attribute_hidden_nein",
-          "act_attribute_hidden_ed", "act_attribute_hidden_rb"}},
-        {"act_attribute_readonly",
+         {PB::act_attribute_hidden, PB::act_attribute_hidden_ja, PB::act_attribute_hidden_nein,
+          PB::act_attribute_hidden_ed, PB::act_attribute_hidden_rb}},
+        {PS::act_attribute_readonly,
          {"Attribut: Schreibgeschützt", "Attribut Read Only"},
-         {"act_attribute_readonly", "act_attribute_readonly_ja", "act_attribute_readonly_nein",
-          "act_attribute_readonly_ed", "act_attribute_readonly_rb"}},
-        {"act_exeprog",
+         {PB::act_attribute_readonly, PB::act_attribute_readonly_ja, PB::act_attribute_readonly_nein,
+          PB::act_attribute_readonly_ed, PB::act_attribute_readonly_rb}},
+        {PS::act_exeprog,
          {"Verknüpftes Programm", "Associated Application"},
-         {"act_exeprog", "act_exeprog_pfad", "act_exeprog_name", "act_exeprog_ed", "act_exeprog_rb"}},
-        {"act_pfad",
+         {PB::act_exeprog, PB::act_exeprog_pfad, PB::act_exeprog_name, PB::act_exeprog_ed,
+          PB::act_exeprog_rb}},
+        {PS::act_pfad,
          {"Dateipfad", "File Path"},
-         {"act_pfad", "act_pfad_datei", "act_pfad_endung", "act_pfad_direkterordner", "act_pfad_kurz",
-          "act_pfad_ed", "act_pfad_rb", "act_pfad_htmllink"}},
-        {"opt_allg",
+         {PB::act_pfad, PB::act_pfad_datei, PB::act_pfad_endung, PB::act_pfad_direkterordner,
+          PB::act_pfad_kurz, PB::act_pfad_ed, PB::act_pfad_rb, PB::act_pfad_htmllink}},
+        {PS::opt_allg,
          {"Allgemeine Optionen", "General Options"},
-         {"des_allg_striche_cb", "des_allg_endeanzahl", "des_allg_endesize", "des_allg_spaltenheader",
-          "des_allg_header_cb", "des_allg_header", "des_allg_striche", "des_tab_padding", "des_tab_zeichen",
-          "des_tab_z", "des_tab_pz", "des_tab_zeichen_ende", "des_tab_zeichen_ende_zeichen"}},
-        {"opt_grup",
+         {PB::des_allg_striche_cb, PB::des_allg_endeanzahl, PB::des_allg_endesize, PB::des_allg_spaltenheader,
+          PB::des_allg_header_cb, PB::des_allg_header, PB::des_allg_striche, PB::des_tab_padding,
+          PB::des_tab_zeichen, PB::des_tab_z, PB::des_tab_pz, PB::des_tab_zeichen_ende,
+          PB::des_tab_zeichen_ende_zeichen}},
+        {PS::opt_grup,
          {"Gruppierung", "Grouping"},
-         {"des_grup_nein", "des_grup_ja", "des_grup", "des_grup_header", "des_grup_oben", "des_grup_unten"}},
-        {"opt_order", {"Reihenfolge der Spalten", "Order of Columns"}, {}},
-        {"alle", {"Alle aktivieren oder deaktivieren", "Activate or Deactivate all"}, {}},
+         {PB::des_grup_nein, PB::des_grup_ja, PB::des_grup, PB::des_grup_header, PB::des_grup_oben,
+          PB::des_grup_unten}},
+        {PS::opt_order, {"Reihenfolge der Spalten", "Order of Columns"}, {}},
+        {PS::alle, {"Alle aktivieren oder deaktivieren", "Activate or Deactivate all"}, {}},
     };
     return groups;
 }
@@ -67,11 +70,11 @@ void writeProfile(const Settings &settings, IniDocument &document)
 {
     writeMenuSwitches(settings, document, u"AS");
     for (const ProfileGroup &group : profileGroups()) {
-        if (!settings.isOn(SettingsWindow::PS, QString::fromUtf8(group.checkBox)))
+        if (!settings.isOn(group.checkBox))
             continue;
-        for (const char *name : group.settings)
-            writeSetting(settings, document, SettingsWindow::PB, QString::fromUtf8(name));
+        for (const SettingId setting : group.settings)
+            writeSetting(settings, document, setting);
     }
-    if (settings.isOn(SettingsWindow::PS, QStringLiteral("opt_order")))
+    if (settings.isOn(PS::opt_order))
         writeColumnOrder(settings, document);
 }

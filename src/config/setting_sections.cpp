@@ -5,7 +5,11 @@
 #include "table/design_captions.h"
 #include "table/output_format.h"
 
+#include <QVarLengthArray>
+
 #include <algorithm>
+#include <array>
+#include <cstdlib>
 #include <functional>
 #include <numeric>
 
@@ -20,24 +24,21 @@ struct Address {
     std::function<QString(const Settings &)> read;
     std::function<void(Settings &, const QString &)> write;
     bool isSwitch = false;
-    QString choiceKey{}; // the component of a drop-down list of the main window
+    std::optional<SettingId> choice{}; // a drop-down list of the main window
 };
 
 QVector<Address> buildAddresses()
 {
     QVector<Address> all;
-    const Settings names;
     for (const SettingsWindow window : allSettingsWindows)
         for (const SettingKind kind : storedKinds) {
             const QString section = windowPrefix(window) + kindSuffix(kind);
-            for (const QString &key : names.controlOrder(window, kind))
-                all.append({section + u'.' + key,
-                            [window, key](const Settings &settings) { return settings.value(window, key); },
-                            [window, key](Settings &settings, const QString &value) {
-                                settings.setValue(window, key, value);
-                            },
-                            isSwitchKind(kind),
-                            window == SettingsWindow::PB && kind == SettingKind::Choice ? key : QString()});
+            const bool mainChoice = window == SettingsWindow::PB && kind == SettingKind::Choice;
+            for (const SettingId id : settingsOf(window, kind))
+                all.append({section + u'.' + nameOf(id),
+                            [id](const Settings &settings) { return settings.value(id); },
+                            [id](Settings &settings, const QString &value) { settings.setValue(id, value); },
+                            isSwitchKind(kind), mainChoice ? std::optional(id) : std::nullopt});
         }
     for (int index = 0; index < ColumnOrderSize; ++index)
         all.append({QStringLiteral("PBRF.r%1").arg(index),
@@ -74,21 +75,60 @@ const QVector<Address> &addresses()
     return all;
 }
 
-int editDistance(const QString &a, const QString &b)
-{
-    QVector<int> row(b.size() + 1);
-    std::iota(row.begin(), row.end(), 0);
-    for (qsizetype i = 1; i <= a.size(); ++i) {
-        int diagonal = row[0];
-        row[0] = int(i);
-        for (qsizetype j = 1; j <= b.size(); ++j) {
-            const int above = row[j];
-            const int cost = a[i - 1].toLower() == b[j - 1].toLower() ? 0 : 1;
-            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + cost});
-            diagonal = above;
-        }
+// A name as names are compared: each UTF-16 unit in lower case on its own, and how often each
+// letter stands in it, in 32 buckets.
+struct ComparedName {
+    QString text;
+    std::array<qint16, 32> letters{};
+
+    explicit ComparedName(QStringView name) : text(name.size(), Qt::Uninitialized)
+    {
+        std::transform(name.begin(), name.end(), text.begin(), [](QChar c) { return c.toLower(); });
+        for (const QChar c : std::as_const(text))
+            ++letters[c.unicode() & 31];
     }
-    return row[b.size()];
+};
+
+// The edit distance of two names, or limit + 1 as soon as it must be more.
+qsizetype distanceWithin(const ComparedName &first, const ComparedName &second, qsizetype limit)
+{
+    const qsizetype rows = first.text.size();
+    const qsizetype columns = second.text.size();
+    if (std::abs(rows - columns) > limit)
+        return limit + 1;
+    // Each letter one name has more of than the other takes an edit: a bound that spares most
+    // of the tables below.
+    qsizetype surplus = 0;
+    qsizetype shortage = 0;
+    for (size_t bucket = 0; bucket < first.letters.size(); ++bucket) {
+        const int difference = first.letters[bucket] - second.letters[bucket];
+        (difference > 0 ? surplus : shortage) += std::abs(difference);
+    }
+    if (std::max(surplus, shortage) > limit)
+        return limit + 1;
+    // Names are short: one row of the table fits on the stack.
+    QVarLengthArray<qsizetype, 64> cells(columns + 1);
+    qsizetype *row = cells.data();
+    std::iota(row, row + columns + 1, 0);
+    const QChar *a = first.text.constData();
+    const QChar *b = second.text.constData();
+    for (qsizetype i = 1; i <= rows; ++i) {
+        qsizetype diagonal = row[0];
+        row[0] = i;
+        qsizetype rowLeast = i;
+        const QChar unit = a[i - 1];
+        for (qsizetype j = 1; j <= columns; ++j) {
+            const qsizetype above = row[j];
+            const qsizetype replaced = diagonal + (unit == b[j - 1] ? 0 : 1);
+            row[j] = std::min(std::min(above, row[j - 1]) + 1, replaced);
+            diagonal = above;
+            rowLeast = std::min(rowLeast, row[j]);
+        }
+        // Every way through the table crosses each row.
+        if (rowLeast > limit)
+            return limit + 1;
+    }
+    return std::min(row[columns], limit + 1);
 }
 
 QString keyOf(const QString &name)
@@ -96,42 +136,68 @@ QString keyOf(const QString &name)
     return name.mid(name.lastIndexOf(u'.') + 1);
 }
 
+struct ComparedAddress {
+    ComparedName name;
+    ComparedName key;
+};
+
+// The addresses as they are compared, made once.
+const QVector<ComparedAddress> &comparedAddresses(const QVector<Address> &all)
+{
+    static const QVector<ComparedAddress> compared = [&all] {
+        QVector<ComparedAddress> made;
+        for (const Address &address : all)
+            made.append({ComparedName(address.name), ComparedName(keyOf(address.name))});
+        return made;
+    }();
+    return compared;
+}
+
 // The address most like the name, comparing whole addresses and keys alone, so that a key in
 // the wrong section is found; nothing when even the nearest differs in more than a third of
 // the key (at least one letter may differ, but one letter must stay).
 QString nearest(const QString &name, const QVector<Address> &all)
 {
-    const QString key = keyOf(name);
-    const auto distance = [&](const Address &address) {
-        return std::min(editDistance(name, address.name), editDistance(key, keyOf(address.name)));
-    };
-    // Equally near by key, the address nearer as a whole wins.
-    const auto closer = [&](const Address &a, const Address &b) {
-        return std::pair(distance(a), editDistance(name, a.name)) <
-               std::pair(distance(b), editDistance(name, b.name));
-    };
-    const auto best = std::min_element(all.begin(), all.end(), closer);
-    const qsizetype nearestDistance = distance(*best);
-    return nearestDistance <= std::max<qsizetype>(1, key.size() / 3) && nearestDistance < key.size()
-               ? best->name
-               : QString();
+    const ComparedName wholeName(name);
+    const ComparedName key(keyOf(name));
+    const qsizetype limit = std::max<qsizetype>(1, key.text.size() / 3);
+    const QVector<ComparedAddress> &compared = comparedAddresses(all);
+    const ComparedAddress *best = nullptr;
+    std::pair<qsizetype, qsizetype> bestRank;
+    for (const ComparedAddress &address : compared) {
+        const qsizetype distance =
+            std::min(distanceWithin(wholeName, address.name, limit), distanceWithin(key, address.key, limit));
+        if (distance > limit || distance >= key.text.size())
+            continue;
+        // Equally near by key, the address nearer as a whole wins.
+        const qsizetype longest = std::max(wholeName.text.size(), address.name.text.size());
+        const std::pair<qsizetype, qsizetype> rank(distance,
+                                                   distanceWithin(wholeName, address.name, longest));
+        if (!best || rank < bestRank) {
+            best = &address;
+            bestRank = rank;
+        }
+    }
+    return best ? all[best - compared.data()].name : QString();
 }
 
 // The items a drop-down list offers when it takes no text of one's own; empty for the others.
-QStringList fixedChoices(const QString &choiceKey, Language language)
+QStringList fixedChoices(std::optional<SettingId> choice, Language language)
 {
-    if (choiceKey == u"out_format")
+    if (!choice)
+        return {};
+    if (*choice == PB::out_format.id)
         return outFormatItems(language);
-    return isFreeTextChoice(choiceKey) ? QStringList() : designChoiceItems(choiceKey, language);
+    return isFreeTextChoice(*choice) ? QStringList() : designChoiceItems(*choice, language);
 }
 
 // A value of a fixed list is one of its items in either language, as configuration files of
 // both languages hold them.
 void checkChoice(const Address &address, const QString &value, Language language)
 {
-    const QStringList items = fixedChoices(address.choiceKey, language);
-    if (items.isEmpty() || fixedChoices(address.choiceKey, Language::German).contains(value) ||
-        fixedChoices(address.choiceKey, Language::English).contains(value))
+    const QStringList items = fixedChoices(address.choice, language);
+    if (items.isEmpty() || fixedChoices(address.choice, Language::German).contains(value) ||
+        fixedChoices(address.choice, Language::English).contains(value))
         return;
     throw TabulixError(QStringLiteral("%1 takes one of \"%2\", not \"%3\"")
                            .arg(address.name, items.join(QStringLiteral("\", \"")), value));

@@ -5,8 +5,7 @@
 
 // One control's setting under its section (window prefix and kind suffix): texts and choices
 // through the quote guard, switches as "1" or "0".
-void writeSetting(const Settings &settings, IniDocument &document, SettingsWindow window,
-                  const QString &name);
+void writeSetting(const Settings &settings, IniDocument &document, SettingId setting);
 // PBRF: "r0", "r1", ... with the entries unchanged.
 void writeColumnOrder(const Settings &settings, IniDocument &document);
 // The menu switches of one section (ES, PA or AS).

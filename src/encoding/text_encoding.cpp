@@ -4,8 +4,8 @@
 
 TextEncoding currentTextEncoding(const Settings &settings)
 {
-    for (const auto &[name, encoding] : textEncodingRadios)
-        if (settings.isOn(SettingsWindow::EA, QString::fromUtf16(name)))
+    for (const auto &[radio, encoding] : textEncodingRadios)
+        if (settings.isOn(radio))
             return encoding;
     return TextEncoding::Utf8;
 }
@@ -15,9 +15,9 @@ void setTextEncoding(Settings &settings, TextEncoding encoding)
     if (currentTextEncoding(settings) == encoding)
         return;
     // The first button of an encoding is its own; the later UTF-8 one is an alias.
-    for (const auto &[name, buttonEncoding] : textEncodingRadios)
+    for (const auto &[radio, buttonEncoding] : textEncodingRadios)
         if (buttonEncoding == encoding) {
-            settings.setOn(SettingsWindow::EA, QString::fromUtf16(name), true);
+            settings.setOn(radio, true);
             return;
         }
 }

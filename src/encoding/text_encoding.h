@@ -1,6 +1,8 @@
 #pragma once
 // The encodings a text file can be written in, each known by its integer code, and the radio
 // buttons of the output settings that choose the one for saved tables.
+#include "common/setting_ids.h"
+
 #include <QString>
 
 class Settings;
@@ -17,27 +19,27 @@ enum class TextEncoding : int {
 };
 
 struct TextEncodingRadio {
-    const char16_t *name;
+    RadioSetting radio;
     TextEncoding encoding;
 };
 
-// The radio buttons in the window's order. Two of them stand for UTF-8: "rb_beibehalten"
-// writes exactly what "rb_utf8" writes.
+// The radio buttons in the window's order. Two of them stand for UTF-8: rb_beibehalten
+// writes exactly what rb_utf8 writes.
 inline constexpr TextEncodingRadio textEncodingRadios[] = {
-    {u"rb_ansi", TextEncoding::Ansi},
-    {u"rb_utf7", TextEncoding::Utf7},
-    {u"rb_utf7ansi", TextEncoding::Utf7NoSignature},
-    {u"rb_utf8", TextEncoding::Utf8},
-    {u"rb_beibehalten", TextEncoding::Utf8},
-    {u"rb_utf16le", TextEncoding::Utf16LE},
-    {u"rb_utf_be", TextEncoding::Utf16BE},
-    {u"rb_utf32le", TextEncoding::Utf32LE},
-    {u"rb_utf32be", TextEncoding::Utf32BE},
+    {EA::rb_ansi, TextEncoding::Ansi},
+    {EA::rb_utf7, TextEncoding::Utf7},
+    {EA::rb_utf7ansi, TextEncoding::Utf7NoSignature},
+    {EA::rb_utf8, TextEncoding::Utf8},
+    {EA::rb_beibehalten, TextEncoding::Utf8},
+    {EA::rb_utf16le, TextEncoding::Utf16LE},
+    {EA::rb_utf_be, TextEncoding::Utf16BE},
+    {EA::rb_utf32le, TextEncoding::Utf32LE},
+    {EA::rb_utf32be, TextEncoding::Utf32BE},
 };
 
 // The encoding of the radio button that is on; UTF-8, the fresh-start choice, when none is.
 TextEncoding currentTextEncoding(const Settings &settings);
 
 // Switches on the radio button of the encoding, unless the current choice already means it
-// (so "rb_beibehalten" stays on for UTF-8). UTF-8 otherwise selects "rb_utf8".
+// (so rb_beibehalten stays on for UTF-8). UTF-8 otherwise selects rb_utf8.
 void setTextEncoding(Settings &settings, TextEncoding encoding);

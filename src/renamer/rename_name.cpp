@@ -37,14 +37,9 @@ QString replaced(QString text, const RenameRule &rule)
 
 RenameRule RenameRule::fromSettings(const Settings &settings)
 {
-    const auto text = [&](const char *name) {
-        return settings.value(SettingsWindow::DU, QString::fromUtf8(name));
-    };
-    const auto on = [&](const char *name) {
-        return settings.isOn(SettingsWindow::DU, QString::fromUtf8(name));
-    };
-    return {text("maske"),     text("numstart"),  on("suchenersetzen"), text("suchenalt"),
-            text("suchenneu"), on("cb_suchname"), on("cb_suchendung")};
+    return {settings.value(DU::maske),       settings.value(DU::numstart),  settings.isOn(DU::suchenersetzen),
+            settings.value(DU::suchenalt),   settings.value(DU::suchenneu), settings.isOn(DU::cb_suchname),
+            settings.isOn(DU::cb_suchendung)};
 }
 
 QString renameBase(const QString &fileName)

@@ -39,8 +39,8 @@ RenameTool::RenameTool(Settings &settings, bool &okForAll, RenamerFeedback &feed
 {
     m_list.setRule(RenameRule::fromSettings(settings));
     m_list.setLanguage(settings.language());
-    QObject::connect(&settings, &Settings::changed, &m_list, [this](SettingsWindow window) {
-        if (window == SettingsWindow::DU)
+    QObject::connect(&settings, &Settings::changed, &m_list, [this](SettingId id) {
+        if (windowOf(id) == SettingsWindow::DU)
             m_list.setRule(RenameRule::fromSettings(m_settings));
     });
     QObject::connect(&settings, &Settings::languageChanged, &m_list,
@@ -49,10 +49,10 @@ RenameTool::RenameTool(Settings &settings, bool &okForAll, RenamerFeedback &feed
 
 QStringList RenameTool::searchPatterns() const
 {
-    if (m_settings.isOn(SettingsWindow::DF, QStringLiteral("alle")))
+    if (m_settings.isOn(DF::alle))
         return {QStringLiteral(".*")};
     QStringList patterns;
-    const QString filter = m_settings.value(SettingsWindow::DF, QStringLiteral("filter")).remove(u' ');
+    const QString filter = m_settings.value(DF::filter).remove(u' ');
     for (const QString &item : filter.split(u',', Qt::SkipEmptyParts))
         patterns.append(item.startsWith(u'.') ? item : u'.' + item);
     return patterns;
@@ -66,7 +66,7 @@ void RenameTool::collectFolder(const QString &folder)
     // A filter without any extension finds nothing.
     if (patterns.isEmpty())
         return;
-    const bool subfolders = m_settings.isOn(SettingsWindow::DU, QStringLiteral("uv"));
+    const bool subfolders = m_settings.isOn(DU::uv);
     // A name that lost its bytes is listed all the same, so the renaming can tell why it stays.
     for (const QString &path : walkFolder(folder, patterns, subfolders))
         if (QFileInfo(path).isFile() || lostItsBytes(path))

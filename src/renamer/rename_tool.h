@@ -49,7 +49,7 @@ public:
 
     // The extensions a folder search takes, as folder walk patterns (".*" for all files).
     QStringList searchPatterns() const;
-    // AddOrdner: the matching files of an existing folder, into its subfolders when "uv" is on.
+    // AddOrdner: the matching files of an existing folder, into its subfolders when DU::uv is on.
     void addFolder(const QString &folder);
     // add2list: one file; a path already listed raises "dateischoninliste" unless okForAll.
     void addFile(const QString &path);

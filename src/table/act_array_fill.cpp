@@ -12,11 +12,6 @@ namespace {
 // Below this many rows one thread is quicker than starting more.
 constexpr qsizetype ParallelFrom = 4096;
 
-bool on(const Settings &settings, const char *name)
-{
-    return settings.isOn(SettingsWindow::PB, QString::fromUtf8(name));
-}
-
 ActArray outputColumns(const Settings &settings)
 {
     const ColumnOrderTable order = ColumnOrderTable::fromSettings(settings);
@@ -26,15 +21,14 @@ ActArray outputColumns(const Settings &settings)
             continue;
         if (kind != ColumnKind::Checksums) {
             const ColumnKindInfo &info = columnKindInfo(kind);
-            columns.append({settings.value(SettingsWindow::PB, QString::fromUtf8(info.header)),
-                            on(settings, info.rightAlign), kind});
+            columns.append({settings.value(*info.header), settings.isOn(*info.rightAlign), kind});
             continue;
         }
         for (int c = 0; c < ChecksumKindCount; ++c) {
             const ChecksumColumnInfo &info = checksumColumnInfo(ChecksumKind(c));
-            if (on(settings, info.enabling))
+            if (settings.isOn(info.enabling))
                 columns.append(
-                    {QString::fromUtf8(info.header), on(settings, info.rightAlign), kind, info.kind});
+                    {QString::fromUtf8(info.header), settings.isOn(info.rightAlign), kind, info.kind});
         }
     }
     return columns;
@@ -53,7 +47,7 @@ TableCells fillActArray(std::span<const FileEntry> rows, const Settings &setting
 {
     TableCells table;
     table.actArray = outputColumns(settings);
-    const bool grouped = on(settings, "des_grup_ja");
+    const bool grouped = settings.isOn(PB::des_grup_ja);
     const CellTexts texts(settings, format, output);
 
     table.cellTable.resize(rows.size());
@@ -77,8 +71,7 @@ TableCells fillActArray(std::span<const FileEntry> rows, const Settings &setting
 
     if (!grouped || rows.empty() || (stop && *stop))
         return table;
-    if (const GroupChoice *choice =
-            groupChoiceOf(settings.value(SettingsWindow::PB, QStringLiteral("des_grup"))))
+    if (const GroupChoice *choice = groupChoiceOf(settings.value(PB::des_grup)))
         sortIntoGroups(table.cellTable, rows, *choice, texts, format);
     return table;
 }

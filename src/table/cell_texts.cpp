@@ -16,16 +16,6 @@ constexpr int ShortPathWidth = 200;
 // Places beyond this only add zeros; a damaged configuration must not make huge cells.
 constexpr int MaxSizeDecimals = 99;
 
-bool on(const Settings &settings, const char *name)
-{
-    return settings.isOn(SettingsWindow::PB, QString::fromUtf8(name));
-}
-
-QString text(const Settings &settings, const char *name)
-{
-    return settings.value(SettingsWindow::PB, QString::fromUtf8(name));
-}
-
 // The places of the size column: a whole number typed or chosen, else 3.
 int sizeDecimals(const QString &text)
 {
@@ -64,27 +54,28 @@ bool comesFromFile(ColumnKind kind)
 
 CellTexts::CellTexts(const Settings &settings, const LocaleFormat &format, OutputFormat output)
     : m_format(format), m_html(output == OutputFormat::Htm), m_csv(output == OutputFormat::Csv),
-      m_nameExtension(on(settings, "act_name_endung")), m_nameLink(on(settings, "act_name_htmllink")),
-      m_sizeUnit(sizeUnitOf(text(settings, "act_size_einheit"))),
-      m_sizeDecimals(sizeDecimals(text(settings, "act_size_nks"))),
-      m_sizeShowUnit(on(settings, "act_size_showunit")), m_sizeThousands(on(settings, "act_size_1000")),
-      m_dates{DateCellOptions{text(settings, "act_datum_erstellt_format"),
-                              on(settings, "act_datum_erstellt_date"),
-                              on(settings, "act_datum_erstellt_uhrzeit")},
-              DateCellOptions{text(settings, "act_datum_zugegriffen_format"),
-                              on(settings, "act_datum_zugegriffen_date"),
-                              on(settings, "act_datum_zugegriffen_uhrzeit")},
-              DateCellOptions{text(settings, "act_datum_changed_format"),
-                              on(settings, "act_datum_changed_date"),
-                              on(settings, "act_datum_changed_uhrzeit")}},
-      m_hiddenYes(text(settings, "act_attribute_hidden_ja")),
-      m_hiddenNo(text(settings, "act_attribute_hidden_nein")),
-      m_readOnlyYes(text(settings, "act_attribute_readonly_ja")),
-      m_readOnlyNo(text(settings, "act_attribute_readonly_nein")),
-      m_programFolder(on(settings, "act_exeprog_pfad")), m_programName(on(settings, "act_exeprog_name")),
-      m_pathName(on(settings, "act_pfad_datei")), m_pathExtension(on(settings, "act_pfad_endung")),
-      m_pathDirectFolder(on(settings, "act_pfad_direkterordner")), m_pathShort(on(settings, "act_pfad_kurz")),
-      m_pathLink(on(settings, "act_pfad_htmllink"))
+      m_nameExtension(settings.isOn(PB::act_name_endung)), m_nameLink(settings.isOn(PB::act_name_htmllink)),
+      m_sizeUnit(sizeUnitOf(settings.value(PB::act_size_einheit))),
+      m_sizeDecimals(sizeDecimals(settings.value(PB::act_size_nks))),
+      m_sizeShowUnit(settings.isOn(PB::act_size_showunit)), m_sizeThousands(settings.isOn(PB::act_size_1000)),
+      m_dates{DateCellOptions{settings.value(PB::act_datum_erstellt_format),
+                              settings.isOn(PB::act_datum_erstellt_date),
+                              settings.isOn(PB::act_datum_erstellt_uhrzeit)},
+              DateCellOptions{settings.value(PB::act_datum_zugegriffen_format),
+                              settings.isOn(PB::act_datum_zugegriffen_date),
+                              settings.isOn(PB::act_datum_zugegriffen_uhrzeit)},
+              DateCellOptions{settings.value(PB::act_datum_changed_format),
+                              settings.isOn(PB::act_datum_changed_date),
+                              settings.isOn(PB::act_datum_changed_uhrzeit)}},
+      m_hiddenYes(settings.value(PB::act_attribute_hidden_ja)),
+      m_hiddenNo(settings.value(PB::act_attribute_hidden_nein)),
+      m_readOnlyYes(settings.value(PB::act_attribute_readonly_ja)),
+      m_readOnlyNo(settings.value(PB::act_attribute_readonly_nein)),
+      m_programFolder(settings.isOn(PB::act_exeprog_pfad)),
+      m_programName(settings.isOn(PB::act_exeprog_name)), m_pathName(settings.isOn(PB::act_pfad_datei)),
+      m_pathExtension(settings.isOn(PB::act_pfad_endung)),
+      m_pathDirectFolder(settings.isOn(PB::act_pfad_direkterordner)),
+      m_pathShort(settings.isOn(PB::act_pfad_kurz)), m_pathLink(settings.isOn(PB::act_pfad_htmllink))
 {
     if (m_pathShort)
         m_shortener.emplace(measuringFont(), ShortPathWidth);

@@ -2,6 +2,7 @@
 // What the program knows about each column kind and each checksum sub-column: the
 // order-list item, the names of its settings and its header defaults in both languages.
 #include "common/language.h"
+#include "common/setting_ids.h"
 #include "table/act_array.h"
 
 #include <QString>
@@ -9,18 +10,18 @@
 
 struct ColumnKindInfo {
     ColumnKind kind;
-    BilingualText orderItem;     // "01 Dateiname" / "01 Filename"
-    const char *activation;      // check setting that makes the kind a column
-    const char *header;          // text setting; none for the checksums
-    const char *rightAlign;      // check setting; none for the checksums
-    BilingualText headerDefault; // none for the checksums
+    BilingualText orderItem;                // "01 Dateiname" / "01 Filename"
+    CheckSetting activation;                // makes the kind a column
+    std::optional<TextSetting> header;      // none for the checksums
+    std::optional<CheckSetting> rightAlign; // none for the checksums
+    BilingualText headerDefault;            // none for the checksums
 };
 
 // Kinds 01 to 12 in kind order; index = kind number - 1.
 const ColumnKindInfo &columnKindInfo(ColumnKind kind);
 
-// The kind whose activation setting has this name, if any.
-std::optional<ColumnKind> kindOfActivation(const QString &name);
+// The kind this setting makes a column, if any.
+std::optional<ColumnKind> kindOfActivation(SettingId setting);
 
 // The order-list item of a kind in the interface language ("de" or else English).
 QString orderItemText(ColumnKind kind, Language language);
@@ -29,9 +30,9 @@ QString headerDefault(ColumnKind kind, Language language);
 
 struct ChecksumColumnInfo {
     ChecksumKind kind;
-    const char *header;     // "MD5" ... also the checkbox caption in both languages
-    const char *enabling;   // the cell is computed, and is a sub-column of kind 12
-    const char *rightAlign; // note "act_checksum_crc" but "act_checksum_crc32_rb"
+    const char *header;      // "MD5" ... also the checkbox caption in both languages
+    CheckSetting enabling;   // the cell is computed, and is a sub-column of kind 12
+    CheckSetting rightAlign; // note act_checksum_crc but act_checksum_crc32_rb
 };
 
 const ChecksumColumnInfo &checksumColumnInfo(ChecksumKind kind);

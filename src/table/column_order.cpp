@@ -44,8 +44,7 @@ ColumnOrderTable ColumnOrderTable::fromSettings(const Settings &settings)
     for (int i = 0; i < ColumnKindCount; ++i) {
         const ColumnKind kind = ColumnKind(i + 1);
         table.m_positions[i] = positions ? (*positions)[i] : i;
-        table.m_active[i] =
-            settings.isOn(SettingsWindow::PB, QString::fromUtf8(columnKindInfo(kind).activation));
+        table.m_active[i] = settings.isOn(columnKindInfo(kind).activation);
     }
     return table;
 }

@@ -8,7 +8,7 @@
 namespace {
 
 struct TranslatedField {
-    const char *component;
+    SettingId component;
     // Longer texts first, so that "no" never eats into "not hidden".
     QVector<BilingualText> pairs;
 };
@@ -16,11 +16,11 @@ struct TranslatedField {
 const QVector<TranslatedField> &translatedFields()
 {
     static const QVector<TranslatedField> fields = {
-        {"des_allg_header", {{"Dateiliste", "File List"}}},
-        {"act_attribute_hidden_ja", {{"versteckt", "hidden"}, {"ja", "yes"}}},
-        {"act_attribute_hidden_nein", {{"nicht versteckt", "not hidden"}, {"nein", "no"}}},
-        {"act_attribute_readonly_ja", {{"schreibgeschützt", "read only"}, {"ja", "yes"}}},
-        {"act_attribute_readonly_nein", {{"nicht schreibgeschützt", "not read only"}, {"nein", "no"}}},
+        {PB::des_allg_header.id, {{"Dateiliste", "File List"}}},
+        {PB::act_attribute_hidden_ja.id, {{"versteckt", "hidden"}, {"ja", "yes"}}},
+        {PB::act_attribute_hidden_nein.id, {{"nicht versteckt", "not hidden"}, {"nein", "no"}}},
+        {PB::act_attribute_readonly_ja.id, {{"schreibgeschützt", "read only"}, {"ja", "yes"}}},
+        {PB::act_attribute_readonly_nein.id, {{"nicht schreibgeschützt", "not read only"}, {"nein", "no"}}},
     };
     return fields;
 }
@@ -60,33 +60,30 @@ void replaceDefaults(Settings &settings, Language language)
     QVector<TranslatedField> fields = translatedFields();
     for (int number = 1; number < ColumnKindCount; ++number) {
         const ColumnKindInfo &kind = columnKindInfo(ColumnKind(number));
-        fields.append({kind.header, {kind.headerDefault}});
+        fields.append({kind.header->id, {kind.headerDefault}});
     }
     for (const TranslatedField &field : fields) {
-        const QString name = QString::fromUtf8(field.component);
-        QString text = settings.value(SettingsWindow::PB, name);
+        QString text = settings.value(field.component);
         for (const BilingualText &pair : field.pairs)
             text = replaceDefault(text, pair.in(otherLanguage(language)), pair.in(language));
-        settings.setValue(SettingsWindow::PB, name, text);
+        settings.setValue(field.component, text);
     }
 }
 
 // A grouping choice of the other language becomes the item at the same place.
 void translateGrouping(Settings &settings, Language language)
 {
-    const QString grouping = QStringLiteral("des_grup");
-    const QStringList others = designChoiceItems(grouping, otherLanguage(language));
-    const int place = int(others.indexOf(settings.value(SettingsWindow::PB, grouping)));
+    const QStringList others = designChoiceItems(PB::des_grup, otherLanguage(language));
+    const int place = int(others.indexOf(settings.value(PB::des_grup)));
     if (place >= 0)
-        settings.setValue(SettingsWindow::PB, grouping, designChoiceItems(grouping, language).at(place));
+        settings.setValue(PB::des_grup, designChoiceItems(PB::des_grup, language).at(place));
 }
 
 // The output format is always one of the items of the language.
 void translateOutputFormat(Settings &settings, Language language)
 {
-    const QString name = QStringLiteral("out_format");
-    const OutputFormat format = outputFormatOf(settings.value(SettingsWindow::PB, name));
-    settings.setValue(SettingsWindow::PB, name, outFormatItem(format, language));
+    const OutputFormat format = outputFormatOf(settings.value(PB::out_format));
+    settings.setValue(PB::out_format, outFormatItem(format, language));
 }
 
 // Every order entry is written anew from its number; an entry without one stays.

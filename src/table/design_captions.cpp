@@ -1,6 +1,7 @@
 #include "table/design_captions.h"
 
 #include "common/language.h"
+#include "common/setting_ids.h"
 #include "table/grouping.h"
 
 namespace {
@@ -117,48 +118,61 @@ QStringList textComponents(const ControlText &text)
     return QString::fromUtf8(text.component).split(u' ', Qt::SkipEmptyParts);
 }
 
-QStringList designChoiceItems(const QString &component, Language language)
+QStringList designChoiceItems(SettingId component, Language language)
 {
     const bool german = isGerman(language);
     const QString custom = german ? QStringLiteral("Benutzerdefiniert..") : QStringLiteral("Custom..");
-    if (component == u"act_size_einheit")
+    switch (component) {
+    case PB::act_size_einheit.id:
         return utf8List({"Byte", "KB", "MB", "GB", "TB"});
-    if (component == u"act_size_nks") {
+    case PB::act_size_nks.id: {
         QStringList digits;
         for (int decimals = 0; decimals <= 10; ++decimals)
             digits.append(QString::number(decimals));
         return digits;
     }
-    if (component.endsWith(u"_format") && component.startsWith(u"act_datum_"))
+    case PB::act_datum_erstellt_format.id:
+    case PB::act_datum_zugegriffen_format.id:
+    case PB::act_datum_changed_format.id:
         return utf8List(
             {"System", "dd.mm.yyyy", "dd/mm/yyyy", "mm/dd/yyyy", "yyyymmdd", "yyyy-mm-dd", "yy-mm-dd"});
-    if (component == u"act_attribute_hidden_ja")
+    case PB::act_attribute_hidden_ja.id:
         return (german ? utf8List({"ja", "versteckt", "X"}) : utf8List({"yes", "hidden", "X"})) << custom;
-    if (component == u"act_attribute_hidden_nein")
+    case PB::act_attribute_hidden_nein.id:
         return (german ? utf8List({"nein", "nicht versteckt", "-"}) : utf8List({"no", "not hidden", "-"}))
                << custom;
-    if (component == u"act_attribute_readonly_ja")
+    case PB::act_attribute_readonly_ja.id:
         return (german ? utf8List({"ja", "schreibgeschützt", "X"}) : utf8List({"yes", "read only", "X"}))
                << custom;
-    if (component == u"act_attribute_readonly_nein")
+    case PB::act_attribute_readonly_nein.id:
         return (german ? utf8List({"nein", "nicht schreibgeschützt", "-"})
                        : utf8List({"no", "not read only", "-"}))
                << custom;
-    if (component == u"des_tab_pz")
+    case PB::des_tab_pz.id:
         return utf8List({"", "-", "_", "*", "."}) << custom;
-    if (component == u"des_tab_z")
+    case PB::des_tab_z.id:
         return utf8List({", ", "; ", " ", "-"}) << custom;
-    if (component == u"des_grup")
+    case PB::des_grup.id:
         return groupChoiceItems(language);
-    return {};
+    default:
+        return {};
+    }
 }
 
-bool isFreeTextChoice(const QString &component)
+bool isFreeTextChoice(SettingId component)
 {
-    static const QStringList freeText =
-        utf8List({"act_size_nks", "act_attribute_hidden_ja", "act_attribute_hidden_nein",
-                  "act_attribute_readonly_ja", "act_attribute_readonly_nein", "des_tab_pz", "des_tab_z"});
-    return freeText.contains(component);
+    switch (component) {
+    case PB::act_size_nks.id:
+    case PB::act_attribute_hidden_ja.id:
+    case PB::act_attribute_hidden_nein.id:
+    case PB::act_attribute_readonly_ja.id:
+    case PB::act_attribute_readonly_nein.id:
+    case PB::des_tab_pz.id:
+    case PB::des_tab_z.id:
+        return true;
+    default:
+        return false;
+    }
 }
 
 bool isCustomChoice(const QString &text)

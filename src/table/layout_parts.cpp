@@ -8,31 +8,27 @@
 
 LayoutOptions LayoutOptions::read(const Settings &settings)
 {
-    const auto on = [&](const QString &name) { return settings.isOn(SettingsWindow::PB, name); };
-    const auto text = [&](const QString &name) { return settings.value(SettingsWindow::PB, name); };
-    const auto csv = [&](const QString &name) { return settings.value(SettingsWindow::EA, name); };
-
     LayoutOptions options;
-    options.title = on(QStringLiteral("des_allg_header_cb"));
-    options.titleText = text(QStringLiteral("des_allg_header"));
-    options.dashes = on(QStringLiteral("des_allg_striche_cb"));
-    options.dashText = text(QStringLiteral("des_allg_striche"));
-    options.columnHeaders = on(QStringLiteral("des_allg_spaltenheader"));
-    options.endCount = on(QStringLiteral("des_allg_endeanzahl"));
-    options.endSize = on(QStringLiteral("des_allg_endesize"));
-    options.delimited = on(QStringLiteral("des_tab_zeichen"));
-    const QString fill = text(QStringLiteral("des_tab_pz"));
+    options.title = settings.isOn(PB::des_allg_header_cb);
+    options.titleText = settings.value(PB::des_allg_header);
+    options.dashes = settings.isOn(PB::des_allg_striche_cb);
+    options.dashText = settings.value(PB::des_allg_striche);
+    options.columnHeaders = settings.isOn(PB::des_allg_spaltenheader);
+    options.endCount = settings.isOn(PB::des_allg_endeanzahl);
+    options.endSize = settings.isOn(PB::des_allg_endesize);
+    options.delimited = settings.isOn(PB::des_tab_zeichen);
+    const QString fill = settings.value(PB::des_tab_pz);
     options.fill = fill.isEmpty() ? QChar(u' ') : fill.front();
-    options.delimiter = text(QStringLiteral("des_tab_z"));
-    if (on(QStringLiteral("des_tab_zeichen_ende")))
-        options.lineEnd = text(QStringLiteral("des_tab_zeichen_ende_zeichen"));
-    options.grouped = on(QStringLiteral("des_grup_ja"));
-    options.groupHeading = on(QStringLiteral("des_grup_header"));
-    options.groupHeaders = on(QStringLiteral("des_grup_oben"));
-    options.groupEndInfo = on(QStringLiteral("des_grup_unten"));
-    options.csvSeparator = csv(QStringLiteral("csv_trenn"));
-    options.csvEnd = csv(QStringLiteral("csv_end"));
-    options.csvEnclosure = csv(QStringLiteral("csv_inc"));
+    options.delimiter = settings.value(PB::des_tab_z);
+    if (settings.isOn(PB::des_tab_zeichen_ende))
+        options.lineEnd = settings.value(PB::des_tab_zeichen_ende_zeichen);
+    options.grouped = settings.isOn(PB::des_grup_ja);
+    options.groupHeading = settings.isOn(PB::des_grup_header);
+    options.groupHeaders = settings.isOn(PB::des_grup_oben);
+    options.groupEndInfo = settings.isOn(PB::des_grup_unten);
+    options.csvSeparator = settings.value(EA::csv_trenn);
+    options.csvEnd = settings.value(EA::csv_end);
+    options.csvEnclosure = settings.value(EA::csv_inc);
     return options;
 }
 

@@ -3,6 +3,7 @@
 #include "common/configuration_texts.h"
 #include "config/config_location.h"
 #include "ui/file_dialogs.h"
+#include "ui/modal_dialog.h"
 
 #include <QFileDialog>
 
@@ -23,7 +24,7 @@ QString chooseConfiguration(QWidget *parent, Language language, QFileDialog::Acc
     dialog.setDirectory(configurationFolder());
     if (mode == QFileDialog::AcceptSave)
         dialog.selectFile(configurationText(ConfigurationText::ProposedName, language));
-    if (dialog.exec() != QDialog::Accepted)
+    if (runDialog(dialog) != QDialog::Accepted)
         return QString();
     return dialog.selectedFiles().value(0);
 }

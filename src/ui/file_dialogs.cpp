@@ -1,5 +1,7 @@
 #include "ui/file_dialogs.h"
 
+#include "ui/modal_dialog.h"
+
 #include <QAbstractFileIconProvider>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -47,7 +49,7 @@ QString chooseFolder(QWidget *parent, const QString &title, const QString &start
     chooseTypesByName(dialog);
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
-    if (dialog.exec() != QDialog::Accepted)
+    if (runDialog(dialog) != QDialog::Accepted)
         return QString();
     return dialog.selectedFiles().value(0);
 }
@@ -57,7 +59,7 @@ QStringList chooseFilesToOpen(QWidget *parent, const QString &title, const QStri
     QFileDialog dialog(parent, title, QString(), filter);
     chooseTypesByName(dialog);
     dialog.setFileMode(QFileDialog::ExistingFiles);
-    if (dialog.exec() != QDialog::Accepted)
+    if (runDialog(dialog) != QDialog::Accepted)
         return {};
     return dialog.selectedFiles();
 }

@@ -1,21 +1,13 @@
 // The desktop program: hand the command line to a running start, or start on its own.
 #include "app/hand_over.h"
 #include "app/hand_over_server.h"
-#include "app/program_state.h"
 #include "app/startup_sequence.h"
 #include "app/termination_signals.h"
 #include "common/language.h"
+#include "ui/desktop_program.h"
 #include "ui/qt_translations.h"
 #include "ui/u_application.h"
-#include "ui/u_einstausgabe.h"
-#include "ui/u_einstshortcuts.h"
-#include "ui/u_profilspeichern.h"
 #include "ui/u_prog.h"
-#include "ui/u_renamix.h"
-#include "ui/u_sm_achtung.h"
-#include "ui/u_sm_bearbeitung.h"
-#include "ui/u_sm_filter.h"
-#include "ui/u_sm_meldung.h"
 #include "ui/u_start.h"
 
 #include <QDir>
@@ -57,30 +49,14 @@ int main(int argc, char **argv)
 
     // The application title is each window's own caption: the desktop would append a display
     // name to every title, and the dialogs are captioned "Tabulix" alone.
-    // The windows, in their fixed order; all live until the program ends.
-    ProgramState state;
-    state.settings.setLanguage(languageAtStart(QDir::currentPath(), QLocale::system()));
-    useQtTranslations(state.settings.language());
-    Tstart start(state);
-    Tprog prog(state, handOver, start, arguments.mid(1));
-    start.setMainWindow(&prog);
-    Tsm_filter filter(state);
-    Tsm_bearbeitung progress(state, &prog);
-    Tsm_meldung message(state, &prog);
-    Tsm_achtung confirmation(state, &prog);
-    TRenamix renamix(state);
-    renamix.useMessageWindow(message);
-    Teinstausgabe outputSettings(state);
-    Tprofilspeichern profile(state);
-    Teinstshortcuts shortcuts(state, ShellIntegration(DesktopFolders::ofUser(), desktopProgramPath()));
-    prog.useDialogs(filter, progress, message, confirmation);
-    prog.useOutputSettings(outputSettings);
-    prog.useProfileWindow(profile);
-    prog.useRenamer(renamix);
-    prog.useShortcutsWindow(shortcuts);
+    const Language language = languageAtStart(QDir::currentPath(), QLocale::system());
+    useQtTranslations(language);
+    DesktopProgram program(language, handOver, arguments.mid(1),
+                           ShellIntegration(DesktopFolders::ofUser(), desktopProgramPath()));
+    Tprog &prog = program.mainWindow();
     QObject::connect(&termination, &TerminationSignals::received, &prog,
                      [&prog] { prog.endProgram(ExitRequest::Signal); });
     QObject::connect(&prog.programExit(), &ProgramExit::ending, &app, &QCoreApplication::exit);
-    start.show();
+    program.start().show();
     return app.exec();
 }

@@ -3,6 +3,7 @@
 #include "common/error_text.h"
 #include "common/tabulix_error.h"
 #include "ui/app_icon.h"
+#include "ui/modal_dialog.h"
 
 #include <QMessageBox>
 #include <exception>
@@ -35,7 +36,7 @@ void showErrorBox(const QString &message)
     box.setObjectName(QStringLiteral("errorBox"));
     // Error texts quote file names, which may hold "<" or "&".
     box.setTextFormat(Qt::PlainText);
-    box.exec();
+    runDialog(box);
 }
 
 bool runOrShowError(const std::function<void()> &operation)

@@ -61,9 +61,9 @@ DesignArea::DesignArea(ProgramState &state, QScrollArea *box)
     m_wheel = new OptionsWheel(box, this);
 
     Settings &settings = m_state.settings;
-    connect(&settings, &Settings::changed, this, [this](SettingsWindow window, const QString &name) {
-        if (window == SettingsWindow::PB)
-            settingChanged(name);
+    connect(&settings, &Settings::changed, this, [this](SettingId id) {
+        if (windowOf(id) == SettingsWindow::PB)
+            settingChanged(nameOf(id));
     });
     connect(&settings, &Settings::columnOrderChanged, this, &DesignArea::refreshRequested);
     for (const char *name : {"Label11", "des_grup", "des_grup_header", "des_grup_oben", "des_grup_unten"})
@@ -190,7 +190,7 @@ int DesignArea::widestSection()
 
 void DesignArea::des_grup_jaClick()
 {
-    const bool grouped = m_state.settings.isOn(SettingsWindow::PB, QStringLiteral("des_grup_ja"));
+    const bool grouped = m_state.settings.isOn(PB::des_grup_ja);
     for (QWidget *control : std::as_const(m_groupingControls))
         control->setEnabled(grouped);
 }
@@ -219,6 +219,6 @@ void DesignArea::applyLanguage()
     }
     // New items first, so that the translated choices find their items.
     for (QComboBox *list : findChildren<QComboBox *>())
-        setChoiceItems(list, designChoiceItems(list->objectName(), language), m_state.settings,
-                       SettingsWindow::PB);
+        if (const std::optional<SettingId> setting = findSetting(SettingsWindow::PB, list->objectName()))
+            setChoiceItems(list, designChoiceItems(*setting, language), m_state.settings, SettingsWindow::PB);
 }

@@ -100,7 +100,8 @@ QComboBox *PanelBuilder::choice(const char *name)
 {
     auto *control = new QComboBox(m_panel);
     control->setObjectName(QString::fromUtf8(name));
-    control->setEditable(isFreeTextChoice(control->objectName()));
+    const std::optional<SettingId> setting = findSetting(SettingsWindow::PB, control->objectName());
+    control->setEditable(setting && isFreeTextChoice(*setting));
     // A fixed list is as wide as its longest item in either language.
     if (!control->isEditable())
         control->setSizeAdjustPolicy(QComboBox::AdjustToContents);

@@ -51,8 +51,8 @@ OrderList::OrderList(Settings &settings, QWidget *parent) : QListWidget(parent),
     setFixedWidth(widest + 2 * frameWidth() + 12);
 
     connect(&m_settings, &Settings::columnOrderChanged, this, &OrderList::fill);
-    connect(&m_settings, &Settings::changed, this, [this](SettingsWindow window, const QString &name) {
-        if (window == SettingsWindow::PB && kindOfActivation(name))
+    connect(&m_settings, &Settings::changed, this, [this](SettingId id) {
+        if (kindOfActivation(id))
             paintActivity();
     });
 }
@@ -74,8 +74,7 @@ void OrderList::paintActivity()
     for (int row = 0; row < count(); ++row) {
         QListWidgetItem *entry = item(row);
         const std::optional<ColumnKind> kind = kindOfOrderItem(entry->text());
-        const bool active =
-            kind && m_settings.isOn(SettingsWindow::PB, QString::fromUtf8(columnKindInfo(*kind).activation));
+        const bool active = kind && m_settings.isOn(columnKindInfo(*kind).activation);
         entry->setData(ActiveRole, active);
         entry->setForeground(active ? palette().color(QPalette::Active, QPalette::Text)
                                     : palette().color(QPalette::Disabled, QPalette::Text));

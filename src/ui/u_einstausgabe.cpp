@@ -10,7 +10,6 @@
 
 #include <QBoxLayout>
 #include <QCheckBox>
-#include <QColorDialog>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -72,7 +71,7 @@ QGroupBox *Teinstausgabe::buildEncodingGroup()
     layout->addWidget(named<QLabel>(group, "Label2"));
     for (const TextEncodingRadio &radio : textEncodingRadios) {
         auto *button = new QRadioButton(group);
-        button->setObjectName(QString::fromUtf16(radio.name));
+        button->setObjectName(nameOf(radio.radio));
         bindRadioButton(button, m_state.settings, SettingsWindow::EA);
         layout->addWidget(button);
     }
@@ -133,7 +132,7 @@ void Teinstausgabe::choosePictureFont()
         return;
     // The font dialog has no colour of its own; the text colour is chosen right after it.
     StyledFont chosen{*font, current.colour};
-    const QColor colour = QColorDialog::getColor(current.colour, this);
+    const QColor colour = chooseColour(current.colour, this);
     if (colour.isValid())
         chosen.colour = colour;
     m_state.settings.setPictureFont(chosen);
@@ -141,7 +140,7 @@ void Teinstausgabe::choosePictureFont()
 
 void Teinstausgabe::chooseBackgroundColour()
 {
-    const QColor colour = QColorDialog::getColor(m_background, this);
+    const QColor colour = chooseColour(m_background, this);
     if (colour.isValid())
         Edit1->setText(edit1Text(colour));
 }

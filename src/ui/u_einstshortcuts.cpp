@@ -108,7 +108,7 @@ void Teinstshortcuts::change(ShellKind kind, bool add)
     // The status labels tell whether the entries are in place; the result line tells what the
     // chosen types got, and why any click failed.
     const Language language = m_state.settings.language();
-    const QString types = m_state.settings.value(SettingsWindow::SC, QStringLiteral("beldateien"));
+    const QString types = m_state.settings.value(SC::beldateien);
     try {
         if (add)
             m_shell.add(kind, language, types);
@@ -126,10 +126,10 @@ void Teinstshortcuts::change(ShellKind kind, bool add)
         showColoured(resultLine, error.message(), inactiveColour);
     }
     if (hasStatus(kind))
-        CheckShortCuts();
+        refreshStatusLabels();
 }
 
-void Teinstshortcuts::CheckShortCuts()
+void Teinstshortcuts::refreshStatusLabels()
 {
     const Language language = m_state.settings.language();
     const std::pair<QLabel *, ShellKind> labels[] = {{ver_konfig, ShellKind::Configuration},
@@ -157,7 +157,7 @@ void Teinstshortcuts::applyLanguage()
         else if (auto *group = findChild<QGroupBox *>(name))
             group->setTitle(text);
     }
-    CheckShortCuts();
+    refreshStatusLabels();
     resultLine->clear();
     // Per-user entries need no administrator rights, so no restart with them is offered; the
     // line only tells whether the program runs as root.
@@ -168,6 +168,6 @@ void Teinstshortcuts::applyLanguage()
 
 void Teinstshortcuts::showEvent(QShowEvent *event)
 {
-    CheckShortCuts();
+    refreshStatusLabels();
     QDialog::showEvent(event);
 }

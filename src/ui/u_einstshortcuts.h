@@ -19,7 +19,7 @@ public:
     // Every caption and the administrator line in the current language, then the status.
     void applyLanguage();
     // The four status labels as the desktop's files are now.
-    void CheckShortCuts();
+    void refreshStatusLabels();
 
     QLabel *const ver_konfig;
     QLabel *const ver_sendenan;

@@ -6,6 +6,7 @@
 #include "table/picture_file.h"
 #include "table/web_palette.h"
 #include "ui/file_dialogs.h"
+#include "ui/modal_dialog.h"
 #include "ui/u_preview_pane.h"
 #include "ui/u_sm_achtung.h"
 
@@ -80,8 +81,8 @@ void PreviewPane::SpeichernClick()
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setNameFilter(type.filter);
     dialog.setDefaultSuffix(type.defaultSuffix);
-    dialog.selectFile(m_state.settings.value(SettingsWindow::PB, QStringLiteral("des_allg_header")));
-    if (dialog.exec() != QDialog::Accepted)
+    dialog.selectFile(m_state.settings.value(PB::des_allg_header));
+    if (runDialog(dialog) != QDialog::Accepted)
         return;
     const QString path = dialog.selectedFiles().value(0);
     if (path.isEmpty() || !confirmOverwrite(path))
@@ -106,7 +107,7 @@ bool PreviewPane::confirmOverwrite(const QString &path)
         return true;
     m_confirmation->setFilePath(path);
     // Closing the dialog without a button keeps the file, whatever was answered last time.
-    return m_confirmation->exec() == QDialog::Accepted && m_confirmation->overwriteDecision();
+    return runDialog(*m_confirmation) == QDialog::Accepted && m_confirmation->overwriteDecision();
 }
 
 void PreviewPane::saveTextPicture(const QString &text, const QString &path)

@@ -10,7 +10,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QColorDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -86,10 +85,7 @@ PreviewPane::PreviewPane(ProgramState &state, QWidget *parent)
     layout->addLayout(views, 1);
     showPreviewView(PreviewView::Text);
 
-    connect(&m_state.settings, &Settings::changed, this, [this](SettingsWindow window, const QString &name) {
-        if (window == SettingsWindow::PB && name == u"out_format")
-            out_formatChange();
-    });
+    m_state.settings.watch(PB::out_format, this, [this] { out_formatChange(); });
     connect(&m_state.settings, &Settings::pictureFontChanged, this, &PreviewPane::refreshPreviewIfOn);
 }
 
@@ -103,8 +99,9 @@ void PreviewPane::useOutputSettings(Teinstausgabe &window)
 {
     m_outputSettings = &window;
     // Encodings change nothing shown; the background and the CSV options do.
-    connect(&m_state.settings, &Settings::changed, this, [this](SettingsWindow source, const QString &name) {
-        if (source == SettingsWindow::EA && !name.startsWith(u"rb_"))
+    // The encodings do not show in the preview.
+    connect(&m_state.settings, &Settings::changed, this, [this](SettingId id) {
+        if (windowOf(id) == SettingsWindow::EA && definitionOf(id).kind != SettingKind::Radio)
             refreshPreviewIfOn();
     });
 }
@@ -200,7 +197,7 @@ void PreviewPane::refreshAsAsked(Refresh refresh)
 {
     m_refreshTimer->stop();
     const bool rows = m_state.fileList.count() > 0;
-    if (m_state.settings.isOn(SettingsWindow::PB, QStringLiteral("vor_okay"))) {
+    if (m_state.settings.isOn(PB::vor_okay)) {
         if (refresh == Refresh::InBackground && rows) {
             m_build.ask([sources = outputSources(m_state, LocaleFormat::system()), thread = thread()](
                             const std::atomic_bool &stop) { return buildOutput(sources, thread, stop); });
@@ -283,7 +280,7 @@ void PreviewPane::m_einst_vor_schriftClick()
 void PreviewPane::m_einst_vor_hgClick()
 {
     TextViewLook look = m_state.settings.textViewLook();
-    const QColor colour = QColorDialog::getColor(vor_txt->palette().color(QPalette::Base), window());
+    const QColor colour = chooseColour(vor_txt->palette().color(QPalette::Base), window());
     if (!colour.isValid())
         return;
     look.background = colour;

@@ -30,7 +30,7 @@ Tprofilspeichern::Tprofilspeichern(ProgramState &state, QWidget *parent)
     groupLayout->addWidget(m_heading);
     alle->setObjectName(QStringLiteral("alle"));
     for (const ProfileGroup &entry : profileGroups()) {
-        const QString name = QString::fromUtf8(entry.checkBox);
+        const QString name = nameOf(entry.checkBox);
         QCheckBox *box = name == alle->objectName() ? alle : new QCheckBox(m_group);
         box->setObjectName(name);
         bindCheckBox(box, m_state.settings, SettingsWindow::PS);

@@ -10,15 +10,18 @@
 #include "common/prog_captions.h"
 #include "config/config_location.h"
 #include "table/default_texts.h"
-#include "ui/u_adding_feedback.h"
+#include "ui/configuration_menu.h"
+#include "ui/dropped_paths.h"
+#include "ui/file_adding.h"
+#include "ui/help_menus.h"
+#include "ui/main_placement.h"
 #include "ui/u_application.h"
 #include "ui/u_design_area.h"
-#include "ui/u_einstausgabe.h"
 #include "ui/u_preview_pane.h"
 #include "ui/u_qulist.h"
 #include "ui/u_sm_bearbeitung.h"
-#include "ui/u_sm_filter.h"
 #include "ui/u_startup_operations.h"
+#include "ui/view_logic.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -28,57 +31,40 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QLoggingCategory>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QScreen>
+#include <QMimeData>
 
 Q_LOGGING_CATEGORY(lcHandOver, "tabulix.handover", QtWarningMsg)
 
 Tprog::Tprog(ProgramState &state, HandOverServer &handOver, Tstart &start, const QStringList &arguments,
              QWidget *parent)
-    : QMainWindow(parent), m_state(state), m_start(start), m_arguments(arguments)
+    : QMainWindow(parent), m_state(state), m_arguments(arguments)
 {
     setObjectName(QStringLiteral("Tprog"));
     // Its own task-bar entry: a top-level window without owner.
     setAttribute(Qt::WA_QuitOnClose, false);
     buildFrame();
-    buildMenus();
-    buildListPopup();
-    addFeatureRequestLines();
+    m_placement = new MainPlacement(*this, m_state.settings, *Splitter1, *Splitter2);
+    buildMenus(start);
 
     // 1. Dropped files and folders.
     setAcceptDrops(true);
-    // 2. The folder watch, inactive until a folder is chosen and the switch is on.
-    m_watch = new FolderWatch(this);
-    connect(m_watch, &FolderWatch::notified, this, &Tprog::onWatchEvent);
-    m_feedback = std::make_unique<WindowAddingFeedback>(*this, *qulist, m_state.fileList, *m_preview,
-                                                        [this] { updateCountLabel(); });
     m_startup = std::make_unique<WindowStartupOperations>(*this);
-    m_adder = std::make_unique<FileAdder>(m_state, *m_feedback, &m_state.fileList.icons());
-    // 3. The start configuration command names its file.
-    m_konfig_start->setToolTip(startConfigurationPath());
-    m_konfig_start->setStatusTip(startConfigurationPath());
-    connect(&m_state.settings, &Settings::mainPlacementChanged, this, &Tprog::applyPlacement);
-    // 4. Every configuration beside the start configuration goes into the menu.
-    for (const QString &file : configurationFilesIn(configurationFolder()))
-        addConfigurationToMenu(file);
     // 6. The default columns: name, size, creation date.
-    for (const char *column : {"act_name", "act_size", "act_datum_erstellt"})
-        m_state.settings.setOn(SettingsWindow::PB, QString::fromUtf8(column), true);
+    for (const CheckSetting column : {PB::act_name, PB::act_size, PB::act_datum_erstellt})
+        m_state.settings.setOn(column, true);
     // 7. The receiver of hand-overs from later starts.
     m_receiver = new HandOverReceiver(handOver, this);
     connect(m_receiver, &HandOverReceiver::newInstance, this, &Tprog::handOverReceived);
     connect(m_receiver, &HandOverReceiver::bringToFront, this, &Tprog::bringToFront);
     m_exit = new ProgramExit(
-        handOver, [this] { saveAutomatically(); }, showErrorBox, this);
+        handOver, [this] { m_configurations->saveAutomatically(); }, showErrorBox, this);
     connect(m_exit, &ProgramExit::ending, this, &Tprog::hideEveryWindow);
     // 8. Captions of the current language; the client's size follows, as the menu bar's height
     // depends on its captions.
     applyLanguage();
-    resizeClient(MainClientSize.width(), MainClientSize.height());
-    connect(&m_state.settings, &Settings::languageChanged, this, &Tprog::sprachealles);
+    m_placement->resizeClient(MainClientSize.width(), MainClientSize.height());
 
     connect(qulist->header(), &QHeaderView::sectionClicked, this, [this](int column) {
         m_state.fileList.qulistColumnClick(column, LocaleFormat::system());
@@ -87,88 +73,20 @@ Tprog::Tprog(ProgramState &state, HandOverServer &handOver, Tstart &start, const
                                                                                      : Qt::AscendingOrder);
         m_preview->refreshPreviewIfOn();
     });
-    connect(qulist, &Qulist::deleteRequested, this, &Tprog::removeSelectedRows);
     connect(qulist, &Qulist::mouseReleased, m_preview, &PreviewPane::refreshPreviewIfOn);
     // Dragged rows are in no column's order any more.
     connect(qulist, &Qulist::rowsMoved, this, [this] {
         qulist->header()->setSortIndicatorShown(false);
         m_preview->refreshPreviewIfOn();
     });
-    connect(qulist, &Qulist::listDoubleClicked, this, &Tprog::m_datei_openClick);
-    connect(OpenOrdner, &QPushButton::clicked, this, &Tprog::OrdnerWahlClick);
-    // The watch switch starts and stops the watch however it changes: a click or a configuration.
-    connect(&m_state.settings, &Settings::changed, this, [this](SettingsWindow window, const QString &name) {
-        if (window == SettingsWindow::PB && name == u"inp_ow")
-            updateFolderWatch();
-    });
-    inp_ordner->installEventFilter(this);
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { endProgram(ExitRequest::Logout); });
 }
 
 Tprog::~Tprog() = default;
 
-StartupOperations &Tprog::startupOperations()
+FileAdder &Tprog::adder()
 {
-    return *m_startup;
-}
-
-void Tprog::useDialogs(Tsm_filter &filter, Tsm_bearbeitung &progress, Tsm_meldung &message,
-                       Tsm_achtung &confirmation)
-{
-    m_filter = &filter;
-    m_progress = &progress;
-    m_message = &message;
-    m_confirmation = &confirmation;
-    m_feedback->useDialogs(progress, message);
-    m_preview->useDialogs(message, confirmation);
-    const auto showFilter = [this] { m_filter->exec(); };
-    connect(bitbtn1, &QPushButton::clicked, this, showFilter);
-    connect(m_einst_filter, &QAction::triggered, this, showFilter);
-}
-
-void Tprog::useOutputSettings(Teinstausgabe &window)
-{
-    m_outputSettings = &window;
-    connect(m_einst_ausgabe, &QAction::triggered, &window, &QDialog::exec);
-    m_preview->useOutputSettings(window);
-}
-
-void Tprog::buildMenus()
-{
-    QMenu *fileMenu = menuBar()->addMenu(QString());
-    fileMenu->setObjectName(QStringLiteral("m_datei"));
-    const auto addAction = [](QMenu *menu, const char *name, auto *receiver, auto handler) {
-        QAction *action = menu->addAction(QString());
-        action->setObjectName(QString::fromUtf8(name));
-        connect(action, &QAction::triggered, receiver, handler);
-        return action;
-    };
-    addAction(fileMenu, "m_datei_open", this, &Tprog::m_datei_openClick)->setShortcut(QKeySequence::Open);
-    addAction(fileMenu, "m_datei_ordner", this, &Tprog::OrdnerWahlClick);
-    fileMenu->addSeparator();
-    addAction(fileMenu, "m_dateiliste_save", this, &Tprog::m_dateiliste_saveClick);
-    addAction(fileMenu, "m_dateiliste_open", this, &Tprog::m_dateiliste_openClick);
-    addAction(fileMenu, "m_datei_delall", this, &Tprog::removeAllRows);
-    addAction(fileMenu, "m_datei_delmark", this, &Tprog::removeSelectedRows);
-    fileMenu->addSeparator();
-    addAction(fileMenu, "m_datei_konvert", m_preview, &PreviewPane::SpeichernClick)
-        ->setShortcut(Qt::CTRL | Qt::Key_S);
-    addAction(fileMenu, "m_datei_zwischenablage", m_preview, &PreviewPane::ZwischenablageClick)
-        ->setShortcut(Qt::CTRL | Qt::Key_C);
-    addAction(fileMenu, "m_datei_vorschauaktualisieren", m_preview, &PreviewPane::AktualisierenClick)
-        ->setShortcut(Qt::CTRL | Qt::Key_W);
-    fileMenu->addSeparator();
-    addAction(fileMenu, "m_bug", this, &Tprog::m_bugClick);
-    fileMenu->addSeparator();
-    addAction(fileMenu, "m_datei_beenden", this, [this] { endProgram(ExitRequest::Menu); });
-
-    buildSettingsMenu();
-    buildViewMenu();
-
-    buildConfigurationMenu();
-    buildToolsMenu();
-
-    buildHelpMenus();
+    return m_adding->adder();
 }
 
 void Tprog::applyLanguage()
@@ -203,9 +121,8 @@ void Tprog::applyLanguage()
     translateDefaultTexts(m_state.settings, language);
     translateOutFormat();
     fitRightColumn();
-    placeRestoreButtons();
-    (isGerman(language) ? m_einst_sprache_deutsch : m_einst_sprache_english)->setChecked(true);
-    showHelpMenuOfLanguage(language);
+    m_view->placeRestoreButtons();
+    m_help->showMenuOfLanguage(language);
     // The subfolder switch is as wide as its caption plus 25 pixels; the watch switch follows it.
     inp_uv->setFixedWidth(inp_uv->fontMetrics().horizontalAdvance(inp_uv->text()) + 25);
 }
@@ -221,19 +138,16 @@ void Tprog::showEvent(QShowEvent *event)
 
 void Tprog::onFirstShow()
 {
+    m_placement->firstShown();
     processCommandLine(m_arguments, startConfigurationPath(), *m_startup);
-    if (const QScreen *screen = this->screen())
-        if (maximizeOnFirstActivation(screen->availableSize(), centralWidget()->size()))
-            m_maximizeOnActivate = true;
+    m_placement->maximizeIfScreenIsSmaller();
 }
 
 void Tprog::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_maximizeOnActivate) {
-        m_maximizeOnActivate = false;
-        showMaximized();
-    }
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        m_placement->activated();
 }
 
 void Tprog::closeEvent(QCloseEvent *event)
@@ -241,12 +155,31 @@ void Tprog::closeEvent(QCloseEvent *event)
     event->setAccepted(endProgram(ExitRequest::WindowClosed));
 }
 
+void Tprog::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    m_view->followWindowResize();
+}
+
+void Tprog::dragEnterEvent(QDragEnterEvent *event)
+{
+    acceptUrlDrag(event);
+}
+
+void Tprog::dropEvent(QDropEvent *event)
+{
+    const QStringList paths = acceptDroppedPaths(event);
+    // The drop is released first, so the program the files came from does not wait for the adding.
+    QMetaObject::invokeMethod(
+        this, [this, paths] { m_adding->addDroppedPaths(paths); }, Qt::QueuedConnection);
+}
+
 void Tprog::hideEveryWindow()
 {
-    m_watch->deactivate();
+    m_adding->folderWatch().deactivate();
     // A collecting step that runs below this call stops at its next file.
-    if (m_progress)
-        m_progress->reject();
+    if (m_windows)
+        m_windows->progress.reject();
     // Hiding sends no close event, so nothing asks to end a second time.
     for (QWidget *window : QApplication::topLevelWidgets())
         window->hide();
@@ -255,24 +188,6 @@ void Tprog::hideEveryWindow()
 void Tprog::updateCountLabel()
 {
     la_anzahl->setText(countLabelText(m_state.fileList.count(), m_state.settings.language()));
-}
-
-void Tprog::removeSelectedRows()
-{
-    qulist->setUpdatesEnabled(false);
-    m_state.fileList.removeRowsAt(qulist->selectedRowNumbers());
-    updateCountLabel();
-    qulist->setUpdatesEnabled(true);
-    m_preview->refreshPreviewIfOn();
-}
-
-void Tprog::removeAllRows()
-{
-    qulist->setUpdatesEnabled(false);
-    m_state.fileList.clear();
-    updateCountLabel();
-    qulist->setUpdatesEnabled(true);
-    m_preview->refreshPreviewIfOn();
 }
 
 void Tprog::handOverReceived(const QStringList &arguments)

@@ -76,7 +76,7 @@ private:
 void Tprog::buildFrame()
 {
     auto *client = new QWidget(this);
-    client->setMinimumSize(634, 478);
+    client->setMinimumSize(MainClientMinimum);
     auto *clientLayout = tightColumn(client);
 
     QWidget *Panel1 = panel(QStringLiteral("Panel1"), client);
@@ -216,8 +216,6 @@ QWidget *Tprog::buildInputArea()
     removeSelected->setObjectName(QStringLiteral("inp_deleteselect"));
     auto *removeAll = new QPushButton;
     removeAll->setObjectName(QStringLiteral("inp_deleteall"));
-    connect(removeSelected, &QPushButton::clicked, this, &Tprog::removeSelectedRows);
-    connect(removeAll, &QPushButton::clicked, this, &Tprog::removeAllRows);
     bottomRow->addWidget(removeSelected);
     bottomRow->addWidget(removeAll);
     layout->addLayout(bottomRow);

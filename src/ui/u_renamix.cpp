@@ -72,10 +72,10 @@ TRenamix::TRenamix(ProgramState &state, QWidget *parent)
     layout->addWidget(statusBar);
     buildPopup();
 
-    connect(&m_state.settings, &Settings::changed, this, [this](SettingsWindow window, const QString &name) {
-        if (window != SettingsWindow::DU)
+    connect(&m_state.settings, &Settings::changed, this, [this](SettingId id) {
+        if (windowOf(id) != SettingsWindow::DU)
             return;
-        if (name == suchenersetzen->objectName())
+        if (id == DU::suchenersetzen)
             suchenersetzenClick();
         Vorschau();
     });
@@ -121,8 +121,8 @@ QWidget *TRenamix::buildListGroup()
         Vorschau();
     });
     connect(&m_tool.list(), &QAbstractItemModel::headerDataChanged, this, &TRenamix::fitColumns);
-    connect(qulist, &QTreeView::clicked, this, &TRenamix::VorschauSetzen);
-    connect(qulist, &QTreeView::doubleClicked, this, &TRenamix::VorschauSetzen);
+    connect(qulist, &QTreeView::clicked, this, &TRenamix::previewSelectedEntry);
+    connect(qulist, &QTreeView::doubleClicked, this, &TRenamix::previewSelectedEntry);
 
     anzahl = named<QLabel>(group, "anzahl");
     auto *deleteSelected = named<QPushButton>(group, "MarkierteLoeschen");

@@ -40,7 +40,7 @@ public:
     void quordnerKeyPress();
     void FilterClick();
     void Vorschau();
-    void VorschauSetzen();
+    void previewSelectedEntry();
     // Inserts the placeholder at the caret of the mask, replacing its selection.
     void insertPlaceholder(const QString &placeholder);
 

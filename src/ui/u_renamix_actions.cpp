@@ -4,9 +4,12 @@
 #include "app/program_state.h"
 #include "common/message_catalogue.h"
 #include "ui/dialog_placement.h"
+#include "ui/dropped_paths.h"
 #include "ui/file_dialogs.h"
 #include "ui/file_facts_dialog.h"
 #include "ui/file_manager_link.h"
+#include "ui/modal_dialog.h"
+#include "ui/named_widget.h"
 #include "ui/u_renamix.h"
 #include "ui/u_renamix_filter.h"
 
@@ -64,7 +67,7 @@ void TRenamix::FilterClick()
 {
     m_filter->adjustSize();
     m_filter->move(placeOver(pos(), size(), m_filter->size()));
-    m_filter->exec();
+    runDialog(*m_filter);
 }
 
 void TRenamix::Vorschau()
@@ -78,7 +81,7 @@ void TRenamix::Vorschau()
     neuerName->setToolTip(preview.newTip);
 }
 
-void TRenamix::VorschauSetzen()
+void TRenamix::previewSelectedEntry()
 {
     if (const QStringList paths = selectedPaths(); !paths.isEmpty())
         m_tool.setPreviewedPath(paths.first());
@@ -111,17 +114,12 @@ QStringList TRenamix::selectedPaths() const
 
 void TRenamix::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (event->mimeData()->hasUrls())
-        event->acceptProposedAction();
+    acceptUrlDrag(event);
 }
 
 void TRenamix::dropEvent(QDropEvent *event)
 {
-    QStringList paths;
-    for (const QUrl &url : event->mimeData()->urls())
-        if (url.isLocalFile())
-            paths.append(url.toLocalFile());
-    event->acceptProposedAction();
+    const QStringList paths = acceptDroppedPaths(event);
     m_tool.addDropped(paths);
 }
 
@@ -134,7 +132,7 @@ bool TRenamix::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     } else if (watched == qulist && event->type() == QEvent::KeyRelease) {
-        VorschauSetzen();
+        previewSelectedEntry();
     } else if (watched == quordner && event->type() == QEvent::MouseButtonDblClick) {
         quordner->selectAll();
         return true;
@@ -153,14 +151,9 @@ void TRenamix::buildPopup()
     popupqulist->setObjectName(QStringLiteral("popupqulist"));
     const std::pair<const char *, void (TRenamix::*)()> items[] = {
         {"pop1", &TRenamix::pop1Click}, {"pop2", &TRenamix::pop2Click}, {"pop3", &TRenamix::pop3Click}};
-    for (const auto &[name, handler] : items) {
-        QAction *action = popupqulist->addAction(QString());
-        action->setObjectName(QString::fromUtf8(name));
-        connect(action, &QAction::triggered, this, handler);
-    }
-    QAction *remove = popupqulist->addAction(QString());
-    remove->setObjectName(QStringLiteral("pop4"));
-    connect(remove, &QAction::triggered, this, [this] { m_tool.removeRows(selectedRows()); });
+    for (const auto &[name, handler] : items)
+        namedAction(*popupqulist, name, this, handler);
+    namedAction(*popupqulist, "pop4", this, [this] { m_tool.removeRows(selectedRows()); });
     qulist->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(qulist, &QTreeView::customContextMenuRequested, this, [this](const QPoint &at) {
         if (!selectedRows().isEmpty())

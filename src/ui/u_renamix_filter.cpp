@@ -39,8 +39,8 @@ TRenamix_filter::TRenamix_filter(Settings &settings, QWidget *parent)
     layout->addLayout(buttonRow);
 
     applyEnabled();
-    connect(&settings, &Settings::changed, this, [this](SettingsWindow window) {
-        if (window == SettingsWindow::DF)
+    connect(&settings, &Settings::changed, this, [this](SettingId id) {
+        if (windowOf(id) == SettingsWindow::DF)
             applyEnabled();
     });
     applyLanguage();

@@ -7,18 +7,14 @@
 
 namespace {
 
-// Runs `show` now and whenever the named setting changes.
+// Runs `show` now and whenever the setting the control is named after changes.
 template <typename Show>
 void followSetting(QWidget *control, Settings &settings, SettingsWindow window, Show show)
 {
     const QString name = control->objectName();
     show(settings.value(window, name));
-    QObject::connect(
-        &settings, &Settings::changed, control,
-        [&settings, window, name, show](SettingsWindow changedWindow, const QString &changedName) {
-            if (changedWindow == window && changedName == name)
-                show(settings.value(window, name));
-        });
+    const SettingId id = *findSetting(window, name);
+    settings.watch(id, control, [&settings, id, show] { show(settings.value(id)); });
 }
 
 // Shows a setting's value; never writes it back, so a value that a fixed list lacks survives.

@@ -42,8 +42,8 @@ Tsm_filter::Tsm_filter(ProgramState &state, QWidget *parent)
     layout->addLayout(buttonRow);
 
     applyEnabled();
-    connect(&m_state.settings, &Settings::changed, this, [this](SettingsWindow window) {
-        if (window == SettingsWindow::PF)
+    connect(&m_state.settings, &Settings::changed, this, [this](SettingId id) {
+        if (windowOf(id) == SettingsWindow::PF)
             applyEnabled();
     });
     applyLanguage();
@@ -63,9 +63,9 @@ QGridLayout *Tsm_filter::buildCategories()
     int row = 0;
     for (const FilterBox &entry : filterBoxes()) {
         auto *box = new QCheckBox(this);
-        box->setObjectName(QString::fromUtf8(entry.box));
+        box->setObjectName(nameOf(entry.box.id));
         bindCheckBox(box, m_state.settings, SettingsWindow::PF);
-        if (entry.isGroup) {
+        if (!entry.field) {
             m_categories.append({&entry, box, nullptr});
             grid->addWidget(box, row++, 0, 1, 3);
             continue;
@@ -75,7 +75,7 @@ QGridLayout *Tsm_filter::buildCategories()
         else
             grid->addWidget(box, row, 0, 1, 2);
         auto *field = new QLineEdit(this);
-        field->setObjectName(filterFieldName(entry));
+        field->setObjectName(nameOf(entry.field->id));
         bindLineEdit(field, m_state.settings, SettingsWindow::PF);
         m_categories.append({&entry, box, field});
         grid->addWidget(field, row++, 2);
@@ -86,9 +86,9 @@ QGridLayout *Tsm_filter::buildCategories()
 void Tsm_filter::applyEnabled()
 {
     for (const Category &category : std::as_const(m_categories)) {
-        category.box->setEnabled(filterControlEnabled(m_state.settings, category.box->objectName()));
+        category.box->setEnabled(filterControlEnabled(m_state.settings, category.entry->box.id));
         if (category.field)
-            category.field->setEnabled(filterControlEnabled(m_state.settings, category.field->objectName()));
+            category.field->setEnabled(filterControlEnabled(m_state.settings, category.entry->field->id));
     }
 }
 

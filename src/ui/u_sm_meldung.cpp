@@ -2,6 +2,7 @@
 
 #include "app/program_state.h"
 #include "common/message_catalogue.h"
+#include "ui/modal_dialog.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -47,7 +48,7 @@ void Tsm_meldung::setMessage(const QString &key, const QString &path)
 void Tsm_meldung::showMessage(const QString &key, const QString &path)
 {
     setMessage(key, path);
-    exec();
+    runDialog(*this);
 }
 
 void Tsm_meldung::applyLanguage()

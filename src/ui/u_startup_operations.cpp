@@ -1,6 +1,7 @@
 #include "ui/u_startup_operations.h"
 
 #include "collect/file_adder.h"
+#include "ui/configuration_menu.h"
 #include "ui/u_preview_pane.h"
 #include "ui/u_prog.h"
 
@@ -16,12 +17,12 @@ void WindowStartupOperations::addPath(const QString &path)
 
 void WindowStartupOperations::loadConfiguration(LoadOrigin origin, const QString &path)
 {
-    m_window.loadConfiguration(origin, path);
+    m_window.configurations().loadConfiguration(origin, path);
 }
 
 void WindowStartupOperations::addConfigurationToMenu(const QString &path)
 {
-    m_window.addConfigurationToMenu(path);
+    m_window.configurations().addConfigurationToMenu(path);
 }
 
 void WindowStartupOperations::refreshPreviewIfOn()

@@ -1,20 +1,20 @@
 #pragma once
 // A shown main window and quick access to the controls of its column options.
-#include "main_window_fixture.h"
+#include "program_fixture.h"
 #include "ui/u_design_area.h"
 
 #include <QScreen>
 #include <QScrollArea>
 #include <QTest>
 
-struct DesignFixture : MainWindowFixture {
-    explicit DesignFixture(Language language = Language::German) : MainWindowFixture(language)
+struct DesignFixture : ProgramFixture {
+    explicit DesignFixture(Language language = Language::German) : ProgramFixture(language)
     {
         prog->show();
         prog->activateWindow();
         // The first activation maximises the window; measure only once it fills the screen.
         shown =
-            QTest::qWaitForWindowActive(prog.get()) && QTest::qWaitFor([this] {
+            QTest::qWaitForWindowActive(prog) && QTest::qWaitFor([this] {
                 return prog->isMaximized() && prog->frameGeometry() == prog->screen()->availableGeometry();
             });
         area = prog->designArea();

@@ -30,10 +30,8 @@ TEST(ColumnKinds, TablesAgreeWithTheFreshStartSettings)
         if (kind == ColumnKind::Checksums)
             continue;
         const ColumnKindInfo &info = columnKindInfo(kind);
-        EXPECT_EQ(settings.value(SettingsWindow::PB, QString::fromUtf8(info.header)),
-                  headerDefault(kind, Language::German));
-        EXPECT_EQ(settings.isOn(SettingsWindow::PB, QString::fromUtf8(info.rightAlign)),
-                  kind == ColumnKind::Size);
+        EXPECT_EQ(settings.value(*info.header), headerDefault(kind, Language::German));
+        EXPECT_EQ(settings.isOn(*info.rightAlign), kind == ColumnKind::Size);
     }
     EXPECT_EQ(german, defaultColumnOrder(Language::German));
     EXPECT_EQ(english, defaultColumnOrder(Language::English));

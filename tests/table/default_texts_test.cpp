@@ -74,9 +74,9 @@ TEST(DefaultTexts, GroupingChoiceBecomesTheItemAtTheSamePlace)
     translateDefaultTexts(settings, Language::English);
     EXPECT_EQ(valueOf(settings, "des_grup"), QStringLiteral("Größe"));
 
-    EXPECT_EQ(designChoiceItems(QStringLiteral("des_grup"), Language::German).size(),
-              designChoiceItems(QStringLiteral("des_grup"), Language::English).size());
-    EXPECT_TRUE(isCustomChoice(designChoiceItems(QStringLiteral("des_tab_z"), Language::English).last()));
+    EXPECT_EQ(designChoiceItems(PB::des_grup, Language::German).size(),
+              designChoiceItems(PB::des_grup, Language::English).size());
+    EXPECT_TRUE(isCustomChoice(designChoiceItems(PB::des_tab_z, Language::English).last()));
 }
 
 TEST(DefaultTexts, OutputFormatAndColumnOrderFollowTheLanguage)

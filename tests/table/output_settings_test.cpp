@@ -69,7 +69,7 @@ TEST(OutputSettings, EveryControlHasCaptionsInBothLanguages)
     EXPECT_EQ(outputSettingsCaption(QStringLiteral("BitBtn6"), de), u"Schrift wählen..");
     EXPECT_EQ(outputSettingsCaption(QStringLiteral("Label8"), en), u"Tip: Use %tab% for tabs.");
     for (const TextEncodingRadio &radio : textEncodingRadios)
-        EXPECT_FALSE(outputSettingsCaption(QString::fromUtf16(radio.name), en).isEmpty());
+        EXPECT_FALSE(outputSettingsCaption(nameOf(radio.radio), en).isEmpty());
     EXPECT_THROW(outputSettingsCaption(QStringLiteral("rb_utf64"), de), TabulixError);
     EXPECT_TRUE(textFormatsWebAddress().startsWith(u"https://"));
 }

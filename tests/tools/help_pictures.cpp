@@ -2,12 +2,11 @@
 // files in its list, each area marked with the number of its section in the help text.
 // Usage: tabulix_help_pictures de|en OUTPUT.png   (scripts/help-pictures.sh runs it on Xvfb)
 #include "app/hand_over_server.h"
-#include "app/program_state.h"
 #include "collect/file_adder.h"
+#include "ui/desktop_program.h"
 #include "ui/u_application.h"
 #include "ui/u_preview_pane.h"
 #include "ui/u_prog.h"
-#include "ui/u_start.h"
 
 #include <QFile>
 #include <QMenuBar>
@@ -78,12 +77,10 @@ int main(int argc, char **argv)
         return 2;
     }
 
-    ProgramState state;
-    state.settings.setLanguage(*languageOfCode(arguments.at(1)));
     HandOverServer server;
-    Tstart start(state);
-    Tprog window(state, server, start, {});
-    start.setMainWindow(&window);
+    DesktopProgram program(*languageOfCode(arguments.at(1)), server, {},
+                           ShellIntegration(DesktopFolders::ofUser(), desktopProgramPath()));
+    Tprog &window = program.mainWindow();
     const QTemporaryDir files;
     writeSampleFiles(files.path());
     for (const QString &name : QDir(files.path()).entryList(QDir::Files, QDir::Name))

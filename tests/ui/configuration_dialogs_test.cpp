@@ -1,5 +1,5 @@
-#include "configuration_window.h"
 #include "file_write_test_support.h"
+#include "program_fixture.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -19,7 +19,7 @@ struct DialogLook {
 // Reads how the next file dialog looks, then types the path into it.
 void readAndChoose(DialogLook &look, const QString &path)
 {
-    whenModalShownOf<QFileDialog>([&look, path](QFileDialog *dialog) {
+    answerNextDialogOf<QFileDialog>([&look, path](QFileDialog *dialog) {
         auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
         look = {dialog->acceptMode(),
                 dialog->fileMode(),
@@ -37,7 +37,7 @@ void readAndChoose(DialogLook &look, const QString &path)
 
 TEST(ConfigurationDialogs, SaveAndLoadDialogsChooseTheFiles)
 {
-    ConfigurationWindow window;
+    ProgramFixture window;
     QDir().mkpath(configurationFolder());
     QTemporaryDir folder;
 
@@ -82,7 +82,7 @@ TEST(ConfigurationDialogs, SaveAndLoadDialogsChooseTheFiles)
 
 TEST(ConfigurationDialogs, FailedSaveShowsTheErrorAndListsNothing)
 {
-    ConfigurationWindow window;
+    ProgramFixture window;
     QTemporaryDir folder;
     const QString regularFile = folder.filePath(QStringLiteral("plain"));
     QFile(regularFile).open(QIODevice::WriteOnly);

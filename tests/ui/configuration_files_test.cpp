@@ -1,7 +1,7 @@
 // The window's configuration commands with the configuration files they write and read.
 #include "config/ini_document.h"
-#include "configuration_window.h"
 #include "file_write_test_support.h"
+#include "program_fixture.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -23,11 +23,11 @@ QStringList sortedKeys(const IniDocument &document, const QString &section)
 
 TEST(ConfigurationFiles, ProfileWindowSavesOnlyTheChosenGroups)
 {
-    ConfigurationWindow window;
+    ProgramFixture window;
     QTemporaryDir folder;
     const QString path = folder.filePath(u"size.tbx"_s);
     window.profile.findChild<QCheckBox *>(u"act_size"_s)->click();
-    whenModalShownOf<Tprofilspeichern>([&](Tprofilspeichern *shown) {
+    answerNextDialogOf<Tprofilspeichern>([&](Tprofilspeichern *shown) {
         chooseInFileDialog(path);
         shown->Button1->click();
     });
@@ -47,7 +47,7 @@ TEST(ConfigurationFiles, ProfileWindowSavesOnlyTheChosenGroups)
 
 TEST(ConfigurationFiles, MenuEntriesAndTheStartCommandLoadTheirFiles)
 {
-    ConfigurationWindow window;
+    ProgramFixture window;
     Settings &settings = window.state.settings;
     QTemporaryDir folder;
     const QString path = folder.filePath(u"twice.tbx"_s);
@@ -79,7 +79,7 @@ TEST(ConfigurationFiles, MenuEntriesAndTheStartCommandLoadTheirFiles)
 
 TEST(ConfigurationFiles, ALoadedWatchSwitchWatchesTheLoadedFolder)
 {
-    ConfigurationWindow window;
+    ProgramFixture window;
     QTemporaryDir watched;
     QTemporaryDir folder;
     const QString path = folder.filePath(u"watch.tbx"_s);
@@ -88,9 +88,9 @@ TEST(ConfigurationFiles, ALoadedWatchSwitchWatchesTheLoadedFolder)
     file.write(QString(u"[PBED]\ninp_ordner="_s + watched.path() + u"\n[PBCH]\ninp_ow=1\n"_s).toUtf8());
     file.close();
 
-    window.prog->loadConfiguration(LoadOrigin::User, path);
-    EXPECT_TRUE(window.prog->folderWatch().isActive());
-    EXPECT_EQ(window.prog->folderWatch().folder(), watched.path());
+    window.prog->configurations().loadConfiguration(LoadOrigin::User, path);
+    EXPECT_TRUE(window.prog->adding().folderWatch().isActive());
+    EXPECT_EQ(window.prog->adding().folderWatch().folder(), watched.path());
     window.state.settings.setOn(SettingsWindow::PB, u"inp_ow"_s, false);
-    EXPECT_FALSE(window.prog->folderWatch().isActive());
+    EXPECT_FALSE(window.prog->adding().folderWatch().isActive());
 }

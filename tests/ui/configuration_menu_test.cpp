@@ -1,7 +1,7 @@
 #include "common/message_catalogue.h"
 #include "common/minimize_path.h"
-#include "configuration_window.h"
 #include "file_write_test_support.h"
+#include "program_fixture.h"
 
 #include <QFile>
 #include <QTest>
@@ -42,7 +42,7 @@ void writeFile(const QString &path)
 
 TEST(ConfigurationMenu, EntriesCaptionsAndKeysInBothLanguages)
 {
-    ConfigurationWindow window;
+    ProgramFixture window;
     ASSERT_TRUE(configurationFolder().startsWith(window.home.path()));
     QMenu *menu = window.konfigMenu();
     EXPECT_EQ(entryNames(menu),
@@ -80,7 +80,7 @@ TEST(ConfigurationMenu, EntriesCaptionsAndKeysInBothLanguages)
 
 TEST(ConfigurationMenu, AutomaticSavingSwitchesAreExclusiveAndFollowTheSettings)
 {
-    ConfigurationWindow window;
+    ProgramFixture window;
     Settings &settings = window.state.settings;
     QAction *never = window.action("m_konfig_autosave_nie");
     QAction *all = window.action("m_konfig_autosave_alles");
@@ -115,12 +115,12 @@ TEST(ConfigurationMenu, AutomaticSavingSwitchesAreExclusiveAndFollowTheSettings)
 
 TEST(ConfigurationMenu, KnownEntriesAreListedOncePerExactPath)
 {
-    TemporaryHome home;
     // The tbx files of the configuration folder are listed by name; other names are not.
+    ProgramFixture window(Language::German, {}, [] {
+        for (const char *name : {"b.tbx", "a.tbx", "c.TBX", "d.txt"})
+            writeFile(configurationFolder() + u'/' + QString::fromUtf8(name));
+    });
     const QString folder = configurationFolder();
-    for (const char *name : {"b.tbx", "a.tbx", "c.TBX", "d.txt"})
-        writeFile(folder + u'/' + QString::fromUtf8(name));
-    WindowWithDialogs window;
     auto *menu = window.prog->findChild<QMenu *>(QStringLiteral("m_konfig"));
     const auto entries = [menu] {
         QStringList found;
@@ -132,14 +132,14 @@ TEST(ConfigurationMenu, KnownEntriesAreListedOncePerExactPath)
                                       u"m_konfig_10 "_s + folder + u"/b.tbx"_s}));
 
     const QString path =
-        home.home.filePath(QStringLiteral("lists & more/deep/folder/names/Konfiguration.tbx"));
-    window.prog->addConfigurationToMenu(path);
-    window.prog->addConfigurationToMenu(path);
+        window.home.filePath(QStringLiteral("lists & more/deep/folder/names/Konfiguration.tbx"));
+    window.prog->configurations().addConfigurationToMenu(path);
+    window.prog->configurations().addConfigurationToMenu(path);
     // Another letter case is another path; the start configuration is there already.
     QString otherCase = path;
     otherCase.replace(QStringLiteral("Konfiguration"), QStringLiteral("konfiguration"));
-    window.prog->addConfigurationToMenu(otherCase);
-    window.prog->addConfigurationToMenu(startConfigurationPath());
+    window.prog->configurations().addConfigurationToMenu(otherCase);
+    window.prog->configurations().addConfigurationToMenu(startConfigurationPath());
     EXPECT_EQ(entries(),
               (QStringList{u"m_konfig_9 "_s + folder + u"/a.tbx"_s, u"m_konfig_10 "_s + folder + u"/b.tbx"_s,
                            u"m_konfig_11 "_s + path, u"m_konfig_12 "_s + otherCase}));
@@ -152,11 +152,11 @@ TEST(ConfigurationMenu, KnownEntriesAreListedOncePerExactPath)
 
 TEST(ConfigurationMenu, StartConfigurationIsSavedAndLoadedByItsCommands)
 {
-    ConfigurationWindow window;
+    ProgramFixture window;
     const QString start = startConfigurationPath();
 
     QString shownTitle;
-    whenModalShown([&](QWidget *modal) {
+    answerNextDialog([&](QWidget *modal) {
         shownTitle = window.message.Label1->text();
         modal->close();
     });
@@ -166,7 +166,7 @@ TEST(ConfigurationMenu, StartConfigurationIsSavedAndLoadedByItsCommands)
     // A folder where the file should be is no start configuration either.
     QDir().mkpath(start);
     shownTitle.clear();
-    whenModalShown([&](QWidget *modal) {
+    answerNextDialog([&](QWidget *modal) {
         shownTitle = window.message.Label1->text();
         modal->close();
     });

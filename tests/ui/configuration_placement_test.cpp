@@ -1,7 +1,7 @@
-#include "config/ini_document.h"
-#include "configuration_window.h"
 #include "collect_test_support.h"
+#include "config/ini_document.h"
 #include "file_write_test_support.h"
+#include "program_fixture.h"
 
 #include <QSplitter>
 #include <QTest>
@@ -11,11 +11,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct ShownWindow : ConfigurationWindow {
+struct ShownWindow : ProgramFixture {
     ShownWindow()
     {
         prog->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(prog.get()));
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(prog));
     }
     QSplitter *splitter(const QString &name) const { return prog->findChild<QSplitter *>(name); }
     // The right column is at least 316 wide, and as wide as its options need.
@@ -101,10 +101,10 @@ TEST(WindowPlacement, LoadedConfigurationsPlaceTheWindow)
     IniDocument maximised = IniDocument::fromBytes(contentOf(path));
     maximised.writeFlag(u"SP"_s, u"PF"_s, true);
     makeFile(path, maximised.toBytes());
-    window.prog->loadConfiguration(LoadOrigin::StartUp, path);
+    window.prog->configurations().loadConfiguration(LoadOrigin::StartUp, path);
     EXPECT_FALSE(window.prog->isMaximized());
-    EXPECT_TRUE(window.prog->maximizeOnActivate());
-    window.prog->setMaximizeOnActivate(false);
-    window.prog->loadConfiguration(LoadOrigin::User, path);
+    EXPECT_TRUE(window.prog->placement().maximizeOnActivate());
+    window.prog->placement().setMaximizeOnActivate(false);
+    window.prog->configurations().loadConfiguration(LoadOrigin::User, path);
     EXPECT_TRUE(window.prog->isMaximized());
 }

@@ -1,6 +1,6 @@
 #include "common/error_text.h"
 #include "common/tabulix_error.h"
-#include "modal_watch.h"
+#include "dialog_answers.h"
 #include "ui/u_application.h"
 
 #include <QMessageBox>
@@ -21,7 +21,7 @@ struct Box {
 // Reads the next modal message box and presses its OK button.
 void readAndCloseBox(Box &box)
 {
-    whenModalShown([&box](QWidget *modal) {
+    answerNextDialog([&box](QWidget *modal) {
         auto *messageBox = qobject_cast<QMessageBox *>(modal);
         ASSERT_TRUE(messageBox);
         box = {true, messageBox->windowTitle(), messageBox->text(), messageBox->icon(),

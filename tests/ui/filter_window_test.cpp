@@ -1,6 +1,6 @@
 #include "app/program_state.h"
 #include "collect/type_filter.h"
-#include "modal_watch.h"
+#include "dialog_answers.h"
 #include "ui/u_sm_filter.h"
 
 #include <QAbstractButton>
@@ -73,14 +73,14 @@ TEST(FilterWindow, ControlsFollowTheSettings)
     EXPECT_FALSE(box(window, "cb_txt_web")->isEnabled());
     // Every box and field shows the enabled state of its values.
     for (const FilterBox &entry : filterBoxes()) {
-        EXPECT_EQ(box(window, entry.box)->isEnabled(),
-                  filterControlEnabled(state.settings, QString::fromUtf8(entry.box)))
-            << entry.box;
-        if (!entry.isGroup) {
-            const QString fieldName = filterFieldName(entry);
-            EXPECT_EQ(window.findChild<QLineEdit *>(fieldName)->isEnabled(),
-                      filterControlEnabled(state.settings, fieldName))
-                << entry.box;
+        const QString name = nameOf(entry.box);
+        EXPECT_EQ(window.findChild<QCheckBox *>(name)->isEnabled(),
+                  filterControlEnabled(state.settings, entry.box))
+            << qPrintable(name);
+        if (entry.field) {
+            EXPECT_EQ(window.findChild<QLineEdit *>(nameOf(*entry.field))->isEnabled(),
+                      filterControlEnabled(state.settings, *entry.field))
+                << qPrintable(name);
         }
     }
 
@@ -163,13 +163,13 @@ TEST(FilterWindow, ShapePlaceAndClosing)
     EXPECT_GE(window.width(), 255);
 
     bool centred = false;
-    whenModalShown([&](QWidget *modal) {
+    answerNextDialog([&](QWidget *modal) {
         EXPECT_EQ(modal, &window);
         const QRect screenArea = window.screen()->availableGeometry();
         centred = (window.frameGeometry().center() - screenArea.center()).manhattanLength() <= 2;
         QTest::mouseClick(window.Button1, Qt::LeftButton);
     });
-    window.exec();
+    runDialog(window);
     EXPECT_TRUE(centred);
     EXPECT_FALSE(window.isVisible());
 

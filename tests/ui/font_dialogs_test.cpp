@@ -1,7 +1,7 @@
-#include "all_windows.h"
 #include "config/configuration_file.h"
+#include "dialog_answers.h"
 #include "file_write_test_support.h"
-#include "modal_watch.h"
+#include "program_fixture.h"
 
 #include <QColorDialog>
 #include <QFontDialog>
@@ -21,10 +21,10 @@ QByteArray savedConfiguration(const Settings &settings, const QString &path)
 // dialog that follows the picture font's is answered with OK as well.
 void acceptFontDialogUntouched(QFont &opened, bool colourFollows)
 {
-    whenModalShownOf<QFontDialog>([&opened, colourFollows](QFontDialog *dialog) {
+    answerNextDialogOf<QFontDialog>([&opened, colourFollows](QFontDialog *dialog) {
         opened = dialog->currentFont();
         if (colourFollows)
-            whenModalShownOf<QColorDialog>([](QColorDialog *colours) { colours->accept(); });
+            answerNextDialogOf<QColorDialog>([](QColorDialog *colours) { colours->accept(); });
         dialog->accept();
     });
 }
@@ -33,7 +33,7 @@ void acceptFontDialogUntouched(QFont &opened, bool colourFollows)
 
 TEST(FontDialogs, OpenOnTheDrawnFontAndAnUntouchedOkChangesNothing)
 {
-    AllWindows window;
+    ProgramFixture window;
     // The preview's "Courier New" is drawn in a substitute; the picture font is a face whose
     // regular style is not named "Regular".
     window.state.settings.setPictureFont({QFont(QStringLiteral("DejaVu Serif"), 10), QColor(Qt::black)});

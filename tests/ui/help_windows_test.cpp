@@ -1,6 +1,6 @@
 #include "app/fault_report.h"
 #include "app/help_pages.h"
-#include "main_window_fixture.h"
+#include "program_fixture.h"
 #include "ui/u_fault_report.h"
 #include "ui/u_help.h"
 
@@ -50,7 +50,7 @@ QStringList captions(const QMenu *menu)
 
 QUrl shownSource(const Tprog &prog)
 {
-    return prog.helpWindow() ? prog.helpWindow()->browser()->source() : QUrl();
+    return prog.help().helpWindow() ? prog.help().helpWindow()->browser()->source() : QUrl();
 }
 
 // The addresses a page names in attributes such as src="..." or href="...".
@@ -81,7 +81,7 @@ struct OpenedUrls {
 
 TEST(HelpMenus, OnlyTheMenuOfTheLanguageShowsAndHoldsF1)
 {
-    MainWindowFixture window;
+    ProgramFixture window;
     const Tprog &prog = *window.prog;
     QMenu *german = menu(prog, "m_info_de");
     QMenu *english = menu(prog, "m_info_en");
@@ -118,14 +118,14 @@ TEST(HelpMenus, OnlyTheMenuOfTheLanguageShowsAndHoldsF1)
 
 TEST(HelpWindow, KeyAndItemsOpenTheirPagesAndTheLanguageSwitchFollows)
 {
-    MainWindowFixture window;
+    ProgramFixture window;
     Tprog &prog = *window.prog;
-    EXPECT_EQ(prog.helpWindow(), nullptr);
+    EXPECT_EQ(prog.help().helpWindow(), nullptr);
     prog.show();
     prog.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&prog));
     QTest::keyClick(&prog, Qt::Key_F1);
-    HelpWindow *help = prog.helpWindow();
+    HelpWindow *help = prog.help().helpWindow();
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());
     EXPECT_EQ(help->windowTitle(), u"Tabulix - Hilfe und Info");
@@ -143,7 +143,7 @@ TEST(HelpWindow, KeyAndItemsOpenTheirPagesAndTheLanguageSwitchFollows)
 
     // The same window shows the same page of the other language.
     window.state.settings.setLanguage(Language::English);
-    EXPECT_EQ(prog.helpWindow(), help);
+    EXPECT_EQ(prog.help().helpWindow(), help);
     EXPECT_EQ(help->windowTitle(), u"Tabulix - Help and Information");
     EXPECT_EQ(shownSource(prog), QUrl(u"qrc:/help/en/licence.html"_s));
     EXPECT_TRUE(help->browser()->toPlainText().contains(u"Libraries used"_s));
@@ -204,16 +204,16 @@ TEST(HelpWindow, EveryPageLoadsWithItsPicturesAndLinksThatStayInItsLanguage)
 
 TEST(FaultReportWindow, GathersTheReportAndHandsItOnWithoutSending)
 {
-    MainWindowFixture window;
+    ProgramFixture window;
     Tprog &prog = *window.prog;
     OpenedUrls opened;
-    prog.setUrlOpener(opened.opener());
+    prog.help().setUrlOpener(opened.opener());
     action(prog, "m_bug")->trigger();
-    FaultReportWindow *report = prog.faultReportWindow();
+    FaultReportWindow *report = prog.help().faultReportWindow();
     ASSERT_NE(report, nullptr);
     EXPECT_TRUE(report->isVisible());
     action(prog, "m_bug_de")->trigger();
-    EXPECT_EQ(prog.faultReportWindow(), report);
+    EXPECT_EQ(prog.help().faultReportWindow(), report);
     EXPECT_EQ(report->windowTitle(), u"Fehler oder Verbesserung melden");
     EXPECT_TRUE(
         report->facts->toPlainText().contains(u"Programmversion: "_s + QStringLiteral(TABULIX_VERSION)));
@@ -249,17 +249,17 @@ TEST(FaultReportWindow, GathersTheReportAndHandsItOnWithoutSending)
     EXPECT_EQ(report->description->toPlainText(), u"Die Vorschau bleibt leer & grau.");
     EXPECT_TRUE(report->reportText().startsWith(u"Tabulix: Bug or Improvement"_s));
     action(prog, "m_bug_en")->trigger();
-    EXPECT_EQ(prog.faultReportWindow(), report);
+    EXPECT_EQ(prog.help().faultReportWindow(), report);
     QTest::mouseClick(report->closeButton, Qt::LeftButton);
     EXPECT_FALSE(report->isVisible());
 }
 
 TEST(FeatureRequestLines, FourLinesLeadToTheSupportPageOfTheLanguage)
 {
-    MainWindowFixture window;
+    ProgramFixture window;
     Tprog &prog = *window.prog;
     OpenedUrls opened;
-    prog.setUrlOpener(opened.opener());
+    prog.help().setUrlOpener(opened.opener());
     prog.show();
     auto *section = prog.findChild<QWidget *>(u"apanelweitere0"_s);
     ASSERT_NE(section, nullptr);

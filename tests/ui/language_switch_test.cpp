@@ -1,10 +1,10 @@
 // The language switch over every window: captions, the texts it keeps, the column order, the
 // output rebuilt once, and Qt's own texts.
-#include "all_windows.h"
 #include "collect/file_adder.h"
 #include "collect_test_support.h"
 #include "common/message_catalogue.h"
 #include "common/prog_captions.h"
+#include "program_fixture.h"
 #include "ui/qt_translations.h"
 #include "ui/u_preview_pane.h"
 #include "ui/u_qulist.h"
@@ -17,6 +17,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -54,7 +55,7 @@ void expectMainWindowCaptions(const Tprog &prog, Language language)
         EXPECT_EQ(shownCaption(prog, text), progText(text, language)) << text.component;
 }
 
-QString headerText(const AllWindows &window, int column)
+QString headerText(const ProgramFixture &window, int column)
 {
     return window.prog->list()->model()->headerData(column, Qt::Horizontal).toString();
 }
@@ -63,7 +64,7 @@ QString headerText(const AllWindows &window, int column)
 
 TEST(LanguageSwitch, EveryWindowFollowsAndUserTextsStay)
 {
-    AllWindows window;
+    ProgramFixture window;
     QTemporaryDir folder;
     window.prog->adder().addChosenFiles({makeFile(folder.filePath(u"alpha.txt"_s), "12345")});
     Settings &settings = window.state.settings;
@@ -142,7 +143,7 @@ TEST(LanguageSwitch, EveryWindowFollowsAndUserTextsStay)
 
 TEST(LanguageSwitch, SettingsAndToolsMenusInTheirOrder)
 {
-    AllWindows window;
+    ProgramFixture window;
     QStringList shown;
     for (const QAction *action : window.prog->findChild<QMenu *>(u"m_einst"_s)->actions())
         if (action->isVisible())
@@ -165,8 +166,8 @@ TEST(LanguageSwitch, SettingsAndToolsMenusInTheirOrder)
     EXPECT_EQ(margin->actions().last()->objectName(), u"m_rand100");
     EXPECT_TRUE(window.action("m_einstshortcuts")->isEnabled());
     EXPECT_EQ(window.action("m_einstshortcuts")->text(), u"Verknüpfungen mit Dateien und Ordnern..");
-    // The renaming tool's item waits for the window it opens, which these windows lack.
-    EXPECT_FALSE(window.action("m_tools_dateiumb")->isEnabled());
+    // The renaming tool's window is there from the start, and so is its item.
+    EXPECT_TRUE(window.action("m_tools_dateiumb")->isEnabled());
     // "Tools" follows "Konfiguration".
     QStringList menus;
     for (const QAction *action : window.prog->menuBar()->actions())
@@ -178,7 +179,7 @@ TEST(LanguageSwitch, QtStandardButtonsFollowTheLanguage)
 {
     if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + u"/qtbase_de.qm"_s))
         GTEST_SKIP() << "Qt's German translation (package qt6-translations-l10n) is not installed";
-    AllWindows window;
+    ProgramFixture window;
     QDialogButtonBox buttons(QDialogButtonBox::Cancel);
     buttons.show();
     // The change of language reaches the windows as an event; the mnemonic marker aside.

@@ -1,10 +1,10 @@
 // The pop-up menu of the file list with the desktop replaced by a recorder and no session bus.
 #include "collect/file_adder.h"
 #include "collect_test_support.h"
-#include "modal_watch.h"
+#include "dialog_answers.h"
 #include "opened_urls.h"
+#include "program_fixture.h"
 #include "ui/u_qulist.h"
-#include "window_with_dialogs.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,7 +23,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct ListWithFiles : WindowWithDialogs {
+struct ListWithFiles : ProgramFixture {
     ListWithFiles()
     {
         for (const QString &name : {u"a b.txt"_s, u"ä.txt"_s, u"c.txt"_s, u"d.txt"_s})
@@ -67,7 +67,7 @@ TEST(ListPopup, OpensOnlyOverASelectionWithItsCaptions)
     ListWithFiles window;
     ASSERT_EQ(window.state.fileList.count(), 4);
     window.prog->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.prog.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.prog));
 
     window.select({});
     window.rightClick();
@@ -95,7 +95,7 @@ TEST(ListPopup, OpenShowsThePathThenOpensAnExistingFile)
     ListWithFiles window;
     window.select({2, 1});
     QString shown;
-    whenModalShownOf<QMessageBox>([&shown](QMessageBox *box) {
+    answerNextDialogOf<QMessageBox>([&shown](QMessageBox *box) {
         shown = box->text();
         box->button(QMessageBox::Ok)->click();
     });
@@ -107,7 +107,7 @@ TEST(ListPopup, OpenShowsThePathThenOpensAnExistingFile)
     // A file gone since: the path still shows, nothing opens.
     QFile::remove(window.paths[2]);
     window.select({2});
-    whenModalShownOf<QMessageBox>([&shown](QMessageBox *box) {
+    answerNextDialogOf<QMessageBox>([&shown](QMessageBox *box) {
         shown = box->text();
         box->button(QMessageBox::Ok)->click();
     });

@@ -1,6 +1,6 @@
 #include "app/program_state.h"
+#include "dialog_answers.h"
 #include "encoding/text_encoding.h"
-#include "modal_watch.h"
 #include "ui/u_einstausgabe.h"
 
 #include <QCheckBox>
@@ -58,7 +58,7 @@ TEST(OutputSettingsWindow, EncodingButtonsMirrorTheSettings)
     // A click chooses the encoding of saved tables and switches the others off.
     window.show();
     for (const TextEncodingRadio &radio : textEncodingRadios) {
-        auto *button = window.findChild<QRadioButton *>(QString::fromUtf16(radio.name));
+        auto *button = window.findChild<QRadioButton *>(nameOf(radio.radio));
         ASSERT_TRUE(button);
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
         EXPECT_TRUE(state.settings.isOn(SettingsWindow::EA, button->objectName()))
@@ -118,7 +118,7 @@ TEST(OutputSettingsWindow, ColourDialogFillsEdit1)
 {
     ProgramState state;
     Teinstausgabe window(state);
-    whenModalShown([](QWidget *modal) {
+    answerNextDialog([](QWidget *modal) {
         auto *dialog = qobject_cast<QColorDialog *>(modal);
         ASSERT_TRUE(dialog);
         EXPECT_EQ(dialog->currentColor(), QColor(Qt::white));
@@ -131,7 +131,7 @@ TEST(OutputSettingsWindow, ColourDialogFillsEdit1)
     EXPECT_EQ(window.backgroundColour(), QColor(0x12, 0xab, 0x0c));
 
     // Cancelled, nothing changes.
-    whenModalShown([](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); });
+    answerNextDialog([](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); });
     window.BitBtn1->click();
     EXPECT_EQ(window.Edit1->text(), u"#12AB0C");
 }
@@ -149,10 +149,10 @@ TEST(OutputSettingsWindow, FontDialogThenColourDialogSetThePictureFont)
     QFont chosen = state.settings.pictureFont().font;
     chosen.setPointSize(14);
     chosen.setItalic(true);
-    whenModalShown([&chosen](QWidget *modal) {
+    answerNextDialog([&chosen](QWidget *modal) {
         auto *dialog = qobject_cast<QFontDialog *>(modal);
         ASSERT_TRUE(dialog);
-        whenModalShown([](QWidget *colourModal) {
+        answerNextDialog([](QWidget *colourModal) {
             auto *colourDialog = qobject_cast<QColorDialog *>(colourModal);
             ASSERT_TRUE(colourDialog);
             colourDialog->setCurrentColor(QColor(0, 0, 200));
@@ -176,7 +176,7 @@ TEST(OutputSettingsWindow, FontDialogThenColourDialogSetThePictureFont)
     EXPECT_EQ(changed.count(), 2);
 
     // A cancelled font dialog changes nothing.
-    whenModalShown([](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); });
+    answerNextDialog([](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); });
     window.BitBtn6->click();
     EXPECT_EQ(changed.count(), 2);
     EXPECT_EQ(state.settings.pictureFont().colour, QColor(Qt::red));
@@ -208,10 +208,10 @@ TEST(OutputSettingsWindow, OkClosesTheModalWindow)
 {
     ProgramState state;
     Teinstausgabe window(state);
-    whenModalShown([&window](QWidget *modal) {
+    answerNextDialog([&window](QWidget *modal) {
         EXPECT_EQ(modal, &window);
         QTest::mouseClick(window.Button1, Qt::LeftButton);
     });
-    EXPECT_EQ(window.exec(), QDialog::Accepted);
+    EXPECT_EQ(runDialog(window), QDialog::Accepted);
     EXPECT_FALSE(window.isVisible());
 }

@@ -1,4 +1,5 @@
-#include "configuration_window.h"
+#include "config/profile_groups.h"
+#include "program_fixture.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -30,13 +31,15 @@ QStringList checkedNames(const Tprofilspeichern &window)
 
 TEST(ProfileWindow, CaptionsInBothLanguagesAndPlacement)
 {
-    ConfigurationWindow window;
+    ProgramFixture window;
     Tprofilspeichern &profile = window.profile;
-    // The boxes in the order of writing, "opt_order" and "alle" last.
-    QStringList names;
+    // A box for every group, in the order of writing, "opt_order" and "alle" last.
+    QStringList names, groups;
     for (const QCheckBox *box : boxesOf(profile))
         names.append(box->objectName());
-    EXPECT_EQ(names.size(), 15);
+    for (const ProfileGroup &group : profileGroups())
+        groups.append(nameOf(group.checkBox));
+    EXPECT_EQ(names, groups);
     EXPECT_EQ(names.mid(0, 4), (QStringList{u"act_name"_s, u"act_format_dateiformat"_s,
                                             u"act_format_windowstyp"_s, u"act_size"_s}));
     EXPECT_EQ(names.mid(11), (QStringList{u"opt_allg"_s, u"opt_grup"_s, u"opt_order"_s, u"alle"_s}));
@@ -64,7 +67,7 @@ TEST(ProfileWindow, CaptionsInBothLanguagesAndPlacement)
 
     // Opened by its menu item: modal, on top, centred on the screen and not to be resized.
     bool seen = false;
-    whenModalShownOf<Tprofilspeichern>([&](Tprofilspeichern *shown) {
+    answerNextDialogOf<Tprofilspeichern>([&](Tprofilspeichern *shown) {
         seen = true;
         EXPECT_EQ(shown, &profile);
         EXPECT_TRUE(shown->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
@@ -82,7 +85,7 @@ TEST(ProfileWindow, CaptionsInBothLanguagesAndPlacement)
 
 TEST(ProfileWindow, AlleSwitchesEveryBoxAndTheBoxesAreSettings)
 {
-    ConfigurationWindow window;
+    ProgramFixture window;
     Tprofilspeichern &profile = window.profile;
     Settings &settings = window.state.settings;
     EXPECT_TRUE(checkedNames(profile).isEmpty());
@@ -93,7 +96,7 @@ TEST(ProfileWindow, AlleSwitchesEveryBoxAndTheBoxesAreSettings)
     EXPECT_TRUE(settings.isOn(SettingsWindow::PS, u"act_name"_s));
 
     profile.alle->click();
-    EXPECT_EQ(checkedNames(profile).size(), 15);
+    EXPECT_EQ(checkedNames(profile).size(), boxesOf(profile).size());
     EXPECT_TRUE(settings.isOn(SettingsWindow::PS, u"opt_order"_s));
     profile.alle->click();
     EXPECT_TRUE(checkedNames(profile).isEmpty());
@@ -106,14 +109,14 @@ TEST(ProfileWindow, AlleSwitchesEveryBoxAndTheBoxesAreSettings)
 
 TEST(ProfileWindow, SaveButtonClosesUnlessTheSaveFails)
 {
-    ConfigurationWindow window;
+    ProgramFixture window;
     Tprofilspeichern &profile = window.profile;
     QTemporaryDir folder;
     const QString regularFile = folder.filePath(u"plain"_s);
     QFile(regularFile).open(QIODevice::WriteOnly);
 
     // A cancelled dialog closes the window and saves nothing.
-    whenModalShownOf<Tprofilspeichern>([&](Tprofilspeichern *shown) {
+    answerNextDialogOf<Tprofilspeichern>([&](Tprofilspeichern *shown) {
         cancelFileDialog();
         shown->Button1->click();
     });
@@ -126,7 +129,7 @@ TEST(ProfileWindow, SaveButtonClosesUnlessTheSaveFails)
     const QString saved = folder.filePath(u"profile.tbx"_s);
     QString error;
     bool openAfterFailure = false;
-    whenModalShownOf<Tprofilspeichern>([&](Tprofilspeichern *shown) {
+    answerNextDialogOf<Tprofilspeichern>([&](Tprofilspeichern *shown) {
         chooseInFileDialog(failing);
         readErrorBox(error);
         shown->Button1->click();

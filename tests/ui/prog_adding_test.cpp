@@ -1,13 +1,13 @@
 #include "collect/file_adder.h"
 #include "collect_test_support.h"
 #include "common/message_catalogue.h"
-#include "modal_watch.h"
+#include "dialog_answers.h"
+#include "program_fixture.h"
 #include "ui/u_qulist.h"
 #include "ui/u_sm_achtung.h"
 #include "ui/u_sm_bearbeitung.h"
 #include "ui/u_sm_filter.h"
 #include "ui/u_sm_meldung.h"
-#include "window_with_dialogs.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -25,7 +25,7 @@
 
 namespace {
 
-struct AddingWindow : WindowWithDialogs {
+struct AddingWindow : ProgramFixture {
     QLineEdit *folderField() const { return prog->findChild<QLineEdit *>(QStringLiteral("inp_ordner")); }
     QStringList names() const
     {
@@ -67,7 +67,7 @@ TEST(AddingWindow, EnterInTheFolderFieldWalksOrComplains)
     EXPECT_EQ(field->text(), QStringLiteral("/a?b*c|d\"e<f>"));
 
     QString shownTitle;
-    whenModalShown([&](QWidget *modal) {
+    answerNextDialog([&](QWidget *modal) {
         shownTitle = window.message.Label1->text();
         modal->close();
     });
@@ -135,26 +135,26 @@ TEST(AddingWindow, FolderAndOpenDialogsAddWhatWasChosenOnly)
     window.folderField()->setText(folder.path());
 
     // A cancelled folder dialog adds nothing, although the field names a folder.
-    whenModalShown([](QWidget *modal) { static_cast<QDialog *>(modal)->reject(); });
-    window.prog->OrdnerWahlClick();
+    answerNextDialog([](QWidget *modal) { static_cast<QDialog *>(modal)->reject(); });
+    window.control<QPushButton>("OpenOrdner")->click();
     EXPECT_EQ(window.state.fileList.count(), 0);
     EXPECT_EQ(window.folderField()->text(), folder.path());
 
-    whenModalShown([&](QWidget *modal) {
+    answerNextDialog([&](QWidget *modal) {
         auto *dialog = qobject_cast<QFileDialog *>(modal);
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Ordner Öffnen"));
         dialog->setDirectory(folder.filePath(QStringLiteral("chosen")));
         QMetaObject::invokeMethod(dialog, "accept");
     });
-    window.prog->OrdnerWahlClick();
+    window.control<QPushButton>("OpenOrdner")->click();
     EXPECT_EQ(window.names(), QStringList{QStringLiteral("c.txt")});
     EXPECT_EQ(window.folderField()->text(), folder.filePath(QStringLiteral("chosen")));
 
     // A double-click on the list opens the dialog for files.
     window.prog->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.prog.get()));
-    whenModalShown([&](QWidget *modal) {
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.prog));
+    answerNextDialog([&](QWidget *modal) {
         auto *dialog = qobject_cast<QFileDialog *>(modal);
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Öffnen.."));
@@ -189,7 +189,7 @@ TEST(AddingWindow, WatchedFolderFollowsCreatedRenamedAndDeletedFiles)
     window.folderField()->setText(folder.path());
     QCheckBox *watch = window.prog->findChild<QCheckBox *>(QStringLiteral("inp_ow"));
     watch->click();
-    EXPECT_TRUE(window.prog->folderWatch().isActive());
+    EXPECT_TRUE(window.prog->adding().folderWatch().isActive());
 
     const QString created = makeFile(folder.filePath(QStringLiteral("new.txt")), "1");
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.names() == QStringList{QStringLiteral("new.txt")}; }))
@@ -207,5 +207,5 @@ TEST(AddingWindow, WatchedFolderFollowsCreatedRenamedAndDeletedFiles)
         << window.names().join(u' ').toStdString();
 
     watch->click();
-    EXPECT_FALSE(window.prog->folderWatch().isActive());
+    EXPECT_FALSE(window.prog->adding().folderWatch().isActive());
 }

@@ -1,8 +1,8 @@
 #include "collect/file_adder.h"
 #include "collect_test_support.h"
-#include "modal_watch.h"
+#include "dialog_answers.h"
+#include "program_fixture.h"
 #include "text_list.h"
-#include "window_with_dialogs.h"
 
 #include <QAction>
 #include <QFileDialog>
@@ -11,11 +11,12 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
 
-struct FileListWindow : WindowWithDialogs {
+struct FileListWindow : ProgramFixture {
     void trigger(const char *item) const { prog->findChild<QAction *>(QString::fromUtf8(item))->trigger(); }
     QStringList paths() const
     {
@@ -29,7 +30,7 @@ struct FileListWindow : WindowWithDialogs {
 // Types the name into the named file dialog and accepts it, as a user would.
 void chooseInDialog(const char *dialogName, const QString &name)
 {
-    whenModalShownOf<QFileDialog>([dialogName, name](QFileDialog *dialog) {
+    answerNextDialogOf<QFileDialog>([dialogName, name](QFileDialog *dialog) {
         EXPECT_EQ(dialog->objectName(), QString::fromUtf8(dialogName));
         EXPECT_EQ(dialog->nameFilters(), QStringList{QStringLiteral("Text (*.txt)")});
         dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(name);
@@ -40,7 +41,7 @@ void chooseInDialog(const char *dialogName, const QString &name)
 // Closes the next message box and returns its text through the pointer.
 void closeMessageBox(QString *text)
 {
-    whenModalShownOf<QMessageBox>([text](QMessageBox *box) {
+    answerNextDialogOf<QMessageBox>([text](QMessageBox *box) {
         *text = box->text();
         box->close();
     });
@@ -88,7 +89,7 @@ TEST(FileListWindow, SavedListReadsBackWithoutItsFolderRows)
     EXPECT_EQ(contentOf(list),
               "\xEF\xBB\xBF" + (QStringList{first, subfolder, second}.join(u"\r\n") + u"\r\n").toUtf8());
 
-    window.prog->removeAllRows();
+    window.control<QPushButton>("inp_deleteall")->click();
     chooseInDialog("od_dateiliste", list);
     window.trigger("m_dateiliste_open");
     EXPECT_EQ(window.paths(), (QStringList{first, second}));

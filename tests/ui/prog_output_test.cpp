@@ -2,8 +2,9 @@
 #include "collect/file_adder.h"
 #include "collect_test_support.h"
 #include "common/message_catalogue.h"
+#include "dialog_answers.h"
 #include "file_write_test_support.h"
-#include "modal_watch.h"
+#include "program_fixture.h"
 #include "table/picture_file.h"
 #include "ui/u_design_area.h"
 #include "ui/u_einstausgabe.h"
@@ -12,7 +13,6 @@
 #include "ui/u_sm_bearbeitung.h"
 #include "ui/u_sm_filter.h"
 #include "ui/u_sm_meldung.h"
-#include "window_with_dialogs.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -38,7 +38,7 @@
 namespace {
 
 // The main window with its dialogs and a few real files in the list.
-struct OutputWindow : WindowWithDialogs {
+struct OutputWindow : ProgramFixture {
     OutputWindow()
     {
         add("alpha.txt");
@@ -79,14 +79,14 @@ struct OutputWindow : WindowWithDialogs {
 QString saveAs(OutputWindow &window, const QString &typedName, QPushButton *answer = nullptr)
 {
     QString proposed;
-    whenModalShown([&](QWidget *modal) {
+    answerNextDialog([&](QWidget *modal) {
         auto *dialog = qobject_cast<QFileDialog *>(modal);
         ASSERT_NE(dialog, nullptr);
         auto *nameField = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
         proposed = nameField->text();
         nameField->setText(typedName);
         if (answer)
-            whenModalShown([answer](QWidget *) { answer->click(); });
+            answerNextDialog([answer](QWidget *) { answer->click(); });
         static_cast<QDialog *>(dialog)->accept(); // runs the file dialog's own accept
     });
     window.child<QPushButton>("Speichern")->click();
@@ -133,7 +133,7 @@ TEST(OutputWindow, TheFormatChoosesTheViewAndItsButtons)
     EXPECT_TRUE(window.previewText().contains(QStringLiteral("<")));
 
     // An empty list empties every view.
-    window.prog->removeAllRows();
+    window.control<QPushButton>("inp_deleteall")->click();
     EXPECT_TRUE(window.previewText().isEmpty());
     EXPECT_TRUE(webView->toPlainText().isEmpty());
     EXPECT_EQ(picture->size(), QSize(0, 0));
@@ -193,12 +193,12 @@ TEST(OutputWindow, APictureThatCannotBeWrittenShowsThePictureMessage)
     ASSERT_TRUE(QFile::link(QStringLiteral("/dev/full"), path));
 
     QString shownTitle;
-    whenModalShown([&](QWidget *modal) {
+    answerNextDialog([&](QWidget *modal) {
         auto *dialog = qobject_cast<QFileDialog *>(modal);
         ASSERT_NE(dialog, nullptr);
         dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
-        whenModalShown([&](QWidget *) {
-            whenModalShown([&](QWidget *message) {
+        answerNextDialog([&](QWidget *) {
+            answerNextDialog([&](QWidget *message) {
                 shownTitle = window.message.Label1->text();
                 message->close();
             });
@@ -328,8 +328,6 @@ TEST(OutputWindow, TheClipboardTakesTextMarkupOrPicture)
 TEST(OutputWindowSettings, TheOutputSettingsWindowDrawsThePreviewPicture)
 {
     OutputWindow window;
-    Teinstausgabe outputSettings(window.state);
-    window.prog->useOutputSettings(outputSettings);
     window.state.settings.setValue(SettingsWindow::PB, QStringLiteral("out_format"),
                                    outFormatItem(OutputFormat::Bmp, Language::German));
     // A new background in the output settings refreshes the picture at once.
@@ -344,7 +342,7 @@ TEST(OutputWindowSettings, TheOutputSettingsWindowDrawsThePreviewPicture)
     EXPECT_EQ(framed.pixelColor(1, 1), QColor(Qt::red));
 
     QString openedTitle;
-    whenModalShown([&](QWidget *modal) {
+    answerNextDialog([&](QWidget *modal) {
         openedTitle = modal->windowTitle();
         modal->close();
     });
@@ -362,7 +360,7 @@ TEST(OutputWindowSettings, TheTextViewTakesFontBackgroundAndLineBreaks)
     window.child<QAction>("m_einst_vor_umbruch")->trigger();
     EXPECT_EQ(view->lineWrapMode(), QPlainTextEdit::NoWrap);
 
-    whenModalShown([](QWidget *modal) {
+    answerNextDialog([](QWidget *modal) {
         auto *dialog = qobject_cast<QColorDialog *>(modal);
         ASSERT_NE(dialog, nullptr);
         dialog->setCurrentColor(QColor(0x12, 0x34, 0x56));
@@ -372,7 +370,7 @@ TEST(OutputWindowSettings, TheTextViewTakesFontBackgroundAndLineBreaks)
     EXPECT_EQ(view->palette().color(QPalette::Base), QColor(0x12, 0x34, 0x56));
 
     QFont chosen(QStringLiteral("DejaVu Sans Mono"), 13);
-    whenModalShown([&chosen](QWidget *modal) {
+    answerNextDialog([&chosen](QWidget *modal) {
         auto *dialog = qobject_cast<QFontDialog *>(modal);
         ASSERT_NE(dialog, nullptr);
         dialog->setCurrentFont(chosen);

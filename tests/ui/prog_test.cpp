@@ -1,13 +1,14 @@
 #include "app/hand_over.h"
 #include "collect/file_adder.h"
 #include "collect_test_support.h"
-#include "main_window_fixture.h"
+#include "program_fixture.h"
 #include "ui/u_qulist.h"
 
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QSplitter>
 #include <QTemporaryDir>
@@ -17,16 +18,17 @@
 
 TEST(MainWindow, FrameHasItsAreasSizesAndLimits)
 {
-    MainWindowFixture window;
+    ProgramFixture window;
     Tprog &prog = *window.prog;
     // The design size; the offscreen screen (800 x 800) is smaller, so the first showing
     // asks for a maximised window at the first activation.
-    EXPECT_EQ(prog.width(), 826);
-    EXPECT_FALSE(prog.maximizeOnActivate());
+    EXPECT_EQ(prog.width(), MainClientSize.width());
+    ASSERT_LT(prog.screen()->availableSize().width(), MainClientSize.width());
+    EXPECT_FALSE(prog.placement().maximizeOnActivate());
     prog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&prog));
-    EXPECT_TRUE(prog.maximizeOnActivate() || prog.isMaximized());
-    EXPECT_EQ(prog.centralWidget()->minimumSize(), QSize(634, 478));
+    EXPECT_TRUE(prog.placement().maximizeOnActivate() || prog.isMaximized());
+    EXPECT_EQ(prog.centralWidget()->minimumSize(), MainClientMinimum);
     for (const char *name :
          {"Panel1",        "Panel2",        "Panel3",         "Panel4",      "Panel5",
           "Panel6",        "Panel7",        "Panel12",        "box_dat_top", "box_vor_top",
@@ -66,7 +68,7 @@ TEST(MainWindow, FrameHasItsAreasSizesAndLimits)
 
 TEST(MainWindow, CaptionsFollowTheLanguageAndSwitchesFollowTheirSettings)
 {
-    MainWindowFixture window(Language::English);
+    ProgramFixture window(Language::English);
     Tprog &prog = *window.prog;
     EXPECT_EQ(prog.findChild<QPushButton *>(QStringLiteral("inp_deleteall"))->text(),
               QStringLiteral("Remove All"));
@@ -91,7 +93,7 @@ TEST(MainWindow, CaptionsFollowTheLanguageAndSwitchesFollowTheirSettings)
 TEST(MainWindow, ListKeysRemovalAndHeaderSorting)
 {
     QTemporaryDir folder;
-    MainWindowFixture window;
+    ProgramFixture window;
     Tprog &prog = *window.prog;
     for (const char *name : {"b.txt", "d.txt", "a.txt", "c.txt"})
         prog.adder().addPath(makeFile(folder.filePath(QString::fromUtf8(name))));
@@ -131,7 +133,7 @@ TEST(MainWindow, ListKeysRemovalAndHeaderSorting)
 TEST(MainWindow, HandOverAddsThePathsAndAnswersTaken)
 {
     QTemporaryDir runtime;
-    MainWindowFixture window;
+    ProgramFixture window;
     const QString name = runtime.filePath(QStringLiteral("socket"));
     ASSERT_TRUE(window.server.listen(name));
     const QString file = makeFile(runtime.filePath(QStringLiteral("ä b.txt")));
@@ -152,7 +154,7 @@ TEST(MainWindow, HandOverAddsThePathsAndAnswersTaken)
 TEST(MainWindow, DroppingDraggedRowsMovesThemAsABlock)
 {
     QTemporaryDir folder;
-    MainWindowFixture window;
+    ProgramFixture window;
     Tprog &prog = *window.prog;
     for (const char *name : {"1", "2", "3", "4", "5"})
         prog.adder().addPath(makeFile(folder.filePath(QString::fromUtf8(name))));

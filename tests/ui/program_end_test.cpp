@@ -1,7 +1,7 @@
 // The program's end through its windows. A failed automatic save keeps every window, whichever
 // window asked; once the user chose not to save, "Beenden" ends the program and every window
 // goes, the renaming tool's too.
-#include "configuration_window.h"
+#include "program_fixture.h"
 #include "ui/u_renamix.h"
 
 #include <QSignalSpy>
@@ -9,9 +9,8 @@
 
 TEST(ProgramEnd, AFailedSaveKeepsEveryWindowAndTheNextAttemptEnds)
 {
-    ConfigurationWindow window;
-    TRenamix renamer(window.state);
-    window.prog->useRenamer(renamer);
+    ProgramFixture window;
+    TRenamix &renamer = window.program.renamer();
     window.prog->show();
     renamer.show();
     QSignalSpy ending(&window.prog->programExit(), &ProgramExit::ending);

@@ -1,6 +1,6 @@
-#include "all_windows.h"
 #include "collect_test_support.h"
-#include "modal_watch.h"
+#include "dialog_answers.h"
+#include "program_fixture.h"
 #include "text_list.h"
 #include "ui/dialog_placement.h"
 #include "ui/u_renamix.h"
@@ -23,12 +23,8 @@
 namespace {
 
 // The program's windows with the renaming tool handed to the main window, and a folder of files.
-struct RenamixWindow : AllWindows {
-    RenamixWindow() : renamix(state), root(folder.path())
-    {
-        renamix.useMessageWindow(message);
-        prog->useRenamer(renamix);
-    }
+struct RenamixWindow : ProgramFixture {
+    RenamixWindow() : root(folder.path()) {}
     template <typename T = QWidget> T *part(const char *name) const
     {
         auto *control = renamix.findChild<T *>(QString::fromUtf8(name));
@@ -53,7 +49,7 @@ struct RenamixWindow : AllWindows {
         state.settings.setValue(SettingsWindow::DU, QStringLiteral("maske"), text);
     }
 
-    TRenamix renamix;
+    TRenamix &renamix = program.renamer();
     QTemporaryDir folder;
     QString root;
 };
@@ -187,7 +183,7 @@ TEST(RenamixWindow, FilterWindowIsCentredOverTheToolAndEnablesItsField)
     EXPECT_FALSE(filter.filter->isEnabled());
     QPoint shownAt;
     bool fieldEnabled = false;
-    whenModalShownOf<TRenamix_filter>([&](TRenamix_filter *shown) {
+    answerNextDialogOf<TRenamix_filter>([&](TRenamix_filter *shown) {
         shownAt = shown->pos();
         QTest::mouseClick(shown->auswahl, Qt::LeftButton, {}, QPoint(6, shown->auswahl->height() / 2));
         fieldEnabled = shown->filter->isEnabled();
@@ -206,7 +202,7 @@ TEST(RenamixWindow, AFileAlreadyListedRaisesItsMessage)
     const QString path = window.file("a.txt");
     window.renamix.tool().addFile(path);
     QString shownPath;
-    whenModalShownOf<Tsm_meldung>([&](Tsm_meldung *message) {
+    answerNextDialogOf<Tsm_meldung>([&](Tsm_meldung *message) {
         shownPath = message->Label3->text();
         message->OK->click();
     });
@@ -237,7 +233,7 @@ TEST(RenamixWindow, PopUpCopiesPathsAsTheyAreAndTheFolderFieldChecksItsText)
     auto *folderField = window.part<QLineEdit>("quordner");
     folderField->setText(window.root + QStringLiteral("/nothing"));
     QString title;
-    whenModalShownOf<Tsm_meldung>([&](Tsm_meldung *message) {
+    answerNextDialogOf<Tsm_meldung>([&](Tsm_meldung *message) {
         title = message->Label1->text();
         message->OK->click();
     });

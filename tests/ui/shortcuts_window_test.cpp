@@ -1,8 +1,8 @@
 // The shortcuts window over a user's desktop in temporary folders: its status labels follow
 // the buttons, its texts follow the language, and the main window opens it without blocking.
-#include "all_windows.h"
 #include "app/program_state.h"
 #include "desktop_test_support.h"
+#include "program_fixture.h"
 #include "ui/u_einstshortcuts.h"
 
 #include <QGroupBox>
@@ -105,10 +105,8 @@ TEST(ShortcutsWindow, StatusColoursAndTextsFollowAddAndRemove)
 
 TEST(ShortcutsWindow, TheMenuItemShowsItWithoutBlockingAndTheLanguageSwitchReachesIt)
 {
-    AllWindows windows;
-    TemporaryDesktop desktop;
-    Teinstshortcuts shortcuts(windows.state, desktop.shell());
-    windows.prog->useShortcutsWindow(shortcuts);
+    ProgramFixture windows;
+    Teinstshortcuts &shortcuts = windows.program.shortcutsWindow();
     EXPECT_TRUE(shortcuts.windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(shortcuts.windowTitle(), u"Verknüpfungen");
 

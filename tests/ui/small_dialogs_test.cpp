@@ -1,6 +1,6 @@
 #include "app/program_state.h"
 #include "cut_texts.h"
-#include "modal_watch.h"
+#include "dialog_answers.h"
 #include "ui/app_icon.h"
 #include "ui/dialog_placement.h"
 #include "ui/u_sm_achtung.h"
@@ -25,7 +25,7 @@ struct Shown {
 Shown showAndPress(Tsm_meldung &dialog, const QString &key, const QString &path, QPushButton *button)
 {
     Shown shown;
-    whenModalShown([&](QWidget *modal) {
+    answerNextDialog([&](QWidget *modal) {
         EXPECT_EQ(modal, &dialog);
         shown = {dialog.Label1->text(), dialog.Label2->text(), dialog.Label3->text(), dialog.Label4->text(),
                  dialog.OKalle->isVisible()};
@@ -88,11 +88,11 @@ TEST(SmallDialogs, SharedShapeAndPlaceOverTheMainWindow)
     mainWindow.move(400, 300);
     mainWindow.resize(300, 101);
     QPoint placed;
-    whenModalShown([&](QWidget *modal) {
+    answerNextDialog([&](QWidget *modal) {
         placed = modal->pos();
         achtung.Nein->click();
     });
-    achtung.exec();
+    runDialog(achtung);
     EXPECT_EQ(placed, placeOver(QPoint(400, 300), QSize(300, 101), achtung.size()));
     EXPECT_EQ(placed.y(), 300 - 59);
 }
@@ -214,8 +214,8 @@ TEST(ConfirmDialog, TextsAndDecision)
     EXPECT_TRUE(dialog.Label3->text().endsWith(u"/bericht.txt"));
 
     const auto press = [&dialog](QPushButton *button) {
-        whenModalShown([button](QWidget *) { QTest::mouseClick(button, Qt::LeftButton); });
-        dialog.exec();
+        answerNextDialog([button](QWidget *) { QTest::mouseClick(button, Qt::LeftButton); });
+        runDialog(dialog);
         return dialog.overwriteDecision();
     };
     EXPECT_FALSE(dialog.overwriteDecision());
@@ -226,8 +226,8 @@ TEST(ConfirmDialog, TextsAndDecision)
 
     // Closing without a button leaves the last decision.
     EXPECT_TRUE(press(dialog.OK));
-    whenModalShown([](QWidget *modal) { QTest::keyClick(modal, Qt::Key_Escape); });
-    dialog.exec();
+    answerNextDialog([](QWidget *modal) { QTest::keyClick(modal, Qt::Key_Escape); });
+    runDialog(dialog);
     EXPECT_TRUE(dialog.overwriteDecision());
 
     state.settings.setLanguage(Language::English);

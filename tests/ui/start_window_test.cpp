@@ -1,4 +1,4 @@
-#include "main_window_fixture.h"
+#include "program_fixture.h"
 
 #include <QLabel>
 #include <QTest>
@@ -8,8 +8,8 @@
 namespace {
 
 // The start window shown, as at a program start.
-struct StartFixture : MainWindowFixture {
-    explicit StartFixture(Language language) : MainWindowFixture(language) { start->show(); }
+struct StartFixture : ProgramFixture {
+    explicit StartFixture(Language language) : ProgramFixture(language) { start->show(); }
     QTimer *timer() const { return start->findChild<QTimer *>(QStringLiteral("Timer1")); }
     void tick() const { QMetaObject::invokeMethod(timer(), "timeout", Qt::DirectConnection); }
 };

@@ -1,10 +1,9 @@
 // Every text of every window, dialog and message shows whole in both languages, with the
 // desktop's fonts. The tests run once at scale 1 and once more at scale 2 on a screen of
 // 2560 × 1800 pixels (tests/CMakeLists.txt).
-#include "all_windows.h"
 #include "common/message_catalogue.h"
 #include "cut_texts.h"
-#include "desktop_test_support.h"
+#include "program_fixture.h"
 #include "ui/design_sections.h"
 #include "ui/file_facts_dialog.h"
 #include "ui/u_application.h"
@@ -38,18 +37,11 @@ QStringList cutTextsOf(QWidget &window)
 }
 
 // The program's windows as main() makes them, in one language.
-struct EveryWindow : AllWindows {
-    explicit EveryWindow(Language language) : renamix(state), shortcuts(state, desktop.shell())
-    {
-        renamix.useMessageWindow(message);
-        prog->useRenamer(renamix);
-        prog->useShortcutsWindow(shortcuts);
-        chooseLanguage(language);
-    }
+struct EveryWindow : ProgramFixture {
+    explicit EveryWindow(Language language) { chooseLanguage(language); }
 
-    TemporaryDesktop desktop;
-    TRenamix renamix;
-    Teinstshortcuts shortcuts;
+    TRenamix &renamix = program.renamer();
+    Teinstshortcuts &shortcuts = program.shortcutsWindow();
 };
 
 const Language bothLanguages[] = {Language::German, Language::English};
@@ -102,30 +94,29 @@ TEST(TextsFit, EveryOtherWindowAndDialog)
         SCOPED_TRACE(languageCode(language).toStdString());
         EveryWindow windows(language);
         windows.prog->show();
-        QWidget *const others[] = {windows.start.get(), &windows.outputSettings,
-                                   &windows.profile,    &windows.filter,
-                                   &windows.shortcuts,  &windows.renamix.filterWindow()};
+        QWidget *const others[] = {windows.start,   &windows.outputSettings, &windows.profile,
+                                   &windows.filter, &windows.shortcuts,      &windows.renamix.filterWindow()};
         for (QWidget *window : others) {
             EXPECT_EQ(cutTextsOf(*window), QStringList()) << window->objectName().toStdString();
             window->hide();
         }
 
         windows.action("m_bug")->trigger();
-        EXPECT_EQ(cutTextsOf(*windows.prog->faultReportWindow()), QStringList());
+        EXPECT_EQ(cutTextsOf(*windows.prog->help().faultReportWindow()), QStringList());
         windows.action(isGerman(language) ? "m_info_de_hilfe" : "m_info_en_intro")->trigger();
-        EXPECT_EQ(cutTextsOf(*windows.prog->helpWindow()), QStringList());
+        EXPECT_EQ(cutTextsOf(*windows.prog->help().helpWindow()), QStringList());
 
         FileFacts facts;
         const QAbstractItemModel &list = windows.state.fileList;
         for (int column = 0; column < list.columnCount(); ++column)
             facts.append({list.headerData(column, Qt::Horizontal).toString(), longPath});
-        showFileFacts(windows.prog.get(), QStringLiteral("Datei.txt"), facts);
+        showFileFacts(windows.prog, QStringLiteral("Datei.txt"), facts);
         auto *factsDialog = windows.prog->findChild<QDialog *>(QStringLiteral("fileFacts"));
         ASSERT_TRUE(factsDialog);
         EXPECT_EQ(cutTextsOf(*factsDialog), QStringList());
 
         QStringList cutInErrorBox{QStringLiteral("(not shown)")};
-        whenModalShownOf<QMessageBox>([&cutInErrorBox](QMessageBox *box) {
+        answerNextDialogOf<QMessageBox>([&cutInErrorBox](QMessageBox *box) {
             cutInErrorBox = cutTexts(*box);
             box->button(QMessageBox::Ok)->click();
         });

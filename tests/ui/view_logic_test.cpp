@@ -1,8 +1,8 @@
 // The menu "Ansicht", the close and restore buttons, and the split of the left column.
-#include "config/ini_document.h"
-#include "configuration_window.h"
 #include "collect_test_support.h"
+#include "config/ini_document.h"
 #include "file_write_test_support.h"
+#include "program_fixture.h"
 
 #include <QFrame>
 #include <QPushButton>
@@ -15,12 +15,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct ShownView : ConfigurationWindow {
+struct ShownView : ProgramFixture {
     ShownView()
     {
         prog->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(prog.get()));
-        prog->setMaximizeOnActivate(false);
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(prog));
+        prog->placement().setMaximizeOnActivate(false);
     }
     QWidget *part(const char *name) const { return prog->findChild<QWidget *>(QString::fromUtf8(name)); }
     QSplitter *splitter(const char *name) const
@@ -192,11 +192,11 @@ TEST(ViewLogic, TheFunctionKeysSwitchTheAreas)
     EXPECT_EQ(window.action("m_anz_output")->text(), u"Speicheroptionen"_s);
 
     window.prog->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.prog.get()));
-    QTest::keyClick(window.prog.get(), Qt::Key_F12);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.prog));
+    QTest::keyClick(window.prog, Qt::Key_F12);
     EXPECT_FALSE(window.state.settings.isOn(MenuSwitch::ShowOutput));
     EXPECT_FALSE(window.part("Panel6")->isVisible());
-    QTest::keyClick(window.prog.get(), Qt::Key_F12);
+    QTest::keyClick(window.prog, Qt::Key_F12);
     EXPECT_TRUE(window.part("Panel6")->isVisible());
 }
 
@@ -215,7 +215,7 @@ TEST(ViewLogic, ALoadedConfigurationRearrangesTheView)
     document.writeFlag(u"PBPA"_s, u"Panel5"_s, false);
     makeFile(path, document.toBytes());
 
-    window.prog->loadConfiguration(LoadOrigin::User, path);
+    window.prog->configurations().loadConfiguration(LoadOrigin::User, path);
     EXPECT_FALSE(window.action("m_anz_input")->isChecked());
     EXPECT_FALSE(window.action("m_anz_output")->isChecked());
     EXPECT_FALSE(window.part("Panel4")->isVisible());

@@ -1,6 +1,6 @@
 // The window and the command line agree on every language-dependent default.
 #include "config/setting_sections.h"
-#include "main_window_fixture.h"
+#include "program_fixture.h"
 #include "table/default_texts.h"
 
 #include <gtest/gtest.h>
@@ -21,12 +21,12 @@ TEST(WindowLanguage, TheWindowHoldsWhatACommandLineRunOfItsLanguageHolds)
 {
     for (const Language language : {Language::German, Language::English}) {
         SCOPED_TRACE(languageCode(language).toStdString());
-        MainWindowFixture window(language);
+        ProgramFixture window(language);
         EXPECT_EQ(listSettings(window.state.settings), settingsOfARun(language));
     }
 
     // A switch there and back leaves the defaults of the first language.
-    MainWindowFixture window(Language::German);
+    ProgramFixture window(Language::German);
     window.state.settings.setLanguage(Language::English);
     EXPECT_EQ(listSettings(window.state.settings), settingsOfARun(Language::English));
     window.state.settings.setLanguage(Language::German);

@@ -1,7 +1,7 @@
 // Every menu of the menu bar opened on a real X screen, in both languages: no caption is empty,
 // each fits the place the menu gives it, each menu stays on the screen. The pictures of the
 // open menus stay in the build folder to look at.
-#include "all_windows.h"
+#include "program_fixture.h"
 
 #include <QDir>
 #include <QMenuBar>
@@ -95,9 +95,9 @@ private:
 TEST(MenusOnScreen, EveryMenuInBothLanguagesShowsFittingCaptions)
 {
     ASSERT_EQ(QGuiApplication::platformName(), u"xcb") << "run under xvfb-run with QT_QPA_PLATFORM=xcb";
-    AllWindows window;
+    ProgramFixture window;
     window.prog->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.prog.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.prog));
     for (const Language language : {Language::German, Language::English}) {
         window.chooseLanguage(language);
         ASSERT_EQ(window.state.settings.language(), language);

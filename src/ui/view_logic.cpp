@@ -1,15 +1,16 @@
 // The main window's menu "Ansicht" and its view logic: the four areas shown or hidden, their
 // restore buttons in the bottom bar, and the split between input and preview.
-#include "app/program_state.h"
+#include "ui/view_logic.h"
+
 #include "app/view_layout.h"
+#include "common/settings.h"
 #include "ui/u_design_area.h"
-#include "ui/u_prog.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QCoreApplication>
 #include <QFrame>
-#include <QMenuBar>
+#include <QMenu>
 #include <QSplitter>
 
 namespace {
@@ -74,57 +75,59 @@ void splitLeftColumnInHalf(const QSplitter *columns, QSplitter *inputAndPreview)
 
 } // namespace
 
-void Tprog::buildViewMenu()
+ViewLogic::ViewLogic(QMenu &viewMenu, QWidget &frame, Settings &settings, QSplitter &columns,
+                     QSplitter &inputAndPreview, DesignArea &design)
+    : QObject(&viewMenu), m_frame(frame), m_settings(settings), Splitter1(&columns),
+      Splitter2(&inputAndPreview), m_design(design)
 {
-    QMenu *viewMenu = menuBar()->addMenu(QString());
-    viewMenu->setObjectName(QStringLiteral("m_anz"));
     for (const ViewItem &item : viewItems) {
-        QAction *action = viewMenu->addAction(QString());
+        QAction *action = viewMenu.addAction(QString());
         action->setObjectName(QString::fromUtf8(item.menuItem));
         action->setCheckable(true);
         action->setShortcut(item.key);
-        action->setChecked(m_state.settings.isOn(item.menuSwitch));
+        action->setChecked(m_settings.isOn(item.menuSwitch));
         // The click has flipped the check; the switch follows it and the view follows the switch.
         connect(action, &QAction::triggered, this,
-                [this, menuSwitch = item.menuSwitch](bool on) { m_state.settings.setOn(menuSwitch, on); });
+                [this, menuSwitch = item.menuSwitch](bool on) { m_settings.setOn(menuSwitch, on); });
         for (const char *button : {item.closeButton, item.restoreButton})
-            connect(findChild<QAbstractButton *>(QString::fromUtf8(button)), &QAbstractButton::clicked, this,
+            connect(m_frame.findChild<QAbstractButton *>(QString::fromUtf8(button)),
+                    &QAbstractButton::clicked, this,
                     [this, menuSwitch = item.menuSwitch] { toggleView(menuSwitch); });
     }
     // However a switch changes (menu, button, configuration, reset), the check and the view follow.
-    connect(&m_state.settings, &Settings::menuSwitchChanged, this, [this](MenuSwitch changed) {
+    connect(&m_settings, &Settings::menuSwitchChanged, this, [this, menu = &viewMenu](MenuSwitch changed) {
         for (const ViewItem &item : viewItems) {
             if (item.menuSwitch != changed)
                 continue;
-            findChild<QAction *>(QString::fromUtf8(item.menuItem))
-                ->setChecked(m_state.settings.isOn(changed));
+            menu->findChild<QAction *>(QString::fromUtf8(item.menuItem))
+                ->setChecked(m_settings.isOn(changed));
             m_anz_inputClick();
         }
     });
     // A configuration or a reset may bring panel values of its own; the switches win.
-    connect(&m_state.settings, &Settings::changed, this, [this](SettingsWindow window, const QString &name) {
-        if (window == SettingsWindow::PB && isViewPanel(name))
+    connect(&m_settings, &Settings::changed, this, [this](SettingId id) {
+        if (windowOf(id) == SettingsWindow::PB && isViewPanel(nameOf(id)))
             showViewPanels();
     });
-    connect(Splitter1, &QSplitter::splitterMoved, this, [this] { FormResize(true); });
-    connect(Splitter2, &QSplitter::splitterMoved, this, [this] { FormResize(true); });
+    connect(Splitter1, &QSplitter::splitterMoved, this, [this] { splitAfterResize(true); });
+    connect(Splitter2, &QSplitter::splitterMoved, this, [this] { splitAfterResize(true); });
     arrangeView();
 }
 
-void Tprog::toggleView(MenuSwitch area)
+void ViewLogic::toggleView(MenuSwitch area)
 {
-    m_state.settings.setOn(area, !m_state.settings.isOn(area));
+    m_settings.setOn(area, !m_settings.isOn(area));
 }
 
-void Tprog::m_anz_inputClick()
+void ViewLogic::m_anz_inputClick()
 {
     arrangeView();
     // Every change of the view splits the left column half and half again.
     splitLeftColumnInHalf(Splitter1, Splitter2);
-    PanelsAnordnen();
+    m_design.arrangePanels();
 }
 
-void Tprog::arrangeView()
+void ViewLogic::arrangeView()
 {
     showViewPanels();
     // The splitters hide the handle beside a hidden side themselves, at their next layout pass;
@@ -136,51 +139,45 @@ void Tprog::arrangeView()
     placeRestoreButtons();
 }
 
-void Tprog::placeRestoreButtons()
+void ViewLogic::placeRestoreButtons()
 {
     // Every slot is as wide as the widest caption needs.
     int buttonWidth = RestoreButtonWidth;
     for (const ViewItem &item : viewItems)
-        buttonWidth =
-            qMax(buttonWidth,
-                 findChild<QAbstractButton *>(QString::fromUtf8(item.restoreButton))->sizeHint().width());
-    const ViewLayout layout = viewLayout(viewSwitches(m_state.settings), buttonWidth);
+        buttonWidth = qMax(
+            buttonWidth,
+            m_frame.findChild<QAbstractButton *>(QString::fromUtf8(item.restoreButton))->sizeHint().width());
+    const ViewLayout layout = viewLayout(viewSwitches(m_settings), buttonWidth);
     for (const ViewArea area : viewAreas) {
         const ViewItem &item = viewItems[static_cast<int>(area)];
-        auto *button = findChild<QAbstractButton *>(QString::fromUtf8(item.restoreButton));
+        auto *button = m_frame.findChild<QAbstractButton *>(QString::fromUtf8(item.restoreButton));
         const int x = layout.restoreX(area);
         if (x >= 0)
             button->setGeometry(x, BarItemTop, buttonWidth, BarItemHeight);
         button->setVisible(x >= 0);
     }
     for (int index = 0; index < 4; ++index) {
-        auto *divider = findChild<QFrame *>(QStringLiteral("max_b%1").arg(index + 1));
+        auto *divider = m_frame.findChild<QFrame *>(QStringLiteral("max_b%1").arg(index + 1));
         divider->setGeometry(dividerX(index, buttonWidth), BarItemTop, DividerWidth, BarItemHeight);
         divider->setVisible(index < layout.dividerCount);
     }
 }
 
-void Tprog::showViewPanels()
+void ViewLogic::showViewPanels()
 {
-    for (const ViewPanel &panel : viewPanels(viewSwitches(m_state.settings)))
-        m_state.settings.setOn(SettingsWindow::PB, QString::fromUtf8(panel.name), panel.shown);
+    for (const ViewPanel &panel : viewPanels(viewSwitches(m_settings)))
+        m_settings.setOn(SettingsWindow::PB, QString::fromUtf8(panel.name), panel.shown);
 }
 
-void Tprog::resizeEvent(QResizeEvent *event)
-{
-    QMainWindow::resizeEvent(event);
-    FormResize(false);
-}
-
-void Tprog::FormResize(bool fromSplitter)
+void ViewLogic::splitAfterResize(bool fromSplitter)
 {
     // The preview's picture box keeps its own scroll range; only the split and the stack remain.
-    if (!fromSplitter && m_state.settings.isOn(MenuSwitch::ShowPreview))
+    if (!fromSplitter && m_settings.isOn(MenuSwitch::ShowPreview))
         splitLeftColumnInHalf(Splitter1, Splitter2);
-    m_design->restack();
+    m_design.restack();
 }
 
-void Tprog::PanelsAnordnen()
+void ViewLogic::followWindowResize()
 {
-    m_design->arrangePanels();
+    splitAfterResize(false);
 }

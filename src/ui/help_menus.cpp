@@ -1,12 +1,10 @@
-// The main window's help and reports: the menu "Hilfe und Info" of each language, the item
-// that reports a fault, and the lines of "Weitere Funktionen" that lead to the maker's support.
-#include "app/help_pages.h"
-#include "app/program_state.h"
+#include "ui/help_menus.h"
+
 #include "common/maker_address.h"
+#include "common/settings.h"
 #include "ui/u_design_builder.h"
 #include "ui/u_fault_report.h"
 #include "ui/u_help.h"
-#include "ui/u_prog.h"
 
 #include <QAction>
 #include <QBoxLayout>
@@ -33,10 +31,11 @@ constexpr const char *featureRequestLines[] = {"Label42", "Label43", "Label44", 
 
 } // namespace
 
-void Tprog::buildHelpMenus()
+HelpMenus::HelpMenus(QMenuBar &bar, QWidget &window, Settings &settings)
+    : QObject(&window), m_bar(bar), m_window(window), m_settings(settings)
 {
     for (const HelpMenu &names : helpMenus) {
-        QMenu *menu = menuBar()->addMenu(QString());
+        QMenu *menu = bar.addMenu(QString());
         menu->setObjectName(QString::fromUtf8(names.menu));
         const auto addItem = [menu](const char *name, auto handler) {
             QAction *action = menu->addAction(QString());
@@ -49,39 +48,55 @@ void Tprog::buildHelpMenus()
         addItem(names.recommendations, [this] { showHelp(HelpPage::Recommendations); });
         addItem(names.licence, [this] { showHelp(HelpPage::Licence); });
     }
+    addFeatureRequestLines();
 }
 
-void Tprog::showHelpMenuOfLanguage(Language language)
+void HelpMenus::addReportItem(QMenu &fileMenu)
+{
+    QAction *item = fileMenu.addAction(QString());
+    item->setObjectName(QStringLiteral("m_bug"));
+    connect(item, &QAction::triggered, this, &HelpMenus::m_bugClick);
+}
+
+void HelpMenus::applyLanguageToWindows()
+{
+    if (m_helpWindow)
+        m_helpWindow->applyLanguage();
+    if (m_reportWindow)
+        m_reportWindow->applyLanguage();
+}
+
+void HelpMenus::showMenuOfLanguage(Language language)
 {
     for (const HelpMenu &names : helpMenus) {
         const bool current = names.language == language;
-        menuBar()->findChild<QMenu *>(QString::fromUtf8(names.menu))->menuAction()->setVisible(current);
+        m_bar.findChild<QMenu *>(QString::fromUtf8(names.menu))->menuAction()->setVisible(current);
         // Both menus offer F1; only the shown one may hold it, or the key would be ambiguous.
-        findChild<QAction *>(QString::fromUtf8(names.introduction))
+        m_bar.findChild<QAction *>(QString::fromUtf8(names.introduction))
             ->setShortcut(current ? QKeySequence(Qt::Key_F1) : QKeySequence());
     }
 }
 
-void Tprog::showHelp(HelpPage page)
+void HelpMenus::showHelp(HelpPage page)
 {
     if (!m_helpWindow)
-        m_helpWindow = new HelpWindow(m_state.settings, this);
+        m_helpWindow = new HelpWindow(m_settings, &m_window);
     m_helpWindow->showPage(page);
 }
 
-void Tprog::m_bugClick()
+void HelpMenus::m_bugClick()
 {
     if (!m_reportWindow)
         m_reportWindow = new FaultReportWindow(
-            m_state.settings, [this](const QUrl &url) { return m_openUrl(url); }, this);
+            m_settings, [this](const QUrl &url) { return m_openUrl(url); }, &m_window);
     m_reportWindow->show();
     m_reportWindow->raise();
     m_reportWindow->activateWindow();
 }
 
-void Tprog::addFeatureRequestLines()
+void HelpMenus::addFeatureRequestLines()
 {
-    auto *section = findChild<QFrame *>(QStringLiteral("apanelweitere0"));
+    auto *section = m_window.findChild<QFrame *>(QStringLiteral("apanelweitere0"));
     auto *column = qobject_cast<QBoxLayout *>(section->layout());
     for (const char *name : featureRequestLines) {
         auto *line = new ClickLabel(section);
@@ -90,7 +105,7 @@ void Tprog::addFeatureRequestLines()
         line->setCursor(Qt::PointingHandCursor);
         line->setStyleSheet(QStringLiteral("color: palette(link);"));
         connect(line, &ClickLabel::clicked, this,
-                [this] { m_openUrl(QUrl(makerSupportPage(m_state.settings.language()))); });
+                [this] { m_openUrl(QUrl(makerSupportPage(m_settings.language()))); });
         column->addWidget(line);
     }
 }

@@ -1,0 +1,273 @@
+// Every stored setting of every window, once: the window's prefix, the kind of its control,
+// its component name (the control's object name and the key in configuration files), the
+// value of a fresh start, what the reset of the menu "Konfiguration" does with it, and for
+// radio buttons the group whose members switch each other off.
+//
+// The reset column: reset(step, value) sets the value in that step of the reset; fresh(step)
+// brings back the fresh-start value; inLanguage(step) sets the value of the interface's
+// language; keep leaves the setting alone. Where the reset and a fresh start differ, a comment
+// says so.
+//
+// Each window's rows stand in its control order, the order in which configurations are
+// written. This file is read several times, each time with its own SETTING.
+// clang-format off
+SETTING(PB, Text,   inp_ordner,                    "",                   reset(4, ""))
+SETTING(PB, Text,   act_name_ed,                   "Name",               reset(2, "Name"))
+SETTING(PB, Text,   act_format_dateiformat_ed,     "Format",             reset(2, "Format"))
+SETTING(PB, Text,   act_size_ed,                   "Dateigröße",         reset(2, "Dateigröße"))
+SETTING(PB, Text,   act_datum_erstellt_ed,         "Erstellt",           reset(2, "Erstellt"))
+SETTING(PB, Text,   act_attribute_hidden_ed,       "Versteckt",          reset(2, "Versteckt"))
+SETTING(PB, Text,   act_exeprog_ed,                "Verknüpft mit",      reset(2, "Verknüpft mit"))
+SETTING(PB, Text,   act_pfad_ed,                   "Dateipfad",          reset(2, "Dateipfad"))
+SETTING(PB, Text,   act_format_windowstyp_ed,      "Typ",                reset(2, "Typ"))
+SETTING(PB, Text,   act_datum_zugegriffen_ed,      "Zugegriffen",        reset(2, "Zugegriffen"))
+SETTING(PB, Text,   act_datum_changed_ed,          "Geändert",           reset(2, "Geändert"))
+SETTING(PB, Text,   act_attribute_readonly_ed,     "Schreibgeschützt",   reset(2, "Schreibgeschützt"))
+SETTING(PB, Text,   des_allg_header,               "Dateiliste",         reset(2, "Dateiliste"))
+SETTING(PB, Text,   des_allg_striche,              "-",                  reset(4, "-"))
+SETTING(PB, Text,   des_tab_zeichen_ende_zeichen,  ";",                  keep)
+SETTING(PB, Text,   act_checksum_max,              "10000",              keep)
+SETTING(PB, Choice, out_format,                    "Textdatei (*.txt)",  inLanguage(2))
+SETTING(PB, Choice, act_size_einheit,              "KB",                 reset(4, "KB"))
+SETTING(PB, Choice, act_size_nks,                  "3",                  reset(4, "3"))
+SETTING(PB, Choice, act_datum_erstellt_format,     "System",             keep)
+SETTING(PB, Choice, act_attribute_hidden_ja,       "ja",                 reset(2, "ja"))
+SETTING(PB, Choice, act_attribute_hidden_nein,     "nein",               reset(2, "nein"))
+SETTING(PB, Choice, des_grup,                      "Windows Typ",        reset(2, "Windows Typ"))
+SETTING(PB, Choice, act_datum_zugegriffen_format,  "System",             keep)
+SETTING(PB, Choice, act_datum_changed_format,      "System",             keep)
+SETTING(PB, Choice, act_attribute_readonly_ja,     "ja",                 reset(2, "ja"))
+SETTING(PB, Choice, act_attribute_readonly_nein,   "nein",               reset(2, "nein"))
+// The reset drops the space of the fresh start.
+SETTING(PB, Choice, des_tab_z,                     "; ",                 reset(4, ";"))
+// The reset leaves the fill character empty, which pads with spaces.
+SETTING(PB, Choice, des_tab_pz,                    " ",                  reset(4, ""))
+SETTING(PB, Radio,  des_grup_nein,                 "1",                  reset(5, "1"), grup)
+SETTING(PB, Radio,  des_grup_ja,                   "0",                  reset(5, "0"), grup)
+SETTING(PB, Radio,  des_tab_padding,               "1",                  reset(5, "1"), tab)
+SETTING(PB, Radio,  des_tab_zeichen,               "0",                  reset(5, "0"), tab)
+SETTING(PB, Check,  inp_ow,                        "0",                  keep)
+SETTING(PB, Check,  inp_uv,                        "1",                  reset(5, "1"))
+SETTING(PB, Check,  vor_okay,                      "1",                  reset(5, "1"))
+SETTING(PB, Check,  vor_text,                      "1",                  keep)
+SETTING(PB, Check,  vor_pic,                       "0",                  keep)
+SETTING(PB, Check,  vor_web,                       "0",                  keep)
+SETTING(PB, Check,  act_name,                      "1",                  reset(5, "1"))
+SETTING(PB, Check,  act_name_endung,               "1",                  reset(5, "1"))
+SETTING(PB, Check,  act_name_rb,                   "0",                  reset(5, "0"))
+SETTING(PB, Check,  act_name_htmllink,             "0",                  keep)
+SETTING(PB, Check,  act_format_dateiformat,        "0",                  reset(5, "0"))
+SETTING(PB, Check,  act_format_dateiformat_rb,     "0",                  reset(5, "0"))
+SETTING(PB, Check,  act_size,                      "1",                  reset(5, "1"))
+SETTING(PB, Check,  act_size_rb,                   "1",                  reset(5, "1"))
+SETTING(PB, Check,  act_size_showunit,             "1",                  keep)
+SETTING(PB, Check,  act_size_1000,                 "1",                  keep)
+SETTING(PB, Check,  act_exeprog,                   "0",                  reset(5, "0"))
+SETTING(PB, Check,  act_datum_erstellt_date,       "1",                  reset(5, "1"))
+SETTING(PB, Check,  act_datum_erstellt_uhrzeit,    "1",                  reset(5, "1"))
+SETTING(PB, Check,  act_datum_erstellt_rb,         "0",                  reset(5, "0"))
+SETTING(PB, Check,  act_attribute_hidden,          "0",                  reset(5, "0"))
+SETTING(PB, Check,  act_attribute_hidden_rb,       "0",                  reset(5, "0"))
+SETTING(PB, Check,  act_datum_erstellt,            "1",                  reset(5, "1"))
+SETTING(PB, Check,  act_exeprog_pfad,              "0",                  reset(5, "0"))
+SETTING(PB, Check,  act_exeprog_name,              "1",                  reset(5, "1"))
+SETTING(PB, Check,  act_exeprog_rb,                "0",                  reset(5, "0"))
+SETTING(PB, Check,  act_pfad,                      "0",                  reset(5, "0"))
+SETTING(PB, Check,  act_pfad_datei,                "1",                  reset(5, "1"))
+SETTING(PB, Check,  act_pfad_endung,               "1",                  reset(5, "1"))
+SETTING(PB, Check,  act_pfad_direkterordner,       "0",                  reset(5, "0"))
+// The reset shortens paths, a fresh start does not.
+SETTING(PB, Check,  act_pfad_kurz,                 "0",                  reset(5, "1"))
+SETTING(PB, Check,  act_pfad_rb,                   "0",                  reset(5, "0"))
+SETTING(PB, Check,  act_pfad_htmllink,             "0",                  keep)
+SETTING(PB, Check,  des_grup_header,               "1",                  reset(5, "1"))
+SETTING(PB, Check,  des_grup_oben,                 "0",                  reset(5, "0"))
+SETTING(PB, Check,  des_grup_unten,                "1",                  reset(5, "1"))
+SETTING(PB, Check,  act_format_windowstyp_rb,      "0",                  reset(5, "0"))
+SETTING(PB, Check,  act_format_windowstyp,         "0",                  reset(5, "0"))
+SETTING(PB, Check,  act_datum_zugegriffen,         "0",                  reset(5, "0"))
+SETTING(PB, Check,  act_datum_zugegriffen_date,    "1",                  reset(5, "1"))
+SETTING(PB, Check,  act_datum_zugegriffen_uhrzeit, "1",                  reset(5, "1"))
+SETTING(PB, Check,  act_datum_zugegriffen_rb,      "0",                  reset(5, "0"))
+SETTING(PB, Check,  act_datum_changed,             "0",                  reset(5, "0"))
+SETTING(PB, Check,  act_datum_changed_date,        "1",                  reset(5, "1"))
+SETTING(PB, Check,  act_datum_changed_uhrzeit,     "1",                  reset(5, "1"))
+SETTING(PB, Check,  act_datum_changed_rb,          "0",                  reset(5, "0"))
+SETTING(PB, Check,  act_attribute_readonly,        "0",                  reset(5, "0"))
+SETTING(PB, Check,  act_attribute_readonly_rb,     "0",                  reset(5, "0"))
+SETTING(PB, Check,  des_allg_striche_cb,           "1",                  reset(5, "1"))
+SETTING(PB, Check,  des_allg_endeanzahl,           "1",                  reset(5, "1"))
+SETTING(PB, Check,  des_allg_endesize,             "1",                  reset(5, "1"))
+SETTING(PB, Check,  des_allg_spaltenheader,        "1",                  reset(5, "1"))
+SETTING(PB, Check,  des_allg_header_cb,            "0",                  reset(5, "0"))
+SETTING(PB, Check,  des_tab_zeichen_ende,          "1",                  keep)
+SETTING(PB, Check,  act_checksum_md5,              "1",                  keep)
+SETTING(PB, Check,  act_checksum_crc,              "1",                  keep)
+SETTING(PB, Check,  act_checksum_sha1,             "0",                  keep)
+SETTING(PB, Check,  act_checksum_sha256,           "0",                  keep)
+SETTING(PB, Check,  act_checksum_sha512,           "0",                  keep)
+SETTING(PB, Check,  act_checksum_sha512_rb,        "0",                  keep)
+SETTING(PB, Check,  act_checksum_sha256_rb,        "0",                  keep)
+SETTING(PB, Check,  act_checksum_sha1_rb,          "0",                  keep)
+SETTING(PB, Check,  act_checksum_crc32_rb,         "0",                  keep)
+SETTING(PB, Check,  act_checksum_md5_rb,           "0",                  keep)
+SETTING(PB, Check,  act_checksum,                  "0",                  keep)
+SETTING(PB, Panel,  Panel1,                        "1",                  reset(3, "1"))
+SETTING(PB, Panel,  Panel2,                        "1",                  reset(3, "1"))
+SETTING(PB, Panel,  Panel4,                        "1",                  reset(3, "1"))
+SETTING(PB, Panel,  box_dat,                       "1",                  keep)
+SETTING(PB, Panel,  box_dat_top,                   "1",                  keep)
+SETTING(PB, Panel,  Panel5,                        "1",                  reset(3, "1"))
+SETTING(PB, Panel,  box_vor,                       "1",                  keep)
+SETTING(PB, Panel,  box_vor_top,                   "1",                  keep)
+SETTING(PB, Panel,  Panel3,                        "1",                  reset(3, "1"))
+SETTING(PB, Panel,  Panel6,                        "1",                  keep)
+SETTING(PB, Panel,  box_sav,                       "1",                  keep)
+SETTING(PB, Panel,  box_sav_top,                   "1",                  keep)
+SETTING(PB, Panel,  Panel7,                        "1",                  keep)
+SETTING(PB, Panel,  box_akt,                       "1",                  keep)
+SETTING(PB, Panel,  box_akt_top,                   "1",                  keep)
+SETTING(PB, Panel,  apanel10,                      "1",                  reset(3, "1"))
+SETTING(PB, Panel,  apanel11,                      "0",                  reset(3, "0"))
+SETTING(PB, Panel,  apanel20,                      "1",                  reset(3, "1"))
+SETTING(PB, Panel,  apanel21,                      "0",                  reset(3, "0"))
+SETTING(PB, Panel,  apanel30,                      "1",                  reset(3, "1"))
+SETTING(PB, Panel,  apanel31,                      "0",                  reset(3, "0"))
+SETTING(PB, Panel,  apanel60,                      "1",                  reset(3, "1"))
+SETTING(PB, Panel,  apanel41,                      "0",                  reset(3, "0"))
+SETTING(PB, Panel,  apanel50,                      "1",                  reset(3, "1"))
+SETTING(PB, Panel,  apanel51,                      "0",                  reset(3, "0"))
+SETTING(PB, Panel,  apanel40,                      "1",                  reset(3, "1"))
+SETTING(PB, Panel,  apanel61,                      "0",                  reset(3, "0"))
+SETTING(PB, Panel,  apanel70,                      "1",                  reset(3, "1"))
+SETTING(PB, Panel,  apanel71,                      "0",                  reset(3, "0"))
+SETTING(PB, Panel,  apanelweitere0,                "1",                  reset(3, "1"))
+SETTING(PB, Panel,  apanelweitere1,                "0",                  reset(3, "0"))
+SETTING(PB, Panel,  apanel80,                      "1",                  reset(3, "1"))
+SETTING(PB, Panel,  apanel101,                     "0",                  reset(3, "0"))
+SETTING(PB, Panel,  apanel100,                     "1",                  reset(3, "1"))
+SETTING(PB, Panel,  apanel90,                      "1",                  reset(3, "1"))
+SETTING(PB, Panel,  apanel91,                      "0",                  reset(3, "0"))
+SETTING(PB, Panel,  apanel21a,                     "0",                  reset(3, "0"))
+SETTING(PB, Panel,  apanel20a,                     "1",                  reset(3, "1"))
+SETTING(PB, Panel,  apanel40a,                     "1",                  reset(3, "1"))
+SETTING(PB, Panel,  apanel41a,                     "0",                  reset(3, "0"))
+SETTING(PB, Panel,  apanel40b,                     "1",                  reset(3, "1"))
+SETTING(PB, Panel,  apanel41b,                     "0",                  reset(3, "0"))
+SETTING(PB, Panel,  apanel50a,                     "1",                  reset(3, "1"))
+SETTING(PB, Panel,  apanel51a,                     "0",                  reset(3, "0"))
+SETTING(PB, Panel,  apanel81,                      "0",                  reset(3, "0"))
+SETTING(PB, Panel,  apanel71a,                     "0",                  keep)
+SETTING(PB, Panel,  apanel70a,                     "1",                  keep)
+SETTING(PB, Panel,  Panel12,                       "1",                  reset(3, "1"))
+
+SETTING(PF, Text,   ed_bild,
+        "bmp,dib,jpg,jpeg,jfif,jpe,jif,gif,png,mng,jng,ico,cur,tif,tiff,psd,pdd,pbm,pgm,ppm,pam,"
+        "pfm,jp2,j2k,j2c,jpx,jpc,dds,tga,pcx,xpm,raw,psp,rle,rla,rpf,cut,pal,pcd,cel,pic,bw,rgb,"
+        "rgba,sgi",
+        fresh(8))
+SETTING(PF, Text,   ed_txt_allg,                   "asc,ascii,nfo,scp,txt", fresh(8))
+SETTING(PF, Text,   ed_txt_web,
+        "htm,html,shtm,shtml,phtml,xhtml,hta,htc,xhtml,stm,ssi,js,as,asc,asr,xml,xsl,xsd,dtd,"
+        "xslt,rss,rdf,lbi,dwt,asp,asa,aspx,ascx,asmx,config,cs,css,cfm,cfml,cfc,tld,txt,php,php3,"
+        "php4,php5,jsp,wml,tpl,lassso,jsf,vb,vbs,vtm,vtml,inc,sql,java,edml,master,sql",
+        fresh(8))
+SETTING(PF, Text,   ed_txt_prog,
+        "a,a86,abc,ada,apf,asm,c,cc,cgi,cpp,ddp,dfm,dpr,erb,h,hh,hpp,js,java,pas,pl,res,scpt,vbs",
+        fresh(8))
+SETTING(PF, Text,   ed_txt_sys,                    "backup,bak,ini,inf,log", fresh(8))
+SETTING(PF, Text,   ed_txt_sons,
+        "4gl,686,adp,ads,asic,cid,brl,cookie,diz,dtd,dyo,faq,func,fvx,fxcf,ibb,lua,mrc,out,pgp,"
+        "plist,plp,rtx,sam,sif,sqs,usl,wdl,wld,xxl",
+        fresh(8))
+SETTING(PF, Text,   ed_of_text,
+        "odt,ott,sxw,stw,doc,dot,rtf,sdw,vor,pdb,xml,docx,docm,dotx,dotm,psw,sdw,602,uot,uof,wpd,"
+        "hwp",
+        fresh(8))
+SETTING(PF, Text,   ed_of_tab,
+        "ods,ots,sxc,stc,dif,dbf,xls,xlc,xlm,xlw,xlt,sdc,slk,xlsb,xlsm,xlsx,xltm,xltx,wk1,wks,"
+        "123,pxl,wb2,uos,uof",
+        fresh(8))
+SETTING(PF, Text,   ed_of_pres,
+        "odp,otp,sxi,sti,ppt,pps,pot,sxd,sda,sdd,sdp,cgm,pptm,pptx,potm,potx,uop,uof,odg",
+        fresh(8))
+SETTING(PF, Text,   ed_video,
+        "3gp,3g2,aiv,amov,asf,avi,divx,flc,fli,flv,gvi,gvp,gvt,m1v,m2v,m4v,mmp,move,mp4,mpeg,mpg,"
+        "mkv,mts,ogm,rm,snp,swf,vcd,vlc,vob,wmc,wmv,xvid",
+        fresh(8))
+SETTING(PF, Text,   ed_musik,
+        "aif,ape,au,cda,cdr,flac,la,m2a,m3a,m4b,mp1,mp2,mp3,mid,mpa,oga,ogg,pru,rmp,snd,ssm,ra,"
+        "ram,sb,sw,ul,uw,wav,wma,v8,voc",
+        fresh(8))
+SETTING(PF, Text,   ed_archive,
+        "7z,ace,arj,bz2,bzip2,cab,cpio,deb,gz,gzip,iso,jar,lha,lzh,rar,rpm,split,tar,taz,tbz,"
+        "tbz2,tgz,tpz,uue,z,zip",
+        fresh(8))
+SETTING(PF, Text,   ed_sonstige,                   "exe,pdf,sys,tmp,dll,scr,otf,ttf", fresh(8))
+SETTING(PF, Radio,  alle,                          "1",                  reset(8, "1"), main)
+SETTING(PF, Radio,  auswahl,                       "0",                  reset(8, "0"), main)
+SETTING(PF, Check,  cb_bild,                       "0",                  reset(8, "0"))
+SETTING(PF, Check,  cb_text,                       "0",                  reset(8, "0"))
+SETTING(PF, Check,  cb_txt_allg,                   "1",                  reset(8, "1"))
+SETTING(PF, Check,  cb_txt_web,                    "1",                  reset(8, "1"))
+SETTING(PF, Check,  cb_txt_prog,                   "1",                  reset(8, "1"))
+SETTING(PF, Check,  cb_txt_sys,                    "1",                  reset(8, "1"))
+SETTING(PF, Check,  cb_txt_sons,                   "1",                  reset(8, "1"))
+SETTING(PF, Check,  cb_office,                     "0",                  reset(8, "0"))
+SETTING(PF, Check,  cb_of_text,                    "1",                  reset(8, "1"))
+SETTING(PF, Check,  cb_of_tab,                     "1",                  reset(8, "1"))
+SETTING(PF, Check,  cb_of_pres,                    "1",                  reset(8, "1"))
+SETTING(PF, Check,  cb_media,                      "0",                  reset(8, "0"))
+SETTING(PF, Check,  cb_video,                      "1",                  reset(8, "1"))
+SETTING(PF, Check,  cb_musik,                      "1",                  reset(8, "1"))
+SETTING(PF, Check,  cb_archive,                    "0",                  reset(8, "0"))
+SETTING(PF, Check,  cb_sonstige,                   "0",                  reset(8, "0"))
+
+SETTING(EA, Text,   Edit1,                         "#FFFFFF",            reset(9, "#FFFFFF"))
+SETTING(EA, Text,   csv_trenn,                     ";",                  keep)
+SETTING(EA, Text,   csv_end,                       "",                   keep)
+SETTING(EA, Text,   csv_inc,                       "",                   keep)
+SETTING(EA, Radio,  rb_ansi,                       "0",                  reset(9, "0"), main)
+SETTING(EA, Radio,  rb_utf7,                       "0",                  reset(9, "0"), main)
+SETTING(EA, Radio,  rb_utf8,                       "1",                  reset(9, "1"), main)
+SETTING(EA, Radio,  rb_beibehalten,                "0",                  reset(9, "0"), main)
+SETTING(EA, Radio,  rb_utf7ansi,                   "0",                  reset(9, "0"), main)
+SETTING(EA, Radio,  rb_utf16le,                    "0",                  reset(9, "0"), main)
+SETTING(EA, Radio,  rb_utf_be,                     "0",                  reset(9, "0"), main)
+SETTING(EA, Radio,  rb_utf32le,                    "0",                  reset(9, "0"), main)
+SETTING(EA, Radio,  rb_utf32be,                    "0",                  reset(9, "0"), main)
+SETTING(EA, Check,  csv_lb,                        "1",                  keep)
+
+SETTING(PS, Check,  alle,                          "0",                  keep)
+SETTING(PS, Check,  act_name,                      "0",                  keep)
+SETTING(PS, Check,  act_format_dateiformat,        "0",                  keep)
+SETTING(PS, Check,  act_format_windowstyp,         "0",                  keep)
+SETTING(PS, Check,  act_size,                      "0",                  keep)
+SETTING(PS, Check,  act_datum_erstellt,            "0",                  keep)
+SETTING(PS, Check,  act_datum_zugegriffen,         "0",                  keep)
+SETTING(PS, Check,  act_datum_changed,             "0",                  keep)
+SETTING(PS, Check,  act_attribute_hidden,          "0",                  keep)
+SETTING(PS, Check,  act_attribute_readonly,        "0",                  keep)
+SETTING(PS, Check,  act_exeprog,                   "0",                  keep)
+SETTING(PS, Check,  act_pfad,                      "0",                  keep)
+SETTING(PS, Check,  opt_allg,                      "0",                  keep)
+SETTING(PS, Check,  opt_grup,                      "0",                  keep)
+SETTING(PS, Check,  opt_order,                     "0",                  keep)
+
+SETTING(DU, Text,   quordner,                      "",                   reset(10, ""))
+SETTING(DU, Text,   suchenalt,                     "",                   reset(10, ""))
+SETTING(DU, Text,   suchenneu,                     "",                   reset(10, ""))
+// The reset appends the counter.
+SETTING(DU, Choice, maske,                         "%name%",             reset(10, "%name%1"))
+SETTING(DU, Choice, numstart,                      "1",                  reset(10, "1"))
+SETTING(DU, Check,  uv,                            "1",                  reset(10, "1"))
+SETTING(DU, Check,  suchenersetzen,                "0",                  reset(10, "0"))
+SETTING(DU, Check,  cb_suchendung,                 "0",                  keep)
+SETTING(DU, Check,  cb_suchname,                   "1",                  keep)
+
+SETTING(DF, Text,   filter,                        "jpg,bmp,txt",        reset(10, "jpg,bmp,txt"))
+SETTING(DF, Radio,  alle,                          "1",                  reset(10, "1"), main)
+SETTING(DF, Radio,  auswahl,                       "0",                  reset(10, "0"), main)
+
+SETTING(SC, Text,   beldateien,                    "mp3,doc,txt",        keep)
+// clang-format on
