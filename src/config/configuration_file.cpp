@@ -25,9 +25,16 @@ const QString &sectionOf(SettingsWindow window, SettingKind kind)
     return sections[int(window)][int(kind)];
 }
 
+// "r0", "r1", ...: the keys of the column order, made once.
 QString columnOrderKey(qsizetype index)
 {
-    return QStringLiteral("r%1").arg(index);
+    static const QStringList keys = [] {
+        QStringList made;
+        for (qsizetype each = 0; each < Settings().columnOrder().size(); ++each)
+            made.append(QStringLiteral("r%1").arg(each));
+        return made;
+    }();
+    return index < keys.size() ? keys[index] : QStringLiteral("r%1").arg(index);
 }
 
 void writeWindow(const Settings &settings, IniDocument &document, SettingsWindow window)
@@ -92,8 +99,7 @@ void readMenuSwitches(Settings &settings, const IniDocument &document)
     for (const MenuSwitchKey &menuKey : menuSwitchKeys) {
         const bool fallback =
             menuKey.missingValue < 0 ? settings.isOn(menuKey.menuSwitch) : menuKey.missingValue == 1;
-        settings.setOn(menuKey.menuSwitch, document.readFlag(QString::fromUtf16(menuKey.section),
-                                                             QString::fromUtf16(menuKey.key), fallback));
+        settings.setOn(menuKey.menuSwitch, document.readFlag(menuKey.section, menuKey.key, fallback));
     }
 }
 
@@ -127,7 +133,7 @@ void writeMenuSwitches(const Settings &settings, IniDocument &document, const ch
 {
     for (const MenuSwitchKey &menuKey : menuSwitchKeys)
         if (std::u16string_view(menuKey.section) == std::u16string_view(section))
-            document.writeFlag(QString::fromUtf16(section), QString::fromUtf16(menuKey.key),
+            document.writeFlag(staticText(section), staticText(menuKey.key),
                                settings.isOn(menuKey.menuSwitch));
 }
 

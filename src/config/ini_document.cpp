@@ -47,12 +47,11 @@ template <typename Lookup> auto lookUpFolded(QStringView name, Lookup lookUp)
     return lookUp(QString::fromRawData(buffer.data(), trimmed.size()));
 }
 
+bool isAlreadyFolded(QStringView name);
+
 QString folded(const QString &name)
 {
-    const bool alreadyFolded = !name.isEmpty() && !name.front().isSpace() && !name.back().isSpace() &&
-                               std::none_of(name.cbegin(), name.cend(),
-                                            [](QChar c) { return c.unicode() >= 0x80 || isAsciiUpper(c); });
-    return alreadyFolded ? name : folded(QStringView(name));
+    return isAlreadyFolded(name) ? name : folded(QStringView(name));
 }
 
 QString decode(const QByteArray &bytes, IniEncoding &encoding)
@@ -105,7 +104,7 @@ std::optional<QStringView> headerName(QStringView line)
 }
 
 // The key of a "key=value" line as the line spells it; empty for comments and other lines.
-QStringView spelledKey(QStringView line)
+QStringView spelledKeyOf(QStringView line)
 {
     const QStringView start = line.trimmed();
     if (start.startsWith(u';') || start.startsWith(u'#'))
@@ -114,23 +113,31 @@ QStringView spelledKey(QStringView line)
     return equals < 0 ? QStringView() : line.first(equals).trimmed();
 }
 
-// What follows the "=", without the blanks around it and one pair of enclosing quotes.
-QString valueOf(QStringView line)
+// A stored value without the blanks around it and one pair of enclosing quotes.
+QStringView unquoted(QStringView value)
 {
-    QStringView value = line.sliced(line.indexOf(u'=') + 1).trimmed();
+    value = value.trimmed();
     if (value.size() >= 2 && value.front() == value.back() &&
         (value.front() == u'\'' || value.front() == u'"'))
         value = value.sliced(1, value.size() - 2);
-    return value.toString();
+    return value;
 }
 
-// A value as one line that reads back as it was.
+// A value as one line that reads back as it was; a value that needs no change is shared.
 QString formattedValue(QString value)
 {
     value.replace(u'\r', u' ').replace(u'\n', u' ');
-    if (!value.isEmpty() && (value.front().isSpace() || value.back().isSpace()))
+    const QStringView shown = value; // front() of a non-const QString would copy it
+    if (!shown.isEmpty() && (shown.front().isSpace() || shown.back().isSpace()))
         return u'"' + value + u'"';
     return value;
+}
+
+bool isAlreadyFolded(QStringView name)
+{
+    return !name.isEmpty() && !name.front().isSpace() && !name.back().isSpace() &&
+           std::none_of(name.cbegin(), name.cend(),
+                        [](QChar c) { return c.unicode() >= 0x80 || isAsciiUpper(c); });
 }
 
 // The digit's value; 99, beyond every base, for any other character.
@@ -145,12 +152,16 @@ int digitValue(char16_t character)
     return 99;
 }
 
-// Decimal with an optional sign, or "$" and hexadecimal digits taken as a 32-bit pattern.
+// Decimal with an optional sign, or "$" or "0x" and hexadecimal digits taken as a 32-bit pattern.
 std::optional<qint32> numberOf(QStringView text)
 {
-    const bool hexadecimal = text.startsWith(u'$');
+    const bool dollar = text.startsWith(u'$');
+    const bool zeroX = text.size() > 2 && (text.startsWith(u"0x") || text.startsWith(u"0X"));
+    const bool hexadecimal = dollar || zeroX;
     const bool negative = text.startsWith(u'-');
-    if (hexadecimal || negative || text.startsWith(u'+'))
+    if (zeroX)
+        text = text.sliced(2);
+    else if (hexadecimal || negative || text.startsWith(u'+'))
         text = text.sliced(1);
     if (text.isEmpty())
         return std::nullopt;
@@ -173,7 +184,8 @@ std::optional<qint32> numberOf(QStringView text)
 IniDocument IniDocument::fromBytes(const QByteArray &bytes)
 {
     IniDocument document;
-    const QString text = decode(bytes, document.m_encoding);
+    document.m_source = decode(bytes, document.m_encoding);
+    const QString &text = document.m_source;
     const qsizetype firstEnd = text.indexOf(u'\n');
     document.m_crLf = firstEnd < 0 || (firstEnd > 0 && text[firstEnd - 1] == u'\r');
     QVector<Line> *lines = &document.m_preamble;
@@ -182,11 +194,11 @@ IniDocument IniDocument::fromBytes(const QByteArray &bytes)
         Line line;
         if (end < 0) {
             end = text.size();
-            line.text = text.sliced(start);
+            line.text = document.kept(QStringView(text).sliced(start));
         } else {
             const bool crLf = end > start && text[end - 1] == u'\r';
             line.end = crLf ? LineEnd::CrLf : LineEnd::Lf;
-            line.text = text.sliced(start, end - start - (crLf ? 1 : 0));
+            line.text = document.kept(QStringView(text).sliced(start, end - start - (crLf ? 1 : 0)));
         }
         start = end + 1;
         if (const std::optional<QStringView> name = headerName(line.text)) {
@@ -197,7 +209,8 @@ IniDocument IniDocument::fromBytes(const QByteArray &bytes)
             lines = &section.body;
             continue;
         }
-        line.key = folded(spelledKey(line.text));
+        const QStringView key = spelledKeyOf(line.text);
+        line.key = isAlreadyFolded(key) ? document.kept(key) : folded(key);
         lines->append(std::move(line));
     }
     for (Section &section : document.m_sections)
@@ -211,6 +224,10 @@ QByteArray IniDocument::toBytes() const
     QString text;
     const auto add = [&text](const Line &line) {
         text += line.text;
+        if (line.written) {
+            text += u'=';
+            text += line.value;
+        }
         if (line.end == LineEnd::CrLf)
             text += u'\r';
         if (line.end != LineEnd::None)
@@ -224,6 +241,30 @@ QByteArray IniDocument::toBytes() const
             add(line);
     }
     return encode(text, m_encoding);
+}
+
+QStringView IniDocument::spelledKey(const Line &line)
+{
+    return line.written ? QStringView(line.text).trimmed() : spelledKeyOf(line.text);
+}
+
+QStringView IniDocument::valueOf(const Line &line)
+{
+    return unquoted(line.written ? QStringView(line.value)
+                                 : QStringView(line.text).sliced(line.text.indexOf(u'=') + 1));
+}
+
+bool IniDocument::isBlank(const Line &line)
+{
+    return !line.written && QStringView(line.text).trimmed().isEmpty();
+}
+
+QString IniDocument::kept(QStringView part) const
+{
+    const std::less_equal<const QChar *> atOrBefore;
+    const QChar *begin = m_source.constData();
+    const bool inSource = atOrBefore(begin, part.data()) && atOrBefore(part.data() + part.size(), begin + m_source.size());
+    return inSource ? QString::fromRawData(part.data(), part.size()) : part.toString();
 }
 
 void IniDocument::indexEntries(Section &section)
@@ -248,19 +289,19 @@ void IniDocument::indexSections()
             m_sectionIndex.insert(m_sections[index].key, index);
 }
 
-const IniDocument::Section *IniDocument::findSection(const QString &section) const
+const IniDocument::Section *IniDocument::findSection(QStringView section) const
 {
     const qsizetype index =
         lookUpFolded(section, [this](const QString &key) { return m_sectionIndex.value(key, -1); });
     return index < 0 ? nullptr : &m_sections[index];
 }
 
-IniDocument::Section *IniDocument::findSection(const QString &section)
+IniDocument::Section *IniDocument::findSection(QStringView section)
 {
     return const_cast<Section *>(std::as_const(*this).findSection(section));
 }
 
-const IniDocument::Line *IniDocument::findEntry(const QString &section, const QString &key) const
+const IniDocument::Line *IniDocument::findEntry(QStringView section, QStringView key) const
 {
     const Section *found = findSection(section);
     if (!found)
@@ -282,26 +323,24 @@ void IniDocument::endLastLine()
         last->end = newLineEnd();
 }
 
-QString IniDocument::readText(const QString &section, const QString &key, const QString &fallback) const
+QString IniDocument::readText(QStringView section, QStringView key, const QString &fallback) const
 {
     const Line *entry = findEntry(section, key);
-    return entry ? valueOf(entry->text) : fallback;
+    return entry ? valueOf(*entry).toString() : fallback;
 }
 
-qint32 IniDocument::readNumber(const QString &section, const QString &key, qint32 fallback) const
+qint32 IniDocument::readNumber(QStringView section, QStringView key, qint32 fallback) const
 {
-    QString text = readText(section, key, QString());
-    if (text.size() > 2 && (text.startsWith(u"0x") || text.startsWith(u"0X")))
-        text = u'$' + text.sliced(2);
-    return numberOf(text).value_or(fallback);
+    const Line *entry = findEntry(section, key);
+    return entry ? numberOf(valueOf(*entry)).value_or(fallback) : fallback;
 }
 
-bool IniDocument::readFlag(const QString &section, const QString &key, bool fallback) const
+bool IniDocument::readFlag(QStringView section, QStringView key, bool fallback) const
 {
     return readNumber(section, key, fallback ? 1 : 0) != 0;
 }
 
-bool IniDocument::contains(const QString &section, const QString &key) const
+bool IniDocument::contains(QStringView section, QStringView key) const
 {
     return findEntry(section, key) != nullptr;
 }
@@ -317,14 +356,18 @@ void IniDocument::writeText(const QString &section, const QString &key, const QS
         Section &added = m_sections.emplaceBack();
         added.name = section.trimmed();
         added.key = folded(section);
-        added.header = Line{u'[' + added.name + u']', QString(), newLineEnd()};
+        added.header = Line{u'[' + added.name + u']', {}, {}, newLineEnd()};
         m_sectionIndex.insert(added.key, m_sections.size() - 1);
         found = &added;
     }
     const qsizetype existing = found->entries.value(keyName, -1);
     if (existing >= 0) {
-        QString &text = found->body[existing].text;
-        text = text.first(text.indexOf(u'=') + 1) + formattedValue(value);
+        Line &line = found->body[existing];
+        if (!line.written) {
+            line.text = kept(QStringView(line.text).first(line.text.indexOf(u'=')));
+            line.written = true;
+        }
+        line.value = formattedValue(value);
         return;
     }
     // After the last entry, or else before the blank lines that end the section; no entry
@@ -332,12 +375,17 @@ void IniDocument::writeText(const QString &section, const QString &key, const QS
     qsizetype position = found->lastEntry + 1;
     if (found->lastEntry < 0) {
         position = found->body.size();
-        while (position > 0 && found->body[position - 1].text.trimmed().isEmpty())
+        while (position > 0 && isBlank(found->body[position - 1]))
             --position;
     }
     if (found == &m_sections.last() && position == found->body.size())
         endLastLine();
-    found->body.insert(position, Line{key.trimmed() + u'=' + formattedValue(value), keyName, newLineEnd()});
+    // A name that reads as a comment or holds an "=" is kept as one text, as it will read back.
+    const QString spelled = key.trimmed();
+    if (spelled.contains(u'=') || spelled.startsWith(u';') || spelled.startsWith(u'#'))
+        found->body.insert(position, Line{spelled + u'=' + formattedValue(value), keyName, {}, newLineEnd()});
+    else
+        found->body.insert(position, Line{spelled, keyName, formattedValue(value), newLineEnd(), true});
     found->entries.insert(keyName, position);
     found->lastEntry = position;
 }
@@ -367,7 +415,7 @@ QStringList IniDocument::keys(const QString &section) const
     if (const Section *found = findSection(section))
         for (qsizetype index = 0; index <= found->lastEntry; ++index)
             if (found->entries.value(found->body[index].key, -1) == index)
-                names.append(spelledKey(found->body[index].text).toString());
+                names.append(spelledKey(found->body[index]).toString());
     return names;
 }
 
@@ -378,7 +426,7 @@ QStringList IniDocument::keyValues(const QString &section) const
         for (qsizetype index = 0; index <= found->lastEntry; ++index) {
             const Line &line = found->body[index];
             if (found->entries.value(line.key, -1) == index)
-                pairs.append(spelledKey(line.text) + u'=' + valueOf(line.text));
+                pairs.append(spelledKey(line) + u'=' + valueOf(line));
         }
     return pairs;
 }

@@ -33,13 +33,13 @@ public:
     IniEncoding encoding() const { return m_encoding; }
 
     // The stored value, or `fallback` when the section or key is missing.
-    QString readText(const QString &section, const QString &key, const QString &fallback) const;
+    QString readText(QStringView section, QStringView key, const QString &fallback) const;
     // Signed decimal, "$" or "0x"/"0X" and hexadecimal (a 32-bit pattern); anything else,
     // an empty value included, gives `fallback`.
-    qint32 readNumber(const QString &section, const QString &key, qint32 fallback) const;
+    qint32 readNumber(QStringView section, QStringView key, qint32 fallback) const;
     // A number other than 0 is true; a value that is no number gives `fallback`.
-    bool readFlag(const QString &section, const QString &key, bool fallback) const;
-    bool contains(const QString &section, const QString &key) const;
+    bool readFlag(QStringView section, QStringView key, bool fallback) const;
+    bool contains(QStringView section, QStringView key) const;
 
     // Replaces the value of an existing key in place; a new key goes to the end of its
     // section, a new section to the end of the document. Line breaks in a value become blanks,
@@ -58,10 +58,15 @@ public:
 
 private:
     enum class LineEnd : quint8 { None, Lf, CrLf };
+    // A line as read, without its line end, or an entry as written: then `text` is what stands
+    // before the "=" and `value` what follows it, joined only when the document becomes bytes.
+    // Lines as read share the document's decoded text instead of each holding a copy.
     struct Line {
-        QString text; // the line as read or as it will be written, without its line end
-        QString key;  // folded key name of an entry line; empty for any other line
+        QString text;
+        QString key; // folded key name of an entry line; empty for any other line
+        QString value;
         LineEnd end = LineEnd::None;
+        bool written = false;
     };
     struct Section {
         QString name; // as the header spells it
@@ -71,14 +76,20 @@ private:
         QHash<QString, qsizetype> entries; // key -> body index of its first line
         qsizetype lastEntry = -1;          // body index of the last entry line
     };
+    static QStringView spelledKey(const Line &line);
+    static QStringView valueOf(const Line &line);
+    static bool isBlank(const Line &line);
+    // The part as a string that shares the decoded text when it lies in it.
+    QString kept(QStringView part) const;
     static void indexEntries(Section &section);
     void indexSections();
-    const Section *findSection(const QString &section) const;
-    Section *findSection(const QString &section);
-    const Line *findEntry(const QString &section, const QString &key) const;
+    const Section *findSection(QStringView section) const;
+    Section *findSection(QStringView section);
+    const Line *findEntry(QStringView section, QStringView key) const;
     void endLastLine();
     LineEnd newLineEnd() const { return m_crLf ? LineEnd::CrLf : LineEnd::Lf; }
 
+    QString m_source;         // the decoded bytes, shared by the lines as read
     QVector<Line> m_preamble; // lines before the first section header
     QVector<Section> m_sections;
     QHash<QString, qsizetype> m_sectionIndex; // folded name -> index of its first section

@@ -2,6 +2,8 @@
 // The menu check items as configuration files store them, in the order of writing.
 #include "common/settings.h"
 
+#include <string>
+
 struct MenuSwitchKey {
     const char16_t *section;
     const char16_t *key;
@@ -18,3 +20,10 @@ inline constexpr MenuSwitchKey menuSwitchKeys[] = {
     {u"AS", u"N", MenuSwitch::AutoSaveNever, -1},    {u"AS", u"P", MenuSwitch::AutoSaveProfile, -1},
     {u"AS", u"A", MenuSwitch::AutoSaveAll, -1},
 };
+
+// A key or section of the table as a string that shares the table's text instead of copying it.
+inline QString staticText(const char16_t *text)
+{
+    return QString::fromRawData(reinterpret_cast<const QChar *>(text),
+                                qsizetype(std::char_traits<char16_t>::length(text)));
+}

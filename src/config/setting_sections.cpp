@@ -2,7 +2,7 @@
 
 #include "common/tabulix_error.h"
 #include "config/menu_switch_keys.h"
-#include "table/design_captions.h"
+#include "table/design_choices.h"
 #include "table/output_format.h"
 
 #include <QVarLengthArray>

@@ -15,7 +15,7 @@ void writePlacement(IniDocument &document, const QString &section, const WindowP
 int boundedNumber(const IniDocument &document, const QString &section, const char16_t *key, int current,
                   int bound)
 {
-    const int stored = document.readNumber(section, QString::fromUtf16(key), current);
+    const int stored = document.readNumber(section, key, current);
     return bound <= 0 || stored <= bound ? stored : current;
 }
 

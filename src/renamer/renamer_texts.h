@@ -1,8 +1,7 @@
 #pragma once
 // The texts of the renaming tool in both languages: statuses, column headers, the count and
-// status lines and the captions of its two windows.
+// status lines.
 #include "common/language.h"
-#include "common/prog_captions.h"
 
 #include <QString>
 #include <QVector>
@@ -27,7 +26,3 @@ QString loadedText(qint64 count, Language language);
 QString renamedText(int renamed, int notRenamed, Language language);
 // The same for undoing: "2 Dateien zurückbenannt (1 Dateien konnten nicht zurückbenannt werden)".
 QString undoneText(int undone, int notUndone, Language language);
-
-// Captions and hints of the renaming window's and its filter window's controls, by object name.
-const QVector<ControlText> &renamixTexts();
-const QVector<ControlText> &renamixFilterTexts();

@@ -2,6 +2,8 @@
 
 #include "common/language.h"
 
+#include <array>
+
 namespace {
 
 const ColumnKindInfo kinds[ColumnKindCount] = {
@@ -48,7 +50,14 @@ const ColumnKindInfo &columnKindInfo(ColumnKind kind)
 
 QString orderItemText(ColumnKind kind, Language language)
 {
-    return columnKindInfo(kind).orderItem.in(language);
+    static const auto texts = [] {
+        std::array<std::array<QString, 2>, ColumnKindCount + 1> made;
+        for (int number = 1; number <= ColumnKindCount; ++number)
+            for (const Language each : {Language::German, Language::English})
+                made[number][int(each)] = columnKindInfo(ColumnKind(number)).orderItem.in(each);
+        return made;
+    }();
+    return texts[int(kind)][int(language)];
 }
 
 QString headerDefault(ColumnKind kind, Language language)

@@ -2,26 +2,47 @@
 
 #include "table/column_kinds.h"
 #include "table/column_order.h"
-#include "table/design_captions.h"
+#include "table/design_choices.h"
 #include "table/output_format.h"
 
 namespace {
 
+struct TranslatedPair {
+    QString german;
+    QString english;
+    const QString &in(Language language) const { return isGerman(language) ? german : english; }
+};
+
 struct TranslatedField {
     SettingId component;
     // Longer texts first, so that "no" never eats into "not hidden".
-    QVector<BilingualText> pairs;
+    QVector<TranslatedPair> pairs;
 };
 
+// Header fields, title and yes/no texts with their defaults in both languages, made once.
 const QVector<TranslatedField> &translatedFields()
 {
-    static const QVector<TranslatedField> fields = {
-        {PB::des_allg_header.id, {{"Dateiliste", "File List"}}},
-        {PB::act_attribute_hidden_ja.id, {{"versteckt", "hidden"}, {"ja", "yes"}}},
-        {PB::act_attribute_hidden_nein.id, {{"nicht versteckt", "not hidden"}, {"nein", "no"}}},
-        {PB::act_attribute_readonly_ja.id, {{"schreibgeschützt", "read only"}, {"ja", "yes"}}},
-        {PB::act_attribute_readonly_nein.id, {{"nicht schreibgeschützt", "not read only"}, {"nein", "no"}}},
-    };
+    static const QVector<TranslatedField> fields = [] {
+        const auto field = [](SettingId component, std::initializer_list<BilingualText> texts) {
+            TranslatedField made{component, {}};
+            for (const BilingualText &text : texts)
+                made.pairs.append({text.in(Language::German), text.in(Language::English)});
+            return made;
+        };
+        QVector<TranslatedField> all = {
+            field(PB::des_allg_header, {{"Dateiliste", "File List"}}),
+            field(PB::act_attribute_hidden_ja, {{"versteckt", "hidden"}, {"ja", "yes"}}),
+            field(PB::act_attribute_hidden_nein, {{"nicht versteckt", "not hidden"}, {"nein", "no"}}),
+            field(PB::act_attribute_readonly_ja, {{"schreibgeschützt", "read only"}, {"ja", "yes"}}),
+            field(PB::act_attribute_readonly_nein,
+                  {{"nicht schreibgeschützt", "not read only"}, {"nein", "no"}}),
+        };
+        for (int number = 1; number < ColumnKindCount; ++number) {
+            const ColumnKindInfo &kind = columnKindInfo(ColumnKind(number));
+            all.append(field(kind.header->id, {kind.headerDefault}));
+        }
+        return all;
+    }();
     return fields;
 }
 
@@ -34,6 +55,8 @@ Language otherLanguage(Language language)
 // German "Typ", and an English text must not grow into "Typee" when it is translated again.
 QString replaceDefault(const QString &text, const QString &from, const QString &to)
 {
+    if (!text.contains(from))
+        return text;
     QString result;
     result.reserve(text.size());
     for (qsizetype index = 0; index < text.size();) {
@@ -57,14 +80,9 @@ QString replaceDefault(const QString &text, const QString &from, const QString &
 // Header fields, title and yes/no texts: every occurrence of a default is replaced.
 void replaceDefaults(Settings &settings, Language language)
 {
-    QVector<TranslatedField> fields = translatedFields();
-    for (int number = 1; number < ColumnKindCount; ++number) {
-        const ColumnKindInfo &kind = columnKindInfo(ColumnKind(number));
-        fields.append({kind.header->id, {kind.headerDefault}});
-    }
-    for (const TranslatedField &field : fields) {
+    for (const TranslatedField &field : translatedFields()) {
         QString text = settings.value(field.component);
-        for (const BilingualText &pair : field.pairs)
+        for (const TranslatedPair &pair : field.pairs)
             text = replaceDefault(text, pair.in(otherLanguage(language)), pair.in(language));
         settings.setValue(field.component, text);
     }

@@ -5,6 +5,7 @@
 #include "table/cell_texts.h"
 
 #include <algorithm>
+#include <array>
 #include <numeric>
 
 namespace {
@@ -108,10 +109,14 @@ const QVector<GroupChoice> &groupChoices()
 
 QStringList groupChoiceItems(Language language)
 {
-    QStringList items;
-    for (const GroupChoice &choice : groupChoices())
-        items.append(choice.item.in(language));
-    return items;
+    static const auto items = [] {
+        std::array<QStringList, 2> made;
+        for (const Language each : {Language::German, Language::English})
+            for (const GroupChoice &choice : groupChoices())
+                made[int(each)].append(choice.item.in(each));
+        return made;
+    }();
+    return items[int(language)];
 }
 
 const GroupChoice *groupChoiceOf(const QString &text)

@@ -1,7 +1,8 @@
 #include "ui/u_design_area.h"
 
 #include "app/program_state.h"
-#include "table/design_captions.h"
+#include "table/design_choices.h"
+#include "ui/design_captions.h"
 #include "ui/design_sections.h"
 #include "ui/frame_pictures.h"
 #include "ui/u_design_options.h"

@@ -1,6 +1,7 @@
 #include "ui/u_design_builder.h"
 
-#include "table/design_captions.h"
+#include "table/design_choices.h"
+#include "ui/design_captions.h"
 #include "ui/u_settings_binding.h"
 
 #include <QCheckBox>

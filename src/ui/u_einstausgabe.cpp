@@ -4,6 +4,7 @@
 #include "app/table_output.h"
 #include "encoding/text_encoding.h"
 #include "table/output_settings.h"
+#include "ui/output_settings_captions.h"
 #include "ui/font_dialog.h"
 #include "ui/named_widget.h"
 #include "ui/u_settings_binding.h"
@@ -112,8 +113,8 @@ void Teinstausgabe::applyLanguage()
 {
     const Language language = m_state.settings.language();
     setWindowTitle(outputSettingsCaption(objectName(), language));
-    for (const OutputSettingsCaption &caption : outputSettingsCaptions()) {
-        const QString name = QString::fromUtf8(caption.name);
+    for (const ControlText &caption : outputSettingsCaptions()) {
+        const QString name = QString::fromUtf8(caption.component);
         const QString text = outputSettingsCaption(name, language);
         if (auto *button = findChild<QAbstractButton *>(name))
             button->setText(text);

@@ -7,7 +7,7 @@
 #include "common/locale_format.h"
 #include "common/message_catalogue.h"
 #include "common/paths.h"
-#include "common/prog_captions.h"
+#include "ui/prog_captions.h"
 #include "config/config_location.h"
 #include "table/default_texts.h"
 #include "ui/configuration_menu.h"

@@ -2,6 +2,7 @@
 
 #include "app/program_state.h"
 #include "renamer/renamer_texts.h"
+#include "ui/renamer_captions.h"
 #include "ui/control_captions.h"
 #include "ui/file_manager_link.h"
 #include "ui/header_fit.h"

@@ -2,6 +2,7 @@
 
 #include "common/settings.h"
 #include "renamer/renamer_texts.h"
+#include "ui/renamer_captions.h"
 #include "ui/control_captions.h"
 #include "ui/named_widget.h"
 #include "ui/typed_characters.h"

@@ -1,5 +1,5 @@
 #include "table/default_texts.h"
-#include "table/design_captions.h"
+#include "table/design_choices.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,3 @@
-#include "common/tabulix_error.h"
-#include "encoding/text_encoding.h"
 #include "table/output_settings.h"
 
 #include <gtest/gtest.h>
@@ -58,18 +56,7 @@ TEST(OutputSettings, TextIsBlackFromASumOf500)
     EXPECT_EQ(readableTextColour(QColor(255, 0, 0)), QColor(Qt::white));
 }
 
-TEST(OutputSettings, EveryControlHasCaptionsInBothLanguages)
+TEST(OutputSettings, TextFormatsPageIsOnTheMakersSite)
 {
-    const Language de = Language::German;
-    const Language en = Language::English;
-    EXPECT_EQ(outputSettingsCaption(QStringLiteral("einstausgabe"), de), u"Ausgabe Einstellungen");
-    EXPECT_EQ(outputSettingsCaption(QStringLiteral("einstausgabe"), en), u"Output Settings");
-    EXPECT_EQ(outputSettingsCaption(QStringLiteral("rb_utf7ansi"), de),
-              u"Unicode UTF-7 als ANSI gespeichert");
-    EXPECT_EQ(outputSettingsCaption(QStringLiteral("BitBtn6"), de), u"Schrift wählen..");
-    EXPECT_EQ(outputSettingsCaption(QStringLiteral("Label8"), en), u"Tip: Use %tab% for tabs.");
-    for (const TextEncodingRadio &radio : textEncodingRadios)
-        EXPECT_FALSE(outputSettingsCaption(nameOf(radio.radio), en).isEmpty());
-    EXPECT_THROW(outputSettingsCaption(QStringLiteral("rb_utf64"), de), TabulixError);
     EXPECT_TRUE(textFormatsWebAddress().startsWith(u"https://"));
 }

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -91,7 +92,7 @@ int main(int argc, char **argv)
         err << "the window never showed\n";
         return 1;
     }
-    window.preview().AktualisierenClick();
+    window.findChild<QPushButton *>(QStringLiteral("Aktualisieren"))->click();
     // The refresh and the layout it causes are queued; grab() paints whatever is current.
     window.preview().runPendingRefresh();
     QCoreApplication::processEvents();

@@ -1,6 +1,7 @@
 #include "design_area_support.h"
 #include "table/act_array_fill.h"
-#include "table/design_captions.h"
+#include "table/design_choices.h"
+#include "ui/design_captions.h"
 #include "ui/design_sections.h"
 #include "ui/frame_pictures.h"
 #include "ui/u_design_order.h"

@@ -3,7 +3,7 @@
 #include "collect/file_adder.h"
 #include "collect_test_support.h"
 #include "common/message_catalogue.h"
-#include "common/prog_captions.h"
+#include "ui/prog_captions.h"
 #include "program_fixture.h"
 #include "ui/qt_translations.h"
 #include "ui/u_preview_pane.h"

@@ -1,6 +1,8 @@
 #include "app/program_state.h"
+#include "common/tabulix_error.h"
 #include "dialog_answers.h"
 #include "encoding/text_encoding.h"
+#include "ui/output_settings_captions.h"
 #include "ui/u_einstausgabe.h"
 
 #include <QCheckBox>
@@ -214,4 +216,19 @@ TEST(OutputSettingsWindow, OkClosesTheModalWindow)
     });
     EXPECT_EQ(runDialog(window), QDialog::Accepted);
     EXPECT_FALSE(window.isVisible());
+}
+
+TEST(OutputSettingsCaptions, EveryControlHasCaptionsInBothLanguages)
+{
+    const Language de = Language::German;
+    const Language en = Language::English;
+    EXPECT_EQ(outputSettingsCaption(QStringLiteral("einstausgabe"), de), u"Ausgabe Einstellungen");
+    EXPECT_EQ(outputSettingsCaption(QStringLiteral("einstausgabe"), en), u"Output Settings");
+    EXPECT_EQ(outputSettingsCaption(QStringLiteral("rb_utf7ansi"), de),
+              u"Unicode UTF-7 als ANSI gespeichert");
+    EXPECT_EQ(outputSettingsCaption(QStringLiteral("BitBtn6"), de), u"Schrift wählen..");
+    EXPECT_EQ(outputSettingsCaption(QStringLiteral("Label8"), en), u"Tip: Use %tab% for tabs.");
+    for (const TextEncodingRadio &radio : textEncodingRadios)
+        EXPECT_FALSE(outputSettingsCaption(nameOf(radio.radio), en).isEmpty());
+    EXPECT_THROW(outputSettingsCaption(QStringLiteral("rb_utf64"), de), TabulixError);
 }

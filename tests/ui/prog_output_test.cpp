@@ -314,11 +314,11 @@ TEST(OutputWindow, TheClipboardTakesTextMarkupOrPicture)
     EXPECT_FALSE(clipboard->text().contains(u'\n'));
 
     window.chooseFormat(5); // HTML goes as its markup
-    window.prog->preview().ZwischenablageClick();
+    window.child<QPushButton>("Zwischenablage")->click();
     EXPECT_TRUE(clipboard->text().contains(QStringLiteral("<")));
 
     window.chooseFormat(2); // GIF: the picture and the file's bytes
-    window.prog->preview().ZwischenablageClick();
+    window.child<QPushButton>("Zwischenablage")->click();
     const QMimeData *data = clipboard->mimeData();
     ASSERT_NE(data, nullptr);
     EXPECT_TRUE(data->hasImage());

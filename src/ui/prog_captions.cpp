@@ -1,4 +1,4 @@
-#include "common/prog_captions.h"
+#include "ui/prog_captions.h"
 
 #include "common/language.h"
 

@@ -1,14 +1,9 @@
 #pragma once
-// The texts of the column and layout options in both languages, and the items of their
-// drop-down lists. A row may name several components, separated by spaces.
+// The items of the drop-down lists of the column and layout options in both languages.
 #include "common/language.h"
-#include "common/prog_captions.h"
 #include "common/setting_ids.h"
 
 #include <QStringList>
-
-const QVector<ControlText> &designTexts();
-QStringList textComponents(const ControlText &text);
 
 // The items of a drop-down list of the options in the given language; empty for other names.
 QStringList designChoiceItems(SettingId component, Language language);

@@ -1,5 +1,6 @@
 #pragma once
-// The texts of the main window's frame in both languages, one row per control.
+// The texts of the main window's frame in both languages, one row per control, keyed by the
+// control's object name.
 #include "common/language.h"
 
 #include <QString>
