@@ -296,9 +296,12 @@ const IniDocument::Section *IniDocument::findSection(QStringView section) const
     return index < 0 ? nullptr : &m_sections[index];
 }
 
+// A copy of the document shares its sections until one of them changes, so the section to
+// change is taken from the document's own list.
 IniDocument::Section *IniDocument::findSection(QStringView section)
 {
-    return const_cast<Section *>(std::as_const(*this).findSection(section));
+    const Section *found = std::as_const(*this).findSection(section);
+    return found ? &m_sections[found - m_sections.constData()] : nullptr;
 }
 
 const IniDocument::Line *IniDocument::findEntry(QStringView section, QStringView key) const

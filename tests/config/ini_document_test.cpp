@@ -214,6 +214,27 @@ TEST(IniDocument, WritesInPlaceAtTheEndOfSectionsAndAtTheEnd)
               QStringList({QStringLiteral("A"), QStringLiteral("Last"), QStringLiteral("New")}));
 }
 
+// Lines as read share the document's decoded text; what is read from a document, and its
+// copies, live on after it.
+TEST(IniDocument, ReadTextsAndCopiesOutliveTheDocument)
+{
+    QString value;
+    QStringList keys;
+    IniDocument copy;
+    {
+        IniDocument document = documentOf("[S]\nname=value\nOther Key = two\n");
+        value = document.readText(section, u"name", QString());
+        keys = document.keys(section);
+        copy = document;
+        document.writeText(section, QStringLiteral("name"), QStringLiteral("changed"));
+    }
+    EXPECT_EQ(value, u"value");
+    EXPECT_EQ(keys, QStringList({QStringLiteral("name"), QStringLiteral("Other Key")}));
+    EXPECT_EQ(copy.readText(section, u"other key", QString()), u"two");
+    copy.writeText(section, QStringLiteral("OTHER KEY"), QStringLiteral("three"));
+    EXPECT_EQ(textOf(copy), QStringLiteral("[S]\nname=value\nOther Key =three\n"));
+}
+
 TEST(IniDocument, NewDocumentsAreUtf16WithCrLf)
 {
     IniDocument document;
