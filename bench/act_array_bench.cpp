@@ -31,12 +31,10 @@ void actArrayAllColumnsHtml(benchmark::State &state)
 {
     Settings settings;
     for (int number = 1; number < ColumnKindCount; ++number)
-        settings.setOn(SettingsWindow::PB, QString::fromUtf8(columnKindInfo(ColumnKind(number)).activation),
-                       true);
-    for (const char *name : {"act_name_htmllink", "act_pfad_htmllink", "act_pfad_kurz"})
-        settings.setOn(SettingsWindow::PB, QString::fromUtf8(name), true);
-    settings.setValue(SettingsWindow::PB, QStringLiteral("act_datum_changed_format"),
-                      QStringLiteral("yyyy-mm-dd"));
+        settings.setOn(columnKindInfo(ColumnKind(number)).activation, true);
+    for (const CheckSetting link : {PB::act_name_htmllink, PB::act_pfad_htmllink, PB::act_pfad_kurz})
+        settings.setOn(link, true);
+    settings.setValue(PB::act_datum_changed_format, QStringLiteral("yyyy-mm-dd"));
     fill(state, settings, OutputFormat::Htm);
 }
 BENCHMARK(actArrayAllColumnsHtml)->Unit(benchmark::kMillisecond);
@@ -44,8 +42,8 @@ BENCHMARK(actArrayAllColumnsHtml)->Unit(benchmark::kMillisecond);
 void actArrayGroupedByDate(benchmark::State &state)
 {
     Settings settings;
-    settings.setOn(SettingsWindow::PB, QStringLiteral("des_grup_ja"), true);
-    settings.setValue(SettingsWindow::PB, QStringLiteral("des_grup"), QStringLiteral("Erstellt"));
+    settings.setOn(PB::des_grup_ja, true);
+    settings.setValue(PB::des_grup, QStringLiteral("Erstellt"));
     fill(state, settings, OutputFormat::Txt);
 }
 BENCHMARK(actArrayGroupedByDate)->Unit(benchmark::kMillisecond);

@@ -107,9 +107,9 @@ private:
 int addTreeWithChecksums(StallClock &clock)
 {
     ProgramState program;
-    for (const char *name : {"act_checksum", "act_checksum_md5", "act_checksum_crc", "act_checksum_sha1",
-                             "act_checksum_sha256", "act_checksum_sha512"})
-        program.settings.setOn(SettingsWindow::PB, QString::fromUtf8(name), true);
+    for (const CheckSetting checksum : {PB::act_checksum, PB::act_checksum_md5, PB::act_checksum_crc,
+                                        PB::act_checksum_sha1, PB::act_checksum_sha256, PB::act_checksum_sha512})
+        program.settings.setOn(checksum, true);
     FileAdder adder(program, clock, nullptr);
     adder.addFolderFiles(generatedTree());
     return program.fileList.count();

@@ -62,10 +62,9 @@ void pathColumnShortened(benchmark::State &state)
 {
     Settings settings;
     for (int number = 1; number < ColumnKindCount; ++number)
-        settings.setOn(SettingsWindow::PB, QString::fromUtf8(columnKindInfo(ColumnKind(number)).activation),
-                       false);
-    settings.setOn(SettingsWindow::PB, QStringLiteral("act_pfad"), true);
-    settings.setOn(SettingsWindow::PB, QStringLiteral("act_pfad_kurz"), true);
+        settings.setOn(columnKindInfo(ColumnKind(number)).activation, false);
+    settings.setOn(PB::act_pfad, true);
+    settings.setOn(PB::act_pfad_kurz, true);
     const LocaleFormat format = LocaleFormat::fromLocale(QLocale(QLocale::German, QLocale::Germany));
     const QVector<FileEntry> rows = generatedRows();
     for (auto _ : state)

@@ -17,13 +17,11 @@
 namespace {
 
 constexpr int RowCount = 100000;
-const QString titleName = QStringLiteral("des_allg_header");
-
 struct PreviewWindow {
     PreviewWindow() : pane(state)
     {
         state.fileList.append(generatedRows(RowCount));
-        state.settings.setOn(SettingsWindow::PB, QStringLiteral("des_allg_header_cb"), true);
+        state.settings.setOn(PB::des_allg_header_cb, true);
         pane.resize(900, 600);
         pane.show();
         settle();
@@ -37,7 +35,7 @@ struct PreviewWindow {
     }
     void changeTitle(int number)
     {
-        state.settings.setValue(SettingsWindow::PB, titleName, QStringLiteral("Liste %1").arg(number));
+        state.settings.setValue(PB::des_allg_header, QStringLiteral("Liste %1").arg(number));
         pane.refreshPreviewIfOn();
     }
 
