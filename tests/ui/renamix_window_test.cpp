@@ -189,7 +189,7 @@ TEST(RenamixWindow, FilterWindowIsCentredOverTheToolAndEnablesItsField)
         fieldEnabled = shown->filter->isEnabled();
         QTest::mouseClick(shown->findChild<QPushButton *>(QStringLiteral("OK")), Qt::LeftButton);
     });
-    window.renamix.FilterClick();
+    window.renamix.findChild<QPushButton *>(QStringLiteral("FilterButton"))->click();
     EXPECT_EQ(shownAt, placeOver(window.renamix.pos(), window.renamix.size(), filter.size()));
     EXPECT_TRUE(fieldEnabled);
     EXPECT_TRUE(window.state.settings.isOn(SettingsWindow::DF, QStringLiteral("auswahl")));
