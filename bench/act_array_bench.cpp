@@ -1,5 +1,6 @@
 // Columns and cells of 100,000 rows: the default columns, every column with HTML links and a
-// shortened path, and the default columns grouped by creation date (rows read back as dates).
+// shortened path, and the default columns grouped by creation date (rows read back as dates)
+// and by type.
 // Run: build/bench/tabulix_bench --benchmark_filter=actArray (items_per_second is rows per second).
 #include "common/settings.h"
 #include "table/act_array_fill.h"
@@ -10,11 +11,9 @@
 
 namespace {
 
-constexpr int RowCount = 100000;
-
 void fill(benchmark::State &state, const Settings &settings, OutputFormat output)
 {
-    const QVector<FileEntry> rows = generatedRows(RowCount);
+    const QVector<FileEntry> rows = generatedRows(benchRowCount());
     for (auto _ : state)
         benchmark::DoNotOptimize(fillActArray(rows, settings, german(), output));
     state.SetItemsProcessed(state.iterations() * rows.size());
@@ -39,13 +38,14 @@ void actArrayAllColumnsHtml(benchmark::State &state)
 }
 BENCHMARK(actArrayAllColumnsHtml)->Unit(benchmark::kMillisecond);
 
-void actArrayGroupedByDate(benchmark::State &state)
+void grouped(benchmark::State &state, const char *group)
 {
     Settings settings;
     settings.setOn(PB::des_grup_ja, true);
-    settings.setValue(PB::des_grup, QStringLiteral("Erstellt"));
+    settings.setValue(PB::des_grup, QString::fromUtf8(group));
     fill(state, settings, OutputFormat::Txt);
 }
-BENCHMARK(actArrayGroupedByDate)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(grouped, actArrayGroupedByDate, "Erstellt")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(grouped, actArrayGroupedByType, "Windows Typ")->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,4 +1,4 @@
-// Adding a generated tree of 100,000 files through the core: the walk alone, the walk with
+// Adding a generated tree of 100,000 files (TABULIX_BENCH_ROWS) through the core: the walk alone, the walk with
 // every fact of every file (no checksums), and, with all five checksums, the longest time the
 // window would go without handling its events and how long a cancel takes to end the adding.
 // Run: build/bench/tabulix_bench --benchmark_filter=Adding (items_per_second is files per
@@ -6,45 +6,16 @@
 #include "app/program_state.h"
 #include "collect/file_adder.h"
 #include "collect/folder_walk.h"
+#include "generated_rows.h"
 
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 
 namespace {
 
-constexpr int FolderCount = 100;
-constexpr int FilesPerFolder = 1000;
-constexpr int FileCount = FolderCount * FilesPerFolder;
-
-// Written on first use and removed when the benchmark program ends.
-QString generatedTree()
-{
-    static QTemporaryDir root;
-    static const bool written = [] {
-        const char *extensions[] = {"txt", "jpg", "png", "pdf", "cpp", "h", "mp3", "zip", "html", ""};
-        for (int folder = 0; folder < FolderCount; ++folder) {
-            const QString path = root.filePath(QStringLiteral("part%1/sub%2").arg(folder / 10).arg(folder));
-            QDir().mkpath(path);
-            for (int file = 0; file < FilesPerFolder; ++file) {
-                const char *extension = extensions[file % 10];
-                QFile out(path + QStringLiteral("/file%1%2%3")
-                                     .arg(file)
-                                     .arg(*extension ? QStringLiteral(".") : QString())
-                                     .arg(QString::fromUtf8(extension)));
-                if (out.open(QIODevice::WriteOnly))
-                    out.write(QByteArray(file % 4096, 'x'));
-            }
-        }
-        return true;
-    }();
-    Q_UNUSED(written);
-    return root.path();
-}
+const int FileCount = generatedTreeFileCount();
 
 void Adding_WalkOnly(benchmark::State &state)
 {

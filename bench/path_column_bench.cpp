@@ -5,13 +5,13 @@
 #include "common/settings.h"
 #include "table/act_array_fill.h"
 #include "table/column_kinds.h"
+#include "generated_rows.h"
 
 #include <QRandomGenerator>
 #include <benchmark/benchmark.h>
 
 namespace {
 
-constexpr int RowCount = 100000;
 constexpr int FolderCount = 3000;
 
 const QStringList roots{QStringLiteral("/home/anna"), QStringLiteral("/home/jürgen.müller"),
@@ -36,7 +36,7 @@ QString word(QRandomGenerator &random)
     return words[random.bounded(int(words.size()))];
 }
 
-QVector<FileEntry> generatedRows()
+QVector<FileEntry> pathRows()
 {
     QRandomGenerator random(11);
     QStringList folders;
@@ -47,8 +47,8 @@ QVector<FileEntry> generatedRows()
         folders.append(folder + u'/');
     }
     QVector<FileEntry> rows;
-    rows.reserve(RowCount);
-    for (int i = 0; i < RowCount; ++i) {
+    rows.reserve(benchRowCount());
+    for (int i = 0; i < benchRowCount(); ++i) {
         FileEntry entry;
         entry.name = word(random) + QStringLiteral(" %1").arg(random.bounded(100000)) +
                      extensions[random.bounded(int(extensions.size()))];
@@ -66,10 +66,10 @@ void pathColumnShortened(benchmark::State &state)
     settings.setOn(PB::act_pfad, true);
     settings.setOn(PB::act_pfad_kurz, true);
     const LocaleFormat format = LocaleFormat::fromLocale(QLocale(QLocale::German, QLocale::Germany));
-    const QVector<FileEntry> rows = generatedRows();
+    const QVector<FileEntry> rows = pathRows();
     for (auto _ : state)
         benchmark::DoNotOptimize(fillActArray(rows, settings, format, OutputFormat::Txt));
-    state.SetItemsProcessed(state.iterations() * RowCount);
+    state.SetItemsProcessed(state.iterations() * benchRowCount());
 }
 BENCHMARK(pathColumnShortened)->Unit(benchmark::kMillisecond);
 

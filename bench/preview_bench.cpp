@@ -16,11 +16,10 @@
 
 namespace {
 
-constexpr int RowCount = 100000;
 struct PreviewWindow {
     PreviewWindow() : pane(state)
     {
-        state.fileList.append(generatedRows(RowCount));
+        state.fileList.append(generatedRows(benchRowCount()));
         state.settings.setOn(PB::des_allg_header_cb, true);
         pane.resize(900, 600);
         pane.show();

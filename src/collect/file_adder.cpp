@@ -129,7 +129,7 @@ void FileAdder::addFolderRow(const QString &folder)
             folder, [this](const QString &path, int error) { m_feedback.reportUnreadable(path, error); });
         FileEntry entry;
         entry.setSystemPath(encodedPath(folder));
-        FileRowMaker(rules).writeFacts(entry, entry.path(), info, m_correction);
+        FileRowMaker(rules).writeFacts(entry, namePart(entry.path()), info, m_correction);
         entry.iconIndex = m_icons ? m_icons->iconOfPath(folder) : -1;
         entry.cells[CellFormat] = QStringLiteral("DIR");
         entry.cells[CellSizeText] = kilobyteText(info.size, m_format);
@@ -151,7 +151,7 @@ void FileAdder::refreshRow(int row)
         readPathFacts(entry.systemPath(), facts);
         const PathFacts info = withTypeFacts(path, facts);
         const RowRules rules = rowRules();
-        FileRowMaker(rules).writeFacts(entry, path, info, false);
+        FileRowMaker(rules).writeFacts(entry, namePart(path), info, false);
         entry.iconIndex = m_icons ? m_icons->iconOfPath(path) : -1;
         entry.cells[CellFormat] = formatOfExtension(path);
         entry.cells[CellSizeText] = kilobyteText(info.size, m_format);

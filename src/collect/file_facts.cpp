@@ -3,6 +3,7 @@
 #include "collect/file_types.h"
 #include "collect/folder_walk.h"
 #include "collect/system_path.h"
+#include "collect/write_access.h"
 #include "common/paths.h"
 
 #include <cerrno>
@@ -25,7 +26,7 @@ bool startsHidden(const char *name)
     return (last ? last[1] : name[0]) == '.';
 }
 
-constexpr unsigned FactsMask = STATX_TYPE | STATX_SIZE | STATX_ATIME | STATX_MTIME | STATX_BTIME;
+constexpr unsigned FactsMask = STATX_SIZE | STATX_ATIME | STATX_MTIME | STATX_BTIME | WriteAccessMask;
 
 void takeFacts(const struct statx &entry, const char *name, EntryFacts &facts)
 {
@@ -48,7 +49,7 @@ int readEntryFacts(int folderFd, const char *name, EntryFacts &facts)
     if (::statx(folderFd, name, 0, FactsMask, &entry) != 0)
         return errno;
     takeFacts(entry, name, facts);
-    facts.readOnly = ::faccessat(folderFd, name, W_OK, 0) != 0;
+    facts.readOnly = !mayWrite(-1, folderFd, name, entry, currentWriteRules());
     return 0;
 }
 
@@ -58,11 +59,7 @@ int readOpenedFacts(int fd, int folderFd, const char *name, EntryFacts &facts)
     if (::statx(fd, "", AT_EMPTY_PATH, FactsMask, &entry) != 0)
         return errno;
     takeFacts(entry, name, facts);
-    // Asked of the open file where the system can, else by name.
-    int denied = ::faccessat(fd, "", W_OK, AT_EMPTY_PATH);
-    if (denied != 0 && (errno == EINVAL || errno == ENOSYS))
-        denied = ::faccessat(folderFd, name, W_OK, 0);
-    facts.readOnly = denied != 0;
+    facts.readOnly = !mayWrite(fd, folderFd, name, entry, currentWriteRules());
     return 0;
 }
 

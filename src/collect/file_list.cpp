@@ -1,5 +1,7 @@
 #include "collect/file_list.h"
 
+#include "common/large_pages.h"
+
 #include <QCollator>
 #include <algorithm>
 #include <limits>
@@ -129,6 +131,12 @@ void FileList::countPath(const QString &path, int change)
     rows += change;
     if (rows <= 0)
         m_pathCounts.remove(path);
+}
+
+void FileList::reserve(int more)
+{
+    m_rows.reserve(m_rows.size() + more);
+    adviseLargePages(m_rows.data() + m_rows.size(), size_t(m_rows.capacity() - m_rows.size()) * sizeof(FileEntry));
 }
 
 void FileList::append(const FileEntry &entry)

@@ -41,7 +41,8 @@ public:
     void append(const FileEntry &entry);
     void append(FileEntry &&entry);
     // Makes room for this many more rows at once, so a long list is not copied as it grows.
-    void reserve(int more) { m_rows.reserve(m_rows.size() + more); }
+    // Room for more rows, filled in order (in large pages where the system offers them).
+    void reserve(int more);
     void append(const QVector<FileEntry> &entries);
     // While batching, appended rows are kept but shown to views only when batching ends (or
     // before any other change), so bulk adding does not re-lay out the view per row.

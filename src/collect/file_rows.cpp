@@ -25,9 +25,9 @@ FileRowMaker::FileRowMaker(const RowRules &rules, const std::atomic<bool> *stop)
 {
 }
 
-void FileRowMaker::writeFacts(FileEntry &entry, const QString &path, const PathFacts &info, bool corrected)
+void FileRowMaker::writeFacts(FileEntry &entry, const QString &name, const PathFacts &info, bool corrected)
 {
-    entry.name = namePart(path);
+    entry.name = name;
     entry.cells[CellTypeName] = info.typeName;
     entry.created = m_rules.zone.wallClock(info.created, corrected);
     entry.accessed = m_rules.zone.wallClock(info.accessed, corrected);
@@ -54,12 +54,13 @@ FileEntry FileRowMaker::fileRow(const QByteArray &systemPath, const EntryFacts &
     FileEntry entry;
     entry.setSystemPath(systemPath);
     const QString &path = entry.path();
-    const FileTypeFacts &type = typeFacts(namePart(path));
+    const QString name = namePart(path);
+    const FileTypeFacts &type = typeFacts(name);
     PathFacts info;
     static_cast<EntryFacts &>(info) = facts;
     info.typeName = type.description;
     info.program = type.programPath;
-    writeFacts(entry, path, info, m_rules.corrected);
+    writeFacts(entry, name, info, m_rules.corrected);
     const QString format = formatOfExtension(path);
     auto shared = m_formats.constFind(format);
     if (shared == m_formats.constEnd())

@@ -41,8 +41,9 @@ public:
     // The row of a file whose facts are read now; none for a file that cannot be read or has
     // become a folder.
     MadeRow rowFromDisk(const QByteArray &systemPath);
-    // The cells every row writer fills alike: name, type, times, flags and size in bytes.
-    void writeFacts(FileEntry &entry, const QString &path, const PathFacts &info, bool corrected);
+    // The cells every row writer fills alike: name (the path's last part), type, times, flags
+    // and size in bytes.
+    void writeFacts(FileEntry &entry, const QString &name, const PathFacts &info, bool corrected);
 
 private:
     // The type facts of a file name, remembered by typeGuessKey for the rows this maker makes.

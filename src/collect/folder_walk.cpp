@@ -15,14 +15,44 @@
 
 namespace {
 
+bool isAscii(const char *bytes)
+{
+    for (; *bytes; ++bytes)
+        if (static_cast<unsigned char>(*bytes) >= 0x80)
+            return false;
+    return true;
+}
+
+// A name as the system gave it; its shown text is kept apart only where it differs from the
+// bytes, which is seldom, so most names cost one piece of memory.
 struct Name {
+    explicit Name(const char *systemName) : bytes(systemName), ascii(isAscii(systemName))
+    {
+        if (!ascii)
+            shown = shownPath(bytes);
+    }
     QByteArray bytes;
-    QString shown;
+    QString shown; // empty for an ASCII name, which shows its bytes
+    bool ascii;
+
+    QString text() const { return ascii ? QString::fromLatin1(bytes) : shown; }
 };
+
+// The order of the shown texts' UTF-16 code units, which for ASCII is that of the bytes.
+int shownOrder(const Name &a, const Name &b)
+{
+    if (a.ascii && b.ascii)
+        return 0;
+    if (a.ascii)
+        return -b.shown.compare(QLatin1StringView(a.bytes));
+    if (b.ascii)
+        return a.shown.compare(QLatin1StringView(b.bytes));
+    return a.shown.compare(b.shown);
+}
 
 bool shownFirst(const Name &a, const Name &b)
 {
-    const int order = a.shown.compare(b.shown);
+    const int order = shownOrder(a, b);
     return order != 0 ? order < 0 : a.bytes < b.bytes;
 }
 
@@ -100,8 +130,7 @@ Listing listFolder(int folderFd)
         const unsigned char type = entryType(folderFd, *entry);
         if (type == DT_UNKNOWN) // vanished meanwhile
             continue;
-        Name name{QByteArray(entry->d_name), {}};
-        name.shown = shownPath(name.bytes);
+        Name name(entry->d_name);
         if (type == DT_DIR) {
             listing.folders.push_back(std::move(name));
         } else if (type == DT_LNK) {
@@ -137,13 +166,15 @@ public:
                                               QRegularExpression::CaseInsensitiveOption);
     }
 
-    bool matches(const QString &name) const
+    bool matches(const Name &name) const
     {
         if (m_all)
             return true;
         if (m_wildcard)
-            return m_expression.match(name).hasMatch();
-        return name.endsWith(m_suffix, Qt::CaseInsensitive);
+            return m_expression.match(name.text()).hasMatch();
+        if (name.ascii)
+            return QLatin1StringView(name.bytes).endsWith(m_suffix, Qt::CaseInsensitive);
+        return name.shown.endsWith(m_suffix, Qt::CaseInsensitive);
     }
 
 private:
@@ -181,7 +212,7 @@ public:
         std::vector<std::vector<std::size_t>> byPattern(m_patterns.size());
         for (std::size_t i = 0; i < listing.files.size(); ++i)
             for (std::size_t p = 0; p < m_patterns.size(); ++p)
-                if (m_patterns[p].matches(listing.files[i].shown))
+                if (m_patterns[p].matches(listing.files[i]))
                     byPattern[p].push_back(i);
 
         if (m_subfolders)
@@ -313,8 +344,8 @@ QStringList listSubfolders(const QString &folder)
     QStringList paths;
     const QString prefix = folder.endsWith(u'/') ? folder : folder + u'/';
     for (const Name &name : listFolder(fd).folders)
-        if (!name.shown.startsWith(u'.'))
-            paths.append(prefix + name.shown);
+        if (!name.bytes.startsWith('.'))
+            paths.append(prefix + name.text());
     return paths;
 }
 

@@ -50,10 +50,11 @@ QString kilobyteText(qint64 bytes, const LocaleFormat &format)
 
     const qint64 whole = qint64(thousandths / 1000);
     const int fraction = int(thousandths % 1000);
-    QString text = negative ? QStringLiteral("-") : QString();
-    text += format.locale.toString(whole) + format.decimalSeparator +
-            QStringLiteral("%1").arg(fraction, 3, 10, QLatin1Char('0')) + QStringLiteral(" KB");
-    return text;
+    const char16_t places[3] = {char16_t(u'0' + fraction / 100), char16_t(u'0' + fraction / 10 % 10),
+                                char16_t(u'0' + fraction % 10)};
+    // Put together in one piece.
+    return QStringView(negative ? u"-" : u"") + format.locale.toString(whole) + format.decimalSeparator +
+           QStringView(places, 3) + QStringView(u" KB");
 }
 
 QString yesNoText(bool yes, Language language)

@@ -155,14 +155,14 @@ int NearFolder::folderOf(const QByteArray &path, const char *&name)
 {
     const qsizetype slash = path.lastIndexOf('/');
     name = path.constData() + slash + 1;
-    const QByteArray folder = slash < 0    ? QByteArrayLiteral(".")
-                              : slash == 0 ? QByteArrayLiteral("/")
-                                           : path.left(slash);
+    // Compared in place: most paths lie in the folder of the one before.
+    const QByteArrayView folder = slash < 0 ? QByteArrayView(".") : slash == 0 ? QByteArrayView("/")
+                                                                              : QByteArrayView(path).first(slash);
     if (m_fd >= 0 && folder == m_folder)
         return m_fd;
     if (m_fd >= 0)
         ::close(m_fd);
-    m_folder = folder;
-    m_fd = openPath(folder, O_PATH | O_DIRECTORY);
+    m_folder = folder.toByteArray();
+    m_fd = openPath(m_folder, O_PATH | O_DIRECTORY);
     return m_fd;
 }

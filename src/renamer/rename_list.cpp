@@ -37,6 +37,7 @@ int RenameList::rowOfId(quint64 id) const
 int RenameList::add(RenameEntry entry)
 {
     entry.id = m_nextId++;
+    m_paths.insert(entry.path);
     beginInsertRows({}, count(), count());
     m_entries.append(entry);
     endInsertRows();
@@ -47,8 +48,32 @@ int RenameList::add(RenameEntry entry)
     return rowOfId(entry.id);
 }
 
+void RenameList::addAll(QList<RenameEntry> entries)
+{
+    // The numbers of the new-name column change with every entry taken, and with them its order.
+    if (m_sortColumn == RenameNewNameColumn) {
+        for (RenameEntry &entry : entries)
+            add(std::move(entry));
+        return;
+    }
+    if (entries.isEmpty())
+        return;
+    beginInsertRows({}, count(), count() + int(entries.size()) - 1);
+    for (RenameEntry &entry : entries) {
+        entry.id = m_nextId++;
+        m_paths.insert(entry.path);
+        m_entries.append(std::move(entry));
+    }
+    endInsertRows();
+    // The entries there were stand in order, so a stable sort puts each new one after those
+    // that do not sort after it, as adding it alone does.
+    applyOrder(sortedRows());
+}
+
 void RenameList::replace(int row, const RenameEntry &entry)
 {
+    m_paths.remove(m_entries[row].path);
+    m_paths.insert(entry.path);
     m_entries[row] = entry;
     Q_EMIT dataChanged(index(row, 0), index(row, RenameColumnCount - 1));
     place(row);
@@ -62,6 +87,7 @@ void RenameList::removeRowNumbers(QList<int> rows)
         if (row < 0 || row >= count())
             continue;
         beginRemoveRows({}, row, row);
+        m_paths.remove(m_entries[row].path);
         m_entries.removeAt(row);
         endRemoveRows();
     }
@@ -73,6 +99,7 @@ void RenameList::clear()
 {
     beginResetModel();
     m_entries.clear();
+    m_paths.clear();
     endResetModel();
 }
 
@@ -154,15 +181,17 @@ QVariant RenameList::headerData(int section, Qt::Orientation orientation, int ro
     return {};
 }
 
+double RenameList::sizeNumber(int row) const
+{
+    // The size as the cell shows it, read back in the locale's format.
+    return m_format.locale.toDouble(QString(m_entries[row].size).remove(QStringLiteral(" KB")));
+}
+
 int RenameList::compareRows(int a, int b) const
 {
     int result = 0;
     if (m_sortColumn == RenameSizeColumn) {
-        // The size as the cell shows it, read back in the locale's format.
-        const auto number = [this](int row) {
-            return m_format.locale.toDouble(QString(m_entries[row].size).remove(QStringLiteral(" KB")));
-        };
-        const double left = number(a), right = number(b);
+        const double left = sizeNumber(a), right = sizeNumber(b);
         result = left < right ? -1 : (right < left ? 1 : 0);
     } else {
         result = m_collator.compare(cell(a, m_sortColumn), cell(b, m_sortColumn));
@@ -170,22 +199,45 @@ int RenameList::compareRows(int a, int b) const
     return m_descending ? -result : result;
 }
 
-void RenameList::sortAll()
+std::vector<int> RenameList::sortedRows() const
 {
-    // Keys are taken at the rows the entries stand on now, which matters for the new names.
     std::vector<int> order(static_cast<size_t>(count()));
     std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [this](int a, int b) { return compareRows(a, b) < 0; });
+    // Each row's key is made once; comparing keys is comparing the rows.
+    const auto sortBy = [&](const auto &keys) {
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+            return m_descending ? keys[size_t(b)] < keys[size_t(a)] : keys[size_t(a)] < keys[size_t(b)];
+        });
+    };
+    if (m_sortColumn == RenameSizeColumn) {
+        std::vector<double> sizes;
+        sizes.reserve(order.size());
+        for (int row = 0; row < count(); ++row)
+            sizes.push_back(sizeNumber(row));
+        sortBy(sizes);
+    } else {
+        // Keys are taken at the rows the entries stand on now, which matters for the new names.
+        std::vector<QCollatorSortKey> texts;
+        texts.reserve(order.size());
+        for (int row = 0; row < count(); ++row)
+            texts.push_back(m_collator.sortKey(cell(row, m_sortColumn)));
+        sortBy(texts);
+    }
+    return order;
+}
+
+void RenameList::applyOrder(const std::vector<int> &order)
+{
     Q_EMIT layoutAboutToBeChanged();
     const QModelIndexList before = persistentIndexList();
     QList<RenameEntry> sorted;
     sorted.reserve(count());
     std::vector<int> newRow(order.size());
     for (size_t i = 0; i < order.size(); ++i) {
-        sorted.append(m_entries[order[i]]);
+        sorted.append(std::move(m_entries[order[i]]));
         newRow[size_t(order[i])] = int(i);
     }
-    m_entries = sorted;
+    m_entries = std::move(sorted);
     QModelIndexList after;
     for (const QModelIndex &old : before)
         after.append(index(newRow[size_t(old.row())], old.column()));
@@ -193,6 +245,11 @@ void RenameList::sortAll()
     Q_EMIT layoutChanged();
     if (count() > 0)
         Q_EMIT dataChanged(index(0, RenameNewNameColumn), index(count() - 1, RenameNewNameColumn));
+}
+
+void RenameList::sortAll()
+{
+    applyOrder(sortedRows());
 }
 
 void RenameList::place(int row)

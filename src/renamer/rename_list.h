@@ -8,6 +8,9 @@
 #include <QAbstractTableModel>
 #include <QCollator>
 #include <QList>
+#include <QSet>
+
+#include <vector>
 
 struct RenameEntry {
     quint64 id = 0; // stays with the entry while it moves in the list
@@ -30,10 +33,13 @@ public:
     const RenameEntry &at(int row) const { return m_entries.at(row); }
     // Exact comparison; -1 when no entry has it.
     int rowOfPath(const QString &path) const;
+    bool containsPath(const QString &path) const { return m_paths.contains(path); }
     int rowOfId(quint64 id) const;
 
     // Takes a new entry into its place in the sort order and returns its row; the id is given here.
     int add(RenameEntry entry);
+    // Takes new entries into their places as adding them one by one would, in one step.
+    void addAll(QList<RenameEntry> entries);
     // Changes the entry and moves it to its place in the sort order.
     void replace(int row, const RenameEntry &entry);
     void removeRowNumbers(QList<int> rows);
@@ -61,6 +67,11 @@ private:
     QString cell(int row, int column) const;
     // Negative when the entry at row a sorts before the one at row b in the current order.
     int compareRows(int a, int b) const;
+    double sizeNumber(int row) const;
+    // The rows in the current order; rows that compare equal keep theirs.
+    std::vector<int> sortedRows() const;
+    // Puts the entries in the order of the rows given.
+    void applyOrder(const std::vector<int> &order);
     void sortAll();
     // Moves the entry at row to where the sort order wants it.
     void place(int row);
@@ -68,6 +79,7 @@ private:
     LocaleFormat m_format;
     QCollator m_collator;
     QList<RenameEntry> m_entries;
+    QSet<QString> m_paths; // of the entries, for telling a path listed already
     quint64 m_nextId = 1;
     int m_sortColumn = RenameNameColumn;
     int m_lastClicked = RenameNameColumn;

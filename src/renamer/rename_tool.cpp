@@ -7,8 +7,10 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 #include <sys/stat.h>
+#include <utility>
 
 void RenamerFeedback::showMessage(const QString &, const QString &) {}
 void RenamerFeedback::setBusy(bool) {}
@@ -67,10 +69,37 @@ void RenameTool::collectFolder(const QString &folder)
     if (patterns.isEmpty())
         return;
     const bool subfolders = m_settings.isOn(DU::uv);
+    // The files go into the list together, which sorts them once.
+    QList<RenameEntry> found;
+    QSet<QString> foundPaths;
     // A name that lost its bytes is listed all the same, so the renaming can tell why it stays.
-    for (const QString &path : walkFolder(folder, patterns, subfolders))
-        if (QFileInfo(path).isFile() || lostItsBytes(path))
-            addFile(path);
+    for (const QString &path : walkFolder(folder, patterns, subfolders)) {
+        if (!QFileInfo(path).isFile() && !lostItsBytes(path))
+            continue;
+        if (foundPaths.contains(path) || m_list.containsPath(path)) {
+            // The list shows what was found before the message does.
+            m_list.addAll(std::exchange(found, {}));
+            refuseListedPath(path);
+            continue;
+        }
+        foundPaths.insert(path);
+        found.append(entryOf(path));
+    }
+    m_list.addAll(std::move(found));
+    m_feedback.showStatus(loadedText(m_list.count(), m_settings.language()));
+}
+
+RenameEntry RenameTool::entryOf(const QString &path) const
+{
+    const QString name = namePart(path);
+    return {0, renameBase(name), formatOfExtension(name), renameSizeText(fileSize(path), m_format),
+            renameStatusText(RenameStatus::Added, m_settings.language()), path};
+}
+
+void RenameTool::refuseListedPath(const QString &path)
+{
+    if (!m_okForAll)
+        m_feedback.showMessage(QStringLiteral("dateischoninliste"), path);
 }
 
 void RenameTool::finishAdding()
@@ -91,16 +120,12 @@ void RenameTool::addFolder(const QString &folder)
 
 void RenameTool::addFile(const QString &path)
 {
-    const Language language = m_settings.language();
-    if (m_list.rowOfPath(path) >= 0) {
-        if (!m_okForAll)
-            m_feedback.showMessage(QStringLiteral("dateischoninliste"), path);
+    if (m_list.containsPath(path)) {
+        refuseListedPath(path);
         return;
     }
-    const QString name = namePart(path);
-    m_list.add({0, renameBase(name), formatOfExtension(name), renameSizeText(fileSize(path), m_format),
-                renameStatusText(RenameStatus::Added, language), path});
-    m_feedback.showStatus(loadedText(m_list.count(), language));
+    m_list.add(entryOf(path));
+    m_feedback.showStatus(loadedText(m_list.count(), m_settings.language()));
 }
 
 void RenameTool::addDropped(const QStringList &paths)

@@ -78,6 +78,10 @@ private:
     };
     // The matching files of a folder, without the busy state and its end.
     void collectFolder(const QString &folder);
+    // The entry a file gets when it is added.
+    RenameEntry entryOf(const QString &path) const;
+    // Raises "dateischoninliste" for a path listed already, unless okForAll.
+    void refuseListedPath(const QString &path);
     // The end of adding: the count line, the window back, "OK for all" cleared.
     void finishAdding();
     // Renames the entry at row to the new name; the status it ends with.

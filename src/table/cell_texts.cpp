@@ -159,6 +159,9 @@ QString CellTexts::programText(const FileEntry &row) const
 
 QString CellTexts::pathText(const FileEntry &row) const
 {
+    // The whole path as it stands, shared rather than put together again.
+    if (m_pathName && m_pathExtension && !m_pathDirectFolder && !m_pathShort)
+        return row.path();
     QString folder = folderPart(row.path());
     QString name;
     if (m_pathName)

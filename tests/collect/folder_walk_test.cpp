@@ -3,6 +3,7 @@
 
 #include <QTemporaryDir>
 #include <cerrno>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -51,6 +52,22 @@ TEST(FolderWalk, MatchingIgnoresCaseKeepsRepeatsAndSortsByCodeUnits)
               (QStringList{QStringLiteral("Z.Txt"), QStringLiteral("a.txt"), QStringLiteral("b.TXT")}));
     // No pattern, no file.
     EXPECT_TRUE(walkFolder(root, {}, true).isEmpty());
+}
+
+TEST(FolderWalk, NamesSortByTheCodeUnitsTheyShowWhateverTheirBytes)
+{
+    QTemporaryDir folder;
+    const QByteArray root = QFile::encodeName(folder.path());
+    // By bytes the full-width letter (EF BC A1) would come before the one beyond the basic
+    // plane (F0 9D 92 9C); by UTF-16 code units it comes after its surrogates (D835 DC9C).
+    // A byte that is no UTF-8 shows as U+FFFD, last of all.
+    const QByteArray names[] = {"b.txt", "z.TXT", "\xc3\xa4.txt", "\xf0\x9d\x92\x9c.txt", "\xef\xbc\xa1.txt", "\xff.txt"};
+    for (const QByteArray &name : names)
+        ASSERT_EQ(::close(::open(QByteArray(root + '/' + name).constData(), O_CREAT | O_WRONLY | O_CLOEXEC, 0644)), 0);
+    QVector<QByteArray> expected;
+    for (const QByteArray &name : names)
+        expected.append(root + '/' + name);
+    EXPECT_EQ(walkFolderFiles(folder.path(), {QStringLiteral(".txt")}, false), expected);
 }
 
 TEST(FolderWalk, FoldersNamedLikeFilesAreWalkedAndLinksToFoldersAreNot)

@@ -1,3 +1,4 @@
+#include "collect/folder_walk.h"
 #include "collect_test_support.h"
 #include "common/settings.h"
 #include "renamer/rename_tool.h"
@@ -5,6 +6,7 @@
 #include "text_list.h"
 
 #include <QTemporaryDir>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -274,4 +276,35 @@ TEST(RenameTool, AddingFoldersFilesAndDrops)
     EXPECT_FALSE(renamer.okForAll);
     renamer.tool.removeRows({0});
     EXPECT_EQ(renamer.column(RenameNameColumn), textList({"b"}));
+}
+
+TEST(RenameTool, AFolderTakenAtOnceStandsAsFilesAddedOneByOneWould)
+{
+    RenamerOnFiles files;
+    // Ties in every column: names that differ in case only, sizes and types that repeat.
+    for (const char *name : {"b.jpg", "B.png", "a.jpg", "A.JPG", "c.png", "a.png"})
+        files.file(name, QByteArray(int(std::strlen(name)) % 3 + 1, 'x'));
+    const QString kept = files.file("old/kept.jpg");
+    for (const int column : {RenameNameColumn, 1, RenameSizeColumn, RenamePathColumn}) {
+        for (const int clicks : {1, 2}) {
+            RenamerOnFiles oneByOne, atOnce;
+            QStringList walked;
+            for (RenamerOnFiles *renamer : {&oneByOne, &atOnce}) {
+                // Both patterns take every ".jpg": each is listed once, the second time raises the message.
+                renamer->settings.setOn(SettingsWindow::DF, QStringLiteral("auswahl"), true);
+                renamer->settings.setValue(SettingsWindow::DF, QStringLiteral("filter"), QStringLiteral("jpg,JPG,png"));
+                renamer->settings.setOn(SettingsWindow::DU, QStringLiteral("uv"), true);
+                renamer->tool.addFile(kept);
+                for (int click = 0; click < clicks; ++click)
+                    renamer->tool.list().columnClick(column);
+                walked = walkFolder(files.root, renamer->tool.searchPatterns(), true);
+            }
+            for (const QString &path : walked)
+                oneByOne.tool.addFile(path);
+            atOnce.tool.addFolder(files.root);
+            EXPECT_EQ(atOnce.column(RenamePathColumn), oneByOne.column(RenamePathColumn)) << column << clicks;
+            EXPECT_EQ(atOnce.feedback.messages, oneByOne.feedback.messages);
+            EXPECT_EQ(atOnce.feedback.messages.size(), 5); // kept.jpg twice, the other .jpg files once
+        }
+    }
 }
