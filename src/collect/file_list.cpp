@@ -329,13 +329,26 @@ void FileList::applyOrder(const QVector<int> &order)
 {
     Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     QVector<int> newRowOf(order.size());
-    QVector<FileEntry> reordered;
-    reordered.reserve(order.size());
-    for (int position = 0; position < order.size(); ++position) {
+    for (int position = 0; position < order.size(); ++position)
         newRowOf[order[position]] = position;
-        reordered.append(std::move(m_rows[order[position]]));
+    // The rows move in place along each cycle of the new order, so no second list is filled.
+    FileEntry *rows = m_rows.data();
+    std::vector<bool> placed(size_t(order.size()));
+    for (int start = 0; start < order.size(); ++start) {
+        if (placed[size_t(start)])
+            continue;
+        FileEntry held = std::move(rows[start]);
+        for (int position = start;;) {
+            placed[size_t(position)] = true;
+            const int from = order[position];
+            if (from == start) {
+                rows[position] = std::move(held);
+                break;
+            }
+            rows[position] = std::move(rows[from]);
+            position = from;
+        }
     }
-    m_rows = std::move(reordered);
     const QModelIndexList before = persistentIndexList();
     QModelIndexList after;
     after.reserve(before.size());
