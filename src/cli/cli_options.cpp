@@ -2,6 +2,7 @@
 
 #include "collect/system_path.h"
 #include "common/tabulix_error.h"
+#include "table/output_format.h"
 
 namespace {
 
@@ -26,7 +27,8 @@ const char usage[] =
     "  --reset                  every setting back to its standard value\n"
     "  --set SECTION.KEY=VALUE  change a setting as a configuration file names it, e.g.\n"
     "                           PBCH.act_pfad=1, PBCB.act_size_einheit=MB, ES.OR=1\n"
-    "  --format FORMAT          txt, csv, htm, bmp, jpg or gif\n"
+    "  --format FORMAT          txt, csv, htm, jpg, bmp, gif, xlsx, json, md or html; jpg,\n"
+    "                           bmp, gif and xlsx need -o\n"
     "  --encoding CODE          text encoding of -o: 0, 65000, 64999, 65001, 1200, 1201,\n"
     "                           65005 or 65006\n"
     "  --files-from FILE        add every file named by a line of FILE (- is standard input),\n"
@@ -52,8 +54,6 @@ const char usage[] =
     "Exit status: 0 done; 1 a path, a list file, a configuration or the output could not be\n"
     "read or written, or a list marked as UTF-7 is none (the rest is still done); 2 wrong usage.\n";
 
-const QStringList formats = {QStringLiteral("txt"), QStringLiteral("csv"), QStringLiteral("htm"),
-                             QStringLiteral("bmp"), QStringLiteral("jpg"), QStringLiteral("gif")};
 const QList<int> encodings = {0, 65000, 64999, 65001, 1200, 1201, 65005, 65006};
 
 } // namespace
@@ -99,6 +99,7 @@ CliOptions parseCliOptions(const QStringList &arguments)
             options.steps.append({SettingStep::Kind::Assign, value()});
         } else if (argument == u"--format") {
             const QString format = value();
+            const QStringList formats = outputFormatTags();
             if (!formats.contains(format))
                 throw TabulixError(QStringLiteral("unknown format \"%1\"; use one of %2")
                                        .arg(format, formats.join(QStringLiteral(", "))));

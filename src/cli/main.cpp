@@ -78,7 +78,7 @@ int writeOutputFile(const ProgramState &state, const QStringList &lines, const Q
             writeTablePicture(lines, file, format, state.settings.pictureFont(), pictureBackground(state));
         } else {
             // Text saved under a picture name becomes a picture of the text, as the desktop program does.
-            writeTextFile(outputText(lines, format, csvLineBreaks), file, currentTextEncoding(state.settings),
+            saveTableText(outputText(lines, format, csvLineBreaks), file, state.settings,
                           [&state](const QString &text, const QString &path) {
                               writeTextPicture(text, path, state.settings.pictureFont(),
                                                pictureBackground(state));
@@ -186,8 +186,13 @@ int main(int argc, char **argv)
 
     operands.processAll();
     const OutputFormat format = chosenOutputFormat(state);
-    if (listing && isPictureFormat(format) && options.outputFile.isEmpty())
-        return usageError(QStringLiteral("a picture format needs -o FILE"));
+    if (listing && isBinaryFormat(format) && options.outputFile.isEmpty())
+        return usageError(isPictureFormat(format) ? QStringLiteral("a picture format needs -o FILE")
+                                                  : QStringLiteral("the xlsx format needs -o FILE"));
+    if (listing && (format == OutputFormat::Xlsx || format == OutputFormat::Html))
+        return usageError(
+            QStringLiteral("the %1 format cannot be written yet")
+                .arg(format == OutputFormat::Xlsx ? QStringLiteral("xlsx") : QStringLiteral("html")));
     // A failed save stops the run before the table, so nothing else changes.
     if (!options.savedConfiguration.isEmpty() &&
         saveConfigurationFile(state, options.savedConfiguration) != 0)

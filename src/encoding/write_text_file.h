@@ -19,6 +19,9 @@ bool isPictureFileName(const QString &path);
 // or written.
 void writeEncodedTextFile(const QString &text, const QString &path, TextEncoding encoding);
 
+// Writes the text as UTF-8 without a byte-order mark, with writeEncodedTextFile's failure.
+void writeUtf8TextFile(const QString &text, const QString &path);
+
 // Picture names go to the picture writer (returns 0), every other name is written as text
 // (returns 1). Text errors are not caught here.
 int writeTextFile(const QString &text, const QString &path, TextEncoding encoding,

@@ -41,7 +41,18 @@ const ChecksumColumnInfo checksums[ChecksumKindCount] = {
     {ChecksumKind::SHA512, "SHA512", PB::act_checksum_sha512, PB::act_checksum_sha512_rb},
 };
 
+const char16_t *const kindKeys[ColumnKindCount - 1] = {u"name",     u"format",   u"type",     u"size",
+                                                       u"created",  u"accessed", u"modified", u"hidden",
+                                                       u"readOnly", u"program",  u"path"};
+const char16_t *const checksumKeys[ChecksumKindCount] = {u"md5", u"crc32", u"sha1", u"sha256", u"sha512"};
+
 } // namespace
+
+QString columnKey(ColumnKind kind, ChecksumKind checksum)
+{
+    return QString::fromUtf16(kind == ColumnKind::Checksums ? checksumKeys[int(checksum)]
+                                                            : kindKeys[int(kind) - 1]);
+}
 
 const ColumnKindInfo &columnKindInfo(ColumnKind kind)
 {

@@ -36,3 +36,8 @@ struct ChecksumColumnInfo {
 };
 
 const ChecksumColumnInfo &checksumColumnInfo(ChecksumKind kind);
+
+// The stable English key of a column in data formats and on the command line: "name",
+// "format", "type", "size", "created", "accessed", "modified", "hidden", "readOnly",
+// "program", "path", and for the checksum sub-columns "md5", "crc32", "sha1", "sha256", "sha512".
+QString columnKey(ColumnKind kind, ChecksumKind checksum = ChecksumKind::MD5);

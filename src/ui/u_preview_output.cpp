@@ -96,8 +96,8 @@ void PreviewPane::SpeichernClick()
         }
         return;
     }
-    writeTextFile(
-        m_shownText, path, currentTextEncoding(m_state.settings),
+    saveTableText(
+        m_shownText, path, m_state.settings,
         [this](const QString &text, const QString &picturePath) { saveTextPicture(text, picturePath); });
 }
 
