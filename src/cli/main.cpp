@@ -20,6 +20,7 @@
 #include "table/default_texts.h"
 #include "table/output_targets.h"
 #include "table/picture_file.h"
+#include "table/workbook_table.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -84,6 +85,18 @@ int writeOutputFile(const ProgramState &state, const QStringList &lines, const Q
                                                pictureBackground(state));
                           });
         }
+    } catch (const TabulixError &error) {
+        reportError(error.message());
+        return 1;
+    }
+    return 0;
+}
+
+// Writes the workbook to the file of -o; 0, or 1 with the reason on standard error.
+int writeWorkbookFile(const ProgramState &state, const QString &file)
+{
+    try {
+        writeWorkbook(state.fileList.rows(), state.settings, LocaleFormat::system(), file);
     } catch (const TabulixError &error) {
         reportError(error.message());
         return 1;
@@ -189,10 +202,6 @@ int main(int argc, char **argv)
     if (listing && isBinaryFormat(format) && options.outputFile.isEmpty())
         return usageError(isPictureFormat(format) ? QStringLiteral("a picture format needs -o FILE")
                                                   : QStringLiteral("the xlsx format needs -o FILE"));
-    if (listing && (format == OutputFormat::Xlsx || format == OutputFormat::Html))
-        return usageError(
-            QStringLiteral("the %1 format cannot be written yet")
-                .arg(format == OutputFormat::Xlsx ? QStringLiteral("xlsx") : QStringLiteral("html")));
     // A failed save stops the run before the table, so nothing else changes.
     if (!options.savedConfiguration.isEmpty() &&
         saveConfigurationFile(state, options.savedConfiguration) != 0)
@@ -210,6 +219,8 @@ int main(int argc, char **argv)
         });
         return !whole || feedback.anyUnreadable() ? 1 : 0;
     }
+    if (format == OutputFormat::Xlsx)
+        return writeWorkbookFile(state, options.outputFile) != 0 || feedback.anyUnreadable() ? 1 : 0;
     const QStringList lines = buildOutputLines(state, LocaleFormat::system());
     const int written = options.outputFile.isEmpty() ? printTable(out, lines, format, csvLineBreaks)
                                                      : writeOutputFile(state, lines, options.outputFile);

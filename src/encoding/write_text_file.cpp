@@ -15,23 +15,19 @@ bool isPictureFileName(const QString &path)
     return false;
 }
 
-namespace {
-
-QString textFileError(const QString &path)
+QString fileCreationError(const QString &path)
 {
     return QStringLiteral("Cannot create file \"%1\".").arg(path);
 }
 
-} // namespace
-
 void writeEncodedTextFile(const QString &text, const QString &path, TextEncoding encoding)
 {
-    writeFileSafely(path, encodeText(text, encoding), textFileError(path));
+    writeFileSafely(path, encodeText(text, encoding), fileCreationError(path));
 }
 
 void writeUtf8TextFile(const QString &text, const QString &path)
 {
-    writeFileSafely(path, text.toUtf8(), textFileError(path));
+    writeFileSafely(path, text.toUtf8(), fileCreationError(path));
 }
 
 int writeTextFile(const QString &text, const QString &path, TextEncoding encoding,

@@ -14,6 +14,9 @@ using PictureWriter = std::function<void(const QString &text, const QString &pat
 // or .jpeg, in any case.
 bool isPictureFileName(const QString &path);
 
+// `Cannot create file "<path>".`, what a failed write of a table file says before its reason.
+QString fileCreationError(const QString &path);
+
 // Writes the text, exactly as it comes, in the encoding, as the file's new content (writeFileSafely).
 // Throws TabulixError `Cannot create file "<path>". <reason>` when the file cannot be created
 // or written.

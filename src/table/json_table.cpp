@@ -15,10 +15,10 @@ QString jsonBool(bool value)
     return value ? QStringLiteral("true") : QStringLiteral("false");
 }
 
-// The flag cells hold the yes text of the language the row was added in.
+// The flag cells hold "ja"/"nein" or "yes"/"no", as the row was added; only the no texts hold an "n".
 bool isYes(const QString &cell)
 {
-    return cell == u"ja" || cell == u"yes";
+    return !cell.contains(u'n');
 }
 
 // A checksum cell holds upper-case hex, or a note why there is none.
@@ -78,7 +78,7 @@ public:
         add(QStringLiteral("}"));
     }
 
-    void groupStarts(const QString &) override {}
+    void groupStarts(const QString &, qint64, qint64) override {}
     void groupEnds(qint64, qint64) override {}
 
     void row(const FileEntry &row, const QString &group) override
@@ -122,11 +122,9 @@ private:
         case ColumnKind::Size:
             return row.bytes < 0 ? null : QString::number(row.bytes);
         case ColumnKind::Created:
-            return time(row.created);
         case ColumnKind::Accessed:
-            return time(row.accessed);
         case ColumnKind::Changed:
-            return time(row.changed);
+            return time(rowTime(row, column.kind));
         case ColumnKind::Hidden:
             return jsonBool(isYes(row.cells[CellHidden]));
         case ColumnKind::ReadOnly:

@@ -16,7 +16,7 @@ public:
 
     void end() override { endInfo(m_table.totals.files, m_table.totals.bytes); }
 
-    void groupStarts(const QString &heading) override
+    void groupStarts(const QString &heading, qint64, qint64) override
     {
         if (m_table.options.groupHeading && !heading.isEmpty())
             paragraph(QStringLiteral("## ") + markdownEscaped(heading));

@@ -2,15 +2,18 @@
 
 #include "table/json_table.h"
 #include "table/markdown_table.h"
+#include "table/search_page.h"
 
 bool isValueTextFormat(OutputFormat format)
 {
-    return format == OutputFormat::Json || format == OutputFormat::Md;
+    return format == OutputFormat::Json || format == OutputFormat::Md || format == OutputFormat::Html;
 }
 
 bool writeValueTextTable(std::span<const FileEntry> rows, const Settings &settings,
                          const LocaleFormat &locale, OutputFormat format, const LineSink &sink)
 {
     const ValueTable table(rows, settings, locale, format);
-    return format == OutputFormat::Json ? writeJsonTable(table, sink) : writeMarkdownTable(table, sink);
+    if (format == OutputFormat::Json)
+        return writeJsonTable(table, sink);
+    return format == OutputFormat::Md ? writeMarkdownTable(table, sink) : writeSearchPage(table, sink);
 }

@@ -25,6 +25,13 @@ QString ValueTable::endInfo(qint64 files, qint64 bytes) const
     return endInfoText(options, language, locale, files, bytes);
 }
 
+const QDateTime &rowTime(const FileEntry &row, ColumnKind kind)
+{
+    return kind == ColumnKind::Created    ? row.created
+           : kind == ColumnKind::Accessed ? row.accessed
+                                          : row.changed;
+}
+
 void walkValueRows(const ValueTable &table, ValueTableWriter &writer, const std::function<bool()> &stopped)
 {
     const GroupChoice *choice =
@@ -32,7 +39,7 @@ void walkValueRows(const ValueTable &table, ValueTableWriter &writer, const std:
     if (!choice) {
         // A grouping choice that names no known fact keeps the rows in one group of their own.
         if (table.options.grouped)
-            writer.groupStarts(QString());
+            writer.groupStarts(QString(), table.totals.files, table.totals.bytes);
         for (const FileEntry &row : table.rows) {
             if (stopped && stopped())
                 return;
@@ -43,23 +50,21 @@ void walkValueRows(const ValueTable &table, ValueTableWriter &writer, const std:
         return;
     }
     const GroupOrder groups = groupOrder(table.rows, *choice, table.texts, table.locale);
-    qint64 files = 0;
-    qint64 bytes = 0;
-    for (qsizetype i = 0; i < groups.order.size(); ++i) {
-        if (stopped && stopped())
-            return;
-        const qsizetype j = groups.order[i];
-        const QString &key = groups.keys[j];
-        if (files == 0)
-            writer.groupStarts(key);
-        writer.row(table.rows[j], key);
-        ++files;
-        bytes += table.rows[j].bytes;
-        if (i + 1 == groups.order.size() || groups.keys[groups.order[i + 1]] != key) {
-            writer.groupEnds(files, bytes);
-            files = 0;
-            bytes = 0;
+    const qsizetype count = groups.order.size();
+    for (qsizetype first = 0; first < count;) {
+        const QString &key = groups.keys[groups.order[first]];
+        qsizetype end = first;
+        qint64 bytes = 0;
+        for (; end < count && groups.keys[groups.order[end]] == key; ++end)
+            bytes += table.rows[groups.order[end]].bytes;
+        writer.groupStarts(key, end - first, bytes);
+        for (qsizetype i = first; i < end; ++i) {
+            if (stopped && stopped())
+                return;
+            writer.row(table.rows[groups.order[i]], key);
         }
+        writer.groupEnds(end - first, bytes);
+        first = end;
     }
 }
 

@@ -35,12 +35,15 @@ struct ValueTable {
     QString endInfo(qint64 files, qint64 bytes) const;
 };
 
+// The row's time of a date column (created, accessed, changed).
+const QDateTime &rowTime(const FileEntry &row, ColumnKind kind);
+
 class ValueTableWriter {
 public:
     virtual ~ValueTableWriter() = default;
     // Called for every group, in order, when the table is grouped; heading is the group's key
-    // as the table shows it.
-    virtual void groupStarts(const QString &heading) = 0;
+    // as the table shows it, files and bytes the count and size of its rows.
+    virtual void groupStarts(const QString &heading, qint64 files, qint64 bytes) = 0;
     virtual void row(const FileEntry &row, const QString &group) = 0;
     virtual void groupEnds(qint64 files, qint64 bytes) = 0;
 };

@@ -5,6 +5,7 @@
 #include "encoding/write_text_file.h"
 #include "table/picture_file.h"
 #include "table/web_palette.h"
+#include "table/workbook_table.h"
 #include "ui/file_dialogs.h"
 #include "ui/modal_dialog.h"
 #include "ui/u_preview_pane.h"
@@ -88,6 +89,10 @@ void PreviewPane::SpeichernClick()
     if (path.isEmpty() || !confirmOverwrite(path))
         return;
 
+    if (format == OutputFormat::Xlsx) {
+        writeWorkbook(m_state.fileList.rows(), m_state.settings, LocaleFormat::system(), path);
+        return;
+    }
     if (picture) {
         try {
             savePicture(*picture, path, format);
