@@ -88,3 +88,14 @@ std::optional<ColumnKind> kindOfActivation(SettingId setting)
             return ColumnKind(number);
     return std::nullopt;
 }
+
+std::optional<KeyedColumn> columnOfKey(const QString &key)
+{
+    for (int number = 1; number < ColumnKindCount; ++number)
+        if (key == QStringView(kindKeys[number - 1]))
+            return KeyedColumn{ColumnKind(number)};
+    for (int c = 0; c < ChecksumKindCount; ++c)
+        if (key == QStringView(checksumKeys[c]))
+            return KeyedColumn{ColumnKind::Checksums, ChecksumKind(c)};
+    return std::nullopt;
+}

@@ -41,3 +41,10 @@ const ChecksumColumnInfo &checksumColumnInfo(ChecksumKind kind);
 // "format", "type", "size", "created", "accessed", "modified", "hidden", "readOnly",
 // "program", "path", and for the checksum sub-columns "md5", "crc32", "sha1", "sha256", "sha512".
 QString columnKey(ColumnKind kind, ChecksumKind checksum = ChecksumKind::MD5);
+
+// The column a key names: a kind, and for "md5" ... "sha512" the checksum sub-column.
+struct KeyedColumn {
+    ColumnKind kind;
+    ChecksumKind checksum = ChecksumKind::MD5;
+};
+std::optional<KeyedColumn> columnOfKey(const QString &key);
