@@ -3,6 +3,7 @@
 #include "app/table_output.h"
 #include "common/tabulix_error.h"
 #include "encoding/write_text_file.h"
+#include "table/clipboard_table.h"
 #include "table/picture_file.h"
 #include "table/web_palette.h"
 #include "table/workbook_table.h"
@@ -39,7 +40,11 @@ void PreviewPane::ZwischenablageClick()
         AktualisierenClick();
     const OutputFormat format = chosenOutputFormat(m_state);
     if (!isPictureFormat(format)) {
-        QGuiApplication::clipboard()->setText(m_shownText);
+        // Beside the text, a plain table that spreadsheets and mail paste as cells.
+        auto mime = std::make_unique<QMimeData>();
+        mime->setText(m_shownText);
+        mime->setHtml(plainHtmlTable(m_state.fileList.rows(), m_state.settings, LocaleFormat::system()));
+        QGuiApplication::clipboard()->setMimeData(mime.release());
         return;
     }
     const std::optional<QImage> picture = outputPicture();
