@@ -15,40 +15,35 @@ namespace {
 // and whether anything would be fetched from elsewhere.
 QJsonObject readPage(const QByteArray &page)
 {
-    QProcess python;
-    python.start(
-        QStringLiteral("/usr/bin/python3"),
-        {QStringLiteral("-c"),
-         QStringLiteral(
-             "import html.parser, json, sys\n"
-             "class Page(html.parser.HTMLParser):\n"
-             "    head, bodies, count, fetches, cell, place = [], [], None, 0, None, None\n"
-             "    def handle_starttag(self, tag, attrs):\n"
-             "        attrs = dict(attrs)\n"
-             "        if 'src' in attrs or (tag == 'link' and 'href' in attrs): self.fetches += 1\n"
-             "        if tag == 'thead': self.place = 'head'\n"
-             "        elif tag == 'tbody': self.place = 'body'; self.bodies.append([])\n"
-             "        elif tag == 'tr' and self.place == 'body': self.bodies[-1].append([])\n"
-             "        elif tag in ('th', 'td'): self.cell = {'text': '', 'v': attrs.get('data-v')}\n"
-             "        elif tag == 'span' and attrs.get('id') == 'count': self.count = ''\n"
-             "    def handle_endtag(self, tag):\n"
-             "        if tag in ('th', 'td'):\n"
-             "            (self.head if self.place == 'head' else self.bodies[-1][-1]).append(self.cell)\n"
-             "            self.cell = None\n"
-             "        elif tag == 'thead': self.place = None\n"
-             "        elif tag == 'span' and isinstance(self.count, str): self.count = [self.count]\n"
-             "    def handle_data(self, data):\n"
-             "        if self.cell is not None: self.cell['text'] += data\n"
-             "        if isinstance(self.count, str): self.count += data\n"
-             "page = Page(convert_charrefs=True)\n"
-             "page.feed(sys.stdin.read())\n"
-             "json.dump({'head': page.head, 'bodies': page.bodies, 'count': page.count[0],\n"
-             "           'fetches': page.fetches}, sys.stdout)\n")});
-    python.write(page);
-    python.closeWriteChannel();
-    if (!python.waitForFinished(30000) || python.exitCode() != 0)
-        ADD_FAILURE() << python.readAllStandardError().constData();
-    return QJsonDocument::fromJson(python.readAllStandardOutput()).object();
+    return pythonJson(
+               QStringLiteral(
+                   "import html.parser, json, sys\n"
+                   "class Page(html.parser.HTMLParser):\n"
+                   "    head, bodies, count, fetches, cell, place = [], [], None, 0, None, None\n"
+                   "    def handle_starttag(self, tag, attrs):\n"
+                   "        attrs = dict(attrs)\n"
+                   "        if 'src' in attrs or (tag == 'link' and 'href' in attrs): self.fetches += 1\n"
+                   "        if tag == 'thead': self.place = 'head'\n"
+                   "        elif tag == 'tbody': self.place = 'body'; self.bodies.append([])\n"
+                   "        elif tag == 'tr' and self.place == 'body': self.bodies[-1].append([])\n"
+                   "        elif tag in ('th', 'td'): self.cell = {'text': '', 'v': attrs.get('data-v')}\n"
+                   "        elif tag == 'span' and attrs.get('id') == 'count': self.count = ''\n"
+                   "    def handle_endtag(self, tag):\n"
+                   "        if tag in ('th', 'td'):\n"
+                   "            (self.head if self.place == 'head' else "
+                   "self.bodies[-1][-1]).append(self.cell)\n"
+                   "            self.cell = None\n"
+                   "        elif tag == 'thead': self.place = None\n"
+                   "        elif tag == 'span' and isinstance(self.count, str): self.count = [self.count]\n"
+                   "    def handle_data(self, data):\n"
+                   "        if self.cell is not None: self.cell['text'] += data\n"
+                   "        if isinstance(self.count, str): self.count += data\n"
+                   "page = Page(convert_charrefs=True)\n"
+                   "page.feed(sys.stdin.read())\n"
+                   "json.dump({'head': page.head, 'bodies': page.bodies, 'count': page.count[0],\n"
+                   "           'fetches': page.fetches}, sys.stdout)\n"),
+               page)
+        .object();
 }
 
 } // namespace

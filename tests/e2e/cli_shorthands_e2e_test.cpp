@@ -7,14 +7,6 @@
 
 namespace {
 
-QStringList withSets(const QStringList &assignments)
-{
-    QStringList arguments;
-    for (const QString &assignment : assignments)
-        arguments << QStringLiteral("--set") << assignment;
-    return arguments;
-}
-
 QByteArray settingsAfter(const QStringList &options, const QString &folder)
 {
     const CliRun run = runCli(QStringList{QStringLiteral("--lang"), QStringLiteral("en")} + options +

@@ -18,14 +18,6 @@
 
 namespace {
 
-QStringList withSets(const QStringList &assignments)
-{
-    QStringList arguments;
-    for (const QString &assignment : assignments)
-        arguments << QStringLiteral("--set") << assignment;
-    return arguments;
-}
-
 const QStringList jsonColumns =
     withSets({QStringLiteral("PBCH.act_datum_erstellt=0"), QStringLiteral("PBCH.act_datum_changed=1"),
               QStringLiteral("PBCH.act_attribute_hidden=1"), QStringLiteral("PBCH.act_attribute_readonly=1"),
@@ -68,32 +60,26 @@ void expectRowsMatchFiles(const QJsonArray &rows)
 // The cells of every table row of rendered Markdown, table by table, and the level-2 headings.
 QJsonObject renderedTables(const QByteArray &markdown)
 {
-    QProcess python;
-    python.start(
-        QStringLiteral("/usr/bin/python3"),
-        {QStringLiteral("-c"),
-         QStringLiteral("import html.parser, json, markdown, sys\n"
-                        "page = markdown.markdown(sys.stdin.read(), extensions=['tables'])\n"
-                        "class Cells(html.parser.HTMLParser):\n"
-                        "    tables, headings, text, where = [], [], None, None\n"
-                        "    def handle_starttag(self, tag, attrs):\n"
-                        "        if tag == 'table': self.tables.append([])\n"
-                        "        elif tag == 'tr': self.tables[-1].append([])\n"
-                        "        elif tag in ('td', 'th', 'h2'): self.text, self.where = '', tag\n"
-                        "    def handle_endtag(self, tag):\n"
-                        "        if tag in ('td', 'th'): self.tables[-1][-1].append(self.text)\n"
-                        "        elif tag == 'h2': self.headings.append(self.text)\n"
-                        "        if tag == self.where: self.text = self.where = None\n"
-                        "    def handle_data(self, data):\n"
-                        "        if self.text is not None: self.text += data\n"
-                        "cells = Cells(convert_charrefs=True)\n"
-                        "cells.feed(page)\n"
-                        "json.dump({'tables': cells.tables, 'headings': cells.headings}, sys.stdout)\n")});
-    python.write(markdown);
-    python.closeWriteChannel();
-    if (!python.waitForFinished(30000) || python.exitCode() != 0)
-        ADD_FAILURE() << python.readAllStandardError().constData();
-    return QJsonDocument::fromJson(python.readAllStandardOutput()).object();
+    return pythonJson(QStringLiteral(
+                          "import html.parser, json, markdown, sys\n"
+                          "page = markdown.markdown(sys.stdin.read(), extensions=['tables'])\n"
+                          "class Cells(html.parser.HTMLParser):\n"
+                          "    tables, headings, text, where = [], [], None, None\n"
+                          "    def handle_starttag(self, tag, attrs):\n"
+                          "        if tag == 'table': self.tables.append([])\n"
+                          "        elif tag == 'tr': self.tables[-1].append([])\n"
+                          "        elif tag in ('td', 'th', 'h2'): self.text, self.where = '', tag\n"
+                          "    def handle_endtag(self, tag):\n"
+                          "        if tag in ('td', 'th'): self.tables[-1][-1].append(self.text)\n"
+                          "        elif tag == 'h2': self.headings.append(self.text)\n"
+                          "        if tag == self.where: self.text = self.where = None\n"
+                          "    def handle_data(self, data):\n"
+                          "        if self.text is not None: self.text += data\n"
+                          "cells = Cells(convert_charrefs=True)\n"
+                          "cells.feed(page)\n"
+                          "json.dump({'tables': cells.tables, 'headings': cells.headings}, sys.stdout)\n"),
+                      markdown)
+        .object();
 }
 
 } // namespace

@@ -16,33 +16,21 @@ namespace {
 // format, bold, link) as openpyxl reads them.
 QJsonArray readWorkbook(const QString &path)
 {
-    QProcess python;
-    python.start(
-        QStringLiteral("/usr/bin/python3"),
-        {QStringLiteral("-c"),
-         QStringLiteral(
-             "import json, sys, openpyxl\n"
-             "book = openpyxl.load_workbook(sys.argv[1])\n"
-             "def cell(c):\n"
-             "    v = c.value\n"
-             "    return {'value': v.isoformat() if hasattr(v, 'isoformat') else v,\n"
-             "            'type': type(v).__name__, 'format': c.number_format,\n"
-             "            'bold': bool(c.font.b), 'link': c.hyperlink.target if c.hyperlink else None}\n"
-             "json.dump([{'name': s.title, 'frozen': s.freeze_panes, 'filter': s.auto_filter.ref,\n"
-             "            'rows': [[cell(c) for c in row] for row in s.iter_rows()]}\n"
-             "           for s in book.worksheets], sys.stdout)\n"),
-         path});
-    if (!python.waitForFinished(60000) || python.exitCode() != 0)
-        ADD_FAILURE() << python.readAllStandardError().constData();
-    return QJsonDocument::fromJson(python.readAllStandardOutput()).array();
-}
-
-QStringList withSets(const QStringList &assignments)
-{
-    QStringList arguments;
-    for (const QString &assignment : assignments)
-        arguments << QStringLiteral("--set") << assignment;
-    return arguments;
+    return pythonJson(
+               QStringLiteral(
+                   "import json, sys, openpyxl\n"
+                   "book = openpyxl.load_workbook(sys.argv[1])\n"
+                   "def cell(c):\n"
+                   "    v = c.value\n"
+                   "    return {'value': v.isoformat() if hasattr(v, 'isoformat') else v,\n"
+                   "            'type': type(v).__name__, 'format': c.number_format,\n"
+                   "            'bold': bool(c.font.b), 'link': c.hyperlink.target if c.hyperlink else "
+                   "None}\n"
+                   "json.dump([{'name': s.title, 'frozen': s.freeze_panes, 'filter': s.auto_filter.ref,\n"
+                   "            'rows': [[cell(c) for c in row] for row in s.iter_rows()]}\n"
+                   "           for s in book.worksheets], sys.stdout)\n"),
+               {}, {path})
+        .array();
 }
 
 } // namespace
