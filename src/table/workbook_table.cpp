@@ -151,7 +151,7 @@ private:
             return;
         worksheet_write_string(m_sheet, m_row, lxw_col_t(column), value.toUtf8().constData(), format);
         if (measured)
-            m_widths[column] = std::max(m_widths[column], double(value.size()));
+            measure(column, value);
     }
 
     double sizeValue(qint64 bytes) const
@@ -163,11 +163,10 @@ private:
     void cell(qsizetype j, const FileEntry &row)
     {
         const OutputColumn &column = m_table.columns[j];
-        const QString shown = m_table.cell(j, row);
-        m_widths[j] = std::max(m_widths[j], double(shown.size()));
         m_lastDataRow = m_row;
         switch (column.kind) {
         case ColumnKind::Size:
+            measure(j, m_table.cell(j, row));
             if (row.bytes >= 0 && (!m_table.texts.sizeShowsUnit() || m_table.texts.sizeUnit() >= 0))
                 worksheet_write_number(m_sheet, m_row, lxw_col_t(j), sizeValue(row.bytes), m_size);
             return;
@@ -180,17 +179,23 @@ private:
             lxw_datetime when = spreadsheetTime(value);
             worksheet_write_datetime(m_sheet, m_row, lxw_col_t(j), &when,
                                      m_dates[int(column.kind) - int(ColumnKind::Created)]);
+            // Every time of a column is as wide as the first.
+            if (m_widths[j] == 0)
+                measure(j, m_table.cell(j, row));
             return;
         }
-        case ColumnKind::FileName:
-        case ColumnKind::Path:
-            if (m_table.texts.linksToFile(column.kind) && link(j, row.path(), shown))
-                return;
-            break;
         default:
             break;
         }
-        text(j, shown, nullptr, false);
+        const QString shown = m_table.cell(j, row);
+        measure(j, shown);
+        if (!m_table.texts.linksToFile(column.kind) || !link(j, row.path(), shown))
+            text(j, shown, nullptr, false);
+    }
+
+    void measure(qsizetype j, const QString &shown)
+    {
+        m_widths[j] = std::max(m_widths[j], double(shown.size()));
     }
 
     // A link the workbook cannot hold (too long, too many) is written as text.
