@@ -86,7 +86,11 @@ void LineWriter::handOn()
 bool LineWriter::write()
 {
     start();
-    walkValueRows(m_table, *this, [this] { return m_failed; });
+    for (m_pass = 0; m_pass < passes(); ++m_pass) {
+        if (m_pass > 0)
+            betweenPasses();
+        walkValueRows(m_table, *this, [this] { return m_failed; });
+    }
     end();
     handOn();
     return !m_failed;

@@ -67,7 +67,12 @@ public:
 protected:
     virtual void start() = 0;
     virtual void end() = 0;
+    // A writer may walk the rows more than once, so that a long table need not be held.
+    virtual int passes() const { return 1; }
+    virtual void betweenPasses() {}
     void add(const QString &line);
+
+    int m_pass = 0; // the walk under way
 
     const ValueTable &m_table;
 

@@ -12,8 +12,8 @@
 
 namespace {
 
-// The page's head cells, its bodies with their rows' cells and sort values, the count line,
-// and whether anything would be fetched from elsewhere.
+// The head cells of the table a browser without script shows, its bodies with their rows'
+// cells and sort values, the count line, and whether anything would be fetched from elsewhere.
 QJsonObject readPage(const QByteArray &page)
 {
     return pythonJson(
@@ -40,7 +40,7 @@ QJsonObject readPage(const QByteArray &page)
                    "        if self.cell is not None: self.cell['text'] += data\n"
                    "        if isinstance(self.count, str): self.count += data\n"
                    "page = Page(convert_charrefs=True)\n"
-                   "page.feed(sys.stdin.read())\n"
+                   "page.feed(sys.stdin.read().split('</noscript>')[0])\n"
                    "json.dump({'head': page.head, 'bodies': page.bodies, 'count': page.count[0],\n"
                    "           'fetches': page.fetches}, sys.stdout)\n"),
                page)
