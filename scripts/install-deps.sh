@@ -11,6 +11,9 @@ packages=(
   libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xauth fonts-liberation2 fonts-dejavu-core
   libxcb1-dev # the end-to-end tests drive the real program over the X protocol
   python3 # the end-to-end tests read CSV back with its csv module
+  libxlsxwriter-dev # the workbook format
+  python3-markdown python3-openpyxl # the tests render Markdown and read workbooks back
+  chromium chromium-driver python3-selenium # the tests use the page with search in a real browser
   # desktop entries and their checks with the desktops' own tools; the package (CPack's .deb
   # finds the programs with file and their libraries with dpkg-shlibdeps)
   desktop-file-utils shared-mime-info xdg-utils libglib2.0-bin appstream man-db dpkg-dev file

@@ -5,6 +5,7 @@
 #include "table/layout_parts.h"
 #include "table/output_settings.h"
 #include "table/table_layout.h"
+#include "table/value_formats.h"
 
 OutputFormat chosenOutputFormat(const ProgramState &state)
 {
@@ -20,6 +21,14 @@ QStringList buildOutputLines(const Settings &settings, const QVector<FileEntry> 
                              const LocaleFormat &locale, const std::atomic_bool *stop)
 {
     const OutputFormat format = chosenOutputFormat(settings);
+    if (isValueTextFormat(format)) {
+        QStringList lines;
+        writeValueTextTable(rows, settings, locale, format, [&lines, stop](const QStringList &block) {
+            lines += block;
+            return !(stop && *stop);
+        });
+        return stop && *stop ? QStringList() : lines;
+    }
     const TableCells table = fillActArray(rows, settings, locale, format, stop);
     if (stop && *stop)
         return {};
@@ -38,7 +47,9 @@ QStringList buildOutputLines(const ProgramState &state, const LocaleFormat &loca
 
 bool outputInBlocks(const ProgramState &state)
 {
-    return chosenOutputFormat(state) == OutputFormat::Csv && !state.settings.isOn(PB::des_grup_ja);
+    const OutputFormat format = chosenOutputFormat(state);
+    return isValueTextFormat(format) ||
+           (format == OutputFormat::Csv && !state.settings.isOn(PB::des_grup_ja));
 }
 
 bool writeOutputInBlocks(const ProgramState &state, const LocaleFormat &locale,
@@ -46,6 +57,9 @@ bool writeOutputInBlocks(const ProgramState &state, const LocaleFormat &locale,
 {
     constexpr qsizetype RowsPerBlock = 8192;
     const QVector<FileEntry> &rows = state.fileList.rows();
+    const OutputFormat format = chosenOutputFormat(state);
+    if (isValueTextFormat(format))
+        return writeValueTextTable(rows, state.settings, locale, format, write);
     LayoutOptions options = LayoutOptions::read(state.settings);
     for (qsizetype from = 0; from < rows.size(); from += RowsPerBlock) {
         const TableCells table =
@@ -83,4 +97,13 @@ QString outputText(const QStringList &lines, OutputFormat format, bool csvLineBr
     for (const QString &line : lines)
         text += line + lineEnd;
     return text;
+}
+
+void saveTableText(const QString &text, const QString &path, const Settings &settings,
+                   const PictureWriter &writePicture)
+{
+    if (isValueTextFormat(chosenOutputFormat(settings)))
+        writeUtf8TextFile(text, path);
+    else
+        writeTextFile(text, path, currentTextEncoding(settings), writePicture);
 }

@@ -3,6 +3,7 @@
 // lines; and the text those lines make in the text view, the clipboard and a saved file.
 #include "collect/file_entry.h"
 #include "common/locale_format.h"
+#include "encoding/write_text_file.h"
 #include "table/output_format.h"
 #include "table/table_picture.h"
 
@@ -25,7 +26,7 @@ QStringList buildOutputLines(const Settings &settings, const QVector<FileEntry> 
 QStringList buildOutputLines(const ProgramState &state, const LocaleFormat &locale);
 
 // Whether the output can be made and written a block of rows at a time: CSV without grouping,
-// whose lines stand alone.
+// whose lines stand alone, and the formats written from the rows' values.
 bool outputInBlocks(const ProgramState &state);
 // The lines of such output, handed to write block by block so that the whole table never sits
 // in memory at once; the same lines as buildOutputLines. Returns false as soon as write does.
@@ -41,3 +42,9 @@ QString outputLineEnd(OutputFormat format, bool csvLineBreaks, const QString &li
 // off. Line breaks inside cells stay as they are.
 QString outputText(const QStringList &lines, OutputFormat format, bool csvLineBreaks,
                    const QString &lineBreak = QStringLiteral("\r\n"));
+
+// Saves the table's text: the formats written from the rows' values as UTF-8 without a
+// byte-order mark, as their readers expect; every other format as writeTextFile does, in the
+// chosen encoding or as a picture of the text. Throws writeTextFile's TabulixError.
+void saveTableText(const QString &text, const QString &path, const Settings &settings,
+                   const PictureWriter &writePicture);

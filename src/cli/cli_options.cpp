@@ -2,6 +2,8 @@
 
 #include "collect/system_path.h"
 #include "common/tabulix_error.h"
+#include "shorthands.h"
+#include "table/output_format.h"
 
 namespace {
 
@@ -26,9 +28,20 @@ const char usage[] =
     "  --reset                  every setting back to its standard value\n"
     "  --set SECTION.KEY=VALUE  change a setting as a configuration file names it, e.g.\n"
     "                           PBCH.act_pfad=1, PBCB.act_size_einheit=MB, ES.OR=1\n"
-    "  --format FORMAT          txt, csv, htm, bmp, jpg or gif\n"
+    "  --format FORMAT          txt, csv, htm, jpg, bmp, gif, xlsx, json, md or html; jpg,\n"
+    "                           bmp, gif and xlsx need -o\n"
     "  --encoding CODE          text encoding of -o: 0, 65000, 64999, 65001, 1200, 1201,\n"
-    "                           65005 or 65006\n"
+    "                           65005 or 65006 (json, md and html are always UTF-8)\n"
+    "  --columns LIST           exactly these columns, in this order, e.g. name,size,modified:\n"
+    "                           name, format, type, size, created, accessed, modified,\n"
+    "                           hidden, readOnly, program, path, md5, crc32, sha1, sha256,\n"
+    "                           sha512 (the digests share one column kind, in that order)\n"
+    "  --group-by KEY           group the rows by a column key, folder or folderAndFile\n"
+    "  --title TEXT             the title above the table, switched on\n"
+    "  --size-unit UNIT         sizes in Byte, KB, MB, GB or TB\n"
+    "  --decimals N             the places of the sizes, 0 to 99\n"
+    "  --no-header              no column headers\n"
+    "  --no-subfolders          folders are added without their subfolders\n"
     "  --files-from FILE        add every file named by a line of FILE (- is standard input),\n"
     "                           as a saved file list or the output of find; the encoding\n"
     "                           comes from the byte-order mark, else UTF-8 or Windows-1252;\n"
@@ -46,14 +59,15 @@ const char usage[] =
     "  --help                   show this help and exit\n"
     "  --version                show the version and exit\n"
     "\n"
+    "Example: tabulix-cli --columns name,size,modified --group-by folder --size-unit MB\n"
+    "  --decimals 1 --title Pictures --format md -o pictures.md ~/Pictures\n"
+    "\n"
     "The desktop program's start configuration is %1;\n"
     "tabulix-cli reads it only when asked (--config %1).\n"
     "\n"
     "Exit status: 0 done; 1 a path, a list file, a configuration or the output could not be\n"
     "read or written, or a list marked as UTF-7 is none (the rest is still done); 2 wrong usage.\n";
 
-const QStringList formats = {QStringLiteral("txt"), QStringLiteral("csv"), QStringLiteral("htm"),
-                             QStringLiteral("bmp"), QStringLiteral("jpg"), QStringLiteral("gif")};
 const QList<int> encodings = {0, 65000, 64999, 65001, 1200, 1201, 65005, 65006};
 
 } // namespace
@@ -99,6 +113,7 @@ CliOptions parseCliOptions(const QStringList &arguments)
             options.steps.append({SettingStep::Kind::Assign, value()});
         } else if (argument == u"--format") {
             const QString format = value();
+            const QStringList formats = outputFormatTags();
             if (!formats.contains(format))
                 throw TabulixError(QStringLiteral("unknown format \"%1\"; use one of %2")
                                        .arg(format, formats.join(QStringLiteral(", "))));
@@ -110,6 +125,19 @@ CliOptions parseCliOptions(const QStringList &arguments)
             if (!number || !encodings.contains(encoding))
                 throw TabulixError(QStringLiteral("unknown encoding \"%1\"").arg(code));
             options.steps.append({SettingStep::Kind::Encoding, QString::number(encoding)});
+        } else if (argument == u"--columns") {
+            const QString list = value();
+            checkColumnKeys(list);
+            options.steps.append({SettingStep::Kind::Columns, list});
+        } else if (argument == u"--group-by") {
+            const QString key = value();
+            checkGroupKey(key);
+            options.steps.append({SettingStep::Kind::GroupBy, key});
+        } else if (argument == u"--title" || argument == u"--size-unit" || argument == u"--decimals" ||
+                   argument == u"--no-header" || argument == u"--no-subfolders") {
+            const bool takesValue = !argument.startsWith(QStringLiteral("--no-"));
+            for (const QString &assignment : plainShorthand(argument, takesValue ? value() : QString()))
+                options.steps.append({SettingStep::Kind::Assign, assignment});
         } else if (argument == u"--files-from") {
             options.steps.append({SettingStep::Kind::FilesFrom, fileName()});
         } else if (argument == u"--lang") {

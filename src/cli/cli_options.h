@@ -16,9 +16,12 @@ struct SettingStep {
         Format,            // --format TAG
         Encoding,          // --encoding CODE
         FilesFrom,         // --files-from FILE ("-": standard input)
+        Columns,           // --columns LIST of column keys
+        GroupBy,           // --group-by KEY
     };
     Kind kind;
-    QString value; // the file, assignment, format tag or encoding code; empty for a reset
+    QString value; // the file, assignment, format tag, encoding code, column list or group key;
+                   // empty for a reset
 };
 
 struct CliOptions {

@@ -20,6 +20,7 @@
 #include "table/default_texts.h"
 #include "table/output_targets.h"
 #include "table/picture_file.h"
+#include "table/workbook_table.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -78,12 +79,24 @@ int writeOutputFile(const ProgramState &state, const QStringList &lines, const Q
             writeTablePicture(lines, file, format, state.settings.pictureFont(), pictureBackground(state));
         } else {
             // Text saved under a picture name becomes a picture of the text, as the desktop program does.
-            writeTextFile(outputText(lines, format, csvLineBreaks), file, currentTextEncoding(state.settings),
+            saveTableText(outputText(lines, format, csvLineBreaks), file, state.settings,
                           [&state](const QString &text, const QString &path) {
                               writeTextPicture(text, path, state.settings.pictureFont(),
                                                pictureBackground(state));
                           });
         }
+    } catch (const TabulixError &error) {
+        reportError(error.message());
+        return 1;
+    }
+    return 0;
+}
+
+// Writes the workbook to the file of -o; 0, or 1 with the reason on standard error.
+int writeWorkbookFile(const ProgramState &state, const QString &file)
+{
+    try {
+        writeWorkbook(state.fileList.rows(), state.settings, LocaleFormat::system(), file);
     } catch (const TabulixError &error) {
         reportError(error.message());
         return 1;
@@ -186,8 +199,9 @@ int main(int argc, char **argv)
 
     operands.processAll();
     const OutputFormat format = chosenOutputFormat(state);
-    if (listing && isPictureFormat(format) && options.outputFile.isEmpty())
-        return usageError(QStringLiteral("a picture format needs -o FILE"));
+    if (listing && isBinaryFormat(format) && options.outputFile.isEmpty())
+        return usageError(isPictureFormat(format) ? QStringLiteral("a picture format needs -o FILE")
+                                                  : QStringLiteral("the xlsx format needs -o FILE"));
     // A failed save stops the run before the table, so nothing else changes.
     if (!options.savedConfiguration.isEmpty() &&
         saveConfigurationFile(state, options.savedConfiguration) != 0)
@@ -205,6 +219,8 @@ int main(int argc, char **argv)
         });
         return !whole || feedback.anyUnreadable() ? 1 : 0;
     }
+    if (format == OutputFormat::Xlsx)
+        return writeWorkbookFile(state, options.outputFile) != 0 || feedback.anyUnreadable() ? 1 : 0;
     const QStringList lines = buildOutputLines(state, LocaleFormat::system());
     const int written = options.outputFile.isEmpty() ? printTable(out, lines, format, csvLineBreaks)
                                                      : writeOutputFile(state, lines, options.outputFile);

@@ -3,6 +3,7 @@
 #include "config/configuration_file.h"
 #include "config/setting_sections.h"
 #include "encoding/text_encoding.h"
+#include "shorthands.h"
 #include "table/output_format.h"
 
 #include <QSize>
@@ -28,6 +29,14 @@ void applySettingStep(Settings &settings, const SettingStep &step, const FileLis
         break;
     case SettingStep::Kind::Encoding:
         setTextEncoding(settings, TextEncoding(step.value.toInt()));
+        break;
+    case SettingStep::Kind::Columns:
+        for (const QString &assignment : columnAssignments(step.value, settings.language()))
+            applySettingAssignment(settings, assignment);
+        break;
+    case SettingStep::Kind::GroupBy:
+        for (const QString &assignment : groupAssignments(step.value, settings.language()))
+            applySettingAssignment(settings, assignment);
         break;
     case SettingStep::Kind::FilesFrom:
         if (addFileList)

@@ -15,9 +15,19 @@ bool isPictureFileName(const QString &path)
     return false;
 }
 
+QString fileCreationError(const QString &path)
+{
+    return QStringLiteral("Cannot create file \"%1\".").arg(path);
+}
+
 void writeEncodedTextFile(const QString &text, const QString &path, TextEncoding encoding)
 {
-    writeFileSafely(path, encodeText(text, encoding), QStringLiteral("Cannot create file \"%1\".").arg(path));
+    writeFileSafely(path, encodeText(text, encoding), fileCreationError(path));
+}
+
+void writeUtf8TextFile(const QString &text, const QString &path)
+{
+    writeFileSafely(path, text.toUtf8(), fileCreationError(path));
 }
 
 int writeTextFile(const QString &text, const QString &path, TextEncoding encoding,

@@ -14,10 +14,16 @@ using PictureWriter = std::function<void(const QString &text, const QString &pat
 // or .jpeg, in any case.
 bool isPictureFileName(const QString &path);
 
+// `Cannot create file "<path>".`, what a failed write of a table file says before its reason.
+QString fileCreationError(const QString &path);
+
 // Writes the text, exactly as it comes, in the encoding, as the file's new content (writeFileSafely).
 // Throws TabulixError `Cannot create file "<path>". <reason>` when the file cannot be created
 // or written.
 void writeEncodedTextFile(const QString &text, const QString &path, TextEncoding encoding);
+
+// Writes the text as UTF-8 without a byte-order mark, with writeEncodedTextFile's failure.
+void writeUtf8TextFile(const QString &text, const QString &path);
 
 // Picture names go to the picture writer (returns 0), every other name is written as text
 // (returns 1). Text errors are not caught here.

@@ -12,6 +12,8 @@ namespace {
 // Below this many rows one thread is quicker than starting more.
 constexpr qsizetype ParallelFrom = 4096;
 
+} // namespace
+
 ActArray outputColumns(const Settings &settings)
 {
     const ColumnOrderTable order = ColumnOrderTable::fromSettings(settings);
@@ -39,8 +41,6 @@ QString cellOf(const OutputColumn &column, const FileEntry &row, const CellTexts
     return column.kind == ColumnKind::Checksums ? texts.checksumCell(column.checksum, row)
                                                 : texts.cellText(column.kind, row);
 }
-
-} // namespace
 
 TableCells fillActArray(std::span<const FileEntry> rows, const Settings &settings, const LocaleFormat &format,
                         OutputFormat output, const std::atomic_bool *stop)

@@ -11,7 +11,14 @@
 #include <atomic>
 #include <span>
 
+class CellTexts;
 class Settings;
+
+// The output columns: the active kinds in the order of the order list, kind 12 spread into
+// its enabled checksum sub-columns.
+ActArray outputColumns(const Settings &settings);
+// The text of one cell as the output writes it.
+QString cellOf(const OutputColumn &column, const FileEntry &row, const CellTexts &texts);
 
 struct TableCells {
     ActArray actArray;

@@ -17,7 +17,7 @@ constexpr int ShortPathWidth = 200;
 constexpr int MaxSizeDecimals = 99;
 
 // The places of the size column: a whole number typed or chosen, else 3.
-int sizeDecimals(const QString &text)
+int sizeDecimalsOf(const QString &text)
 {
     if (text.isEmpty() ||
         !std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
@@ -53,10 +53,11 @@ bool comesFromFile(ColumnKind kind)
 } // namespace
 
 CellTexts::CellTexts(const Settings &settings, const LocaleFormat &format, OutputFormat output)
-    : m_format(format), m_html(output == OutputFormat::Htm), m_csv(output == OutputFormat::Csv),
-      m_nameExtension(settings.isOn(PB::act_name_endung)), m_nameLink(settings.isOn(PB::act_name_htmllink)),
+    : m_format(format), m_html(output == OutputFormat::Htm || output == OutputFormat::Html),
+      m_csv(output == OutputFormat::Csv), m_nameExtension(settings.isOn(PB::act_name_endung)),
+      m_nameLink(settings.isOn(PB::act_name_htmllink)),
       m_sizeUnit(sizeUnitOf(settings.value(PB::act_size_einheit))),
-      m_sizeDecimals(sizeDecimals(settings.value(PB::act_size_nks))),
+      m_sizeDecimals(sizeDecimalsOf(settings.value(PB::act_size_nks))),
       m_sizeShowUnit(settings.isOn(PB::act_size_showunit)), m_sizeThousands(settings.isOn(PB::act_size_1000)),
       m_dates{DateCellOptions{settings.value(PB::act_datum_erstellt_format),
                               settings.isOn(PB::act_datum_erstellt_date),
@@ -116,9 +117,7 @@ QString CellTexts::outputText(ColumnKind kind, const FileEntry &row, const QStri
 {
     if (!m_html)
         return comesFromFile(kind) ? escapedForOutput(visible) : visible;
-    const bool linked =
-        (kind == ColumnKind::FileName && m_nameLink) || (kind == ColumnKind::Path && m_pathLink);
-    return linked ? htmlFileLink(row.path(), htmlEscaped(visible)) : htmlEscaped(visible);
+    return linksToFile(kind) ? htmlFileLink(row.path(), htmlEscaped(visible)) : htmlEscaped(visible);
 }
 
 QString CellTexts::checksumCell(ChecksumKind kind, const FileEntry &row) const

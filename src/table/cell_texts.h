@@ -29,6 +29,22 @@ public:
     {
         return outputText(kind, row, visibleText(kind, row));
     }
+    // What the size cells show: the unit (0 "Byte" to 4 "TB", -1 a name the cell cannot show)
+    // with its places, or without the unit the whole bytes; and whether thousands are separated.
+    int sizeUnit() const { return m_sizeUnit; }
+    int sizeDecimals() const { return m_sizeDecimals; }
+    bool sizeShowsUnit() const { return m_sizeShowUnit; }
+    bool sizeThousands() const { return m_sizeThousands; }
+    // The options of a date column (created, accessed, changed).
+    const DateCellOptions &dateOptions(ColumnKind kind) const
+    {
+        return m_dates[int(kind) - int(ColumnKind::Created)];
+    }
+    // Whether the name or path cells link to their files.
+    bool linksToFile(ColumnKind kind) const
+    {
+        return (kind == ColumnKind::FileName && m_nameLink) || (kind == ColumnKind::Path && m_pathLink);
+    }
     // Whether rows may be done on several threads at once: text measuring is bound to one.
     bool threadSafe() const { return !m_pathShort; }
     // A checksum sub-column: the row's text of that kind, escaped in HTML.

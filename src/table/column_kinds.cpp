@@ -41,7 +41,18 @@ const ChecksumColumnInfo checksums[ChecksumKindCount] = {
     {ChecksumKind::SHA512, "SHA512", PB::act_checksum_sha512, PB::act_checksum_sha512_rb},
 };
 
+const char16_t *const kindKeys[ColumnKindCount - 1] = {u"name",     u"format",   u"type",     u"size",
+                                                       u"created",  u"accessed", u"modified", u"hidden",
+                                                       u"readOnly", u"program",  u"path"};
+const char16_t *const checksumKeys[ChecksumKindCount] = {u"md5", u"crc32", u"sha1", u"sha256", u"sha512"};
+
 } // namespace
+
+QString columnKey(ColumnKind kind, ChecksumKind checksum)
+{
+    return QString::fromUtf16(kind == ColumnKind::Checksums ? checksumKeys[int(checksum)]
+                                                            : kindKeys[int(kind) - 1]);
+}
 
 const ColumnKindInfo &columnKindInfo(ColumnKind kind)
 {
@@ -75,5 +86,16 @@ std::optional<ColumnKind> kindOfActivation(SettingId setting)
     for (int number = 1; number <= ColumnKindCount; ++number)
         if (setting == columnKindInfo(ColumnKind(number)).activation.id)
             return ColumnKind(number);
+    return std::nullopt;
+}
+
+std::optional<KeyedColumn> columnOfKey(const QString &key)
+{
+    for (int number = 1; number < ColumnKindCount; ++number)
+        if (key == QStringView(kindKeys[number - 1]))
+            return KeyedColumn{ColumnKind(number)};
+    for (int c = 0; c < ChecksumKindCount; ++c)
+        if (key == QStringView(checksumKeys[c]))
+            return KeyedColumn{ColumnKind::Checksums, ChecksumKind(c)};
     return std::nullopt;
 }

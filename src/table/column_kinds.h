@@ -36,3 +36,15 @@ struct ChecksumColumnInfo {
 };
 
 const ChecksumColumnInfo &checksumColumnInfo(ChecksumKind kind);
+
+// The stable English key of a column in data formats and on the command line: "name",
+// "format", "type", "size", "created", "accessed", "modified", "hidden", "readOnly",
+// "program", "path", and for the checksum sub-columns "md5", "crc32", "sha1", "sha256", "sha512".
+QString columnKey(ColumnKind kind, ChecksumKind checksum = ChecksumKind::MD5);
+
+// The column a key names: a kind, and for "md5" ... "sha512" the checksum sub-column.
+struct KeyedColumn {
+    ColumnKind kind;
+    ChecksumKind checksum = ChecksumKind::MD5;
+};
+std::optional<KeyedColumn> columnOfKey(const QString &key);

@@ -141,29 +141,41 @@ std::optional<QString> dayCountText(const QString &key, const LocaleFormat &form
     return locale.toString(count, 'g', 15);
 }
 
-void sortIntoGroups(CellTable &cells, std::span<const FileEntry> rows, const GroupChoice &choice,
-                    const CellTexts &texts, const LocaleFormat &format)
+GroupOrder groupOrder(std::span<const FileEntry> rows, const GroupChoice &choice, const CellTexts &texts,
+                      const LocaleFormat &format)
 {
     const qsizetype count = rows.size();
     const int suffixWidth = int(QString::number(count).size());
+    GroupOrder groups;
+    groups.keys.reserve(count);
     QStringList sortKeys;
     sortKeys.reserve(count);
     for (qsizetype j = 0; j < count; ++j) {
-        const Key key = keyOf(rows[j], choice, texts);
-        QStringList &cellRow = cells[j];
-        cellRow[cellRow.size() - 2] = key.output;
-        cellRow[cellRow.size() - 1] = QString::number(rows[j].bytes);
+        Key key = keyOf(rows[j], choice, texts);
         sortKeys.append(sortText(key.plain, choice.sort, format) +
                         QStringLiteral("%1").arg(j + 1, suffixWidth, 10, QLatin1Char('0')));
+        groups.keys.append(std::move(key.output));
     }
-    QVector<qsizetype> order(count);
-    std::iota(order.begin(), order.end(), 0);
+    groups.order.resize(count);
+    std::iota(groups.order.begin(), groups.order.end(), 0);
     // The row numbers make every key unique, so the order is fully determined.
-    std::sort(order.begin(), order.end(),
+    std::sort(groups.order.begin(), groups.order.end(),
               [&sortKeys](qsizetype a, qsizetype b) { return codeUnitLess(sortKeys[a], sortKeys[b]); });
+    return groups;
+}
+
+void sortIntoGroups(CellTable &cells, std::span<const FileEntry> rows, const GroupChoice &choice,
+                    const CellTexts &texts, const LocaleFormat &format)
+{
+    GroupOrder groups = groupOrder(rows, choice, texts, format);
+    for (qsizetype j = 0; j < qsizetype(rows.size()); ++j) {
+        QStringList &cellRow = cells[j];
+        cellRow[cellRow.size() - 2] = std::move(groups.keys[j]);
+        cellRow[cellRow.size() - 1] = QString::number(rows[j].bytes);
+    }
     CellTable sorted;
-    sorted.reserve(count);
-    for (const qsizetype j : order)
+    sorted.reserve(rows.size());
+    for (const qsizetype j : groups.order)
         sorted.append(std::move(cells[j]));
     cells = std::move(sorted);
 }

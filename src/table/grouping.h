@@ -36,9 +36,18 @@ const GroupChoice *groupChoiceOf(const QString &text);
 // None when the text cannot be read back as a date, a date and time, or a time.
 std::optional<QString> dayCountText(const QString &key, const LocaleFormat &format);
 
+// The rows in group order (indexes into `rows`), ascending by key plus the zero-padded row
+// number, compared by UTF-16 code unit; and every row's key as the table writes it, by row.
+// A date key that cannot be read back sorts as an empty one.
+struct GroupOrder {
+    QVector<qsizetype> order;
+    QStringList keys;
+};
+GroupOrder groupOrder(std::span<const FileEntry> rows, const GroupChoice &choice, const CellTexts &texts,
+                      const LocaleFormat &format);
+
 // Writes the group key and the size in bytes into the two cells after the output columns of
 // every row (`cells` holds one row per entry of `rows`, in the same order), then sorts the rows
-// into groups: ascending by key plus the zero-padded row number, compared by UTF-16 code unit.
-// A date key that cannot be read back sorts as an empty one.
+// into groupOrder's order.
 void sortIntoGroups(CellTable &cells, std::span<const FileEntry> rows, const GroupChoice &choice,
                     const CellTexts &texts, const LocaleFormat &format);

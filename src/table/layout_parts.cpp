@@ -69,14 +69,21 @@ void walkRows(const LayoutInput &in, const RowWalk &walk)
     }
 }
 
-void addEndInfo(QStringList &lines, const LayoutInput &in, qint64 files, qint64 bytes)
+QString endInfoText(const LayoutOptions &options, Language language, const LocaleFormat &locale, qint64 files,
+                    qint64 bytes)
 {
     QString text;
-    if (in.options.endCount)
-        text = QString::number(files) + countSuffix(files, in.language);
-    if (in.options.endSize)
-        text = text.isEmpty() ? sizeText(bytes, in.locale)
-                              : text + QStringLiteral("; ") + sizeText(bytes, in.locale);
+    if (options.endCount)
+        text = QString::number(files) + countSuffix(files, language);
+    if (options.endSize)
+        text =
+            text.isEmpty() ? sizeText(bytes, locale) : text + QStringLiteral("; ") + sizeText(bytes, locale);
+    return text;
+}
+
+void addEndInfo(QStringList &lines, const LayoutInput &in, qint64 files, qint64 bytes)
+{
+    QString text = endInfoText(in.options, in.language, in.locale, files, bytes);
     if (text.isEmpty())
         return;
     if (in.options.dashes)

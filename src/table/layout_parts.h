@@ -57,6 +57,10 @@ struct RowWalk {
 // empty, since the current key starts empty.
 void walkRows(const LayoutInput &in, const RowWalk &walk);
 
+// The count and total size of some files as the options ask for them ("3 Dateien; 1,205 KB");
+// empty when they ask for neither.
+QString endInfoText(const LayoutOptions &options, Language language, const LocaleFormat &locale, qint64 files,
+                    qint64 bytes);
 // The count and total size of some files, after a dash marker when dash lines are on;
 // nothing when neither is asked for.
 void addEndInfo(QStringList &lines, const LayoutInput &in, qint64 files, qint64 bytes);

@@ -6,14 +6,20 @@
 #include <QStringList>
 #include <optional>
 
-enum class OutputFormat { Txt, Csv, Htm, Jpg, Bmp, Gif };
+enum class OutputFormat { Txt, Csv, Htm, Jpg, Bmp, Gif, Xlsx, Json, Md, Html };
 
-// The first tag the text contains, in the order txt, csv, htm, jpg, bmp, gif; txt for none.
+// The format whose "(*.tag)" the text names among xlsx, json, md and html; else the first tag
+// the text contains, in the order txt, csv, htm, jpg, bmp, gif; txt for none.
 OutputFormat outputFormatOf(const QString &outFormatText);
 bool isPictureFormat(OutputFormat format);
+// Whether the output is bytes that are no text: the pictures and the workbook.
+bool isBinaryFormat(OutputFormat format);
 // The item of the output format choice in the interface language ("Textdatei (*.txt)").
 QString outFormatItem(OutputFormat format, Language language);
 // The items of the output format choice in their list order.
 QStringList outFormatItems(Language language);
-// The format named by its tag ("txt", "csv", "htm", "jpg", "bmp", "gif"), if any.
+// The tags of all formats in the order of the items.
+QStringList outputFormatTags();
+// The format named by its tag ("txt", "csv", "htm", "jpg", "bmp", "gif", "xlsx", "json", "md",
+// "html"), if any.
 std::optional<OutputFormat> outputFormatOfTag(const QString &tag);

@@ -2,7 +2,8 @@
 
 PreviewChoice previewChoiceFor(OutputFormat format)
 {
-    if (format == OutputFormat::Htm)
+    // The page shows its table in the web view, which runs none of its script.
+    if (format == OutputFormat::Htm || format == OutputFormat::Html)
         return {PreviewView::Web, false, true};
     if (isPictureFormat(format))
         return {PreviewView::Picture, true, false};
@@ -24,6 +25,14 @@ SaveFileType saveFileTypeFor(OutputFormat format)
         return {QStringLiteral("JPEG (*.jpg)"), QStringLiteral("jpg")};
     case OutputFormat::Gif:
         return {QStringLiteral("GIF (*.gif)"), QStringLiteral("gif")};
+    case OutputFormat::Xlsx:
+        return {QStringLiteral("Excel (*.xlsx)"), QStringLiteral("xlsx")};
+    case OutputFormat::Json:
+        return {QStringLiteral("JSON (*.json)"), QStringLiteral("json")};
+    case OutputFormat::Md:
+        return {QStringLiteral("Markdown (*.md)"), QStringLiteral("md")};
+    case OutputFormat::Html:
+        return {QStringLiteral("HTML (*.html)"), QStringLiteral("html")};
     }
     return {QStringLiteral("Text (*.txt)"), QStringLiteral("txt")};
 }

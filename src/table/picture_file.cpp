@@ -35,6 +35,10 @@ std::optional<QByteArray> encodePicture(const QImage &picture, OutputFormat form
         case OutputFormat::Txt:
         case OutputFormat::Csv:
         case OutputFormat::Htm:
+        case OutputFormat::Xlsx:
+        case OutputFormat::Json:
+        case OutputFormat::Md:
+        case OutputFormat::Html:
             break;
         }
     } catch (const std::bad_alloc &) {

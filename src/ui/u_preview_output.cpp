@@ -3,8 +3,10 @@
 #include "app/table_output.h"
 #include "common/tabulix_error.h"
 #include "encoding/write_text_file.h"
+#include "table/clipboard_table.h"
 #include "table/picture_file.h"
 #include "table/web_palette.h"
+#include "table/workbook_table.h"
 #include "ui/file_dialogs.h"
 #include "ui/modal_dialog.h"
 #include "ui/u_preview_pane.h"
@@ -38,7 +40,11 @@ void PreviewPane::ZwischenablageClick()
         AktualisierenClick();
     const OutputFormat format = chosenOutputFormat(m_state);
     if (!isPictureFormat(format)) {
-        QGuiApplication::clipboard()->setText(m_shownText);
+        // Beside the text, a plain table that spreadsheets and mail paste as cells.
+        auto mime = std::make_unique<QMimeData>();
+        mime->setText(m_shownText);
+        mime->setHtml(plainHtmlTable(m_state.fileList.rows(), m_state.settings, LocaleFormat::system()));
+        QGuiApplication::clipboard()->setMimeData(mime.release());
         return;
     }
     const std::optional<QImage> picture = outputPicture();
@@ -88,6 +94,10 @@ void PreviewPane::SpeichernClick()
     if (path.isEmpty() || !confirmOverwrite(path))
         return;
 
+    if (format == OutputFormat::Xlsx) {
+        writeWorkbook(m_state.fileList.rows(), m_state.settings, LocaleFormat::system(), path);
+        return;
+    }
     if (picture) {
         try {
             savePicture(*picture, path, format);
@@ -96,8 +106,8 @@ void PreviewPane::SpeichernClick()
         }
         return;
     }
-    writeTextFile(
-        m_shownText, path, currentTextEncoding(m_state.settings),
+    saveTableText(
+        m_shownText, path, m_state.settings,
         [this](const QString &text, const QString &picturePath) { saveTextPicture(text, picturePath); });
 }
 

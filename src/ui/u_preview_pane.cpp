@@ -229,7 +229,7 @@ void PreviewPane::showOutput(std::optional<BuiltOutput> output)
     m_shownLines = std::move(output->lines);
     m_shownText = std::move(output->text);
     showTextDocument(std::move(output->document));
-    if (format == OutputFormat::Htm && m_shownView == PreviewView::Web)
+    if (previewChoiceFor(format).view == PreviewView::Web && m_shownView == PreviewView::Web)
         m_webView->setHtml(m_shownText);
     if (isPictureFormat(format)) {
         if (const std::optional<QImage> picture = outputPicture()) {

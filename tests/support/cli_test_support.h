@@ -1,7 +1,9 @@
 #pragma once
 // tabulix-cli as a real process: its exit code and both of its streams.
+#include <QJsonDocument>
 #include <QProcess>
 #include <QStringList>
+#include <gtest/gtest.h>
 
 struct CliRun {
     int exitCode = -1;
@@ -46,4 +48,27 @@ inline CliRun runCli(const QStringList &arguments, const QString &folder,
     QProcess cli;
     prepareCli(cli, folder, locale);
     return finishCli(cli, arguments);
+}
+
+// "--set A --set B ..." for the assignments.
+inline QStringList withSets(const QStringList &assignments)
+{
+    QStringList arguments;
+    for (const QString &assignment : assignments)
+        arguments << QStringLiteral("--set") << assignment;
+    return arguments;
+}
+
+// What a script run by Debian's Python prints as JSON, given the input and the arguments; a
+// failing script fails the test with its standard error.
+inline QJsonDocument pythonJson(const QString &script, const QByteArray &input,
+                                const QStringList &arguments = {})
+{
+    QProcess python;
+    python.start(QStringLiteral("/usr/bin/python3"), QStringList{QStringLiteral("-c"), script} + arguments);
+    python.write(input);
+    python.closeWriteChannel();
+    if (!python.waitForFinished(60000) || python.exitCode() != 0)
+        ADD_FAILURE() << python.readAllStandardError().constData();
+    return QJsonDocument::fromJson(python.readAllStandardOutput());
 }

@@ -12,3 +12,27 @@ TEST(OutputTargets, TextForAPictureSplitsAtCrLfOnly)
     // CSV without line breaks is one line; a lone LF or CR does not break it.
     EXPECT_EQ(textPictureLines(QStringLiteral("x;y\nz\r")), QStringList{QStringLiteral("x;y\nz\r")});
 }
+
+TEST(OutputTargets, EveryItemNamesItsOwnFormatAndTheNewOnesFollowTheSix)
+{
+    const QStringList tags = outputFormatTags();
+    EXPECT_EQ(tags, (QStringList{QStringLiteral("txt"), QStringLiteral("csv"), QStringLiteral("gif"),
+                                 QStringLiteral("jpg"), QStringLiteral("bmp"), QStringLiteral("htm"),
+                                 QStringLiteral("xlsx"), QStringLiteral("json"), QStringLiteral("md"),
+                                 QStringLiteral("html")}));
+    for (const Language language : {Language::German, Language::English}) {
+        const QStringList items = outFormatItems(language);
+        ASSERT_EQ(items.size(), tags.size());
+        for (qsizetype i = 0; i < items.size(); ++i)
+            EXPECT_EQ(outputFormatOf(items[i]), outputFormatOfTag(tags[i])) << items[i].toStdString();
+    }
+    EXPECT_EQ(outFormatItem(OutputFormat::Html, Language::German),
+              QStringLiteral("HTML-Seite mit Suche (*.html)"));
+    // Old texts that merely contain a tag keep their meaning.
+    EXPECT_EQ(outputFormatOf(QStringLiteral("my html page")), OutputFormat::Htm);
+    EXPECT_EQ(previewChoiceFor(OutputFormat::Html).view, PreviewView::Web);
+    EXPECT_EQ(previewChoiceFor(OutputFormat::Xlsx).view, PreviewView::Text);
+    EXPECT_TRUE(isBinaryFormat(OutputFormat::Xlsx));
+    EXPECT_FALSE(isBinaryFormat(OutputFormat::Json));
+    EXPECT_EQ(saveFileTypeFor(OutputFormat::Md).defaultSuffix, QStringLiteral("md"));
+}

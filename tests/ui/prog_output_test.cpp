@@ -22,6 +22,8 @@
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QGuiApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -32,7 +34,11 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextTable>
 #include <gtest/gtest.h>
 
 namespace {
@@ -305,6 +311,27 @@ TEST(OutputWindow, TheClipboardTakesTextMarkupOrPicture)
     window.child<QPushButton>("Zwischenablage")->click();
     EXPECT_EQ(clipboard->text(), window.expectedText());
     EXPECT_TRUE(clipboard->text().contains(QStringLiteral("beta.txt")));
+    // Beside the text a plain table, read back as its cells.
+    const auto copiedCells = [clipboard] {
+        QTextDocument copied;
+        copied.setHtml(clipboard->mimeData()->html());
+        QStringList cells;
+        for (QTextBlock block = copied.begin(); block.isValid(); block = block.next())
+            if (QTextCursor(block).currentTable())
+                cells << block.text();
+        return cells;
+    };
+    QStringList cells = copiedCells();
+    ASSERT_EQ(cells.size(), 3 * 3) << cells.join(u'|').toStdString();
+    EXPECT_EQ(cells[0], QStringLiteral("Name"));
+    EXPECT_TRUE(cells.contains(QStringLiteral("beta.txt")));
+
+    // The workbook copies the text table and its plain table.
+    window.chooseFormat(6);
+    window.child<QPushButton>("Zwischenablage")->click();
+    EXPECT_EQ(clipboard->text(), window.expectedText());
+    EXPECT_TRUE(clipboard->text().contains(QStringLiteral("beta.txt")));
+    EXPECT_EQ(copiedCells(), cells);
 
     // CSV without line breaks runs every row into one line.
     window.state.settings.setOn(SettingsWindow::EA, QStringLiteral("csv_lb"), false);
@@ -316,6 +343,17 @@ TEST(OutputWindow, TheClipboardTakesTextMarkupOrPicture)
     window.chooseFormat(5); // HTML goes as its markup
     window.child<QPushButton>("Zwischenablage")->click();
     EXPECT_TRUE(clipboard->text().contains(QStringLiteral("<")));
+
+    // The page shows its table in the web view, without its script.
+    window.chooseFormat(9);
+    window.child<QPushButton>("Zwischenablage")->click();
+    EXPECT_TRUE(clipboard->text().startsWith(QStringLiteral("<!DOCTYPE html>")));
+    auto *webView = window.child<QTextBrowser>("web_view");
+    ASSERT_TRUE(window.settled());
+    EXPECT_FALSE(webView->isHidden());
+    EXPECT_TRUE(webView->toPlainText().contains(QStringLiteral("beta.txt")));
+    EXPECT_FALSE(webView->toPlainText().contains(QStringLiteral("function")))
+        << webView->toPlainText().left(3000).toStdString();
 
     window.chooseFormat(2); // GIF: the picture and the file's bytes
     window.child<QPushButton>("Zwischenablage")->click();
@@ -388,4 +426,24 @@ TEST(OutputWindowSettings, TheTextViewTakesFontBackgroundAndLineBreaks)
     EXPECT_EQ(view->lineWrapMode(), QPlainTextEdit::WidgetWidth);
     EXPECT_EQ(view->palette().color(QPalette::Base), QColor(Qt::yellow));
     EXPECT_TRUE(window.child<QAction>("m_einst_vor_umbruch")->isChecked());
+}
+
+TEST(OutputWindow, TheWorkbookAndTheDataFormatsAreSavedAsTheirOwnFiles)
+{
+    OutputWindow window;
+    QTemporaryDir target;
+    window.chooseFormat(6); // the workbook, written from the rows rather than from the text shown
+    ASSERT_TRUE(window.settled());
+    const QString workbook = target.filePath(QStringLiteral("liste.xlsx"));
+    saveAs(window, workbook);
+    EXPECT_TRUE(contentOf(workbook).startsWith("PK\x03\x04"));
+
+    window.chooseFormat(7); // JSON: UTF-8 without a byte-order mark, whatever the encoding chosen
+    ASSERT_TRUE(window.settled());
+    const QString json = target.filePath(QStringLiteral("liste.json"));
+    saveAs(window, json);
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(contentOf(json), &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError);
+    EXPECT_EQ(document[u"rows"].toArray().size(), 2);
 }
