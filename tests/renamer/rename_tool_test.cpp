@@ -275,3 +275,92 @@ TEST(RenameTool, AddingFoldersFilesAndDrops)
     renamer.tool.removeRows({0});
     EXPECT_EQ(renamer.column(RenameNameColumn), textList({"b"}));
 }
+
+TEST(RenameTool, ChainsAndSwapsAreRenamedWhole)
+{
+    // 1→2, 2→3, 3→4: every target is freed by the entry after it.
+    RenamerOnFiles chain;
+    for (const char *name : {"1.txt", "2.txt", "3.txt"})
+        chain.tool.addFile(chain.file(name));
+    chain.set("numstart", QStringLiteral("2"));
+    chain.set("maske", QStringLiteral("%num%"));
+    chain.tool.renameAll();
+    EXPECT_EQ(chain.namesOnDisk(), textList({"2.txt", "3.txt", "4.txt"}));
+    EXPECT_EQ(contentOf(chain.root + QStringLiteral("/2.txt")), QByteArray("1.txt"));
+    EXPECT_EQ(contentOf(chain.root + QStringLiteral("/4.txt")), QByteArray("3.txt"));
+    EXPECT_EQ(chain.column(RenameStatusColumn), textList({"Umbenannt", "Umbenannt", "Umbenannt"}));
+    EXPECT_EQ(chain.feedback.status, QStringLiteral("3 Dateien umbenannt"));
+    // Undoing is the same chain backwards.
+    chain.tool.undo();
+    EXPECT_EQ(chain.namesOnDisk(), textList({"1.txt", "2.txt", "3.txt"}));
+    EXPECT_EQ(contentOf(chain.root + QStringLiteral("/1.txt")), QByteArray("1.txt"));
+
+    // Sorted descending, "2.txt" is numbered 1 and "1.txt" 2: a swap.
+    RenamerOnFiles swap;
+    for (const char *name : {"1.txt", "2.txt"})
+        swap.tool.addFile(swap.file(name));
+    swap.tool.list().columnClick(RenameNameColumn);
+    swap.set("maske", QStringLiteral("%num%"));
+    swap.tool.renameAll();
+    EXPECT_EQ(swap.namesOnDisk(), textList({"1.txt", "2.txt"}));
+    EXPECT_EQ(contentOf(swap.root + QStringLiteral("/1.txt")), QByteArray("2.txt"));
+    EXPECT_EQ(contentOf(swap.root + QStringLiteral("/2.txt")), QByteArray("1.txt"));
+    EXPECT_EQ(swap.column(RenameStatusColumn), textList({"Umbenannt", "Umbenannt"}));
+
+    // The chain's end is held by a file outside the list: nothing of the chain can move.
+    RenamerOnFiles blocked;
+    for (const char *name : {"1.txt", "2.txt"})
+        blocked.tool.addFile(blocked.file(name));
+    blocked.file("3.txt", "outside");
+    blocked.set("numstart", QStringLiteral("2"));
+    blocked.set("maske", QStringLiteral("%num%"));
+    blocked.tool.renameAll();
+    EXPECT_EQ(blocked.column(RenameStatusColumn), textList({"Datei existiert", "Datei existiert"}));
+    EXPECT_EQ(blocked.namesOnDisk(), textList({"1.txt", "2.txt", "3.txt"}));
+    EXPECT_EQ(contentOf(blocked.root + QStringLiteral("/1.txt")), QByteArray("1.txt"));
+    EXPECT_EQ(contentOf(blocked.root + QStringLiteral("/3.txt")), QByteArray("outside"));
+}
+
+TEST(RenameTool, TheJournalUndoesAfterARestartButNeverAFileThatIsNoLongerTheSame)
+{
+    RenamerOnFiles renamer;
+    for (const char *name : {"a.txt", "b.txt", "c.txt"})
+        renamer.tool.addFile(renamer.file(name));
+    renamer.set("maske", QStringLiteral("%num%"));
+    renamer.tool.renameAll();
+    ASSERT_EQ(renamer.namesOnDisk(), textList({"1.txt", "2.txt", "3.txt"}));
+    // Meanwhile "3.txt" went elsewhere and another file took its name.
+    ASSERT_TRUE(
+        QFile::rename(renamer.root + QStringLiteral("/3.txt"), renamer.root + QStringLiteral("/moved.txt")));
+    renamer.file("3.txt", "another");
+
+    // A tool of its own, as after a restart, with an empty list.
+    Settings settings;
+    settings.setLanguage(Language::German);
+    bool okForAll = false;
+    RecordingFeedback feedback;
+    RenameTool restarted(settings, okForAll, feedback);
+    ASSERT_TRUE(restarted.canUndo());
+    restarted.undo();
+    EXPECT_EQ(renamer.namesOnDisk(), textList({"3.txt", "a.txt", "b.txt", "moved.txt"}));
+    EXPECT_EQ(contentOf(renamer.root + QStringLiteral("/3.txt")), QByteArray("another"));
+    EXPECT_EQ(contentOf(renamer.root + QStringLiteral("/a.txt")), QByteArray("a.txt"));
+    EXPECT_EQ(feedback.status,
+              QStringLiteral("2 Dateien zurückbenannt (1 Dateien konnten nicht zurückbenannt werden)"));
+    // What stayed can be tried again; it still is not the same file.
+    ASSERT_TRUE(restarted.canUndo());
+    restarted.undo();
+    EXPECT_EQ(contentOf(renamer.root + QStringLiteral("/3.txt")), QByteArray("another"));
+
+    // The journal keeps the newest twenty batches, with ids counting on.
+    for (int batch = 0; batch < 22; ++batch)
+        recordBatch({{QStringLiteral("/old"), QStringLiteral("/new"), 0, quint64(batch)}},
+                    QDateTime(QDate(2026, 1, 1), QTime(12, 0), Qt::UTC));
+    const QList<JournalBatch> journal = loadJournal();
+    ASSERT_EQ(journal.size(), JournalLength);
+    EXPECT_EQ(journal.first().moves.first().inode, 2u);
+    EXPECT_EQ(journal.last().id, journal.first().id + JournalLength - 1);
+    EXPECT_EQ(journal.last().time, QDateTime(QDate(2026, 1, 1), QTime(12, 0), Qt::UTC));
+    // Damaged bytes read as an empty journal.
+    EXPECT_TRUE(readJournal("{\"batches\": [{\"id\": \"x\"}]").isEmpty());
+}
