@@ -96,7 +96,8 @@ QList<JournalBatch> readJournal(const QByteArray &bytes)
             const QJsonObject fields = move.toObject();
             JournalMove read{text(fields, "old"), text(fields, "new"), number(fields, "device"),
                              number(fields, "inode")};
-            if (!read.oldPath.isEmpty() && !read.newPath.isEmpty())
+            if (!read.oldPath.isEmpty() && !read.newPath.isEmpty() && read.oldPath.isValidUtf16() &&
+                read.newPath.isValidUtf16())
                 batch.moves.append(read);
         }
         // A batch without an id or a move is no batch.

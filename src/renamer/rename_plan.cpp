@@ -3,6 +3,7 @@
 #include "common/paths.h"
 
 #include <QFile>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -92,6 +93,20 @@ RenamePlan planRenames(const QList<RenameMove> &moves)
     return plan;
 }
 
+QList<bool> clashingTargets(const QList<RenameMove> &moves)
+{
+    QHash<QString, int> claims;
+    for (const RenameMove &move : moves)
+        if (move.from != move.to)
+            ++claims[move.to];
+    const QList<RenameResult> results = plannedResults(moves);
+    QList<bool> clashes;
+    for (qsizetype i = 0; i < moves.size(); ++i)
+        clashes.append(moves[i].from != moves[i].to &&
+                       (claims.value(moves[i].to) > 1 || results[i] == RenameResult::TargetExists));
+    return clashes;
+}
+
 FileLocation locate(const PlannedMove &move)
 {
     // The temporary name first: it is the batch's own, while the old and the new name may both
@@ -130,7 +145,11 @@ std::optional<QList<PlannedMove>> readPlan(const QByteArray &bytes)
         bool deviceRead = false, inodeRead = false;
         move.device = text(object, "device").toULongLong(&deviceRead);
         move.inode = text(object, "inode").toULongLong(&inodeRead);
-        if (!deviceRead || !inodeRead || move.from.isEmpty() || move.temporary.isEmpty() || move.to.isEmpty())
+        // A path is never empty, and as the system gives it, never a lone half of a surrogate pair.
+        for (const QString *path : {&move.from, &move.temporary, &move.to})
+            if (path->isEmpty() || !path->isValidUtf16())
+                return std::nullopt;
+        if (!deviceRead || !inodeRead)
             return std::nullopt;
         moves.append(move);
     }

@@ -29,6 +29,10 @@ struct RenamePlan {
 // itself moved away by the batch, or claimed by an earlier move, gives TargetExists.
 RenamePlan planRenames(const QList<RenameMove> &moves);
 
+// For each move, whether its target clashes: with the target of another move, or with a file that
+// is not itself moved away by the batch. Moves onto themselves clash with nothing.
+QList<bool> clashingTargets(const QList<RenameMove> &moves);
+
 // Where the planned move's file is now.
 enum class FileLocation { Old, Temporary, New, Missing };
 FileLocation locate(const PlannedMove &move);

@@ -57,6 +57,8 @@ RenameTool::RenameTool(Settings &settings, bool &okForAll, RenamerFeedback &feed
 {
     m_list.setRule(RenameRule::fromSettings(settings));
     m_list.setLanguage(settings.language());
+    const ZoneBias zone = ZoneBias::at(std::time(nullptr));
+    m_list.setZone(zone, zone.correctionApplies(settings.isOn(MenuSwitch::DaylightCorrection)));
     QObject::connect(&settings, &Settings::changed, &m_list, [this](SettingId id) {
         if (windowOf(id) == SettingsWindow::DU)
             m_list.setRule(RenameRule::fromSettings(m_settings));
@@ -190,6 +192,11 @@ QList<RenameOutcome> RenameTool::renameAll()
     const RenameRule rule = RenameRule::fromSettings(m_settings);
     const int entryCount = m_list.count();
     const Language language = m_settings.language();
+    // A search that cannot run renames nothing.
+    if (const QString problem = rule.searchProblem(); !problem.isEmpty()) {
+        m_feedback.showFailure(invalidPatternText(problem, language));
+        return outcomes;
+    }
     // Every entry is numbered by its row at the start and renamed in one batch, so an entry may
     // take a name that another entry gives up.
     QList<quint64> ids;
@@ -201,7 +208,8 @@ QList<RenameOutcome> RenameTool::renameAll()
         // A folder or a vanished file is passed over without a status; a name that lost its
         // bytes names nothing either, but is reported.
         if (QFileInfo(entry.path).isFile() || lostItsBytes(entry.path)) {
-            const QString newName = renameName(namePart(entry.path), position, entryCount, rule);
+            const QString newName = renameName(namePart(entry.path), position, entryCount, rule,
+                                               m_list.factsOf(entry.path, rule));
             outcome.newPath = folderPart(entry.path) + newName;
             outcome.status = statusBeforeRenaming(entry.path, newName);
             if (!outcome.status) {
@@ -308,8 +316,9 @@ RenamePreview RenameTool::preview() const
     if (m_previewedPath.isEmpty())
         return lines;
     const int row = m_list.rowOfPath(m_previewedPath);
+    const RenameRule rule = RenameRule::fromSettings(m_settings);
     lines.newName =
-        renameName(lines.oldName, qMax(row, 0), m_list.count(), RenameRule::fromSettings(m_settings));
+        renameName(lines.oldName, qMax(row, 0), m_list.count(), rule, m_list.factsOf(m_previewedPath, rule));
     lines.newTip = folderPart(m_previewedPath) + lines.newName;
     return lines;
 }

@@ -228,3 +228,25 @@ TEST(CliRename, ChainsRenameWholeAndTheJournalUndoesThemInAnotherRun)
     EXPECT_EQ(folder.rename({QStringLiteral("--undo-id"), QStringLiteral("z")}).exitCode, 2);
     EXPECT_EQ(folder.rename({QStringLiteral("--undo"), QStringLiteral("--history")}).exitCode, 2);
 }
+
+TEST(CliRename, RegularExpressionsRenameByGroupsAndAnInvalidOneRenamesNothing)
+{
+    RenameFolder folder;
+    const QStringList search{QStringLiteral("--lang"), QStringLiteral("en"),
+                             QStringLiteral("--set"),  QStringLiteral("DUCH.suchenersetzen=1"),
+                             QStringLiteral("--set"),  QStringLiteral("DUCH.cb_regex=1"),
+                             QStringLiteral("--set"),  QStringLiteral("DUCH.cb_case=1")};
+    CliRun run = folder.rename(
+        search + QStringList{QStringLiteral("--set"), QStringLiteral("DUED.suchenalt=(A)$"),
+                             QStringLiteral("--set"), QStringLiteral("DUED.suchenneu=\\1-\\0"),
+                             QStringLiteral("--set"), QStringLiteral("DUCB.maske=%upper:%name%%"),
+                             QStringLiteral("a.jpg")});
+    EXPECT_EQ(run.exitCode, 0) << run.err.constData();
+    EXPECT_EQ(run.out.toStdString(), folder.line("Renamed", "a.jpg", "A-A.jpg").toStdString());
+    run = folder.rename(search + QStringList{QStringLiteral("--set"), QStringLiteral("DUED.suchenalt=(b"),
+                                             QStringLiteral("b.txt")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_TRUE(run.err.contains("Invalid regular expression: ")) << run.err.constData();
+    EXPECT_TRUE(QFileInfo::exists(folder.path("b.txt")));
+}

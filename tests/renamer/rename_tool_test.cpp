@@ -4,6 +4,10 @@
 #include "renamer/safe_rename.h"
 #include "text_list.h"
 
+#include <QFont>
+#include <QImage>
+#include <QProcess>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -14,7 +18,8 @@ struct RecordingFeedback : RenamerFeedback {
     void showMessage(const QString &key, const QString &path) override { messages.append(key + u' ' + path); }
     void showStatus(const QString &text) override { status = text; }
     void updateCountLine() override { ++countLineUpdates; }
-    QStringList messages;
+    void showFailure(const QString &text) override { failures.append(text); }
+    QStringList messages, failures;
     QString status;
     int countLineUpdates = 0;
 };
@@ -363,4 +368,122 @@ TEST(RenameTool, TheJournalUndoesAfterARestartButNeverAFileThatIsNoLongerTheSame
     EXPECT_EQ(journal.last().time, QDateTime(QDate(2026, 1, 1), QTime(12, 0), Qt::UTC));
     // Damaged bytes read as an empty journal.
     EXPECT_TRUE(readJournal("{\"batches\": [{\"id\": \"x\"}]").isEmpty());
+}
+
+namespace {
+
+// A tool other than ours runs over the file; false when it fails.
+bool runTool(const QString &program, const QStringList &arguments)
+{
+    QProcess tool;
+    tool.start(program, arguments);
+    return tool.waitForFinished(30000) && tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
+}
+
+// An MP3 of ten silent MPEG-1 layer III frames (128 kbit/s, 44.1 kHz).
+QByteArray silentMp3()
+{
+    QByteArray frames;
+    for (int i = 0; i < 10; ++i)
+        frames += QByteArray::fromHex("fffb9064") + QByteArray(413, '\0');
+    return frames;
+}
+
+} // namespace
+
+TEST(RenameTool, NewNamesFromPhotoAndAudioTags)
+{
+    RenamerOnFiles renamer;
+    QImage picture(8, 8, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    const QString photo = renamer.root + QStringLiteral("/photo.jpg"),
+                  plain = renamer.root + QStringLiteral("/plain.jpg");
+    ASSERT_TRUE(picture.save(photo, "JPEG"));
+    ASSERT_TRUE(picture.save(plain, "JPEG"));
+    ASSERT_TRUE(
+        runTool(QStringLiteral("exiftool"), {QStringLiteral("-q"), QStringLiteral("-overwrite_original"),
+                                             QStringLiteral("-DateTimeOriginal=2023:12:24 18:00:05"),
+                                             QStringLiteral("-Model=Canon EOS"), photo}));
+    const QString song = renamer.file("song.mp3", silentMp3());
+    ASSERT_TRUE(
+        runTool(QStringLiteral("/usr/bin/python3"),
+                {QStringLiteral("-c"),
+                 QStringLiteral("import sys\nfrom mutagen.id3 import ID3, TPE1, TALB, TIT2, TRCK, TDRC\n"
+                                "tags = ID3()\nfor frame in (TPE1(text='The Band'), TALB(text='First'), "
+                                "TIT2(text='a song'), TRCK(text='3/12'), TDRC(text='1999')):\n"
+                                "    tags.add(frame)\ntags.save(sys.argv[1])"),
+                 song}));
+    for (const QString &path : {photo, plain, song})
+        renamer.tool.addFile(path);
+    renamer.set("maske",
+                QStringLiteral("%taken:yyyy-MM-dd% %camera%%track% %artist% - %title% (%album%, %year%)"));
+    // The column shows the names without the tags at once, and reads them in the background.
+    QSignalSpy read(&renamer.tool.list(), &RenameList::tagsRead);
+    EXPECT_EQ(renamer.column(RenameNewNameColumn),
+              textList({"   -  (, ).jpg", "   -  (, ).jpg", "   -  (, ).mp3"}));
+    ASSERT_TRUE(renamer.tool.list().readingTags());
+    ASSERT_TRUE(read.wait(30000));
+    EXPECT_FALSE(renamer.tool.list().readingTags());
+    EXPECT_EQ(renamer.column(RenameNewNameColumn),
+              textList({"2023-12-24 Canon EOS  -  (, ).jpg", "   -  (, ).jpg",
+                        " 03 The Band - a song (First, 1999).mp3"}));
+    // The list shows which tags a file lacks.
+    const QModelIndex plainName = renamer.tool.list().index(1, RenameNewNameColumn);
+    EXPECT_TRUE(
+        renamer.tool.list().data(plainName, Qt::ToolTipRole).toString().contains(QStringLiteral("%camera%")));
+    EXPECT_TRUE(renamer.tool.list().data(plainName, Qt::FontRole).value<QFont>().italic());
+    renamer.set("maske", QStringLiteral("%upper:%artist%%%camera%_%ext%"));
+    renamer.tool.renameAll();
+    EXPECT_EQ(renamer.namesOnDisk(), textList({"Canon EOS_jpg.jpg", "THE BAND_mp3.mp3", "_jpg.jpg"}));
+}
+
+TEST(RenameTool, ClashesAreMarkedBeforeRenaming)
+{
+    RenamerOnFiles renamer;
+    for (const char *name : {"1.txt", "2.txt", "3.txt", "4.txt", "x.txt"})
+        renamer.tool.addFile(renamer.file(name));
+    renamer.file("5.txt", "outside");
+    const RenameList &list = renamer.tool.list();
+    const auto marks = [&] {
+        QStringList cells;
+        for (int row = 0; row < list.count(); ++row)
+            cells.append(list.data(list.index(row, RenameNewNameColumn), Qt::ToolTipRole).toString());
+        return cells;
+    };
+    // Descending: x→1, 4→2, 3 stays, 2→4, 1→5. The swap is no clash; 5.txt stays, so 1.txt
+    // cannot move, and so x.txt cannot take its name either.
+    renamer.tool.list().columnClick(RenameNameColumn);
+    renamer.set("maske", QStringLiteral("%num%"));
+    const QString taken = clashTip(Language::German);
+    EXPECT_EQ(marks(), QStringList({taken, {}, {}, {}, taken}));
+    EXPECT_EQ(list.clashCount(), 2);
+    EXPECT_TRUE(list.data(list.index(0, RenameNewNameColumn), Qt::ForegroundRole).isValid());
+    EXPECT_FALSE(list.data(list.index(1, RenameNewNameColumn), Qt::ForegroundRole).isValid());
+    EXPECT_EQ(clashText(2, Language::German), QStringLiteral("2 Namenskonflikte"));
+    EXPECT_EQ(clashText(2, Language::English), QStringLiteral("2 name clashes"));
+    EXPECT_TRUE(clashText(0, Language::German).isEmpty());
+
+    // One name for all clashes everywhere; a name that is none is marked as such.
+    renamer.set("maske", QStringLiteral("same"));
+    EXPECT_EQ(list.clashCount(), 5);
+    renamer.set("maske", QStringLiteral("a/b"));
+    EXPECT_EQ(marks(), QStringList(5, unusableNameTip(Language::German)));
+
+    // Renaming does what the marks said.
+    renamer.set("maske", QStringLiteral("%num%"));
+    renamer.tool.renameAll();
+    EXPECT_EQ(renamer.column(RenameStatusColumn),
+              textList({"Datei existiert", "Umbenannt", "Nicht umbenannt", "Umbenannt", "Datei existiert"}));
+    EXPECT_EQ(contentOf(renamer.root + QStringLiteral("/2.txt")), QByteArray("4.txt"));
+    EXPECT_EQ(contentOf(renamer.root + QStringLiteral("/5.txt")), QByteArray("outside"));
+
+    // A search that is no regular expression renames nothing and says why.
+    renamer.settings.setOn(SettingsWindow::DU, QStringLiteral("suchenersetzen"), true);
+    renamer.settings.setOn(SettingsWindow::DU, QStringLiteral("cb_regex"), true);
+    renamer.set("suchenalt", QStringLiteral("(x"));
+    EXPECT_TRUE(renamer.tool.renameAll().isEmpty());
+    EXPECT_TRUE(
+        renamer.feedback.failures.size() == 1 &&
+        renamer.feedback.failures.first().startsWith(QStringLiteral("Ungültiger regulärer Ausdruck: ")))
+        << renamer.feedback.failures.join(u'|').toStdString();
 }
