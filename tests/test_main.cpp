@@ -1,5 +1,7 @@
 // Test entry for the core: pins locale, zone and the desktop's file-type database, then runs
 // a QGuiApplication so that fonts, images and local sockets work offscreen.
+#include "fresh_state.h"
+
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -45,5 +47,6 @@ int main(int argc, char **argv)
     QStandardPaths::setTestModeEnabled(true);
     QGuiApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new FreshStateFolder);
     return RUN_ALL_TESTS();
 }

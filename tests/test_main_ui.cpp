@@ -1,6 +1,7 @@
 // Test entry for the windows: the offscreen application object of the program, with pinned
 // locale, zone and home folder.
 #include "dialog_answers.h"
+#include "fresh_state.h"
 #include "ui/u_application.h"
 
 #include <QStandardPaths>
@@ -21,6 +22,7 @@ int main(int argc, char **argv)
     QStandardPaths::setTestModeEnabled(true);
     TabulixApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new FreshStateFolder);
     ::testing::UnitTest::GetInstance()->listeners().Append(new DialogAnswerCheck);
     return RUN_ALL_TESTS();
 }

@@ -264,6 +264,8 @@ SETTING(DU, Check,  uv,                            "1",                  reset(1
 SETTING(DU, Check,  suchenersetzen,                "0",                  reset(10, "0"))
 SETTING(DU, Check,  cb_suchendung,                 "0",                  keep)
 SETTING(DU, Check,  cb_suchname,                   "1",                  keep)
+SETTING(DU, Check,  cb_regex,                      "0",                  keep)
+SETTING(DU, Check,  cb_case,                       "0",                  keep)
 
 SETTING(DF, Text,   filter,                        "jpg,bmp,txt",        reset(10, "jpg,bmp,txt"))
 SETTING(DF, Radio,  alle,                          "1",                  reset(10, "1"), main)

@@ -2,6 +2,11 @@
 
 #include "common/paths.h"
 
+#include "renamer/rename_plan.h"
+
+#include <QColor>
+#include <QFont>
+
 #include <algorithm>
 #include <numeric>
 
@@ -16,6 +21,65 @@ RenameList::RenameList(const LocaleFormat &format, QObject *parent)
     : QAbstractTableModel(parent), m_format(format), m_collator(format.locale)
 {
     m_collator.setCaseSensitivity(Qt::CaseInsensitive);
+    m_tagReader.setMaxThreadCount(1);
+}
+
+RenameList::~RenameList()
+{
+    m_stopReading = true;
+    m_tagReader.waitForDone();
+}
+
+NameFacts RenameList::shownFactsOf(const QString &path) const
+{
+    if (!maskNeedsTags(m_rule.mask) || m_facts.tagsKnown(path))
+        return factsOf(path, m_rule);
+    if (!m_tagsWanted.contains(path)) {
+        m_tagsWanted.append(path);
+        // One reader for all the rows painted now.
+        if (m_tagsWanted.size() == 1)
+            QMetaObject::invokeMethod(const_cast<RenameList *>(this), &RenameList::readWantedTags,
+                                      Qt::QueuedConnection);
+    }
+    return m_facts.factsOf(path, false);
+}
+
+QString RenameList::shownNameAt(int row) const
+{
+    const QString &path = m_entries[row].path;
+    return renameName(namePart(path), row, count(), m_rule, shownFactsOf(path));
+}
+
+void RenameList::readWantedTags()
+{
+    if (m_tagsReading || m_tagsWanted.isEmpty())
+        return;
+    m_tagsReading = true;
+    const QStringList paths = std::exchange(m_tagsWanted, {});
+    m_tagReader.start([this, paths] {
+        QList<std::pair<QString, FileTags>> portion;
+        for (qsizetype i = 0; i < paths.size() && !m_stopReading; ++i) {
+            portion.append({paths[i], readFileTags(paths[i])});
+            const bool last = i + 1 == paths.size();
+            if (portion.size() == 500 || last)
+                QMetaObject::invokeMethod(
+                    this, [this, portion = std::exchange(portion, {}), last] { takeTags(portion, last); },
+                    Qt::QueuedConnection);
+        }
+    });
+}
+
+void RenameList::takeTags(const QList<std::pair<QString, FileTags>> &portion, bool last)
+{
+    for (const auto &[path, tags] : portion)
+        m_facts.storeTags(path, tags);
+    if (last)
+        m_tagsReading = false;
+    newNamesChanged();
+    if (!readingTags())
+        Q_EMIT tagsRead();
+    else if (last)
+        readWantedTags();
 }
 
 int RenameList::rowOfPath(const QString &path) const
@@ -43,8 +107,7 @@ int RenameList::add(RenameEntry entry)
     endInsertRows();
     place(count() - 1);
     // The numbers of the new-name column follow the count.
-    if (count() > 1)
-        Q_EMIT dataChanged(index(0, RenameNewNameColumn), index(count() - 1, RenameNewNameColumn));
+    newNamesChanged();
     return rowOfId(entry.id);
 }
 
@@ -75,6 +138,7 @@ void RenameList::replace(int row, const RenameEntry &entry)
     m_paths.remove(m_entries[row].path);
     m_paths.insert(entry.path);
     m_entries[row] = entry;
+    m_clashes.reset();
     Q_EMIT dataChanged(index(row, 0), index(row, RenameColumnCount - 1));
     place(row);
 }
@@ -91,8 +155,7 @@ void RenameList::removeRowNumbers(QList<int> rows)
         m_entries.removeAt(row);
         endRemoveRows();
     }
-    if (count() > 0)
-        Q_EMIT dataChanged(index(0, RenameNewNameColumn), index(count() - 1, RenameNewNameColumn));
+    newNamesChanged();
 }
 
 void RenameList::clear()
@@ -100,6 +163,8 @@ void RenameList::clear()
     beginResetModel();
     m_entries.clear();
     m_paths.clear();
+    m_clashes.reset();
+    m_facts.clear();
     endResetModel();
 }
 
@@ -115,13 +180,57 @@ void RenameList::columnClick(int column)
 void RenameList::setRule(const RenameRule &rule)
 {
     m_rule = rule;
+    newNamesChanged();
+}
+
+void RenameList::newNamesChanged()
+{
+    m_clashes.reset();
     if (count() > 0)
         Q_EMIT dataChanged(index(0, RenameNewNameColumn), index(count() - 1, RenameNewNameColumn));
 }
 
 QString RenameList::newNameAt(int row) const
 {
-    return renameName(namePart(m_entries[row].path), row, count(), m_rule);
+    const QString &path = m_entries[row].path;
+    return renameName(namePart(path), row, count(), m_rule, factsOf(path, m_rule));
+}
+
+NameFacts RenameList::factsOf(const QString &path, const RenameRule &rule) const
+{
+    // Masks of plain names and numbers never touch the files.
+    if (!maskNeedsFacts(rule.mask))
+        return {};
+    return m_facts.factsOf(path, maskNeedsTags(rule.mask));
+}
+
+void RenameList::setZone(const ZoneBias &zone, bool corrected)
+{
+    m_facts.setZone(zone, corrected);
+    newNamesChanged();
+}
+
+const QList<bool> &RenameList::clashes() const
+{
+    if (!m_clashes) {
+        QList<RenameMove> moves;
+        QList<bool> unusable;
+        for (int row = 0; row < count(); ++row) {
+            const QString newName = shownNameAt(row);
+            unusable.append(!isUsableFileName(newName));
+            moves.append({m_entries[row].path, folderPart(m_entries[row].path) + newName});
+        }
+        QList<bool> marks = clashingTargets(moves);
+        for (int row = 0; row < count(); ++row)
+            marks[row] = marks[row] || unusable[row];
+        m_clashes = marks;
+    }
+    return *m_clashes;
+}
+
+int RenameList::clashCount() const
+{
+    return int(std::count(clashes().cbegin(), clashes().cend(), true));
 }
 
 void RenameList::setLanguage(Language language)
@@ -155,7 +264,7 @@ QString RenameList::cell(int row, int column) const
     case RenamePathColumn:
         return entry.path;
     default:
-        return newNameAt(row);
+        return shownNameAt(row);
     }
 }
 
@@ -167,7 +276,33 @@ QVariant RenameList::data(const QModelIndex &index, int role) const
         return cell(index.row(), index.column());
     if (role == Qt::TextAlignmentRole && index.column() == RenameSizeColumn)
         return int(Qt::AlignRight | Qt::AlignVCenter);
+    if (index.column() == RenameNewNameColumn)
+        return newNameMark(index.row(), role);
     return {};
+}
+
+QVariant RenameList::newNameMark(int row, int role) const
+{
+    if (role == Qt::ForegroundRole && clashes()[row])
+        return QColor(Qt::red);
+    if (role != Qt::ToolTipRole && role != Qt::FontRole)
+        return {};
+    // A tag not read yet is not missing.
+    const QString &path = m_entries[row].path;
+    const QStringList missing = maskNeedsTags(m_rule.mask) && !m_facts.tagsKnown(path)
+                                    ? QStringList()
+                                    : missingTags(m_rule.mask, shownFactsOf(path));
+    if (role == Qt::FontRole) {
+        // A name that lacks a tag shows in italics.
+        if (missing.isEmpty())
+            return {};
+        QFont font;
+        font.setItalic(true);
+        return font;
+    }
+    if (!clashes()[row])
+        return missing.isEmpty() ? QVariant() : QVariant(missingTagsTip(missing, m_language));
+    return isUsableFileName(shownNameAt(row)) ? clashTip(m_language) : unusableNameTip(m_language);
 }
 
 QVariant RenameList::headerData(int section, Qt::Orientation orientation, int role) const
@@ -243,8 +378,7 @@ void RenameList::applyOrder(const std::vector<int> &order)
         after.append(index(newRow[size_t(old.row())], old.column()));
     changePersistentIndexList(before, after);
     Q_EMIT layoutChanged();
-    if (count() > 0)
-        Q_EMIT dataChanged(index(0, RenameNewNameColumn), index(count() - 1, RenameNewNameColumn));
+    newNamesChanged();
 }
 
 void RenameList::sortAll()

@@ -2,6 +2,7 @@
 // The renaming list `qulist` of the renaming window: one entry per file, always in the order of
 // the sort column and direction, with a sixth column showing the name each entry would get.
 #include "common/locale_format.h"
+#include "renamer/name_facts.h"
 #include "renamer/rename_name.h"
 #include "renamer/renamer_texts.h"
 
@@ -11,6 +12,10 @@
 #include <QSet>
 
 #include <vector>
+#include <QThreadPool>
+#include <atomic>
+#include <optional>
+#include <utility>
 
 struct RenameEntry {
     quint64 id = 0; // stays with the entry while it moves in the list
@@ -28,6 +33,7 @@ class RenameList : public QAbstractTableModel {
     Q_OBJECT
 public:
     explicit RenameList(const LocaleFormat &format = LocaleFormat::system(), QObject *parent = nullptr);
+    ~RenameList() override;
 
     int count() const { return int(m_entries.size()); }
     const RenameEntry &at(int row) const { return m_entries.at(row); }
@@ -53,8 +59,15 @@ public:
     // The rule the "Neuer Name" column follows.
     void setRule(const RenameRule &rule);
     const RenameRule &rule() const { return m_rule; }
-    // The name the entry at the row gets with the current rule.
+    // The name the entry at the row gets with the current rule, its tags read first if need be.
     QString newNameAt(int row) const;
+    // Whether tags are still being read in the background for the new-name column.
+    bool readingTags() const { return !m_tagsWanted.isEmpty() || m_tagsReading; }
+    // The facts of the file the rule asks for (none when its mask names no fact).
+    NameFacts factsOf(const QString &path, const RenameRule &rule) const;
+    void setZone(const ZoneBias &zone, bool corrected);
+    // How many new names clash with another new name or a file that stays, or are no names.
+    int clashCount() const;
     // Headers in the language.
     void setLanguage(Language language);
 
@@ -63,8 +76,21 @@ public:
     QVariant data(const QModelIndex &index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
+Q_SIGNALS:
+    // Every tag the column asked for has been read.
+    void tagsRead();
+
 private:
     QString cell(int row, int column) const;
+    // The colour, font and tooltip of a new name that clashes or lacks a tag.
+    QVariant newNameMark(int row, int role) const;
+    // The facts the column shows: tags not yet read are asked for in the background, and the
+    // name shows without them until they come.
+    NameFacts shownFactsOf(const QString &path) const;
+    QString shownNameAt(int row) const;
+    // Reads the wanted tags on a thread of its own, handing them over in portions.
+    void readWantedTags();
+    void takeTags(const QList<std::pair<QString, FileTags>> &portion, bool last);
     // Negative when the entry at row a sorts before the one at row b in the current order.
     int compareRows(int a, int b) const;
     double sizeNumber(int row) const;
@@ -75,6 +101,10 @@ private:
     void sortAll();
     // Moves the entry at row to where the sort order wants it.
     void place(int row);
+    // For each row whether its new name clashes or is no name, worked out once per change.
+    const QList<bool> &clashes() const;
+    // The new names and the clash marks change.
+    void newNamesChanged();
 
     LocaleFormat m_format;
     QCollator m_collator;
@@ -85,5 +115,11 @@ private:
     int m_lastClicked = RenameNameColumn;
     bool m_descending = false;
     RenameRule m_rule;
+    mutable NameFactsCache m_facts;
+    mutable std::optional<QList<bool>> m_clashes;
+    mutable QStringList m_tagsWanted;
+    bool m_tagsReading = false;
+    std::atomic_bool m_stopReading = false;
+    QThreadPool m_tagReader;
     Language m_language = Language::German;
 };

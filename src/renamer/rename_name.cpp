@@ -26,20 +26,19 @@ QString paddedNumber(qint64 number, int entryCount)
     return number < 0 ? u'-' + digits : digits;
 }
 
-QString replaced(QString text, const RenameRule &rule)
+QString replaced(const QString &text, const RenameRule &rule)
 {
-    if (!rule.searchFor.isEmpty())
-        text.replace(rule.searchFor, rule.replaceWith, Qt::CaseSensitive);
-    return text;
+    return replaceAll(text, rule.search());
 }
 
 } // namespace
 
 RenameRule RenameRule::fromSettings(const Settings &settings)
 {
-    return {settings.value(DU::maske),       settings.value(DU::numstart),  settings.isOn(DU::suchenersetzen),
-            settings.value(DU::suchenalt),   settings.value(DU::suchenneu), settings.isOn(DU::cb_suchname),
-            settings.isOn(DU::cb_suchendung)};
+    return {
+        settings.value(DU::maske),        settings.value(DU::numstart),  settings.isOn(DU::suchenersetzen),
+        settings.value(DU::suchenalt),    settings.value(DU::suchenneu), settings.isOn(DU::cb_suchname),
+        settings.isOn(DU::cb_suchendung), settings.isOn(DU::cb_regex),   settings.isOn(DU::cb_case)};
 }
 
 QString renameBase(const QString &fileName)
@@ -47,18 +46,22 @@ QString renameBase(const QString &fileName)
     return fileName.chopped(extensionOf(fileName).size());
 }
 
-QString renameName(const QString &fileName, int position, int entryCount, const RenameRule &rule)
+QString renameName(const QString &fileName, int position, int entryCount, const RenameRule &rule,
+                   const NameFacts &facts)
 {
     if (fileName.isEmpty())
         return {};
     const QString extension = extensionOf(fileName);
     const qint64 number = firstNumber(rule.numberStart) + position;
-    // Each placeholder on the text the one before left, so one that came in with the name counts too.
-    QString text = rule.mask;
-    text.replace(namePlaceholder, renameBase(fileName));
-    text.replace(numberPlaceholder, QString::number(number));
-    text.replace(paddedPlaceholder, paddedNumber(number, entryCount));
-    text.replace(countPlaceholder, QString::number(entryCount));
+    // Each placeholder on the text the one before left, so one that came in with the name counts
+    // too; the facts of the file are never read as placeholders.
+    const QString text = expandMask(rule.mask, facts, [&](QString part) {
+        part.replace(namePlaceholder, renameBase(fileName));
+        part.replace(numberPlaceholder, QString::number(number));
+        part.replace(paddedPlaceholder, paddedNumber(number, entryCount));
+        part.replace(countPlaceholder, QString::number(entryCount));
+        return part;
+    });
     if (!rule.replacing || rule.inName == rule.inExtension) {
         if (rule.replacing && rule.inName)
             return replaced(text + extension, rule);

@@ -3,11 +3,15 @@
 #include "collect/folder_walk.h"
 #include "common/paths.h"
 #include "common/settings.h"
-#include "renamer/safe_rename.h"
+#include "common/tabulix_error.h"
+#include "renamer/rename_batch.h"
+#include "renamer/rename_journal.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
+#include <QScopeGuard>
 
 #include <sys/stat.h>
 #include <utility>
@@ -16,6 +20,7 @@ void RenamerFeedback::showMessage(const QString &, const QString &) {}
 void RenamerFeedback::setBusy(bool) {}
 void RenamerFeedback::showStatus(const QString &) {}
 void RenamerFeedback::updateCountLine() {}
+void RenamerFeedback::showFailure(const QString &) {}
 
 namespace {
 
@@ -33,6 +38,19 @@ bool lostItsBytes(const QString &path)
     return path.contains(QChar::ReplacementCharacter) && !pathTaken(path);
 }
 
+RenameStatus statusOfResult(RenameResult result)
+{
+    switch (result) {
+    case RenameResult::Renamed:
+        return RenameStatus::Renamed;
+    case RenameResult::TargetExists:
+        return RenameStatus::Exists;
+    case RenameResult::Failed:
+        break;
+    }
+    return RenameStatus::Failed;
+}
+
 } // namespace
 
 RenameTool::RenameTool(Settings &settings, bool &okForAll, RenamerFeedback &feedback,
@@ -41,6 +59,8 @@ RenameTool::RenameTool(Settings &settings, bool &okForAll, RenamerFeedback &feed
 {
     m_list.setRule(RenameRule::fromSettings(settings));
     m_list.setLanguage(settings.language());
+    const ZoneBias zone = ZoneBias::at(std::time(nullptr));
+    m_list.setZone(zone, zone.correctionApplies(settings.isOn(MenuSwitch::DaylightCorrection)));
     QObject::connect(&settings, &Settings::changed, &m_list, [this](SettingId id) {
         if (windowOf(id) == SettingsWindow::DU)
             m_list.setRule(RenameRule::fromSettings(m_settings));
@@ -161,38 +181,30 @@ QString RenameTool::countLineText() const
     return loadedText(m_list.count(), m_settings.language());
 }
 
-RenameStatus RenameTool::renameEntry(int row, int position, int entryCount, const RenameRule &rule,
-                                     QString &newPath)
+std::optional<RenameStatus> RenameTool::statusBeforeRenaming(const QString &path,
+                                                             const QString &newName) const
 {
-    RenameEntry entry = m_list.at(row);
-    const QString newName = renameName(namePart(entry.path), position, entryCount, rule);
-    newPath = folderPart(entry.path) + newName;
-    const RenameStatus status = [&] {
-        if (lostItsBytes(entry.path) || !isUsableFileName(newName))
-            return RenameStatus::Failed;
-        if (pathTaken(newPath))
-            return newPath == entry.path ? RenameStatus::NotRenamed : RenameStatus::Exists;
-        switch (renameWithoutReplacing(entry.path, newPath)) {
-        case RenameResult::Renamed:
-            return RenameStatus::Renamed;
-        case RenameResult::TargetExists:
-            return RenameStatus::Exists;
-        case RenameResult::Failed:
-            break;
-        }
+    if (lostItsBytes(path) || !isUsableFileName(newName))
         return RenameStatus::Failed;
-    }();
+    if (folderPart(path) + newName == path)
+        return RenameStatus::NotRenamed;
+    return std::nullopt;
+}
+
+void RenameTool::finishEntry(quint64 id, RenameStatus status, const QString &newPath)
+{
+    const int row = m_list.rowOfId(id);
+    RenameEntry entry = m_list.at(row);
     if (status == RenameStatus::Renamed) {
-        m_undo.append({entry.id, entry.path, newPath, entry.name, entry.type});
+        m_undo.insert(newPath, {entry.name, entry.type});
         if (m_previewedPath == entry.path)
             m_previewedPath = newPath;
-        entry.name = newName;
-        entry.type = formatOfExtension(newName);
+        entry.name = namePart(newPath);
+        entry.type = formatOfExtension(entry.name);
         entry.path = newPath;
     }
     entry.status = renameStatusText(status, m_settings.language());
     m_list.replace(row, entry);
-    return status;
 }
 
 QList<RenameOutcome> RenameTool::renameAll()
@@ -201,62 +213,126 @@ QList<RenameOutcome> RenameTool::renameAll()
     if (m_list.count() == 0)
         return outcomes;
     m_feedback.setBusy(true);
+    const auto idle = qScopeGuard([this] { m_feedback.setBusy(false); });
     const RenameRule rule = RenameRule::fromSettings(m_settings);
     const int entryCount = m_list.count();
-    // Renamed entries move to their places at once, so each is found again by its id.
-    QList<quint64> order;
-    for (int row = 0; row < entryCount; ++row)
-        order.append(m_list.at(row).id);
-    m_undo.clear();
-    int renamed = 0, notRenamed = 0;
+    const Language language = m_settings.language();
+    // A search that cannot run renames nothing.
+    if (const QString problem = rule.searchProblem(); !problem.isEmpty()) {
+        m_feedback.showFailure(invalidPatternText(problem, language));
+        return outcomes;
+    }
+    // Every entry is numbered by its row at the start and renamed in one batch, so an entry may
+    // take a name that another entry gives up.
+    QList<quint64> ids;
+    QList<RenameMove> moves;
+    QList<qsizetype> outcomeOfMove;
     for (int position = 0; position < entryCount; ++position) {
-        const int row = m_list.rowOfId(order[position]);
-        // Events run while the command works; an entry gone meanwhile is not renamed.
-        if (row < 0)
-            continue;
-        RenameOutcome outcome{std::nullopt, m_list.at(row).path, QString()};
+        const RenameEntry &entry = m_list.at(position);
+        RenameOutcome outcome{std::nullopt, entry.path, QString()};
         // A folder or a vanished file is passed over without a status; a name that lost its
         // bytes names nothing either, but is reported.
-        if (QFileInfo(outcome.oldPath).isFile() || lostItsBytes(outcome.oldPath)) {
-            outcome.status = renameEntry(row, position, entryCount, rule, outcome.newPath);
-            ++(outcome.status == RenameStatus::Renamed ? renamed : notRenamed);
-            m_feedback.showStatus(renamedText(renamed, notRenamed, m_settings.language()));
+        if (QFileInfo(entry.path).isFile() || lostItsBytes(entry.path)) {
+            const QString newName = renameName(namePart(entry.path), position, entryCount, rule,
+                                               m_list.factsOf(entry.path, rule));
+            outcome.newPath = folderPart(entry.path) + newName;
+            outcome.status = statusBeforeRenaming(entry.path, newName);
+            if (!outcome.status) {
+                outcomeOfMove.append(outcomes.size());
+                moves.append({entry.path, outcome.newPath});
+            }
         }
+        ids.append(entry.id);
         outcomes.append(outcome);
     }
-    m_feedback.setBusy(false);
+    m_undo.clear();
+    int renamed = 0;
+    QList<RenameResult> results(moves.size(), RenameResult::Failed);
+    try {
+        results = renameBatch(moves, [&](const PlannedMove &, FileLocation arrivedAt) {
+            if (arrivedAt == FileLocation::New)
+                m_feedback.showStatus(renamedText(++renamed, 0, language));
+        });
+    } catch (const TabulixError &error) {
+        m_feedback.showFailure(error.message());
+    }
+    for (qsizetype i = 0; i < moves.size(); ++i)
+        outcomes[outcomeOfMove[i]].status = statusOfResult(results[i]);
+    renamed = 0;
+    int notRenamed = 0;
+    for (qsizetype i = 0; i < outcomes.size(); ++i) {
+        if (!outcomes[i].status)
+            continue;
+        finishEntry(ids[i], *outcomes[i].status, outcomes[i].newPath);
+        ++(outcomes[i].status == RenameStatus::Renamed ? renamed : notRenamed);
+    }
+    m_feedback.showStatus(renamedText(renamed, notRenamed, language));
+    recordInJournal(outcomes);
     return outcomes;
+}
+
+void RenameTool::recordInJournal(const QList<RenameOutcome> &outcomes)
+{
+    QList<JournalMove> moves;
+    for (const RenameOutcome &outcome : outcomes) {
+        struct stat info {};
+        if (outcome.status == RenameStatus::Renamed &&
+            lstat(QFile::encodeName(outcome.newPath).constData(), &info) == 0)
+            moves.append({outcome.oldPath, outcome.newPath, quint64(info.st_dev), quint64(info.st_ino)});
+    }
+    if (moves.isEmpty())
+        return;
+    try {
+        recordBatch(moves, QDateTime::currentDateTimeUtc());
+    } catch (const TabulixError &error) {
+        m_feedback.showFailure(error.message());
+    }
+}
+
+bool RenameTool::canUndo() const
+{
+    return !loadJournal().isEmpty();
 }
 
 void RenameTool::undo()
 {
-    if (m_undo.isEmpty())
-        return;
     m_feedback.setBusy(true);
-    QList<UndoStep> failed;
-    int undone = 0;
-    for (auto step = m_undo.crbegin(); step != m_undo.crend(); ++step) {
-        // The file is renamed back even when its entry left the list meanwhile.
-        if (renameWithoutReplacing(step->newPath, step->oldPath) != RenameResult::Renamed) {
-            failed.prepend(*step);
-        } else {
-            ++undone;
-            if (m_previewedPath == step->newPath)
-                m_previewedPath = step->oldPath;
-            if (const int row = m_list.rowOfId(step->id); row >= 0) {
-                RenameEntry entry = m_list.at(row);
-                entry.name = step->oldName;
-                entry.type = step->oldType;
-                entry.path = step->oldPath;
-                entry.status = renameStatusText(RenameStatus::Undone, m_settings.language());
-                m_list.replace(row, entry);
-            }
-        }
-        m_feedback.showStatus(undoneText(undone, int(failed.size()), m_settings.language()));
+    const auto idle = qScopeGuard([this] { m_feedback.setBusy(false); });
+    std::optional<QList<UndoneMove>> undone;
+    try {
+        undone = undoBatch(std::nullopt);
+    } catch (const TabulixError &error) {
+        m_feedback.showFailure(error.message());
     }
-    // What could not go back can be tried again.
-    m_undo = failed;
-    m_feedback.setBusy(false);
+    if (!undone)
+        return;
+    int back = 0;
+    for (const UndoneMove &move : *undone) {
+        if (!move.undone)
+            continue;
+        ++back;
+        showUndone(move.move);
+    }
+    m_feedback.showStatus(undoneText(back, int(undone->size()) - back, m_settings.language()));
+}
+
+void RenameTool::showUndone(const JournalMove &move)
+{
+    if (m_previewedPath == move.newPath)
+        m_previewedPath = move.oldPath;
+    // The file is renamed back even when its entry left the list meanwhile.
+    const int row = m_list.rowOfPath(move.newPath);
+    if (row < 0)
+        return;
+    RenameEntry entry = m_list.at(row);
+    // An entry renamed by this run looks as it did before; one renamed by an earlier run shows
+    // its whole old name.
+    const UndoStep step = m_undo.take(move.newPath);
+    entry.name = step.oldName.isEmpty() ? namePart(move.oldPath) : step.oldName;
+    entry.type = step.oldName.isEmpty() ? formatOfExtension(move.oldPath) : step.oldType;
+    entry.path = move.oldPath;
+    entry.status = renameStatusText(RenameStatus::Undone, m_settings.language());
+    m_list.replace(row, entry);
 }
 
 RenamePreview RenameTool::preview() const
@@ -265,8 +341,9 @@ RenamePreview RenameTool::preview() const
     if (m_previewedPath.isEmpty())
         return lines;
     const int row = m_list.rowOfPath(m_previewedPath);
+    const RenameRule rule = RenameRule::fromSettings(m_settings);
     lines.newName =
-        renameName(lines.oldName, qMax(row, 0), m_list.count(), RenameRule::fromSettings(m_settings));
+        renameName(lines.oldName, qMax(row, 0), m_list.count(), rule, m_list.factsOf(m_previewedPath, rule));
     lines.newTip = folderPart(m_previewedPath) + lines.newName;
     return lines;
 }

@@ -3,8 +3,10 @@
 // command with its statuses and counts, undoing it, and the preview of one entry. The desktop
 // program's window, tabulix-cli and the tests all run this.
 #include "common/locale_format.h"
+#include "renamer/rename_journal.h"
 #include "renamer/rename_list.h"
 
+#include <QHash>
 #include <QStringList>
 #include <optional>
 
@@ -22,6 +24,8 @@ public:
     virtual void showStatus(const QString &text);
     // The count line below the list.
     virtual void updateCountLine();
+    // The plan or the journal of the renaming could not be written.
+    virtual void showFailure(const QString &text);
 };
 
 // What the renaming command did with one entry; no status when the entry was skipped because
@@ -60,10 +64,12 @@ public:
     // " Dateien geladen" after the number of entries, in the current language.
     QString countLineText() const;
 
-    // UmbenennenClick: every entry once, in the order of the list at the start.
+    // UmbenennenClick: every entry once, numbered in the order of the list at the start, renamed
+    // as one batch.
     QList<RenameOutcome> renameAll();
-    // Renames back, in reverse order and never over another file, what the last command renamed.
-    bool canUndo() const { return !m_undo.isEmpty(); }
+    // Renames back, never over another file, the newest batch of the journal, which may come
+    // from an earlier run of the program.
+    bool canUndo() const;
     void undo();
 
     QString previewedPath() const { return m_previewedPath; }
@@ -72,9 +78,9 @@ public:
     RenamePreview preview() const;
 
 private:
+    // How an entry renamed by this run looked before.
     struct UndoStep {
-        quint64 id;
-        QString oldPath, newPath, oldName, oldType;
+        QString oldName, oldType;
     };
     // The matching files of a folder, without the busy state and its end.
     void collectFolder(const QString &folder);
@@ -84,14 +90,20 @@ private:
     void refuseListedPath(const QString &path);
     // The end of adding: the count line, the window back, "OK for all" cleared.
     void finishAdding();
-    // Renames the entry at row to the new name; the status it ends with.
-    RenameStatus renameEntry(int row, int position, int entryCount, const RenameRule &rule, QString &newPath);
+    // The status of an entry that cannot or need not be renamed; nullopt when it goes to the batch.
+    std::optional<RenameStatus> statusBeforeRenaming(const QString &path, const QString &newName) const;
+    // Shows the entry's status and, when renamed, its new name, and keeps the step for undoing.
+    void finishEntry(quint64 id, RenameStatus status, const QString &newPath);
+    // The renamed files as the newest batch of the journal.
+    void recordInJournal(const QList<RenameOutcome> &outcomes);
+    // The entry of a file renamed back.
+    void showUndone(const JournalMove &move);
 
     Settings &m_settings;
     bool &m_okForAll;
     RenamerFeedback &m_feedback;
     LocaleFormat m_format;
     RenameList m_list;
-    QList<UndoStep> m_undo; // in the order of renaming
+    QHash<QString, UndoStep> m_undo; // by the new path
     QString m_previewedPath;
 };

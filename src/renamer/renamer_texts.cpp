@@ -50,3 +50,33 @@ QString undoneText(int undone, int notUndone, Language language)
     return countedText(undone, notUndone, language, {" Dateien zurückbenannt", " files renamed back"},
                        {" Dateien konnten nicht zurückbenannt werden", " files could not be renamed back"});
 }
+
+QString clashText(int clashes, Language language)
+{
+    if (clashes == 0)
+        return {};
+    return QString::number(clashes) + BilingualText{" Namenskonflikte", " name clashes"}.in(language);
+}
+
+QString clashTip(Language language)
+{
+    return BilingualText{"Der neue Name ist schon vergeben", "The new name is already taken"}.in(language);
+}
+
+QString unusableNameTip(Language language)
+{
+    return BilingualText{"Der neue Name ist kein gültiger Dateiname", "The new name is no valid file name"}
+        .in(language);
+}
+
+QString missingTagsTip(const QStringList &placeholders, Language language)
+{
+    return BilingualText{"Ohne Angabe: ", "Not in the file: "}.in(language) +
+           placeholders.join(QStringLiteral(", "));
+}
+
+QString invalidPatternText(const QString &reason, Language language)
+{
+    return BilingualText{"Ungültiger regulärer Ausdruck: ", "Invalid regular expression: "}.in(language) +
+           reason;
+}

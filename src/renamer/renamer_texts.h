@@ -4,6 +4,7 @@
 #include "common/language.h"
 
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 enum class RenameStatus { Added, Renamed, NotRenamed, Exists, Failed, Undone };
@@ -26,3 +27,12 @@ QString loadedText(qint64 count, Language language);
 QString renamedText(int renamed, int notRenamed, Language language);
 // The same for undoing: "2 Dateien zurückbenannt (1 Dateien konnten nicht zurückbenannt werden)".
 QString undoneText(int undone, int notUndone, Language language);
+
+// "3 Namenskonflikte" / "3 name clashes"; empty without any.
+QString clashText(int clashes, Language language);
+// The tooltips of a new name that clashes, cannot be a name, or lacks tags ("%artist%, %year%").
+QString clashTip(Language language);
+QString unusableNameTip(Language language);
+QString missingTagsTip(const QStringList &placeholders, Language language);
+// A search text that is no regular expression, with the reason.
+QString invalidPatternText(const QString &reason, Language language);

@@ -4,6 +4,7 @@
 #include "app/startup_sequence.h"
 #include "app/termination_signals.h"
 #include "common/language.h"
+#include "renamer/rename_recovery.h"
 #include "ui/desktop_program.h"
 #include "ui/qt_translations.h"
 #include "ui/u_application.h"
@@ -16,6 +17,21 @@
 
 namespace {
 Q_LOGGING_CATEGORY(lcStart, "tabulix.handover", QtWarningMsg)
+
+void finishCutRenaming()
+{
+    const Recovery recovery = recoverBatches(false);
+    if (!recovery.anyFailed())
+        return;
+    QStringList lines = recovery.failures;
+    for (const RecoveredFile &file : recovery.files)
+        if (file.completed.location == FileLocation::Temporary ||
+            file.completed.location == FileLocation::Missing)
+            lines.append(file.move.from + QStringLiteral(" → ") +
+                         (file.path().isEmpty() ? QStringLiteral("?") : file.path()));
+    showErrorBox(lines.join(u'\n'));
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -46,6 +62,10 @@ int main(int argc, char **argv)
     handOver.listen(serverName);
     qCInfo(lcStart).noquote() << "on its own,"
                               << (handOver.isListening() ? "receiving hand-overs" : "beside a running start");
+
+    // 3. A renaming that a killed program left mid-way is finished before anything else; while
+    // another start renames, its batch is its own.
+    finishCutRenaming();
 
     // The application title is each window's own caption: the desktop would append a display
     // name to every title, and the dialogs are captioned "Tabulix" alone.

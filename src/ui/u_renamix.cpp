@@ -2,12 +2,13 @@
 
 #include "app/program_state.h"
 #include "renamer/renamer_texts.h"
-#include "ui/renamer_captions.h"
 #include "ui/control_captions.h"
 #include "ui/file_manager_link.h"
 #include "ui/header_fit.h"
 #include "ui/named_widget.h"
+#include "ui/renamer_captions.h"
 #include "ui/typed_characters.h"
+#include "ui/u_application.h"
 #include "ui/u_renamix_filter.h"
 #include "ui/u_settings_binding.h"
 #include "ui/u_sm_meldung.h"
@@ -286,6 +287,11 @@ void TRenamix::showStatus(const QString &text)
     statusBar->showMessage(text);
     // The window repaints while it works; being disabled, it takes no input.
     QCoreApplication::processEvents();
+}
+
+void TRenamix::showFailure(const QString &text)
+{
+    showErrorBox(text);
 }
 
 void TRenamix::updateCountLine()

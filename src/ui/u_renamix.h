@@ -72,6 +72,7 @@ private:
     void setBusy(bool busy) override;
     void showStatus(const QString &text) override;
     void updateCountLine() override;
+    void showFailure(const QString &text) override;
 
     // The pop-up menu of the list.
     void pop1Click();

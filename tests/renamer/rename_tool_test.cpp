@@ -5,6 +5,10 @@
 #include "renamer/safe_rename.h"
 #include "text_list.h"
 
+#include <QFont>
+#include <QImage>
+#include <QProcess>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <cstring>
 #include <gtest/gtest.h>
@@ -16,7 +20,8 @@ struct RecordingFeedback : RenamerFeedback {
     void showMessage(const QString &key, const QString &path) override { messages.append(key + u' ' + path); }
     void showStatus(const QString &text) override { status = text; }
     void updateCountLine() override { ++countLineUpdates; }
-    QStringList messages;
+    void showFailure(const QString &text) override { failures.append(text); }
+    QStringList messages, failures;
     QString status;
     int countLineUpdates = 0;
 };
@@ -307,4 +312,211 @@ TEST(RenameTool, AFolderTakenAtOnceStandsAsFilesAddedOneByOneWould)
             EXPECT_EQ(atOnce.feedback.messages.size(), 5); // kept.jpg twice, the other .jpg files once
         }
     }
+}
+
+TEST(RenameTool, ChainsAndSwapsAreRenamedWhole)
+{
+    // 1→2, 2→3, 3→4: every target is freed by the entry after it.
+    RenamerOnFiles chain;
+    for (const char *name : {"1.txt", "2.txt", "3.txt"})
+        chain.tool.addFile(chain.file(name));
+    chain.set("numstart", QStringLiteral("2"));
+    chain.set("maske", QStringLiteral("%num%"));
+    chain.tool.renameAll();
+    EXPECT_EQ(chain.namesOnDisk(), textList({"2.txt", "3.txt", "4.txt"}));
+    EXPECT_EQ(contentOf(chain.root + QStringLiteral("/2.txt")), QByteArray("1.txt"));
+    EXPECT_EQ(contentOf(chain.root + QStringLiteral("/4.txt")), QByteArray("3.txt"));
+    EXPECT_EQ(chain.column(RenameStatusColumn), textList({"Umbenannt", "Umbenannt", "Umbenannt"}));
+    EXPECT_EQ(chain.feedback.status, QStringLiteral("3 Dateien umbenannt"));
+    // Undoing is the same chain backwards.
+    chain.tool.undo();
+    EXPECT_EQ(chain.namesOnDisk(), textList({"1.txt", "2.txt", "3.txt"}));
+    EXPECT_EQ(contentOf(chain.root + QStringLiteral("/1.txt")), QByteArray("1.txt"));
+
+    // Sorted descending, "2.txt" is numbered 1 and "1.txt" 2: a swap.
+    RenamerOnFiles swap;
+    for (const char *name : {"1.txt", "2.txt"})
+        swap.tool.addFile(swap.file(name));
+    swap.tool.list().columnClick(RenameNameColumn);
+    swap.set("maske", QStringLiteral("%num%"));
+    swap.tool.renameAll();
+    EXPECT_EQ(swap.namesOnDisk(), textList({"1.txt", "2.txt"}));
+    EXPECT_EQ(contentOf(swap.root + QStringLiteral("/1.txt")), QByteArray("2.txt"));
+    EXPECT_EQ(contentOf(swap.root + QStringLiteral("/2.txt")), QByteArray("1.txt"));
+    EXPECT_EQ(swap.column(RenameStatusColumn), textList({"Umbenannt", "Umbenannt"}));
+
+    // The chain's end is held by a file outside the list: nothing of the chain can move.
+    RenamerOnFiles blocked;
+    for (const char *name : {"1.txt", "2.txt"})
+        blocked.tool.addFile(blocked.file(name));
+    blocked.file("3.txt", "outside");
+    blocked.set("numstart", QStringLiteral("2"));
+    blocked.set("maske", QStringLiteral("%num%"));
+    blocked.tool.renameAll();
+    EXPECT_EQ(blocked.column(RenameStatusColumn), textList({"Datei existiert", "Datei existiert"}));
+    EXPECT_EQ(blocked.namesOnDisk(), textList({"1.txt", "2.txt", "3.txt"}));
+    EXPECT_EQ(contentOf(blocked.root + QStringLiteral("/1.txt")), QByteArray("1.txt"));
+    EXPECT_EQ(contentOf(blocked.root + QStringLiteral("/3.txt")), QByteArray("outside"));
+}
+
+TEST(RenameTool, TheJournalUndoesAfterARestartButNeverAFileThatIsNoLongerTheSame)
+{
+    RenamerOnFiles renamer;
+    for (const char *name : {"a.txt", "b.txt", "c.txt"})
+        renamer.tool.addFile(renamer.file(name));
+    renamer.set("maske", QStringLiteral("%num%"));
+    renamer.tool.renameAll();
+    ASSERT_EQ(renamer.namesOnDisk(), textList({"1.txt", "2.txt", "3.txt"}));
+    // Meanwhile "3.txt" went elsewhere and another file took its name.
+    ASSERT_TRUE(
+        QFile::rename(renamer.root + QStringLiteral("/3.txt"), renamer.root + QStringLiteral("/moved.txt")));
+    renamer.file("3.txt", "another");
+
+    // A tool of its own, as after a restart, with an empty list.
+    Settings settings;
+    settings.setLanguage(Language::German);
+    bool okForAll = false;
+    RecordingFeedback feedback;
+    RenameTool restarted(settings, okForAll, feedback);
+    ASSERT_TRUE(restarted.canUndo());
+    restarted.undo();
+    EXPECT_EQ(renamer.namesOnDisk(), textList({"3.txt", "a.txt", "b.txt", "moved.txt"}));
+    EXPECT_EQ(contentOf(renamer.root + QStringLiteral("/3.txt")), QByteArray("another"));
+    EXPECT_EQ(contentOf(renamer.root + QStringLiteral("/a.txt")), QByteArray("a.txt"));
+    EXPECT_EQ(feedback.status,
+              QStringLiteral("2 Dateien zurückbenannt (1 Dateien konnten nicht zurückbenannt werden)"));
+    // What stayed can be tried again; it still is not the same file.
+    ASSERT_TRUE(restarted.canUndo());
+    restarted.undo();
+    EXPECT_EQ(contentOf(renamer.root + QStringLiteral("/3.txt")), QByteArray("another"));
+
+    // The journal keeps the newest twenty batches, with ids counting on.
+    for (int batch = 0; batch < 22; ++batch)
+        recordBatch({{QStringLiteral("/old"), QStringLiteral("/new"), 0, quint64(batch)}},
+                    QDateTime(QDate(2026, 1, 1), QTime(12, 0), Qt::UTC));
+    const QList<JournalBatch> journal = loadJournal();
+    ASSERT_EQ(journal.size(), JournalLength);
+    EXPECT_EQ(journal.first().moves.first().inode, 2u);
+    EXPECT_EQ(journal.last().id, journal.first().id + JournalLength - 1);
+    EXPECT_EQ(journal.last().time, QDateTime(QDate(2026, 1, 1), QTime(12, 0), Qt::UTC));
+    // Damaged bytes read as an empty journal.
+    EXPECT_TRUE(readJournal("{\"batches\": [{\"id\": \"x\"}]").isEmpty());
+}
+
+namespace {
+
+// A tool other than ours runs over the file; false when it fails.
+bool runTool(const QString &program, const QStringList &arguments)
+{
+    QProcess tool;
+    tool.start(program, arguments);
+    return tool.waitForFinished(30000) && tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
+}
+
+// An MP3 of ten silent MPEG-1 layer III frames (128 kbit/s, 44.1 kHz).
+QByteArray silentMp3()
+{
+    QByteArray frames;
+    for (int i = 0; i < 10; ++i)
+        frames += QByteArray::fromHex("fffb9064") + QByteArray(413, '\0');
+    return frames;
+}
+
+} // namespace
+
+TEST(RenameTool, NewNamesFromPhotoAndAudioTags)
+{
+    RenamerOnFiles renamer;
+    QImage picture(8, 8, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    const QString photo = renamer.root + QStringLiteral("/photo.jpg"),
+                  plain = renamer.root + QStringLiteral("/plain.jpg");
+    ASSERT_TRUE(picture.save(photo, "JPEG"));
+    ASSERT_TRUE(picture.save(plain, "JPEG"));
+    ASSERT_TRUE(
+        runTool(QStringLiteral("exiftool"), {QStringLiteral("-q"), QStringLiteral("-overwrite_original"),
+                                             QStringLiteral("-DateTimeOriginal=2023:12:24 18:00:05"),
+                                             QStringLiteral("-Model=Canon EOS"), photo}));
+    const QString song = renamer.file("song.mp3", silentMp3());
+    ASSERT_TRUE(
+        runTool(QStringLiteral("/usr/bin/python3"),
+                {QStringLiteral("-c"),
+                 QStringLiteral("import sys\nfrom mutagen.id3 import ID3, TPE1, TALB, TIT2, TRCK, TDRC\n"
+                                "tags = ID3()\nfor frame in (TPE1(text='The Band'), TALB(text='First'), "
+                                "TIT2(text='a song'), TRCK(text='3/12'), TDRC(text='1999')):\n"
+                                "    tags.add(frame)\ntags.save(sys.argv[1])"),
+                 song}));
+    for (const QString &path : {photo, plain, song})
+        renamer.tool.addFile(path);
+    renamer.set("maske",
+                QStringLiteral("%taken:yyyy-MM-dd% %camera%%track% %artist% - %title% (%album%, %year%)"));
+    // The column shows the names without the tags at once, and reads them in the background.
+    QSignalSpy read(&renamer.tool.list(), &RenameList::tagsRead);
+    EXPECT_EQ(renamer.column(RenameNewNameColumn),
+              textList({"   -  (, ).jpg", "   -  (, ).jpg", "   -  (, ).mp3"}));
+    ASSERT_TRUE(renamer.tool.list().readingTags());
+    ASSERT_TRUE(read.wait(30000));
+    EXPECT_FALSE(renamer.tool.list().readingTags());
+    EXPECT_EQ(renamer.column(RenameNewNameColumn),
+              textList({"2023-12-24 Canon EOS  -  (, ).jpg", "   -  (, ).jpg",
+                        " 03 The Band - a song (First, 1999).mp3"}));
+    // The list shows which tags a file lacks.
+    const QModelIndex plainName = renamer.tool.list().index(1, RenameNewNameColumn);
+    EXPECT_TRUE(
+        renamer.tool.list().data(plainName, Qt::ToolTipRole).toString().contains(QStringLiteral("%camera%")));
+    EXPECT_TRUE(renamer.tool.list().data(plainName, Qt::FontRole).value<QFont>().italic());
+    renamer.set("maske", QStringLiteral("%upper:%artist%%%camera%_%ext%"));
+    renamer.tool.renameAll();
+    EXPECT_EQ(renamer.namesOnDisk(), textList({"Canon EOS_jpg.jpg", "THE BAND_mp3.mp3", "_jpg.jpg"}));
+}
+
+TEST(RenameTool, ClashesAreMarkedBeforeRenaming)
+{
+    RenamerOnFiles renamer;
+    for (const char *name : {"1.txt", "2.txt", "3.txt", "4.txt", "x.txt"})
+        renamer.tool.addFile(renamer.file(name));
+    renamer.file("5.txt", "outside");
+    const RenameList &list = renamer.tool.list();
+    const auto marks = [&] {
+        QStringList cells;
+        for (int row = 0; row < list.count(); ++row)
+            cells.append(list.data(list.index(row, RenameNewNameColumn), Qt::ToolTipRole).toString());
+        return cells;
+    };
+    // Descending: x→1, 4→2, 3 stays, 2→4, 1→5. The swap is no clash; 5.txt stays, so 1.txt
+    // cannot move, and so x.txt cannot take its name either.
+    renamer.tool.list().columnClick(RenameNameColumn);
+    renamer.set("maske", QStringLiteral("%num%"));
+    const QString taken = clashTip(Language::German);
+    EXPECT_EQ(marks(), QStringList({taken, {}, {}, {}, taken}));
+    EXPECT_EQ(list.clashCount(), 2);
+    EXPECT_TRUE(list.data(list.index(0, RenameNewNameColumn), Qt::ForegroundRole).isValid());
+    EXPECT_FALSE(list.data(list.index(1, RenameNewNameColumn), Qt::ForegroundRole).isValid());
+    EXPECT_EQ(clashText(2, Language::German), QStringLiteral("2 Namenskonflikte"));
+    EXPECT_EQ(clashText(2, Language::English), QStringLiteral("2 name clashes"));
+    EXPECT_TRUE(clashText(0, Language::German).isEmpty());
+
+    // One name for all clashes everywhere; a name that is none is marked as such.
+    renamer.set("maske", QStringLiteral("same"));
+    EXPECT_EQ(list.clashCount(), 5);
+    renamer.set("maske", QStringLiteral("a/b"));
+    EXPECT_EQ(marks(), QStringList(5, unusableNameTip(Language::German)));
+
+    // Renaming does what the marks said.
+    renamer.set("maske", QStringLiteral("%num%"));
+    renamer.tool.renameAll();
+    EXPECT_EQ(renamer.column(RenameStatusColumn),
+              textList({"Datei existiert", "Umbenannt", "Nicht umbenannt", "Umbenannt", "Datei existiert"}));
+    EXPECT_EQ(contentOf(renamer.root + QStringLiteral("/2.txt")), QByteArray("4.txt"));
+    EXPECT_EQ(contentOf(renamer.root + QStringLiteral("/5.txt")), QByteArray("outside"));
+
+    // A search that is no regular expression renames nothing and says why.
+    renamer.settings.setOn(SettingsWindow::DU, QStringLiteral("suchenersetzen"), true);
+    renamer.settings.setOn(SettingsWindow::DU, QStringLiteral("cb_regex"), true);
+    renamer.set("suchenalt", QStringLiteral("(x"));
+    EXPECT_TRUE(renamer.tool.renameAll().isEmpty());
+    EXPECT_TRUE(
+        renamer.feedback.failures.size() == 1 &&
+        renamer.feedback.failures.first().startsWith(QStringLiteral("Ungültiger regulärer Ausdruck: ")))
+        << renamer.feedback.failures.join(u'|').toStdString();
 }

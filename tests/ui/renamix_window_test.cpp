@@ -258,3 +258,27 @@ TEST(RenamixWindow, PlacementGoesBothWaysThroughTheSettings)
     EXPECT_EQ(window.state.settings.renamerPlacement().height, 720);
     EXPECT_FALSE(window.state.settings.renamerPlacement().maximized);
 }
+
+TEST(RenamixWindow, UndoWorksAfterARestart)
+{
+    const QTemporaryDir files;
+    const QString a = makeFile(files.filePath(QStringLiteral("a.txt")), "a"),
+                  b = makeFile(files.filePath(QStringLiteral("b.txt")), "b");
+    {
+        RenamixWindow window;
+        window.renamix.tool().addFile(a);
+        window.renamix.tool().addFile(b);
+        window.setMask(QStringLiteral("%num%"));
+        window.renamix.show();
+        QTest::mouseClick(window.part<QPushButton>("Umbenennen"), Qt::LeftButton);
+        ASSERT_EQ(QDir(files.path()).entryList(QDir::Files, QDir::Name), textList({"1.txt", "2.txt"}));
+    }
+    RenamixWindow restarted;
+    restarted.renamix.show();
+    ASSERT_TRUE(restarted.part<QPushButton>("Rueckgaengig")->isEnabled());
+    QTest::mouseClick(restarted.part<QPushButton>("Rueckgaengig"), Qt::LeftButton);
+    EXPECT_EQ(QDir(files.path()).entryList(QDir::Files, QDir::Name), textList({"a.txt", "b.txt"}));
+    EXPECT_EQ(restarted.part<QStatusBar>("StatusBar1")->currentMessage(),
+              QStringLiteral("2 Dateien zurückbenannt"));
+    EXPECT_FALSE(restarted.part<QPushButton>("Rueckgaengig")->isEnabled());
+}
