@@ -10,7 +10,7 @@ packages=(
   libssl-dev libglib2.0-dev libjpeg62-turbo-dev libgif-dev
   libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xauth fonts-liberation2 fonts-dejavu-core
   libexiv2-dev libtag1-dev # photo and audio tags in new names
-  libimage-exiftool-perl python3-mutagen # the renaming tests tag their files with tools other than ours
+  libimage-exiftool-perl python3-mutagen flac # the renaming tests tag their files with tools other than ours
   libxcb1-dev # the end-to-end tests drive the real program over the X protocol
   python3 # the end-to-end tests read CSV back with its csv module
   libxlsxwriter-dev # the workbook format

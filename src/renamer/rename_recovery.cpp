@@ -3,6 +3,7 @@
 #include "renamer/rename_state.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -38,6 +39,9 @@ bool Recovery::anyFailed() const
 Recovery recoverBatches(bool wait)
 {
     Recovery recovery;
+    // Nothing was ever renamed: the folder is not made for nothing.
+    if (!QFileInfo::exists(renameStateFolder()))
+        return recovery;
     const RenameStateLock lock(wait);
     if (!lock.held()) {
         if (!lock.failure().isEmpty())

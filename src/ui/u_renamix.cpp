@@ -22,8 +22,10 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QToolButton>
 #include <QTreeView>
 
 namespace {
@@ -69,6 +71,8 @@ TRenamix::TRenamix(ProgramState &state, QWidget *parent)
     Rueckgaengig = named<QPushButton>(this, "Rueckgaengig");
     connect(umbenennen, &QPushButton::clicked, this, &TRenamix::UmbenennenClick);
     connect(Rueckgaengig, &QPushButton::clicked, this, &TRenamix::RueckgaengigClick);
+    clashCount = named<QLabel>(this, "clashCount");
+    layout->addWidget(clashCount, 0, Qt::AlignRight);
     layout->addLayout(row({Rueckgaengig, umbenennen}));
     statusBar = named<QStatusBar>(this, "StatusBar1");
     layout->addWidget(statusBar);
@@ -79,10 +83,20 @@ TRenamix::TRenamix(ProgramState &state, QWidget *parent)
             return;
         if (id == DU::suchenersetzen)
             suchenersetzenClick();
+        markSearchProblem();
         Vorschau();
     });
+    // The clashes follow every change of the list and of its new names.
+    const RenameList *list = &m_tool.list();
+    connect(list, &QAbstractItemModel::rowsInserted, this, &TRenamix::updateClashCount);
+    connect(list, &QAbstractItemModel::rowsRemoved, this, &TRenamix::updateClashCount);
+    connect(list, &QAbstractItemModel::modelReset, this, &TRenamix::updateClashCount);
+    connect(list, &QAbstractItemModel::dataChanged, this, &TRenamix::updateClashCount);
+    connect(list, &QAbstractItemModel::layoutChanged, this, &TRenamix::updateClashCount);
     connect(&m_state.settings, &Settings::renamerPlacementChanged, this, &TRenamix::applyPlacement);
     suchenersetzenClick();
+    markSearchProblem();
+    updateClashCount();
     updateCountLine();
     updateUndo();
     applyPlacement();
@@ -185,6 +199,18 @@ QWidget *TRenamix::buildMaskGroup()
     grid->addWidget(numstart, 1, 2);
     grid->setColumnStretch(3, 1);
     layout->addLayout(grid);
+    // The facts of the file and the case changes wait in the menu of one button, so the window
+    // keeps its size; each item inserts its placeholder as a click on a constant does.
+    auto *more = named<QToolButton>(group, "morePlaceholders");
+    more->setPopupMode(QToolButton::InstantPopup);
+    m_morePlaceholders = new QMenu(more);
+    for (const PlaceholderText &text : factPlaceholders()) {
+        const QString placeholder = QString::fromUtf8(text.placeholder);
+        m_morePlaceholders->addAction(placeholder, this,
+                                      [this, placeholder] { insertPlaceholder(placeholder); });
+    }
+    more->setMenu(m_morePlaceholders);
+    grid->addWidget(more, 3, 2);
     return group;
 }
 
@@ -196,7 +222,9 @@ QWidget *TRenamix::buildReplaceGroup()
     suchenneu = named<QLineEdit>(group, "suchenneu");
     cb_suchname = named<QCheckBox>(group, "cb_suchname");
     cb_suchendung = named<QCheckBox>(group, "cb_suchendung");
-    for (QCheckBox *box : {suchenersetzen, cb_suchname, cb_suchendung})
+    cb_regex = named<QCheckBox>(group, "cb_regex");
+    cb_case = named<QCheckBox>(group, "cb_case");
+    for (QCheckBox *box : {suchenersetzen, cb_suchname, cb_suchendung, cb_regex, cb_case})
         bindCheckBox(box, m_state.settings, SettingsWindow::DU);
     for (QLineEdit *field : {suchenalt, suchenneu})
         bindLineEdit(field, m_state.settings, SettingsWindow::DU);
@@ -206,12 +234,17 @@ QWidget *TRenamix::buildReplaceGroup()
     layout->addWidget(heading(group, "LabelGruppe3"));
     auto *grid = new QGridLayout;
     grid->addWidget(suchenersetzen, 0, 0);
-    grid->addWidget(suchenalt, 0, 1, 1, 2);
+    // The switches of the search stand beside its fields, above "Dateiendung", so the window
+    // keeps its width.
+    grid->addWidget(suchenalt, 0, 1);
+    grid->addWidget(cb_regex, 0, 2);
     grid->addWidget(named<QLabel>(group, "LabelErsetzen"), 1, 0);
-    grid->addWidget(suchenneu, 1, 1, 1, 2);
+    grid->addWidget(suchenneu, 1, 1);
+    grid->addWidget(cb_case, 1, 2);
     grid->addWidget(named<QLabel>(group, "LabelSuchenIn"), 2, 0);
     grid->addWidget(cb_suchname, 2, 1);
     grid->addWidget(cb_suchendung, 2, 2);
+    grid->setColumnStretch(1, 1);
     layout->addLayout(grid);
     return group;
 }
@@ -250,15 +283,39 @@ void TRenamix::fitColumns()
 
 void TRenamix::applyLanguage()
 {
-    applyCaptions(*this, renamixTexts(), m_state.settings.language());
+    const Language language = m_state.settings.language();
+    applyCaptions(*this, renamixTexts(), language);
+    const QList<PlaceholderText> &texts = factPlaceholders();
+    const QList<QAction *> items = m_morePlaceholders->actions();
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        items[i]->setText(QString::fromUtf8(texts[i].placeholder) + u'\t' +
+                          BilingualText{texts[i].german, texts[i].english}.in(language));
     m_filter->applyLanguage();
+    markSearchProblem();
+    updateClashCount();
+}
+
+void TRenamix::markSearchProblem()
+{
+    const QString problem = RenameRule::fromSettings(m_state.settings).searchProblem();
+    suchenalt->setStyleSheet(problem.isEmpty() ? QString()
+                                               : QStringLiteral("QLineEdit { background: #ffc8c8; }"));
+    suchenalt->setToolTip(problem.isEmpty() ? QString()
+                                            : invalidPatternText(problem, m_state.settings.language()));
+}
+
+void TRenamix::updateClashCount()
+{
+    clashCount->setText(clashText(m_tool.list().clashCount(), m_state.settings.language()));
+    // Without clashes the line takes no room from the list.
+    clashCount->setVisible(!clashCount->text().isEmpty());
 }
 
 void TRenamix::suchenersetzenClick()
 {
     const bool on = m_state.settings.isOn(SettingsWindow::DU, suchenersetzen->objectName());
-    for (const char *name :
-         {"suchenalt", "suchenneu", "LabelErsetzen", "LabelSuchenIn", "cb_suchname", "cb_suchendung"})
+    for (const char *name : {"suchenalt", "suchenneu", "LabelErsetzen", "LabelSuchenIn", "cb_suchname",
+                             "cb_suchendung", "cb_regex", "cb_case"})
         findChild<QWidget *>(QString::fromUtf8(name))->setEnabled(on);
 }
 

@@ -64,6 +64,10 @@ private:
     // Column widths that hold the captions and the status texts.
     void fitColumns();
     void updateUndo();
+    // The search text marked, with the reason as its hint, while it is no regular expression.
+    void markSearchProblem();
+    // "N Namenskonflikte" above the buttons, empty without any.
+    void updateClashCount();
     void capturePlacement();
     void applyPlacement();
 
@@ -97,6 +101,10 @@ private:
     QLineEdit *suchenneu = nullptr;
     QCheckBox *cb_suchname = nullptr;
     QCheckBox *cb_suchendung = nullptr;
+    QCheckBox *cb_regex = nullptr;
+    QCheckBox *cb_case = nullptr;
+    QLabel *clashCount = nullptr;
+    QMenu *m_morePlaceholders = nullptr;
     QLabel *alterName = nullptr;
     QLabel *neuerName = nullptr;
     QPushButton *Rueckgaengig = nullptr;

@@ -520,3 +520,24 @@ TEST(RenameTool, ClashesAreMarkedBeforeRenaming)
         renamer.feedback.failures.first().startsWith(QStringLiteral("Ungültiger regulärer Ausdruck: ")))
         << renamer.feedback.failures.join(u'|').toStdString();
 }
+
+TEST(RenameTool, VorbisCommentsOfFlacNameTheFileToo)
+{
+    RenamerOnFiles renamer;
+    const QString raw = renamer.file("silence.pcm", QByteArray(1600, '\0'));
+    const QString song = renamer.root + QStringLiteral("/song.flac");
+    ASSERT_TRUE(runTool(QStringLiteral("flac"),
+                        {QStringLiteral("-s"), QStringLiteral("--force-raw-format"),
+                         QStringLiteral("--endian=little"), QStringLiteral("--sign=signed"),
+                         QStringLiteral("--channels=1"), QStringLiteral("--bps=16"),
+                         QStringLiteral("--sample-rate=8000"), QStringLiteral("-o"), song, raw}));
+    ASSERT_TRUE(runTool(QStringLiteral("metaflac"),
+                        {QStringLiteral("--set-tag=ARTIST=Chor"), QStringLiteral("--set-tag=TITLE=Lied"),
+                         QStringLiteral("--set-tag=ALBUM=Live"), QStringLiteral("--set-tag=TRACKNUMBER=7"),
+                         QStringLiteral("--set-tag=DATE=2001"), song}));
+    QFile::remove(raw);
+    renamer.tool.addFile(song);
+    renamer.set("maske", QStringLiteral("%track% %lower:%artist%% - %title% (%album% %year%)"));
+    renamer.tool.renameAll();
+    EXPECT_EQ(renamer.namesOnDisk(), textList({"07 chor - Lied (Live 2001).flac"}));
+}

@@ -6,17 +6,20 @@
 #include "ui/u_renamix.h"
 #include "ui/u_renamix_filter.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTest>
+#include <QToolButton>
 #include <QTreeView>
 #include <gtest/gtest.h>
 
@@ -281,4 +284,45 @@ TEST(RenamixWindow, UndoWorksAfterARestart)
     EXPECT_EQ(restarted.part<QStatusBar>("StatusBar1")->currentMessage(),
               QStringLiteral("2 Dateien zurückbenannt"));
     EXPECT_FALSE(restarted.part<QPushButton>("Rueckgaengig")->isEnabled());
+}
+
+TEST(RenamixWindow, AnInvalidPatternIsMarkedAtOnceAndClashesAreCounted)
+{
+    RenamixWindow window;
+    for (const char *name : {"a.txt", "b.txt"})
+        window.renamix.tool().addFile(window.file(name));
+    window.renamix.show();
+    auto *clashes = window.part<QLabel>("clashCount");
+    EXPECT_TRUE(clashes->text().isEmpty());
+    window.setMask(QStringLiteral("same"));
+    EXPECT_EQ(clashes->text(), QStringLiteral("2 Namenskonflikte"));
+    window.setMask(QStringLiteral("%name%"));
+    EXPECT_TRUE(clashes->text().isEmpty());
+
+    auto *search = window.part<QLineEdit>("suchenalt");
+    auto *regex = window.part<QCheckBox>("cb_regex");
+    EXPECT_EQ(regex->text(), QStringLiteral("Reguläre Ausdrücke"));
+    EXPECT_EQ(window.part<QCheckBox>("cb_case")->text(), QStringLiteral("Groß-/Kleinschreibung ignorieren"));
+    EXPECT_FALSE(regex->isEnabled());
+    QTest::mouseClick(window.part<QCheckBox>("suchenersetzen"), Qt::LeftButton, {}, QPoint(5, 5));
+    ASSERT_TRUE(regex->isEnabled());
+    QTest::mouseClick(regex, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::keyClicks(search, QStringLiteral("(a"));
+    EXPECT_TRUE(search->toolTip().startsWith(QStringLiteral("Ungültiger regulärer Ausdruck: ")))
+        << search->toolTip().toStdString();
+    EXPECT_FALSE(search->styleSheet().isEmpty());
+    QTest::keyClicks(search, QStringLiteral(")"));
+    EXPECT_TRUE(search->toolTip().isEmpty());
+    EXPECT_TRUE(search->styleSheet().isEmpty());
+    // Groups in the replacement, and the list shows the new names at once.
+    QTest::keyClicks(window.part<QLineEdit>("suchenneu"), QStringLiteral("\\1\\1"));
+    EXPECT_EQ(window.column(RenameNewNameColumn), textList({"aa.txt", "b.txt"}));
+
+    // The placeholders of the file's facts wait in the menu of one button and go to the caret.
+    window.setMask(QString());
+    QMenu *more = window.part<QToolButton>("morePlaceholders")->menu();
+    ASSERT_EQ(more->actions().size(), 14);
+    EXPECT_EQ(more->actions()[0]->text(), QStringLiteral("%ext%\tDie Dateiendung ohne Punkt"));
+    more->actions()[0]->trigger();
+    EXPECT_EQ(window.mask(), QStringLiteral("%ext%"));
 }
