@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QHash>
 
 #include <algorithm>
 #include <numeric>
@@ -143,17 +144,55 @@ void RenameList::replace(int row, const RenameEntry &entry)
     place(row);
 }
 
+void RenameList::replaceAll(const QList<RenameEntry> &entries)
+{
+    // Each new name depends on its row, so each entry has to find its place before the next.
+    if (m_sortColumn == RenameNewNameColumn) {
+        for (const RenameEntry &entry : entries)
+            replace(rowOfId(entry.id), entry);
+        return;
+    }
+    if (entries.isEmpty())
+        return;
+    QHash<quint64, int> rowOfEntry;
+    rowOfEntry.reserve(count());
+    for (int row = 0; row < count(); ++row)
+        rowOfEntry.insert(m_entries[row].id, row);
+    // Replaced one by one, each entry would go after the entries that do not sort after it: after
+    // those left as they were, and after those replaced before it.
+    std::vector<int> ranks(size_t(count()), 0);
+    int rank = 0;
+    for (const RenameEntry &entry : entries) {
+        const int row = rowOfEntry.value(entry.id, -1);
+        if (row < 0)
+            continue;
+        m_paths.remove(m_entries[row].path);
+        m_paths.insert(entry.path);
+        m_entries[row] = entry;
+        ranks[size_t(row)] = ++rank;
+    }
+    Q_EMIT dataChanged(index(0, 0), index(count() - 1, RenameColumnCount - 1));
+    applyOrder(sortedRows(ranks));
+}
+
 void RenameList::removeRowNumbers(QList<int> rows)
 {
     std::sort(rows.begin(), rows.end(), std::greater<>());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    for (const int row : rows) {
-        if (row < 0 || row >= count())
-            continue;
-        beginRemoveRows({}, row, row);
-        m_paths.remove(m_entries[row].path);
-        m_entries.removeAt(row);
+    rows.erase(std::remove_if(rows.begin(), rows.end(), [this](int row) { return row < 0 || row >= count(); }),
+               rows.end());
+    // Each run of neighbouring rows goes in one step, from the end, so a whole selection is one.
+    for (qsizetype first = 0; first < rows.size();) {
+        qsizetype last = first;
+        while (last + 1 < rows.size() && rows[last + 1] == rows[last] - 1)
+            ++last;
+        const int top = rows[last], bottom = rows[first];
+        beginRemoveRows({}, top, bottom);
+        for (int row = top; row <= bottom; ++row)
+            m_paths.remove(m_entries[row].path);
+        m_entries.remove(top, bottom - top + 1);
         endRemoveRows();
+        first = last + 1;
     }
     newNamesChanged();
 }
@@ -334,14 +373,18 @@ int RenameList::compareRows(int a, int b) const
     return m_descending ? -result : result;
 }
 
-std::vector<int> RenameList::sortedRows() const
+std::vector<int> RenameList::sortedRows(const std::vector<int> &ranks) const
 {
     std::vector<int> order(static_cast<size_t>(count()));
     std::iota(order.begin(), order.end(), 0);
+    const auto rankOf = [&](int row) { return ranks.empty() ? 0 : ranks[size_t(row)]; };
     // Each row's key is made once; comparing keys is comparing the rows.
     const auto sortBy = [&](const auto &keys) {
         std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-            return m_descending ? keys[size_t(b)] < keys[size_t(a)] : keys[size_t(a)] < keys[size_t(b)];
+            const auto &left = keys[size_t(m_descending ? b : a)], &right = keys[size_t(m_descending ? a : b)];
+            if (left < right)
+                return true;
+            return !(right < left) && rankOf(a) < rankOf(b);
         });
     };
     if (m_sortColumn == RenameSizeColumn) {

@@ -48,6 +48,9 @@ public:
     void addAll(QList<RenameEntry> entries);
     // Changes the entry and moves it to its place in the sort order.
     void replace(int row, const RenameEntry &entry);
+    // Changes the entries of the same ids and moves them to their places, in one step, as
+    // replacing them one by one in this order would.
+    void replaceAll(const QList<RenameEntry> &entries);
     void removeRowNumbers(QList<int> rows);
     void clear();
 
@@ -94,8 +97,9 @@ private:
     // Negative when the entry at row a sorts before the one at row b in the current order.
     int compareRows(int a, int b) const;
     double sizeNumber(int row) const;
-    // The rows in the current order; rows that compare equal keep theirs.
-    std::vector<int> sortedRows() const;
+    // The rows in the current order; of rows that compare equal, those of a lower rank go first,
+    // and rows of the same rank keep their order.
+    std::vector<int> sortedRows(const std::vector<int> &ranks = {}) const;
     // Puts the entries in the order of the rows given.
     void applyOrder(const std::vector<int> &order);
     void sortAll();

@@ -33,20 +33,86 @@ const std::pair<const char16_t *, QString NameFacts::*> textFacts[] = {
     {u"artist", &NameFacts::artist}, {u"album", &NameFacts::album},   {u"title", &NameFacts::title},
     {u"year", &NameFacts::year}};
 
-QString factValue(const QRegularExpressionMatch &match, const NameFacts &facts)
+QString factValue(const QString &name, const QString &format, const NameFacts &facts)
 {
-    const QString name = match.captured(1).isEmpty() ? match.captured(2) : match.captured(1);
     for (const auto &[placeholder, fact] : textFacts)
         if (name == QStringView(placeholder))
             return facts.*fact;
     if (name == u"track")
         return facts.track > 0 ? QString::number(facts.track).rightJustified(2, u'0') : QString();
-    const QString format = match.captured(3);
     if (name == u"date")
         return timeText(facts.modified, format, "yyyy-MM-dd");
     if (name == u"time")
         return timeText(facts.modified, format, "HH-mm-ss");
     return timeText(facts.taken, format, "yyyy-MM-dd HH-mm-ss");
+}
+
+// One piece of a mask, as the mask is read from the left.
+struct MaskPiece {
+    enum Kind { Text, Fact, Opening, Closing } kind;
+    QString text;   // Text: the mask text; Fact: the placeholder as written; Opening: the opener
+    QString name;   // Fact: the fact; Opening: the kind of case change
+    QString format; // Fact: the date format after the colon, null without one
+};
+
+struct ReadMask {
+    QList<MaskPiece> pieces;
+    bool needsFacts = false;
+    bool needsTags = false;
+};
+
+ReadMask readMask(const QString &mask)
+{
+    ReadMask read;
+    int open = 0; // case changes under way
+    const auto addText = [&read](QStringView text) {
+        if (read.pieces.isEmpty() || read.pieces.last().kind != MaskPiece::Text)
+            read.pieces.append({MaskPiece::Text, {}, {}, {}});
+        read.pieces.last().text += text;
+    };
+    for (qsizetype i = 0; i < mask.size();) {
+        if (mask[i] != u'%') {
+            addText(QStringView(mask).mid(i++, 1));
+            continue;
+        }
+        const auto at = [&](const QRegularExpression &pattern) {
+            return pattern.match(mask, i, QRegularExpression::NormalMatch,
+                                 QRegularExpression::AnchorAtOffsetMatchOption);
+        };
+        if (const QRegularExpressionMatch fact = at(factPattern); fact.hasMatch()) {
+            read.pieces.append({MaskPiece::Fact, fact.captured(0),
+                                fact.captured(1).isEmpty() ? fact.captured(2) : fact.captured(1), fact.captured(3)});
+            read.needsFacts = true;
+            read.needsTags = read.needsTags || tagPattern.match(fact.captured(0)).hasMatch();
+            i = fact.capturedEnd();
+        } else if (const QRegularExpressionMatch change = at(casePattern); change.hasMatch()) {
+            read.pieces.append({MaskPiece::Opening, change.captured(0), change.captured(1), {}});
+            ++open;
+            i = change.capturedEnd();
+        } else if (const QRegularExpressionMatch older = at(olderPattern); older.hasMatch()) {
+            addText(older.capturedView(0));
+            i = older.capturedEnd();
+        } else if (open > 0) {
+            read.pieces.append({MaskPiece::Closing, {}, {}, {}});
+            --open;
+            ++i;
+        } else {
+            addText(QStringView(mask).mid(i++, 1));
+        }
+    }
+    return read;
+}
+
+// Masks are read once: a list asks for the names of all its entries with the same mask.
+const ReadMask &readOnce(const QString &mask)
+{
+    thread_local QString lastMask;
+    thread_local ReadMask last = readMask(lastMask);
+    if (mask != lastMask) {
+        last = readMask(mask);
+        lastMask = mask;
+    }
+    return last;
 }
 
 // One case change under way: its kind, where it began in the mask, and what it holds so far.
@@ -92,35 +158,27 @@ QString expandMask(const QString &mask, const NameFacts &facts,
             top.text += rest(top.pending);
         top.pending.clear();
     };
-    for (qsizetype i = 0; i < mask.size();) {
-        if (mask[i] != u'%') {
-            frames.last().pending += mask[i++];
-            continue;
-        }
-        const auto at = [&](const QRegularExpression &pattern) {
-            return pattern.match(mask, i, QRegularExpression::NormalMatch,
-                                 QRegularExpression::AnchorAtOffsetMatchOption);
-        };
-        if (const QRegularExpressionMatch fact = at(factPattern); fact.hasMatch()) {
+    for (const MaskPiece &piece : readOnce(mask).pieces) {
+        switch (piece.kind) {
+        case MaskPiece::Text:
+            frames.last().pending += piece.text;
+            break;
+        case MaskPiece::Fact:
             flush();
-            frames.last().text += factValue(fact, facts);
-            i = fact.capturedEnd();
-        } else if (const QRegularExpressionMatch change = at(casePattern); change.hasMatch()) {
+            frames.last().text += factValue(piece.name, piece.format, facts);
+            break;
+        case MaskPiece::Opening:
             flush();
-            frames.append({change.captured(1), change.captured(0), {}, {}});
-            i = change.capturedEnd();
-        } else if (const QRegularExpressionMatch older = at(olderPattern); older.hasMatch()) {
-            frames.last().pending += older.captured(0);
-            i = older.capturedEnd();
-        } else if (frames.size() > 1) {
+            frames.append({piece.name, piece.text, {}, {}});
+            break;
+        case MaskPiece::Closing: {
             flush();
             const Frame done = frames.takeLast();
             frames.last().text += done.kind == u"upper"   ? done.text.toUpper()
                                   : done.kind == u"lower" ? done.text.toLower()
                                                           : capitalized(done.text);
-            ++i;
-        } else {
-            frames.last().pending += mask[i++];
+            break;
+        }
         }
     }
     // A case change that never ends is plain text: its opener and its content as they are.
@@ -137,22 +195,21 @@ QString expandMask(const QString &mask, const NameFacts &facts,
 
 bool maskNeedsTags(const QString &mask)
 {
-    return mask.contains(tagPattern);
+    return readOnce(mask).needsTags;
 }
 
 QStringList missingTags(const QString &mask, const NameFacts &facts)
 {
     QStringList missing;
-    for (auto matches = tagPattern.globalMatch(mask); matches.hasNext();) {
-        const QRegularExpressionMatch match = matches.next();
-        const QRegularExpressionMatch fact = factPattern.match(match.captured(0));
-        if (factValue(fact, facts).isEmpty() && !missing.contains(match.captured(0)))
-            missing.append(match.captured(0));
+    for (const MaskPiece &piece : readOnce(mask).pieces) {
+        if (piece.kind == MaskPiece::Fact && tagPattern.match(piece.text).hasMatch() &&
+            factValue(piece.name, piece.format, facts).isEmpty() && !missing.contains(piece.text))
+            missing.append(piece.text);
     }
     return missing;
 }
 
 bool maskNeedsFacts(const QString &mask)
 {
-    return mask.contains(factPattern);
+    return readOnce(mask).needsFacts;
 }

@@ -191,10 +191,8 @@ std::optional<RenameStatus> RenameTool::statusBeforeRenaming(const QString &path
     return std::nullopt;
 }
 
-void RenameTool::finishEntry(quint64 id, RenameStatus status, const QString &newPath)
+RenameEntry RenameTool::finishedEntry(RenameEntry entry, RenameStatus status, const QString &newPath)
 {
-    const int row = m_list.rowOfId(id);
-    RenameEntry entry = m_list.at(row);
     if (status == RenameStatus::Renamed) {
         m_undo.insert(newPath, {entry.name, entry.type});
         if (m_previewedPath == entry.path)
@@ -204,7 +202,7 @@ void RenameTool::finishEntry(quint64 id, RenameStatus status, const QString &new
         entry.path = newPath;
     }
     entry.status = renameStatusText(status, m_settings.language());
-    m_list.replace(row, entry);
+    return entry;
 }
 
 QList<RenameOutcome> RenameTool::renameAll()
@@ -224,7 +222,7 @@ QList<RenameOutcome> RenameTool::renameAll()
     }
     // Every entry is numbered by its row at the start and renamed in one batch, so an entry may
     // take a name that another entry gives up.
-    QList<quint64> ids;
+    QList<RenameEntry> started;
     QList<RenameMove> moves;
     QList<qsizetype> outcomeOfMove;
     for (int position = 0; position < entryCount; ++position) {
@@ -242,7 +240,7 @@ QList<RenameOutcome> RenameTool::renameAll()
                 moves.append({entry.path, outcome.newPath});
             }
         }
-        ids.append(entry.id);
+        started.append(entry);
         outcomes.append(outcome);
     }
     m_undo.clear();
@@ -260,12 +258,14 @@ QList<RenameOutcome> RenameTool::renameAll()
         outcomes[outcomeOfMove[i]].status = statusOfResult(results[i]);
     renamed = 0;
     int notRenamed = 0;
+    QList<RenameEntry> finished;
     for (qsizetype i = 0; i < outcomes.size(); ++i) {
         if (!outcomes[i].status)
             continue;
-        finishEntry(ids[i], *outcomes[i].status, outcomes[i].newPath);
+        finished.append(finishedEntry(started[i], *outcomes[i].status, outcomes[i].newPath));
         ++(outcomes[i].status == RenameStatus::Renamed ? renamed : notRenamed);
     }
+    m_list.replaceAll(finished);
     m_feedback.showStatus(renamedText(renamed, notRenamed, language));
     recordInJournal(outcomes);
     return outcomes;
@@ -306,24 +306,31 @@ void RenameTool::undo()
     }
     if (!undone)
         return;
+    QHash<QString, int> rowOfPath;
+    rowOfPath.reserve(m_list.count());
+    for (int row = 0; row < m_list.count(); ++row)
+        rowOfPath.insert(m_list.at(row).path, row);
     int back = 0;
+    QList<RenameEntry> shown;
     for (const UndoneMove &move : *undone) {
         if (!move.undone)
             continue;
         ++back;
-        showUndone(move.move);
+        if (std::optional<RenameEntry> entry = undoneEntry(move.move, rowOfPath))
+            shown.append(*entry);
     }
+    m_list.replaceAll(shown);
     m_feedback.showStatus(undoneText(back, int(undone->size()) - back, m_settings.language()));
 }
 
-void RenameTool::showUndone(const JournalMove &move)
+std::optional<RenameEntry> RenameTool::undoneEntry(const JournalMove &move, const QHash<QString, int> &rowOfPath)
 {
     if (m_previewedPath == move.newPath)
         m_previewedPath = move.oldPath;
     // The file is renamed back even when its entry left the list meanwhile.
-    const int row = m_list.rowOfPath(move.newPath);
+    const int row = rowOfPath.value(move.newPath, -1);
     if (row < 0)
-        return;
+        return std::nullopt;
     RenameEntry entry = m_list.at(row);
     // An entry renamed by this run looks as it did before; one renamed by an earlier run shows
     // its whole old name.
@@ -332,7 +339,7 @@ void RenameTool::showUndone(const JournalMove &move)
     entry.type = step.oldName.isEmpty() ? formatOfExtension(move.oldPath) : step.oldType;
     entry.path = move.oldPath;
     entry.status = renameStatusText(RenameStatus::Undone, m_settings.language());
-    m_list.replace(row, entry);
+    return entry;
 }
 
 RenamePreview RenameTool::preview() const

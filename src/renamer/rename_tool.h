@@ -92,12 +92,12 @@ private:
     void finishAdding();
     // The status of an entry that cannot or need not be renamed; nullopt when it goes to the batch.
     std::optional<RenameStatus> statusBeforeRenaming(const QString &path, const QString &newName) const;
-    // Shows the entry's status and, when renamed, its new name, and keeps the step for undoing.
-    void finishEntry(quint64 id, RenameStatus status, const QString &newPath);
+    // The entry with its status and, when renamed, its new name; keeps the step for undoing.
+    RenameEntry finishedEntry(RenameEntry entry, RenameStatus status, const QString &newPath);
     // The renamed files as the newest batch of the journal.
     void recordInJournal(const QList<RenameOutcome> &outcomes);
-    // The entry of a file renamed back.
-    void showUndone(const JournalMove &move);
+    // The entry of a file renamed back, found among the rows by their paths before the undoing.
+    std::optional<RenameEntry> undoneEntry(const JournalMove &move, const QHash<QString, int> &rowOfPath);
 
     Settings &m_settings;
     bool &m_okForAll;

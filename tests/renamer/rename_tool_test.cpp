@@ -314,6 +314,55 @@ TEST(RenameTool, AFolderTakenAtOnceStandsAsFilesAddedOneByOneWould)
     }
 }
 
+TEST(RenameTool, EntriesChangedAtOnceStandAsChangingThemOneByOneWould)
+{
+    const auto entry = [](const char *name, const char *type, const char *size, const char *path) {
+        return RenameEntry{0, QString::fromUtf8(name), QString::fromUtf8(type), QString::fromUtf8(size),
+                           QString(), QString::fromUtf8(path)};
+    };
+    // Ties in every column, before and after the change.
+    const QList<RenameEntry> entries{entry("b", "JPG", "1,000 KB", "/x/b"), entry("a", "PNG", "2,000 KB", "/x/a"),
+                                     entry("B", "JPG", "1,000 KB", "/y/B"), entry("c", "PNG", "3,000 KB", "/x/c"),
+                                     entry("a", "JPG", "2,000 KB", "/y/a")};
+    for (const int column : {RenameNameColumn, 1, RenameSizeColumn, RenameStatusColumn, RenamePathColumn}) {
+        for (const int clicks : {1, 2}) {
+            RenameList oneByOne(LocaleFormat::fromLocale(QLocale(QLocale::German)));
+            RenameList atOnce(LocaleFormat::fromLocale(QLocale(QLocale::German)));
+            QList<RenameEntry> changed;
+            for (RenameList *list : {&oneByOne, &atOnce}) {
+                for (int click = 0; click < clicks; ++click)
+                    list->columnClick(column);
+                list->addAll(entries);
+            }
+            // Changed against the order of the rows: two take the place of a tie, one stays the same.
+            for (const int row : {3, 0, 4}) {
+                RenameEntry next = oneByOne.at(row);
+                next.status = QStringLiteral("Umbenannt");
+                if (row != 4) {
+                    next.name = QStringLiteral("b");
+                    next.path.append(u'2');
+                }
+                changed.append(next);
+            }
+            for (const RenameEntry &next : changed)
+                oneByOne.replace(oneByOne.rowOfId(next.id), next);
+            atOnce.replaceAll(changed);
+            for (int row = 0; row < atOnce.count(); ++row) {
+                EXPECT_EQ(atOnce.at(row).path, oneByOne.at(row).path) << column << clicks << row;
+                EXPECT_EQ(atOnce.at(row).status, oneByOne.at(row).status);
+            }
+            EXPECT_TRUE(atOnce.containsPath(changed[0].path));
+            EXPECT_FALSE(atOnce.containsPath(changed[0].path.chopped(1)));
+            // Runs of rows, a row given twice and one past the end.
+            atOnce.removeRowNumbers({4, 0, 1, 1, 9});
+            ASSERT_EQ(atOnce.count(), 2);
+            EXPECT_EQ(atOnce.at(0).path, oneByOne.at(2).path);
+            EXPECT_EQ(atOnce.at(1).path, oneByOne.at(3).path);
+            EXPECT_FALSE(atOnce.containsPath(oneByOne.at(0).path));
+        }
+    }
+}
+
 TEST(RenameTool, ChainsAndSwapsAreRenamedWhole)
 {
     // 1→2, 2→3, 3→4: every target is freed by the entry after it.
