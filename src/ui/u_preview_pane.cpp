@@ -4,6 +4,7 @@
 #include "app/program_state.h"
 #include "app/table_output.h"
 #include "ui/font_dialog.h"
+#include "ui/lines_view.h"
 #include "ui/u_einstausgabe.h"
 #include "ui/u_settings_binding.h"
 #include "ui/u_sm_meldung.h"
@@ -14,8 +15,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
-#include <QPlainTextDocumentLayout>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTextBrowser>
@@ -36,7 +35,7 @@ QPushButton *viewButton(const char *name)
 
 PreviewPane::PreviewPane(ProgramState &state, QWidget *parent)
     : QWidget(parent), m_state(state), m_refreshTimer(new QTimer(this)), vor_text(viewButton("vor_text")),
-      vor_pic(viewButton("vor_pic")), vor_web(viewButton("vor_web")), vor_txt(new QPlainTextEdit),
+      vor_pic(viewButton("vor_pic")), vor_web(viewButton("vor_web")), vor_txt(new LinesView),
       m_previewPicture(new QLabel), m_webView(new QTextBrowser),
       m_build(*this, [this](std::optional<BuiltOutput> output) {
           showOutput(std::move(output));
@@ -68,7 +67,6 @@ PreviewPane::PreviewPane(ProgramState &state, QWidget *parent)
     // The views lie on top of each other; the text view is always there beneath.
     auto *views = new QGridLayout;
     vor_txt->setObjectName(QStringLiteral("vor_txt"));
-    vor_txt->setReadOnly(true);
     showTextViewLook();
     connect(&m_state.settings, &Settings::textViewLookChanged, this, &PreviewPane::showTextViewLook);
     auto *pictureView = new QScrollArea;
@@ -199,8 +197,9 @@ void PreviewPane::refreshAsAsked(Refresh refresh)
     const bool rows = m_state.fileList.count() > 0;
     if (m_state.settings.isOn(PB::vor_okay)) {
         if (refresh == Refresh::InBackground && rows) {
-            m_build.ask([sources = outputSources(m_state, LocaleFormat::system()), thread = thread()](
-                            const std::atomic_bool &stop) { return buildOutput(sources, thread, stop); });
+            m_build.ask([sources = outputSources(m_state, LocaleFormat::system())](const std::atomic_bool &stop) {
+                return buildOutput(sources, stop);
+            });
         } else {
             AktualisierenClick();
         }
@@ -215,7 +214,7 @@ void PreviewPane::AktualisierenClick()
     m_refreshTimer->stop();
     m_build.drop();
     const std::atomic_bool never = false;
-    showOutput(buildOutput(outputSources(m_state, LocaleFormat::system()), thread(), never));
+    showOutput(buildOutput(outputSources(m_state, LocaleFormat::system()), never));
     m_upToDate = true;
     Q_EMIT refreshed();
 }
@@ -227,8 +226,8 @@ void PreviewPane::showOutput(std::optional<BuiltOutput> output)
         return;
     const OutputFormat format = chosenOutputFormat(m_state);
     m_shownLines = std::move(output->lines);
-    m_shownText = std::move(output->text);
-    showTextDocument(std::move(output->document));
+    m_shownText = output->text.whole();
+    vor_txt->setLines(std::move(output->text));
     if (previewChoiceFor(format).view == PreviewView::Web && m_shownView == PreviewView::Web)
         m_webView->setHtml(m_shownText);
     if (isPictureFormat(format)) {
@@ -241,20 +240,6 @@ void PreviewPane::showOutput(std::optional<BuiltOutput> output)
             m_previewPicture->setFixedSize(picture->size() + QSize(10, 10));
         }
     }
-}
-
-void PreviewPane::showTextDocument(std::unique_ptr<QTextDocument> document)
-{
-    document->setParent(vor_txt);
-    document->setDefaultFont(vor_txt->font());
-    document->setDocumentLayout(new QPlainTextDocumentLayout(document.get()));
-    // The view deletes its own first document when it is replaced, but keeps the ones it was
-    // given: those are ours to delete.
-    QTextDocument *previous = vor_txt->document();
-    const bool ours = previous->parent() == vor_txt;
-    vor_txt->setDocument(document.release());
-    if (ours)
-        previous->deleteLater();
 }
 
 void PreviewPane::emptyPreview()
@@ -307,6 +292,6 @@ void PreviewPane::showTextViewLook()
                      look.background.isValid() ? look.background : desktop.color(QPalette::Base));
     vor_txt->setPalette(colours);
     // Wrapped lines need only the vertical scroll bar; unwrapped ones both.
-    vor_txt->setLineWrapMode(look.wraps ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+    vor_txt->setWrapping(look.wraps);
     vor_txt->setHorizontalScrollBarPolicy(look.wraps ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
 }

@@ -17,7 +17,7 @@
 
 struct ProgramState;
 class QLabel;
-class QPlainTextEdit;
+class LinesView;
 class QPushButton;
 class QTextBrowser;
 class QTimer;
@@ -78,7 +78,6 @@ private:
     enum class Refresh { InBackground, Now };
     void refreshAsAsked(Refresh refresh);
     void showOutput(std::optional<BuiltOutput> output);
-    void showTextDocument(std::unique_ptr<QTextDocument> document);
     void showPreviewView(PreviewView view);
     void emptyPreview();
     // The last shown lines as a picture; tells the user when it cannot be drawn.
@@ -95,7 +94,7 @@ private:
     QPushButton *vor_text;
     QPushButton *vor_pic;
     QPushButton *vor_web;
-    QPlainTextEdit *vor_txt;
+    LinesView *vor_txt;
     QLabel *m_previewPicture;
     QTextBrowser *m_webView;
     QWidget *m_pictureView;

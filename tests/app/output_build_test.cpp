@@ -4,6 +4,7 @@
 #include "app/table_output.h"
 
 #include <QSemaphore>
+#include <QTextDocument>
 #include <QTest>
 #include <QThread>
 #include <gtest/gtest.h>
@@ -14,28 +15,31 @@ const std::atomic_bool keepGoing = false;
 
 } // namespace
 
-TEST(OutputBuild, TheDocumentHoldsTheTextAsATextViewWouldAndAStopEndsIt)
+TEST(OutputBuild, TheTextBreaksIntoTheLinesOfATextViewAndAStopEndsIt)
 {
-    // Lines of every ending, long enough for many pieces, and CR LF pairs at every place a
-    // piece could end.
+    // Lines of every ending, many of them, the longest in the middle.
     QString text;
-    for (int i = 0; i < 30000; ++i)
-        text += QStringLiteral("Zeile %1 mit Text").arg(i) + (i % 3 == 0   ? u"\r\n"
-                                                              : i % 3 == 1 ? u"\n"
-                                                                           : u"\r");
+    for (int i = 0; i < 200000; ++i)
+        text += QStringLiteral("Zeile %1%2").arg(i).arg(i == 1234 ? QStringLiteral(" lang") : QString()) +
+                (i % 4 == 0 ? u"\r\n" : i % 4 == 1 ? u"\n" : i % 4 == 2 ? u"\r" : u"\u2029");
     text += QStringLiteral("ohne Zeilenende");
-    QTextDocument whole;
-    whole.setPlainText(text);
+    QTextDocument document;
+    document.setPlainText(text);
 
-    const std::unique_ptr<QTextDocument> document = plainTextDocument(text, keepGoing);
-    ASSERT_TRUE(document);
-    EXPECT_EQ(document->blockCount(), whole.blockCount());
-    EXPECT_EQ(document->toPlainText(), whole.toPlainText());
-    // Nothing of the making is left to undo.
-    EXPECT_FALSE(document->isUndoAvailable());
+    const TextLines lines(text);
+    ASSERT_EQ(lines.count(), document.blockCount());
+    EXPECT_EQ(lines.joined(0, lines.count() - 1), document.toPlainText());
+    EXPECT_EQ(lines.line(1234), QStringLiteral("Zeile 1234 lang"));
+    EXPECT_EQ(lines.longest(), 1234);
+    EXPECT_EQ(lines.whole(), text);
+    // A line end at the end leaves one empty line, as in the view's document.
+    document.setPlainText(QStringLiteral("a\r\n"));
+    EXPECT_EQ(TextLines(QStringLiteral("a\r\n")).count(), document.blockCount());
+    EXPECT_EQ(TextLines().count(), 1);
 
     const std::atomic_bool stopped = true;
-    EXPECT_FALSE(plainTextDocument(text, stopped));
+    EXPECT_FALSE(TextLines::broken(text, stopped));
+    EXPECT_TRUE(TextLines::broken(text, keepGoing));
 }
 
 TEST(OutputBuild, TheOutputIsTheTableOfItsSourcesHoweverTheStateChangesAfterwards)
@@ -54,15 +58,14 @@ TEST(OutputBuild, TheOutputIsTheTableOfItsSourcesHoweverTheStateChangesAfterward
     state.settings.setValue(SettingsWindow::PB, QStringLiteral("des_allg_header"), QStringLiteral("Neu"));
     state.fileList.clear();
 
-    std::optional<BuiltOutput> output = buildOutput(sources, QThread::currentThread(), keepGoing);
+    std::optional<BuiltOutput> output = buildOutput(sources, keepGoing);
     ASSERT_TRUE(output);
     EXPECT_EQ(output->lines, lines);
     EXPECT_TRUE(output->lines.join(u'\n').contains(u"Liste"));
-    EXPECT_EQ(output->text, outputText(lines, OutputFormat::Txt, true));
-    EXPECT_EQ(output->document->toPlainText(), QString(output->text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    EXPECT_EQ(output->text.whole(), outputText(lines, OutputFormat::Txt, true));
 
     const std::atomic_bool stopped = true;
-    EXPECT_FALSE(buildOutput(sources, QThread::currentThread(), stopped));
+    EXPECT_FALSE(buildOutput(sources, stopped));
 }
 
 TEST(OutputBuild, OnlyTheNewestWorkAskedForIsDelivered)

@@ -16,7 +16,7 @@
 #include <QLibraryInfo>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QPlainTextEdit>
+#include "ui/lines_view.h"
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -115,7 +115,7 @@ TEST(LanguageSwitch, EveryWindowFollowsAndUserTextsStay)
     EXPECT_FALSE(window.action("m_einst_sprache_deutsch")->isChecked());
     EXPECT_FALSE(settings.isOn(SettingsWindow::PB, u"vor_okay"_s));
     EXPECT_EQ(rebuilt.count(), 1);
-    EXPECT_TRUE(window.control<QPlainTextEdit>("vor_txt")->toPlainText().contains(u"File List"));
+    EXPECT_TRUE(window.control<LinesView>("vor_txt")->toPlainText().contains(u"File List"));
 
     // Back to German with the preview on: the same windows in German, one rebuild again.
     settings.setOn(SettingsWindow::PB, u"vor_okay"_s, true);
@@ -134,7 +134,7 @@ TEST(LanguageSwitch, EveryWindowFollowsAndUserTextsStay)
     EXPECT_FALSE(window.action("m_einst_sprache_english")->isChecked());
     EXPECT_TRUE(settings.isOn(SettingsWindow::PB, u"vor_okay"_s));
     EXPECT_EQ(rebuilt.count(), 1);
-    EXPECT_TRUE(window.control<QPlainTextEdit>("vor_txt")->toPlainText().contains(u"Dateiliste"));
+    EXPECT_TRUE(window.control<LinesView>("vor_txt")->toPlainText().contains(u"Dateiliste"));
     // Choosing the language already shown changes nothing and keeps its check mark.
     window.chooseLanguage(Language::German);
     EXPECT_EQ(rebuilt.count(), 1);

@@ -9,7 +9,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPlainTextEdit>
+#include "ui/lines_view.h"
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -95,7 +95,7 @@ TEST(FileListWindow, SavedListReadsBackWithoutItsFolderRows)
     EXPECT_EQ(window.paths(), (QStringList{first, second}));
     EXPECT_EQ(window.countLabel(), QStringLiteral("2 Dateien"));
     // The preview shows the listed files, as after every other change of the rows.
-    auto *preview = window.prog->findChild<QPlainTextEdit *>(QStringLiteral("vor_txt"));
+    auto *preview = window.prog->findChild<LinesView *>(QStringLiteral("vor_txt"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return preview->toPlainText().contains(u"Übersicht.png"); }));
 }
 

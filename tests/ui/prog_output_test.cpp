@@ -27,7 +27,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
-#include <QPlainTextEdit>
+#include "ui/lines_view.h"
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -67,7 +67,7 @@ struct OutputWindow : ProgramFixture {
     QString previewText() const
     {
         EXPECT_TRUE(settled());
-        return child<QPlainTextEdit>("vor_txt")->toPlainText();
+        return child<LinesView>("vor_txt")->toPlainText();
     }
     void chooseFormat(int item) const { child<QComboBox>("out_format")->setCurrentIndex(item); }
     // The output of the current rows and settings, as the text formats give it.
@@ -391,12 +391,12 @@ TEST(OutputWindowSettings, TheOutputSettingsWindowDrawsThePreviewPicture)
 TEST(OutputWindowSettings, TheTextViewTakesFontBackgroundAndLineBreaks)
 {
     OutputWindow window;
-    auto *view = window.child<QPlainTextEdit>("vor_txt");
+    auto *view = window.child<LinesView>("vor_txt");
     window.child<QAction>("m_einst_vor_umbruch")->trigger();
-    EXPECT_EQ(view->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    EXPECT_TRUE(view->wraps());
     EXPECT_EQ(view->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     window.child<QAction>("m_einst_vor_umbruch")->trigger();
-    EXPECT_EQ(view->lineWrapMode(), QPlainTextEdit::NoWrap);
+    EXPECT_FALSE(view->wraps());
 
     answerNextDialog([](QWidget *modal) {
         auto *dialog = qobject_cast<QColorDialog *>(modal);
@@ -423,7 +423,7 @@ TEST(OutputWindowSettings, TheTextViewTakesFontBackgroundAndLineBreaks)
     look.wraps = true;
     look.background = QColor(Qt::yellow);
     window.state.settings.setTextViewLook(look);
-    EXPECT_EQ(view->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    EXPECT_TRUE(view->wraps());
     EXPECT_EQ(view->palette().color(QPalette::Base), QColor(Qt::yellow));
     EXPECT_TRUE(window.child<QAction>("m_einst_vor_umbruch")->isChecked());
 }
