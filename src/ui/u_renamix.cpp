@@ -25,7 +25,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QToolButton>
 #include <QTreeView>
 
 namespace {
@@ -201,8 +200,8 @@ QWidget *TRenamix::buildMaskGroup()
     layout->addLayout(grid);
     // The facts of the file and the case changes wait in the menu of one button, so the window
     // keeps its size; each item inserts its placeholder as a click on a constant does.
-    auto *more = named<QToolButton>(group, "morePlaceholders");
-    more->setPopupMode(QToolButton::InstantPopup);
+    // A push button keeps room for its menu's arrow beside the text.
+    auto *more = named<QPushButton>(group, "morePlaceholders");
     m_morePlaceholders = new QMenu(more);
     for (const PlaceholderText &text : factPlaceholders()) {
         const QString placeholder = QString::fromUtf8(text.placeholder);

@@ -19,7 +19,6 @@
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTest>
-#include <QToolButton>
 #include <QTreeView>
 #include <gtest/gtest.h>
 
@@ -320,7 +319,7 @@ TEST(RenamixWindow, AnInvalidPatternIsMarkedAtOnceAndClashesAreCounted)
 
     // The placeholders of the file's facts wait in the menu of one button and go to the caret.
     window.setMask(QString());
-    QMenu *more = window.part<QToolButton>("morePlaceholders")->menu();
+    QMenu *more = window.part<QPushButton>("morePlaceholders")->menu();
     ASSERT_EQ(more->actions().size(), 14);
     EXPECT_EQ(more->actions()[0]->text(), QStringLiteral("%ext%\tDie Dateiendung ohne Punkt"));
     more->actions()[0]->trigger();
