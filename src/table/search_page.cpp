@@ -5,6 +5,8 @@
 #include "table/json_table.h"
 #include "table/search_page_assets.h"
 
+#include <QRegularExpression>
+
 namespace {
 
 bool sortsByNumber(ColumnKind kind)
@@ -173,4 +175,14 @@ private:
 bool writeSearchPage(const ValueTable &table, const LineSink &sink)
 {
     return SearchPageWriter(table, sink).write();
+}
+
+QString pageWithoutScript(const QString &page)
+{
+    // Each part the script needs stands on lines of its own, as the writer above puts them.
+    static const QRegularExpression scriptParts(QStringLiteral(
+        "^(?:<p id=\"tools\" hidden>.*?</p>|<div id=\"view\">.*?</div>|</?noscript>|<script[^>]*>.*?</script>)\\r?\\n"),
+                                                QRegularExpression::MultilineOption |
+                                                    QRegularExpression::DotMatchesEverythingOption);
+    return QString(page).remove(scriptParts);
 }

@@ -6,3 +6,6 @@
 
 // Writes the page's lines to the sink; false when the sink refused them.
 bool writeSearchPage(const ValueTable &table, const LineSink &sink);
+// The page as a browser without script shows it, for a view that runs no script but would
+// still show what the page hides: without the search line, the script's table and its data.
+QString pageWithoutScript(const QString &page);

@@ -3,6 +3,7 @@
 
 #include "app/program_state.h"
 #include "app/table_output.h"
+#include "table/search_page.h"
 #include "ui/font_dialog.h"
 #include "ui/lines_view.h"
 #include "ui/u_einstausgabe.h"
@@ -229,7 +230,7 @@ void PreviewPane::showOutput(std::optional<BuiltOutput> output)
     m_shownText = output->text.whole();
     vor_txt->setLines(std::move(output->text));
     if (previewChoiceFor(format).view == PreviewView::Web && m_shownView == PreviewView::Web)
-        m_webView->setHtml(m_shownText);
+        m_webView->setHtml(format == OutputFormat::Html ? pageWithoutScript(m_shownText) : m_shownText);
     if (isPictureFormat(format)) {
         if (const std::optional<QImage> picture = outputPicture()) {
             // The picture stands in a one-pixel black frame.

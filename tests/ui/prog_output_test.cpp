@@ -354,6 +354,9 @@ TEST(OutputWindow, TheClipboardTakesTextMarkupOrPicture)
     EXPECT_TRUE(webView->toPlainText().contains(QStringLiteral("beta.txt")));
     EXPECT_FALSE(webView->toPlainText().contains(QStringLiteral("function")))
         << webView->toPlainText().left(3000).toStdString();
+    // Nor the search line and the head of the script's table, which the view would not hide.
+    EXPECT_FALSE(webView->toPlainText().contains(QStringLiteral("von 2 Dateien")));
+    EXPECT_EQ(webView->toPlainText().count(QStringLiteral("Dateigröße")), 1);
 
     window.chooseFormat(2); // GIF: the picture and the file's bytes
     window.child<QPushButton>("Zwischenablage")->click();
