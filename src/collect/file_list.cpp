@@ -1,5 +1,6 @@
 #include "collect/file_list.h"
 
+#include "common/all_cores.h"
 #include "common/large_pages.h"
 
 #include <QCollator>
@@ -7,7 +8,6 @@
 #include <limits>
 #include <numeric>
 #include <optional>
-#include <thread>
 
 namespace {
 
@@ -64,20 +64,11 @@ std::vector<std::optional<QCollatorSortKey>> collationKeys(const QVector<FileEnt
                                                            const LocaleFormat &format)
 {
     std::vector<std::optional<QCollatorSortKey>> keys(size_t(rows.size()));
-    const auto makeKeys = [&](qsizetype begin, qsizetype end) {
+    onAllCores(rows.size(), [&](qsizetype begin, qsizetype end) {
         const QCollator collator = listCollator(format);
         for (qsizetype row = begin; row < end; ++row)
             keys[size_t(row)].emplace(collator.sortKey(cellForColumn(rows[row], column)));
-    };
-    // Below a few thousand rows a thread costs more than it saves.
-    const qsizetype threads = rows.size() < 4096 ? 1 : std::max(1U, std::thread::hardware_concurrency());
-    const qsizetype share = (rows.size() + threads - 1) / threads;
-    std::vector<std::thread> helpers;
-    for (qsizetype first = share; first < rows.size(); first += share)
-        helpers.emplace_back(makeKeys, first, std::min(rows.size(), first + share));
-    makeKeys(0, std::min(rows.size(), share));
-    for (std::thread &helper : helpers)
-        helper.join();
+    });
     return keys;
 }
 

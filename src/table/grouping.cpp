@@ -1,5 +1,6 @@
 #include "table/grouping.h"
 
+#include "common/all_cores.h"
 #include "common/language.h"
 #include "common/paths.h"
 #include "table/cell_texts.h"
@@ -152,10 +153,17 @@ GroupOrder groupOrder(std::span<const FileEntry> rows, const GroupChoice &choice
     sortKeys.reserve(count);
     for (qsizetype j = 0; j < count; ++j) {
         Key key = keyOf(rows[j], choice, texts);
-        sortKeys.append(sortText(key.plain, choice.sort, format) +
-                        QStringLiteral("%1").arg(j + 1, suffixWidth, 10, QLatin1Char('0')));
+        sortKeys.append(std::move(key.plain));
         groups.keys.append(std::move(key.output));
     }
+    // Reading dates back is the slow part; each key on its own, with a locale of each thread's own.
+    QString *const keys = sortKeys.data();
+    onAllCores(count, [&](qsizetype begin, qsizetype end) {
+        const LocaleFormat ownFormat = format;
+        for (qsizetype j = begin; j < end; ++j)
+            keys[j] = sortText(keys[j], choice.sort, ownFormat) +
+                      QStringLiteral("%1").arg(j + 1, suffixWidth, 10, QLatin1Char('0'));
+    });
     groups.order.resize(count);
     std::iota(groups.order.begin(), groups.order.end(), 0);
     // The row numbers make every key unique, so the order is fully determined.

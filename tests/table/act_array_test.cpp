@@ -206,6 +206,16 @@ TEST_F(ActArrayTest, DateKeysSortByTheMomentAndUnreadableOnesAsEmpty)
               (QStringList{QString(), QStringLiteral("01.01.2000"), QStringLiteral("10.01.2009 08:00:00"),
                            QStringLiteral("02.02.2009 08:00:00")}));
 
+    // Enough rows for the keys to be read on every core: the order three dated rows give.
+    QVector<FileEntry> many;
+    for (int i = 0; i < 6000; ++i)
+        many.append(dated(QStringLiteral("/d/%1").arg(i).toUtf8().constData(), rows[std::array{0, 2, 3}[i % 3]].created));
+    QStringList expected;
+    for (const int kind : {2, 0, 1})
+        for (int i = kind; i < 6000; i += 3)
+            expected.append(QString::number(i));
+    EXPECT_EQ(column(fill(many).cellTable, 0), expected);
+
     // A pattern the locale cannot read back: every key sorts as empty, the list order stays.
     set("act_datum_erstellt_format", QStringLiteral("yyyymmdd"));
     table = fill(rows);
