@@ -11,6 +11,7 @@ const char usage[] =
     "Usage: tabulix-cli [OPTION]... PATH...\n"
     "  or:  tabulix-cli [OPTION]... --save-config FILE [CONFIGURATION.tbx]...\n"
     "  or:  tabulix-cli rename [OPTION]... PATH...   (tabulix-cli rename --help)\n"
+    "  or:  tabulix-cli check [OPTION]... MANIFEST...  (tabulix-cli check --help)\n"
     "  or:  tabulix-cli [OPTION]... desktop status|add KIND|remove KIND\n"
     "Lists the files of the given files and folders as a table, as the desktop program would.\n"
     "An operand ending in \".tbx\" is a configuration: operands are taken in the order given,\n"

@@ -1,6 +1,7 @@
 // tabulix-cli: lists files as a table without a window, over the same core as the desktop program.
 #include "app/program_state.h"
 #include "app/table_output.h"
+#include "check_command.h"
 #include "cli_feedback.h"
 #include "cli_operands.h"
 #include "cli_options.h"
@@ -143,6 +144,14 @@ int main(int argc, char **argv)
             return runRenameCommand(arguments.mid(1), out);
         } catch (const TabulixError &error) {
             releaseQtMessages(false);
+            return usageError(error.message());
+        }
+    }
+    if (!arguments.isEmpty() && arguments.first() == u"check") {
+        releaseQtMessages(false);
+        try {
+            return runCheckCommand(arguments.mid(1), out);
+        } catch (const TabulixError &error) {
             return usageError(error.message());
         }
     }

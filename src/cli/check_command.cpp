@@ -1,0 +1,168 @@
+#include "check_command.h"
+
+#include "collect/system_path.h"
+#include "common/tabulix_error.h"
+#include "standard_output.h"
+#include "verify/check_report.h"
+#include "verify/manifest_check.h"
+#include "verify/read_manifest.h"
+#include "verify/reported_names.h"
+
+#include <QTextStream>
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+const char usage[] =
+    "Usage: tabulix-cli check [OPTION]... MANIFEST...\n"
+    "Reads checksum files and checks every file they name, with the lines, warnings and exit\n"
+    "status of \"sha256sum -c\". Formats are told apart by their content: the lines of md5sum,\n"
+    "sha1sum, sha256sum and sha512sum, their BSD tags (SHA256 (NAME) = HEX, also MD5, SHA1,\n"
+    "SHA512, CRC32), SFV files and hashdeep files. Relative names are taken from the folder of\n"
+    "their checksum file. With no MANIFEST, or when MANIFEST is -, standard input is read.\n"
+    "\n"
+    "  --ignore-missing  don't fail or report status for missing files\n"
+    "  --quiet           don't print OK for each successfully verified file\n"
+    "  --status          don't output anything, the exit status shows success\n"
+    "  --strict          exit non-zero for improperly formatted checksum lines\n"
+    "  -w, --warn        warn about improperly formatted checksum lines\n"
+    "  --                end of the options\n"
+    "  --help            show this help and exit\n"
+    "\n"
+    "Exit status: 0 when at least one line was well formed, every listed file matched and\n"
+    "every one could be read (with --strict: and no line was badly formed); 1 otherwise;\n"
+    "2 wrong usage.\n";
+
+struct CheckArguments {
+    bool help = false;
+    CheckOptions options;
+    QStringList manifests;
+};
+
+CheckArguments parseCheckArguments(const QStringList &arguments)
+{
+    CheckArguments parsed;
+    bool optionsEnded = false;
+    for (const QString &argument : arguments) {
+        using Verbosity = CheckOptions::Verbosity;
+        if (optionsEnded || !argument.startsWith(u'-') || argument == u"-")
+            parsed.manifests.append(argument);
+        else if (argument == u"--")
+            optionsEnded = true;
+        else if (argument == u"--help")
+            parsed.help = true;
+        else if (argument == u"--quiet")
+            parsed.options.verbosity = Verbosity::Quiet;
+        else if (argument == u"--status")
+            parsed.options.verbosity = Verbosity::Status;
+        else if (argument == u"--warn" || argument == u"-w")
+            parsed.options.verbosity = Verbosity::Warn;
+        else if (argument == u"--strict")
+            parsed.options.strict = true;
+        else if (argument == u"--ignore-missing")
+            parsed.options.ignoreMissing = true;
+        else
+            throw TabulixError(QStringLiteral("unknown option for check: ") + argument);
+    }
+    if (parsed.manifests.isEmpty())
+        parsed.manifests.append(QStringLiteral("-"));
+    return parsed;
+}
+
+// Every byte the descriptor gives; errno set and none when a read fails.
+std::optional<QByteArray> readAll(int fd)
+{
+    QByteArray bytes;
+    constexpr qsizetype Block = 1 << 16;
+    for (;;) {
+        const qsizetype had = bytes.size();
+        bytes.resize(had + Block);
+        const ssize_t got = ::read(fd, bytes.data() + had, size_t(Block));
+        if (got < 0 && errno == EINTR) {
+            bytes.resize(had);
+            continue;
+        }
+        if (got < 0)
+            return std::nullopt;
+        bytes.resize(had + got);
+        if (got == 0)
+            return bytes;
+    }
+}
+
+// The folder relative names are taken from: that of the file, the current one for standard input.
+QByteArray folderOf(const QByteArray &manifest)
+{
+    const qsizetype slash = manifest.lastIndexOf('/');
+    return slash < 0 ? QByteArray(".") : manifest.first(slash);
+}
+
+class CheckPrinter {
+public:
+    explicit CheckPrinter(const StandardOutput &out) : m_out(out) {}
+
+    void error(const QString &text) const
+    {
+        QTextStream(stderr) << shownOn(STDERR_FILENO, QStringLiteral("tabulix-cli: ") + text + u'\n');
+    }
+
+    // The lines in their order, those of one stream in a block; false when standard output failed.
+    bool print(const CheckReport &report) const
+    {
+        for (qsizetype from = 0; from < report.lines.size();) {
+            const bool toError = report.lines[from].toStandardError;
+            QString block;
+            qsizetype to = from;
+            for (; to < report.lines.size() && report.lines[to].toStandardError == toError; ++to)
+                block += (toError ? QStringLiteral("tabulix-cli: ") : QString()) + report.lines[to].text + u'\n';
+            if (toError) {
+                QTextStream(stderr) << shownOn(STDERR_FILENO, block);
+            } else if (const QString failure = m_out.write(block); !failure.isEmpty()) {
+                error(QStringLiteral("cannot write to standard output: ") + failure);
+                return false;
+            }
+            from = to;
+        }
+        return true;
+    }
+
+private:
+    const StandardOutput &m_out;
+};
+
+// Checks one manifest; whether it passed.
+bool checkManifest(const QString &typed, const CheckOptions &options, const CheckPrinter &printer)
+{
+    const bool standardInput = typed == u"-";
+    const QByteArray path = standardInput ? QByteArray() : encodedPath(typed);
+    const QByteArray shownName = standardInput ? QByteArray("standard input") : path;
+    const FileDescriptor file(standardInput ? -1 : openPath(path, O_RDONLY));
+    const std::optional<QByteArray> bytes =
+        standardInput || file.get() >= 0 ? readAll(standardInput ? STDIN_FILENO : file.get()) : std::nullopt;
+    if (!bytes) {
+        printer.error(shownPath(shellQuoted(shownName)) + QStringLiteral(": ") + englishErrorText(errno));
+        return false;
+    }
+    const Manifest manifest = readManifest(*bytes);
+    const QList<FileCheck> checks = checkFiles(manifest.entries, standardInput ? QByteArray(".") : folderOf(path));
+    const CheckReport report = reportCheck(shownName, manifest, checks, options);
+    return printer.print(report) && report.passed;
+}
+
+} // namespace
+
+int runCheckCommand(const QStringList &arguments, const StandardOutput &out)
+{
+    const CheckArguments parsed = parseCheckArguments(arguments);
+    if (parsed.help) {
+        const QString failure = out.write(QLatin1String(usage));
+        return failure.isEmpty() ? 0 : 1;
+    }
+    const CheckPrinter printer(out);
+    bool passed = true;
+    for (const QString &manifest : parsed.manifests)
+        passed = checkManifest(manifest, parsed.options, printer) && passed;
+    return passed ? 0 : 1;
+}

@@ -1,0 +1,25 @@
+#pragma once
+// Checking the files a manifest names: each file read once for all the digests its entry holds,
+// the files shared out over every core.
+#include "verify/manifest.h"
+
+#include <QByteArray>
+#include <QList>
+#include <atomic>
+
+struct FileCheck {
+    enum class Outcome { Ok, Failed, Unreadable };
+    Outcome outcome = Outcome::Unreadable;
+    // Why an unreadable file could not be read: an errno value, or 0 for a file that is no
+    // regular file (a FIFO or a device is never read through).
+    int error = 0;
+};
+
+// The file of an entry: its name as it stands when absolute, else below the folder (a system
+// path, without a trailing "/").
+QByteArray entryPath(const ManifestEntry &entry, const QByteArray &folder);
+
+// One check per entry, in the entries' order. A file matches when its size (where the entry
+// has one) and every digest of its entry agree, digests compared without regard to case.
+QList<FileCheck> checkFiles(const QList<ManifestEntry> &entries, const QByteArray &folder,
+                            const std::atomic<bool> *stop = nullptr);

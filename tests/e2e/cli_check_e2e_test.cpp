@@ -1,0 +1,149 @@
+// tabulix-cli check against the checksum programs it stands in for: their files check OK, and
+// after a change it prints what sha256sum -c prints, with the same exit status.
+#include "cli_test_support.h"
+#include "collect_test_support.h"
+
+#include <QDir>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+const QStringList plainNames = {QStringLiteral("a b"), QStringLiteral("back\\slash"), QStringLiteral("it's"),
+                                QStringLiteral("plain"), QStringLiteral("ümlaut (1).txt")};
+const QString newlineName = QStringLiteral("new\nline");
+
+// A peer program run in the folder, in a UTF-8 locale with English messages; its standard
+// error names it PROGRAM.
+CliRun runPeer(const QString &program, const QStringList &arguments, const QString &folder)
+{
+    QProcess peer;
+    prepareCli(peer, folder, QStringLiteral("C.UTF-8"));
+    const QString path = QStandardPaths::findExecutable(program);
+    CliRun run = finishCli(peer, arguments, path);
+    run.err.replace(QByteArray(QFile::encodeName(path) + ": "), "PROGRAM: ");
+    return run;
+}
+
+// Our check, its standard error named as the peer's.
+CliRun runCheck(const QStringList &arguments, const QString &folder)
+{
+    CliRun run = runCli(QStringList{QStringLiteral("check")} + arguments, folder);
+    run.err.replace("tabulix-cli: ", "PROGRAM: ");
+    return run;
+}
+
+class CheckFolder : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(QDir().mkpath(data()));
+        for (const QString &name : plainNames + QStringList{newlineName})
+            makeFile(data() + u'/' + name, name.toUtf8());
+    }
+    QString data() const { return m_root.filePath(QStringLiteral("data")); }
+    QString root() const { return m_root.path(); }
+    void writeManifest(const QByteArray &bytes) const { makeFile(data() + QStringLiteral("/m"), bytes); }
+
+private:
+    QTemporaryDir m_root;
+};
+
+} // namespace
+
+TEST_F(CheckFolder, ManifestsOfPeersCheckOkFromAnyFolder)
+{
+    struct Maker {
+        QString program;
+        QStringList options;
+        QString checker; // the peer that checks its files, for the exact lines
+        QStringList names;
+    };
+    // rhash reads a backslash as a folder separator; only coreutils' lines hold line feeds.
+    const QStringList allNames = plainNames + QStringList{newlineName};
+    QStringList noBackslash = plainNames;
+    noBackslash.removeAll(QStringLiteral("back\\slash"));
+    const QList<Maker> makers = {
+        {QStringLiteral("md5sum"), {}, QStringLiteral("md5sum"), allNames},
+        {QStringLiteral("sha1sum"), {}, QStringLiteral("sha1sum"), allNames},
+        {QStringLiteral("sha256sum"), {}, QStringLiteral("sha256sum"), allNames},
+        {QStringLiteral("sha512sum"), {QStringLiteral("-b")}, QStringLiteral("sha512sum"), allNames},
+        {QStringLiteral("sha256sum"), {QStringLiteral("--tag")}, QStringLiteral("sha256sum"), allNames},
+        {QStringLiteral("rhash"), {QStringLiteral("--sfv")}, {}, noBackslash},
+        {QStringLiteral("rhash"), {QStringLiteral("--bsd"), QStringLiteral("--crc32")}, {}, noBackslash},
+        {QStringLiteral("rhash"), {QStringLiteral("--bsd"), QStringLiteral("--sha512")}, {}, noBackslash},
+        {QStringLiteral("hashdeep"), {QStringLiteral("-l"), QStringLiteral("-c"), QStringLiteral("md5,sha256")}, {},
+         plainNames},
+    };
+    for (const Maker &maker : makers) {
+        SCOPED_TRACE(QString(maker.program + u' ' + maker.options.join(u' ')).toStdString());
+        const CliRun made =
+            runPeer(maker.program, maker.options + QStringList{QStringLiteral("--")} + maker.names, data());
+        ASSERT_EQ(made.exitCode, 0) << made.err.constData();
+        writeManifest(made.out);
+
+        const CliRun ours = runCheck({QStringLiteral("data/m")}, root());
+        EXPECT_EQ(ours.exitCode, 0) << ours.err.constData();
+        EXPECT_EQ(QString::fromUtf8(ours.err), QString());
+        EXPECT_EQ(ours.out.count(": OK\n"), maker.names.size()) << ours.out.constData();
+        if (!maker.checker.isEmpty()) {
+            EXPECT_EQ(QString::fromUtf8(ours.out),
+                      QString::fromUtf8(runPeer(maker.checker, {QStringLiteral("-c"), QStringLiteral("m")}, data()).out));
+        }
+    }
+}
+
+TEST_F(CheckFolder, AfterChangesSpeaksAsSha256sum)
+{
+    const CliRun made = runPeer(QStringLiteral("sha256sum"), QStringList{QStringLiteral("--")} + plainNames +
+                                                                 QStringList{newlineName},
+                                data());
+    ASSERT_EQ(made.exitCode, 0);
+    ASSERT_TRUE(QDir(data()).mkdir(QStringLiteral("sub")));
+    const QByteArray zeros(64, '0');
+    writeManifest(made.out + "junk line\n" + zeros + "  sub\n" + zeros + "  gone one\n" + zeros +
+                  "  \\odd\n" + "\\" + zeros + "  bad\\escape\n");
+    makeFile(data() + QStringLiteral("/plain"), "changed");
+    ASSERT_TRUE(QFile::remove(data() + QStringLiteral("/it's")));
+    makeFile(data() + QStringLiteral("/only missing"), zeros + "  missing\n");
+    makeFile(data() + QStringLiteral("/only junk"), "junk\n\n# comment\n");
+    makeFile(data() + QStringLiteral("/all fine"), made.out.first(made.out.indexOf('\n') + 1));
+
+    const QList<QStringList> runs = {
+        {QStringLiteral("m")},
+        {QStringLiteral("--quiet"), QStringLiteral("m")},
+        {QStringLiteral("--status"), QStringLiteral("m")},
+        {QStringLiteral("-w"), QStringLiteral("m")},
+        {QStringLiteral("--warn"), QStringLiteral("--quiet"), QStringLiteral("m")},
+        {QStringLiteral("--status"), QStringLiteral("--warn"), QStringLiteral("m")},
+        {QStringLiteral("--strict"), QStringLiteral("m"), QStringLiteral("all fine")},
+        {QStringLiteral("--ignore-missing"), QStringLiteral("m")},
+        {QStringLiteral("--ignore-missing"), QStringLiteral("only missing")},
+        {QStringLiteral("--ignore-missing"), QStringLiteral("--status"), QStringLiteral("only missing")},
+        {QStringLiteral("only junk"), QStringLiteral("all fine")},
+        {QStringLiteral("--strict"), QStringLiteral("all fine")},
+        {QStringLiteral("no such manifest"), QStringLiteral("all fine")},
+    };
+    for (const QStringList &arguments : runs) {
+        SCOPED_TRACE(arguments.join(u' ').toStdString());
+        const CliRun theirs = runPeer(QStringLiteral("sha256sum"), QStringList{QStringLiteral("-c")} + arguments, data());
+        const CliRun ours = runCheck(arguments, data());
+        EXPECT_EQ(QString::fromUtf8(ours.out), QString::fromUtf8(theirs.out));
+        EXPECT_EQ(QString::fromUtf8(ours.err), QString::fromUtf8(theirs.err));
+        EXPECT_EQ(ours.exitCode, theirs.exitCode);
+    }
+}
+
+TEST_F(CheckFolder, PipesAndDevicesAreNotReadThrough)
+{
+    ASSERT_EQ(::mkfifo(QFile::encodeName(data() + QStringLiteral("/fifo")).constData(), 0600), 0);
+    const QByteArray zeros(64, '0');
+    writeManifest(zeros + "  fifo\n" + zeros + "  /dev/zero\n");
+    const CliRun ours = runCli({QStringLiteral("check"), QStringLiteral("data/m")}, root());
+    EXPECT_EQ(ours.exitCode, 1);
+    EXPECT_EQ(ours.out, "fifo: FAILED open or read\n/dev/zero: FAILED open or read\n");
+    EXPECT_TRUE(ours.err.startsWith("tabulix-cli: fifo: ")) << ours.err.constData();
+    EXPECT_TRUE(ours.err.endsWith("tabulix-cli: WARNING: 2 listed files could not be read\n"));
+}
