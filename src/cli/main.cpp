@@ -12,6 +12,7 @@
 #include "config/configuration_file.h"
 #include "config/setting_sections.h"
 #include "desktop_command.h"
+#include "manifest_output.h"
 #include "encoding/text_encoding.h"
 #include "encoding/write_text_file.h"
 #include "qt_messages.h"
@@ -221,6 +222,8 @@ int main(int argc, char **argv)
     if (!operands.anyNamed())
         return 1;
 
+    if (const std::optional<ManifestKind> kind = manifestKindOf(format))
+        return writeManifestOutput(state, *kind, options.outputFile, out) != 0 || feedback.anyUnreadable() ? 1 : 0;
     const bool csvLineBreaks = state.settings.isOn(EA::csv_lb);
     if (options.outputFile.isEmpty() && outputInBlocks(state)) {
         const bool whole = writeOutputInBlocks(state, LocaleFormat::system(), [&](const QStringList &lines) {

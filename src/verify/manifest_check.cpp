@@ -14,20 +14,13 @@ FileCheck checkFile(const ManifestEntry &entry, const QByteArray &folder, const 
     ChecksumKinds wanted;
     for (const ExpectedDigest &digest : entry.digests)
         wanted.set(int(digest.kind));
-    // Non-blocking, so that a named pipe cannot stall the open; only regular files are read.
-    const FileDescriptor file(openPath(entryPath(entry, folder), O_RDONLY | O_NONBLOCK));
-    if (file.get() < 0)
-        return {FileCheck::Outcome::Unreadable, errno};
-    struct stat info;
-    if (::fstat(file.get(), &info) != 0)
-        return {FileCheck::Outcome::Unreadable, errno};
-    if (S_ISDIR(info.st_mode))
-        return {FileCheck::Outcome::Unreadable, EISDIR};
-    if (!S_ISREG(info.st_mode))
-        return {FileCheck::Outcome::Unreadable, 0};
-    if (entry.size && *entry.size != info.st_size)
+    FileDescriptor file;
+    const OpenedFile opened = openForDigests(entryPath(entry, folder), file);
+    if (!opened.regular)
+        return {FileCheck::Outcome::Unreadable, opened.error};
+    if (entry.size && *entry.size != opened.size)
         return {FileCheck::Outcome::Failed, 0};
-    const ChecksumResults results = openedFileChecksums(file.get(), info.st_size, wanted, stop);
+    const ChecksumResults results = openedFileChecksums(file.get(), opened.size, wanted, stop);
     for (const ExpectedDigest &digest : entry.digests) {
         const std::optional<QString> &found = results[int(digest.kind)];
         // Only a file that could not be read to its end has no digest.
@@ -40,6 +33,20 @@ FileCheck checkFile(const ManifestEntry &entry, const QByteArray &folder, const 
 }
 
 } // namespace
+
+OpenedFile openForDigests(const QByteArray &path, FileDescriptor &file)
+{
+    // Non-blocking, so that a named pipe cannot stall the open.
+    file.reset(openPath(path, O_RDONLY | O_NONBLOCK));
+    struct stat info;
+    if (file.get() < 0 || ::fstat(file.get(), &info) != 0)
+        return {false, errno, 0};
+    if (S_ISDIR(info.st_mode))
+        return {false, EISDIR, 0};
+    if (!S_ISREG(info.st_mode))
+        return {false, 0, 0};
+    return {true, 0, info.st_size};
+}
 
 QByteArray entryPath(const ManifestEntry &entry, const QByteArray &folder)
 {

@@ -15,6 +15,17 @@ struct FileCheck {
     int error = 0;
 };
 
+class FileDescriptor;
+
+// What opening a file for its digests found: only a regular file is read, never a FIFO or a
+// device (error 0, not regular); a folder gives EISDIR.
+struct OpenedFile {
+    bool regular = false;
+    int error = 0; // errno when it could not be opened
+    qint64 size = 0;
+};
+OpenedFile openForDigests(const QByteArray &path, FileDescriptor &file);
+
 // The file of an entry: its name as it stands when absolute, else below the folder (a system
 // path, without a trailing "/").
 QByteArray entryPath(const ManifestEntry &entry, const QByteArray &folder);

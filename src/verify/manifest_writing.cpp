@@ -1,6 +1,28 @@
 #include "verify/manifest_writing.h"
 
 #include "collect/ordered_workers.h"
+#include "collect/system_path.h"
+#include "verify/manifest_check.h"
+
+#include <cerrno>
+
+std::optional<ManifestKind> manifestKindOf(OutputFormat format)
+{
+    switch (format) {
+    case OutputFormat::Md5sum:
+        return ManifestKind::Md5sum;
+    case OutputFormat::Sha1sum:
+        return ManifestKind::Sha1sum;
+    case OutputFormat::Sha256sum:
+        return ManifestKind::Sha256sum;
+    case OutputFormat::Sha512sum:
+        return ManifestKind::Sha512sum;
+    case OutputFormat::Sfv:
+        return ManifestKind::Sfv;
+    default:
+        return std::nullopt;
+    }
+}
 
 ChecksumKind digestOf(ManifestKind kind)
 {
@@ -42,24 +64,49 @@ QByteArray nameBelow(const QByteArray &path, const QByteArray &folder)
     return path.startsWith(prefix) && path.size() > prefix.size() ? path.sliced(prefix.size()) : path;
 }
 
-WrittenManifest writtenManifest(ManifestKind kind, const QList<QByteArray> &paths, const QByteArray &folder)
+namespace {
+
+// The line of one path; an empty one for a folder, none when it cannot be read or named.
+std::optional<QByteArray> lineOfPath(ManifestKind kind, const QByteArray &path, const QByteArray &folder,
+                                     const std::atomic_bool *stop)
 {
+    FileDescriptor file;
+    const OpenedFile opened = openForDigests(path, file);
+    if (!opened.regular)
+        return opened.error == EISDIR ? std::optional<QByteArray>(QByteArray()) : std::nullopt;
     ChecksumKinds wanted;
     wanted.set(int(digestOf(kind)));
+    const std::optional<QString> hex = openedFileChecksums(file.get(), opened.size, wanted, stop)[int(digestOf(kind))];
+    return hex ? manifestLine(kind, nameBelow(path, folder), *hex) : std::nullopt;
+}
+
+} // namespace
+
+QByteArray WrittenManifest::bytes() const
+{
+    QByteArray joined;
+    for (const QByteArray &line : lines)
+        joined += line;
+    return joined;
+}
+
+WrittenManifest writtenManifest(ManifestKind kind, const QList<QByteArray> &paths, const QByteArray &folder,
+                                const std::atomic_bool *stop)
+{
     QList<std::optional<QByteArray>> lines(paths.size());
     std::optional<QByteArray> *const out = lines.data(); // each worker writes its own slots
     runOnAllCores(int(paths.size()), 64, [&](int begin, int end, int) {
-        for (int i = begin; i < end; ++i) {
-            const std::optional<QString> hex = fileChecksums(paths[i], wanted)[int(digestOf(kind))];
-            out[i] = hex ? manifestLine(kind, nameBelow(paths[i], folder), *hex) : std::nullopt;
-        }
+        for (int i = begin; i < end; ++i)
+            out[i] = lineOfPath(kind, paths[i], folder, stop);
     });
     WrittenManifest manifest;
+    if (stop && *stop)
+        return manifest;
     for (qsizetype i = 0; i < paths.size(); ++i) {
-        if (lines[i])
-            manifest.bytes += *lines[i];
-        else
+        if (!lines[i])
             manifest.unreadable.append(paths[i]);
+        else if (!lines[i]->isEmpty())
+            manifest.lines.append(*lines[i]);
     }
     return manifest;
 }

@@ -2,6 +2,7 @@
 // Checksum files written for other programs to check: the lines of md5sum, sha1sum, sha256sum
 // and sha512sum, escaped as coreutils 9.1 escapes them, and SFV files.
 #include "collect/checksums.h"
+#include "table/output_format.h"
 
 #include <QByteArray>
 #include <QList>
@@ -9,6 +10,8 @@
 
 enum class ManifestKind { Md5sum, Sha1sum, Sha256sum, Sha512sum, Sfv };
 
+// The kind of checksum file an output format writes, if it writes one.
+std::optional<ManifestKind> manifestKindOf(OutputFormat format);
 // The digest the file's lines hold.
 ChecksumKind digestOf(ManifestKind kind);
 
@@ -21,9 +24,12 @@ std::optional<QByteArray> manifestLine(ManifestKind kind, const QByteArray &name
 QByteArray nameBelow(const QByteArray &path, const QByteArray &folder);
 
 struct WrittenManifest {
-    QByteArray bytes;
+    QList<QByteArray> lines;      // each with its LF
     QList<QByteArray> unreadable; // paths left out: not read to the end, or not nameable
+    // The lines as the file's bytes.
+    QByteArray bytes() const;
 };
-// The lines of every path in their order, digests computed on all cores, names relative to
-// the folder.
-WrittenManifest writtenManifest(ManifestKind kind, const QList<QByteArray> &paths, const QByteArray &folder);
+// The lines of every file among the paths in their order (folders are passed over), digests
+// computed on all cores, names relative to the folder. Nothing once stop is set.
+WrittenManifest writtenManifest(ManifestKind kind, const QList<QByteArray> &paths, const QByteArray &folder,
+                                const std::atomic_bool *stop = nullptr);

@@ -147,3 +147,39 @@ TEST_F(CheckFolder, PipesAndDevicesAreNotReadThrough)
     EXPECT_TRUE(ours.err.startsWith("tabulix-cli: fifo: ")) << ours.err.constData();
     EXPECT_TRUE(ours.err.endsWith("tabulix-cli: WARNING: 2 listed files could not be read\n"));
 }
+
+TEST_F(CheckFolder, ManifestsWeWritePassThePeers)
+{
+    makeFile(data() + QStringLiteral("/sub/inner"), "inner");
+    struct Written {
+        QString format, checker;
+    };
+    for (const Written &written : {Written{QStringLiteral("md5sum"), QStringLiteral("md5sum")},
+                                   Written{QStringLiteral("sha1sum"), QStringLiteral("sha1sum")},
+                                   Written{QStringLiteral("sha256sum"), QStringLiteral("sha256sum")},
+                                   Written{QStringLiteral("sha512sum"), QStringLiteral("sha512sum")}}) {
+        SCOPED_TRACE(written.format.toStdString());
+        // Names relative to the folder of -o, not to the current one, escaped where they hold a
+        // backslash or a line feed.
+        const CliRun made = runCli(
+            {QStringLiteral("--format"), written.format, QStringLiteral("-o"), QStringLiteral("../m"), QStringLiteral(".")},
+            data());
+        ASSERT_EQ(made.exitCode, 0) << made.err.constData();
+        const CliRun checked = runPeer(written.checker, {QStringLiteral("-c"), QStringLiteral("m")}, root());
+        EXPECT_EQ(checked.exitCode, 0) << checked.err.constData();
+        EXPECT_EQ(checked.out.count(": OK\n"), plainNames.size() + 2) << checked.out.constData();
+    }
+    // On standard output names are relative to the current folder; rhash checks them too, and
+    // our SFV files, where every name but those with a backslash or a line feed can stand.
+    ASSERT_TRUE(QFile::remove(data() + QStringLiteral("/back\\slash")));
+    ASSERT_TRUE(QFile::remove(data() + u'/' + newlineName));
+    for (const QString &format : {QStringLiteral("sha256sum"), QStringLiteral("sfv")}) {
+        SCOPED_TRACE(format.toStdString());
+        const CliRun made = runCli({QStringLiteral("--format"), format, QStringLiteral("data")}, root());
+        ASSERT_EQ(made.exitCode, 0) << made.err.constData();
+        makeFile(root() + QStringLiteral("/list"), made.out);
+        const CliRun checked = runPeer(QStringLiteral("rhash"), {QStringLiteral("-c"), QStringLiteral("list")}, root());
+        EXPECT_EQ(checked.exitCode, 0) << checked.out.constData();
+        EXPECT_EQ(runCheck({QStringLiteral("list")}, root()).exitCode, 0);
+    }
+}
