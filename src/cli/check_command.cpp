@@ -9,6 +9,7 @@
 #include "verify/reported_names.h"
 
 #include <QTextStream>
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
@@ -20,8 +21,9 @@ const char usage[] =
     "Reads checksum files and checks every file they name, with the lines, warnings and exit\n"
     "status of \"sha256sum -c\". Formats are told apart by their content: the lines of md5sum,\n"
     "sha1sum, sha256sum and sha512sum, their BSD tags (SHA256 (NAME) = HEX, also MD5, SHA1,\n"
-    "SHA512, CRC32), SFV files and hashdeep files. Relative names are taken from the folder of\n"
-    "their checksum file. With no MANIFEST, or when MANIFEST is -, standard input is read.\n"
+    "SHA512, CRC32), SFV files, hashdeep files and CSV tables of this program with the full\n"
+    "path column and checksum columns. Relative names are taken from the folder of their\n"
+    "checksum file. With no MANIFEST, or when MANIFEST is -, standard input is read.\n"
     "\n"
     "  --ignore-missing  don't fail or report status for missing files\n"
     "  --quiet           don't print OK for each successfully verified file\n"
@@ -33,7 +35,7 @@ const char usage[] =
     "\n"
     "Exit status: 0 when at least one line was well formed, every listed file matched and\n"
     "every one could be read (with --strict: and no line was badly formed); 1 otherwise;\n"
-    "2 wrong usage.\n";
+    "2 wrong usage, or a table whose paths are shortened.\n";
 
 struct CheckArguments {
     bool help = false;
@@ -132,8 +134,8 @@ private:
     const StandardOutput &m_out;
 };
 
-// Checks one manifest; whether it passed.
-bool checkManifest(const QString &typed, const CheckOptions &options, const CheckPrinter &printer)
+// Checks one manifest: 0 when it passed, 1 when not, 2 when it cannot be checked at all.
+int checkManifest(const QString &typed, const CheckOptions &options, const CheckPrinter &printer)
 {
     const bool standardInput = typed == u"-";
     const QByteArray path = standardInput ? QByteArray() : encodedPath(typed);
@@ -143,12 +145,16 @@ bool checkManifest(const QString &typed, const CheckOptions &options, const Chec
         standardInput || file.get() >= 0 ? readAll(standardInput ? STDIN_FILENO : file.get()) : std::nullopt;
     if (!bytes) {
         printer.error(shownPath(shellQuoted(shownName)) + QStringLiteral(": ") + englishErrorText(errno));
-        return false;
+        return 1;
     }
     const Manifest manifest = readManifest(*bytes);
+    if (!manifest.unusable.isEmpty()) {
+        printer.error(shownPath(shellQuoted(shownName)) + QStringLiteral(": ") + manifest.unusable);
+        return 2;
+    }
     const QList<FileCheck> checks = checkFiles(manifest.entries, standardInput ? QByteArray(".") : folderOf(path));
     const CheckReport report = reportCheck(shownName, manifest, checks, options);
-    return printer.print(report) && report.passed;
+    return printer.print(report) && report.passed ? 0 : 1;
 }
 
 } // namespace
@@ -161,8 +167,8 @@ int runCheckCommand(const QStringList &arguments, const StandardOutput &out)
         return failure.isEmpty() ? 0 : 1;
     }
     const CheckPrinter printer(out);
-    bool passed = true;
+    int status = 0;
     for (const QString &manifest : parsed.manifests)
-        passed = checkManifest(manifest, parsed.options, printer) && passed;
-    return passed ? 0 : 1;
+        status = std::max(status, checkManifest(manifest, parsed.options, printer));
+    return status;
 }

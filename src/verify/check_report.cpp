@@ -62,8 +62,9 @@ public:
         }
     }
 
-    CheckReport finish(bool anyEntry)
+    CheckReport finish(bool anyEntry, qsizetype rowsWithoutDigest)
     {
+        m_rowsWithoutDigest = rowsWithoutDigest;
         if (!anyEntry) {
             error(m_quotedManifest + QStringLiteral(": no properly formatted checksum lines found"));
         } else if (m_options.verbosity != CheckOptions::Verbosity::Status) {
@@ -73,6 +74,8 @@ public:
                 error(counted(m_unreadable, "listed file could not be read", "listed files could not be read"));
             if (m_mismatched > 0)
                 error(counted(m_mismatched, "computed checksum did NOT match", "computed checksums did NOT match"));
+            if (m_rowsWithoutDigest > 0)
+                error(counted(m_rowsWithoutDigest, "listed file has no checksum", "listed files have no checksum"));
             if (m_options.ignoreMissing && !m_matched)
                 error(m_quotedManifest + QStringLiteral(": no file was verified"));
         }
@@ -92,7 +95,7 @@ private:
     const QString m_quotedManifest;
     const CheckOptions &m_options;
     CheckReport m_report;
-    qsizetype m_badLines = 0, m_unreadable = 0, m_mismatched = 0;
+    qsizetype m_badLines = 0, m_unreadable = 0, m_mismatched = 0, m_rowsWithoutDigest = 0;
     bool m_matched = false;
 };
 
@@ -112,7 +115,7 @@ CheckReport reportCheck(const QByteArray &shownName, const Manifest &manifest,
     }
     for (; bad < manifest.badLines.size(); ++bad)
         writer.badLine(manifest.badLines[bad], kindName);
-    return writer.finish(!manifest.entries.isEmpty());
+    return writer.finish(!manifest.entries.isEmpty(), manifest.rowsWithoutDigest);
 }
 
 QString englishErrorText(int error)

@@ -13,6 +13,7 @@ enum class ManifestFormat {
     BsdTags,  // "SHA256 (NAME) = HEX"
     Sfv,      // "NAME CRC32"
     Hashdeep, // "%%%% HASHDEEP-1.0" with the columns its header names
+    CsvTable, // our own CSV tables with the full path column and checksum columns
 };
 
 struct ExpectedDigest {
@@ -30,7 +31,9 @@ struct ManifestEntry {
 struct Manifest {
     ManifestFormat format = ManifestFormat::GnuLines;
     QList<ManifestEntry> entries;
-    QList<qsizetype> badLines; // numbers of the improperly formatted lines
+    QList<qsizetype> badLines;    // numbers of the improperly formatted lines
+    qsizetype rowsWithoutDigest = 0; // table rows whose checksum cells hold no digest
+    QString unusable;             // why the manifest cannot be checked at all, if it cannot
 };
 
 // The length of the lower-case hexadecimal text of a kind.

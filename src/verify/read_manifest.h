@@ -4,6 +4,6 @@
 
 #include <QByteArrayView>
 
-// hashdeep files by their first line; otherwise the reading, coreutils lines or SFV, that finds
-// more entries (coreutils lines when both find as many).
+// hashdeep files by their first line, our CSV tables by their header; otherwise the reading,
+// coreutils lines or SFV, that finds more entries (coreutils lines when both find as many).
 Manifest readManifest(QByteArrayView bytes);

@@ -183,3 +183,33 @@ TEST_F(CheckFolder, ManifestsWeWritePassThePeers)
         EXPECT_EQ(runCheck({QStringLiteral("list")}, root()).exitCode, 0);
     }
 }
+
+TEST_F(CheckFolder, OurCsvTablesCheckWithTheirOwnCrc)
+{
+    const QStringList list = {QStringLiteral("--format"), QStringLiteral("csv"), QStringLiteral("--set"),
+                              QStringLiteral("PBCH.act_checksum=1"), QStringLiteral("-o")};
+    ASSERT_EQ(runCli(list + QStringList{QStringLiteral("data/table.csv"), QStringLiteral("--columns"),
+                                        QStringLiteral("name,path,md5,crc32"), QStringLiteral("data")},
+                     root())
+                  .exitCode,
+              0);
+    const CliRun fine = runCli({QStringLiteral("check"), QStringLiteral("data/table.csv")}, root());
+    EXPECT_EQ(fine.exitCode, 0) << fine.err.constData();
+    EXPECT_EQ(fine.out.count(": OK\n"), plainNames.size() + 1);
+
+    makeFile(data() + QStringLiteral("/plain"), "changed");
+    const CliRun changed = runCli({QStringLiteral("check"), QStringLiteral("--quiet"), QStringLiteral("data/table.csv")}, root());
+    EXPECT_EQ(changed.exitCode, 1);
+    EXPECT_EQ(changed.out, QFile::encodeName(data()) + "/plain: FAILED\n");
+
+    // A table of shortened paths says why it cannot be checked.
+    makeFile(data() + u'/' + QString(60, u'x') + QStringLiteral("/deep"), "deep");
+    ASSERT_EQ(runCli(list + QStringList{QStringLiteral("short.csv"), QStringLiteral("--set"), QStringLiteral("PBCH.act_pfad_kurz=1"),
+                                        QStringLiteral("--columns"), QStringLiteral("path,md5"), QStringLiteral("data")},
+                     root())
+                  .exitCode,
+              0);
+    const CliRun shortened = runCli({QStringLiteral("check"), QStringLiteral("short.csv")}, root());
+    EXPECT_EQ(shortened.exitCode, 2) << shortened.out.constData();
+    EXPECT_TRUE(shortened.err.contains("shortened")) << shortened.err.constData();
+}

@@ -3,6 +3,7 @@
 #include "verify/manifest_lines.h"
 #include "verify/read_manifest.h"
 #include "verify/sfv_lines.h"
+#include "verify/table_manifest.h"
 
 #include <gtest/gtest.h>
 
@@ -107,4 +108,27 @@ TEST(ReadManifest, FormatFollowsTheContent)
     const Manifest huge = readManifest(QByteArray(sha256 + "  " + QByteArray(MaxLineBytes, 'x') + "\n" + sha256 + "  b\n"));
     EXPECT_EQ(huge.badLines, QList<qsizetype>({1}));
     EXPECT_EQ(huge.entries.size(), 1);
+}
+
+TEST(TableManifest, CsvTablesInAnyEncodingWithTheirOwnCrc)
+{
+    const QString table = QStringLiteral("Liste\r\n"
+                                         "Name;Dateipfad;MD5;CRC32\r\n"
+                                         "a;/data/a;%1;181989FC\r\n"
+                                         "\"b;c\";\"/data/b;c\";Datei zu groß;Datei zu groß\r\n"
+                                         "d;/data/d;;\r\n"
+                                         ";;;\r\n")
+                              .arg(QString::fromLatin1(md5));
+    const QByteArray utf16(reinterpret_cast<const char *>(table.utf16()), table.size() * 2);
+    for (const QByteArray &bytes : {table.toUtf8(), QByteArray("\xFF\xFE" + utf16)}) {
+        const std::optional<Manifest> manifest = readTableManifest(bytes);
+        ASSERT_TRUE(manifest);
+        EXPECT_EQ(manifest->format, ManifestFormat::CsvTable);
+        EXPECT_EQ(described(*manifest), QStringList{QStringLiteral("3:/data/a:0=") + QString::fromLatin1(md5) +
+                                                    QStringLiteral(",1=181989fc")});
+        EXPECT_EQ(manifest->rowsWithoutDigest, 2);
+    }
+    EXPECT_FALSE(readTableManifest("Name;File Path\r\na;/a\r\n")); // no checksum column
+    EXPECT_FALSE(readTableManifest(QByteArray("File Path;SHA1\r\n..ta/a;" + sha1 + "\r\n"))->unusable.isEmpty());
+    EXPECT_EQ(readManifest(QByteArray("File Path;SHA1\r\n/a;" + sha1 + "\r\n")).format, ManifestFormat::CsvTable);
 }
