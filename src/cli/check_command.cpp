@@ -7,6 +7,7 @@
 #include "verify/manifest_check.h"
 #include "verify/read_manifest.h"
 #include "verify/reported_names.h"
+#include "verify/root_findings.h"
 
 #include <QTextStream>
 #include <algorithm>
@@ -30,6 +31,10 @@ const char usage[] =
     "  --status          don't output anything, the exit status shows success\n"
     "  --strict          exit non-zero for improperly formatted checksum lines\n"
     "  -w, --warn        warn about improperly formatted checksum lines\n"
+    "  --root DIR        take relative names from DIR, and report after the checked lines\n"
+    "                    NAME: NEW for every file below DIR that no line names, and\n"
+    "                    NEWNAME: MOVED from OLDNAME (instead of its failure) for a missing\n"
+    "                    file whose digests an unlisted file has; either fails the check\n"
     "  --                end of the options\n"
     "  --help            show this help and exit\n"
     "\n"
@@ -40,6 +45,7 @@ const char usage[] =
 struct CheckArguments {
     bool help = false;
     CheckOptions options;
+    QString root; // --root: relative names from here, and new and moved files found here
     QStringList manifests;
 };
 
@@ -47,7 +53,8 @@ CheckArguments parseCheckArguments(const QStringList &arguments)
 {
     CheckArguments parsed;
     bool optionsEnded = false;
-    for (const QString &argument : arguments) {
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
         using Verbosity = CheckOptions::Verbosity;
         if (optionsEnded || !argument.startsWith(u'-') || argument == u"-")
             parsed.manifests.append(argument);
@@ -65,6 +72,10 @@ CheckArguments parseCheckArguments(const QStringList &arguments)
             parsed.options.strict = true;
         else if (argument == u"--ignore-missing")
             parsed.options.ignoreMissing = true;
+        else if (argument == u"--root" && i + 1 < arguments.size() && !arguments[i + 1].isEmpty())
+            parsed.root = arguments[++i];
+        else if (argument == u"--root")
+            throw TabulixError(QStringLiteral("--root needs a folder"));
         else
             throw TabulixError(QStringLiteral("unknown option for check: ") + argument);
     }
@@ -135,7 +146,7 @@ private:
 };
 
 // Checks one manifest: 0 when it passed, 1 when not, 2 when it cannot be checked at all.
-int checkManifest(const QString &typed, const CheckOptions &options, const CheckPrinter &printer)
+int checkManifest(const QString &typed, const CheckArguments &arguments, const CheckPrinter &printer)
 {
     const bool standardInput = typed == u"-";
     const QByteArray path = standardInput ? QByteArray() : encodedPath(typed);
@@ -152,8 +163,13 @@ int checkManifest(const QString &typed, const CheckOptions &options, const Check
         printer.error(shownPath(shellQuoted(shownName)) + QStringLiteral(": ") + manifest.unusable);
         return 2;
     }
-    const QList<FileCheck> checks = checkFiles(manifest.entries, standardInput ? QByteArray(".") : folderOf(path));
-    const CheckReport report = reportCheck(shownName, manifest, checks, options);
+    const QByteArray folder = !arguments.root.isEmpty() ? cleanedPath(encodedPath(arguments.root))
+                              : standardInput       ? QByteArray(".")
+                                                    : folderOf(path);
+    const QList<FileCheck> checks = checkFiles(manifest.entries, folder);
+    const RootFindings findings =
+        arguments.root.isEmpty() ? RootFindings() : findNewAndMoved(manifest.entries, checks, folder, path);
+    const CheckReport report = reportCheck(shownName, manifest, checks, arguments.options, findings);
     return printer.print(report) && report.passed ? 0 : 1;
 }
 
@@ -169,6 +185,6 @@ int runCheckCommand(const QStringList &arguments, const StandardOutput &out)
     const CheckPrinter printer(out);
     int status = 0;
     for (const QString &manifest : parsed.manifests)
-        status = std::max(status, checkManifest(manifest, parsed.options, printer));
+        status = std::max(status, checkManifest(manifest, parsed, printer));
     return status;
 }

@@ -38,6 +38,18 @@ public:
                       .arg(kindName));
     }
 
+    void moved(const ManifestEntry &entry, const QByteArray &newName)
+    {
+        m_foundInRoot = true;
+        status(shown(statusLineName(newName)) + QStringLiteral(": MOVED from ") + shown(statusLineName(entry.name)));
+    }
+
+    void newFile(const QByteArray &name)
+    {
+        m_foundInRoot = true;
+        status(shown(statusLineName(name)) + QStringLiteral(": NEW"));
+    }
+
     void file(const ManifestEntry &entry, const FileCheck &check)
     {
         const QString name = shown(statusLineName(entry.name));
@@ -79,7 +91,7 @@ public:
             if (m_options.ignoreMissing && !m_matched)
                 error(m_quotedManifest + QStringLiteral(": no file was verified"));
         }
-        m_report.passed = anyEntry && m_matched && m_mismatched == 0 && m_unreadable == 0 &&
+        m_report.passed = anyEntry && !m_foundInRoot && m_matched && m_mismatched == 0 && m_unreadable == 0 &&
                           (!m_options.strict || m_badLines == 0);
         return std::move(m_report);
     }
@@ -97,12 +109,13 @@ private:
     CheckReport m_report;
     qsizetype m_badLines = 0, m_unreadable = 0, m_mismatched = 0, m_rowsWithoutDigest = 0;
     bool m_matched = false;
+    bool m_foundInRoot = false; // new or moved files
 };
 
 } // namespace
 
-CheckReport reportCheck(const QByteArray &shownName, const Manifest &manifest,
-                        const QList<FileCheck> &checks, const CheckOptions &options)
+CheckReport reportCheck(const QByteArray &shownName, const Manifest &manifest, const QList<FileCheck> &checks,
+                        const CheckOptions &options, const RootFindings &findings)
 {
     ReportWriter writer(shownName, options);
     const QString kindName = digestName(manifest);
@@ -111,10 +124,15 @@ CheckReport reportCheck(const QByteArray &shownName, const Manifest &manifest,
     for (qsizetype i = 0; i < manifest.entries.size(); ++i) {
         for (; bad < manifest.badLines.size() && manifest.badLines[bad] < manifest.entries[i].line; ++bad)
             writer.badLine(manifest.badLines[bad], kindName);
-        writer.file(manifest.entries[i], checks[i]);
+        if (const auto moved = findings.movedTo.constFind(i); moved != findings.movedTo.constEnd())
+            writer.moved(manifest.entries[i], *moved);
+        else
+            writer.file(manifest.entries[i], checks[i]);
     }
     for (; bad < manifest.badLines.size(); ++bad)
         writer.badLine(manifest.badLines[bad], kindName);
+    for (const QByteArray &name : findings.newNames)
+        writer.newFile(name);
     return writer.finish(!manifest.entries.isEmpty(), manifest.rowsWithoutDigest);
 }
 

@@ -4,6 +4,7 @@
 // standard error, and the warnings at the end. They are English in every language.
 #include "verify/manifest.h"
 #include "verify/manifest_check.h"
+#include "verify/root_findings.h"
 
 #include <QList>
 #include <QString>
@@ -27,8 +28,10 @@ struct CheckReport {
 };
 
 // The report of one manifest, named in messages as shownName (as typed: it is quoted here).
-CheckReport reportCheck(const QByteArray &shownName, const Manifest &manifest,
-                        const QList<FileCheck> &checks, const CheckOptions &options);
+// With the findings of a root folder a moved file says "NEW: MOVED from OLD" in place of its
+// failure, "NAME: NEW" lines follow the checked ones, and either fails the check.
+CheckReport reportCheck(const QByteArray &shownName, const Manifest &manifest, const QList<FileCheck> &checks,
+                        const CheckOptions &options, const RootFindings &findings = {});
 
 // The system's English text for an errno value.
 QString englishErrorText(int error);

@@ -213,3 +213,35 @@ TEST_F(CheckFolder, OurCsvTablesCheckWithTheirOwnCrc)
     EXPECT_EQ(shortened.exitCode, 2) << shortened.out.constData();
     EXPECT_TRUE(shortened.err.contains("shortened")) << shortened.err.constData();
 }
+
+TEST_F(CheckFolder, RootFindsNewAndMovedFiles)
+{
+    const CliRun made = runPeer(QStringLiteral("sha256sum"), QStringList{QStringLiteral("--")} + plainNames, data());
+    ASSERT_EQ(made.exitCode, 0);
+    // The manifest lies outside the root; its names are taken from the root.
+    makeFile(root() + QStringLiteral("/m"), made.out);
+    ASSERT_TRUE(QDir(data()).mkdir(QStringLiteral("sub")));
+    ASSERT_TRUE(QFile::rename(data() + QStringLiteral("/plain"), data() + QStringLiteral("/sub/renamed")));
+    ASSERT_TRUE(QFile::remove(data() + QStringLiteral("/it's")));
+    makeFile(data() + QStringLiteral("/fresh"), "fresh");
+
+    const CliRun ours = runCli({QStringLiteral("check"), QStringLiteral("--quiet"), QStringLiteral("--root"),
+                                QStringLiteral("data"), QStringLiteral("m")},
+                               root());
+    EXPECT_EQ(ours.exitCode, 1);
+    EXPECT_EQ(QString::fromUtf8(ours.out), QStringLiteral("it's: FAILED open or read\n"
+                                                          "sub/renamed: MOVED from plain\n"
+                                                          "fresh: NEW\n"
+                                                          "\\new\\nline: NEW\n"));
+    // Everything listed and nothing new: the check passes, and the manifest itself is no new file.
+    makeFile(data() + QStringLiteral("/m"), runPeer(QStringLiteral("sha256sum"),
+                                                    {QStringLiteral("fresh"), QStringLiteral("sub/renamed"),
+                                                     QStringLiteral("a b"), QStringLiteral("back\\slash"),
+                                                     QStringLiteral("ümlaut (1).txt"), newlineName},
+                                                    data())
+                                                .out);
+    EXPECT_EQ(runCli({QStringLiteral("check"), QStringLiteral("--root"), QStringLiteral("data"), QStringLiteral("data/m")},
+                     root())
+                  .exitCode,
+              0);
+}
