@@ -9,13 +9,14 @@
 
 namespace {
 
-FileCheck checkFile(const ManifestEntry &entry, const QByteArray &folder, const std::atomic<bool> *stop)
+FileCheck checkFile(const ManifestEntry &entry, const QByteArray &folder, NearFolder &near,
+                    const std::atomic<bool> *stop)
 {
     ChecksumKinds wanted;
     for (const ExpectedDigest &digest : entry.digests)
         wanted.set(int(digest.kind));
     FileDescriptor file;
-    const OpenedFile opened = openForDigests(entryPath(entry, folder), file);
+    const OpenedFile opened = openForDigests(entryPath(entry, folder), near, file);
     if (!opened.regular)
         return {FileCheck::Outcome::Unreadable, opened.error};
     if (entry.size && *entry.size != opened.size)
@@ -34,10 +35,12 @@ FileCheck checkFile(const ManifestEntry &entry, const QByteArray &folder, const 
 
 } // namespace
 
-OpenedFile openForDigests(const QByteArray &path, FileDescriptor &file)
+OpenedFile openForDigests(const QByteArray &path, NearFolder &near, FileDescriptor &file)
 {
+    const char *name = nullptr;
+    const int folder = near.folderOf(path, name);
     // Non-blocking, so that a named pipe cannot stall the open.
-    file.reset(openPath(path, O_RDONLY | O_NONBLOCK));
+    file.reset(folder < 0 ? -1 : openAt(folder, name, O_RDONLY | O_NONBLOCK));
     struct stat info;
     if (file.get() < 0 || ::fstat(file.get(), &info) != 0)
         return {false, errno, 0};
@@ -59,8 +62,9 @@ QList<FileCheck> checkFiles(const QList<ManifestEntry> &entries, const QByteArra
     QList<FileCheck> checks(entries.size());
     FileCheck *const out = checks.data(); // the workers write their own slots, never the list
     runOnAllCores(int(entries.size()), 64, [&](int begin, int end, int) {
+        NearFolder near;
         for (int i = begin; i < end; ++i)
-            out[i] = checkFile(entries[i], folder, stop);
+            out[i] = checkFile(entries[i], folder, near, stop);
     });
     return checks;
 }

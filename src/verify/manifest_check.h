@@ -16,15 +16,17 @@ struct FileCheck {
 };
 
 class FileDescriptor;
+class NearFolder;
 
 // What opening a file for its digests found: only a regular file is read, never a FIFO or a
-// device (error 0, not regular); a folder gives EISDIR.
+// device (error 0, not regular); a folder gives EISDIR. The folder is opened through near, which
+// keeps it for the next file of the same folder.
 struct OpenedFile {
     bool regular = false;
     int error = 0; // errno when it could not be opened
     qint64 size = 0;
 };
-OpenedFile openForDigests(const QByteArray &path, FileDescriptor &file);
+OpenedFile openForDigests(const QByteArray &path, NearFolder &near, FileDescriptor &file);
 
 // The file of an entry: its name as it stands when absolute, else below the folder (a system
 // path, without a trailing "/").

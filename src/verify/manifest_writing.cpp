@@ -68,10 +68,10 @@ namespace {
 
 // The line of one path; an empty one for a folder, none when it cannot be read or named.
 std::optional<QByteArray> lineOfPath(ManifestKind kind, const QByteArray &path, const QByteArray &folder,
-                                     const std::atomic_bool *stop)
+                                     NearFolder &near, const std::atomic_bool *stop)
 {
     FileDescriptor file;
-    const OpenedFile opened = openForDigests(path, file);
+    const OpenedFile opened = openForDigests(path, near, file);
     if (!opened.regular)
         return opened.error == EISDIR ? std::optional<QByteArray>(QByteArray()) : std::nullopt;
     ChecksumKinds wanted;
@@ -96,8 +96,9 @@ WrittenManifest writtenManifest(ManifestKind kind, const QList<QByteArray> &path
     QList<std::optional<QByteArray>> lines(paths.size());
     std::optional<QByteArray> *const out = lines.data(); // each worker writes its own slots
     runOnAllCores(int(paths.size()), 64, [&](int begin, int end, int) {
+        NearFolder near;
         for (int i = begin; i < end; ++i)
-            out[i] = lineOfPath(kind, paths[i], folder, stop);
+            out[i] = lineOfPath(kind, paths[i], folder, near, stop);
     });
     WrittenManifest manifest;
     if (stop && *stop)

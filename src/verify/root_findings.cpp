@@ -29,10 +29,11 @@ QList<FoundFile> digested(const QList<QByteArray> &paths, ChecksumKinds wanted)
     QList<FoundFile> files(paths.size());
     FoundFile *const out = files.data(); // each worker writes its own slots
     runOnAllCores(int(paths.size()), 16, [&](int begin, int end, int) {
+        NearFolder near;
         for (int i = begin; i < end; ++i) {
             out[i].path = paths[i];
             FileDescriptor file;
-            const OpenedFile opened = openForDigests(paths[i], file);
+            const OpenedFile opened = openForDigests(paths[i], near, file);
             if (!opened.regular)
                 continue;
             out[i].size = opened.size;
