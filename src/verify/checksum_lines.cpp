@@ -153,16 +153,10 @@ Manifest readChecksumLines(QByteArrayView bytes)
         if (line.isEmpty() || line.startsWith('#'))
             return;
         bool isTag = false;
-        std::optional<ManifestEntry> entry =
-            line.size() > MaxLineBytes ? std::nullopt : reader.read(line, isTag);
-        if (!entry) {
-            manifest.badLines.append(number);
-            return;
-        }
-        if (manifest.entries.isEmpty())
+        const bool first = manifest.entries.isEmpty();
+        addLine(manifest, line.size() > MaxLineBytes ? std::nullopt : reader.read(line, isTag), number);
+        if (first && !manifest.entries.isEmpty())
             manifest.format = isTag ? ManifestFormat::BsdTags : ManifestFormat::GnuLines;
-        entry->line = number;
-        manifest.entries.append(std::move(*entry));
     });
     return manifest;
 }

@@ -96,14 +96,7 @@ Manifest readHashdeepLines(QByteArrayView bytes)
                 manifest.badLines.append(number);
             return;
         }
-        std::optional<ManifestEntry> entry =
-            plan && line.size() <= MaxLineBytes ? hashdeepEntry(line, *plan) : std::nullopt;
-        if (!entry) {
-            manifest.badLines.append(number);
-            return;
-        }
-        entry->line = number;
-        manifest.entries.append(std::move(*entry));
+        addLine(manifest, plan && line.size() <= MaxLineBytes ? hashdeepEntry(line, *plan) : std::nullopt, number);
     });
     return manifest;
 }

@@ -1,5 +1,15 @@
 #include "verify/manifest.h"
 
+void addLine(Manifest &manifest, std::optional<ManifestEntry> entry, qsizetype number)
+{
+    if (!entry) {
+        manifest.badLines.append(number);
+        return;
+    }
+    entry->line = number;
+    manifest.entries.append(std::move(*entry));
+}
+
 int hexLength(ChecksumKind kind)
 {
     switch (kind) {

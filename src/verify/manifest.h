@@ -36,6 +36,9 @@ struct Manifest {
     QString unusable;             // why the manifest cannot be checked at all, if it cannot
 };
 
+// Adds what a line read: its entry, numbered, or else its number to the bad lines.
+void addLine(Manifest &manifest, std::optional<ManifestEntry> entry, qsizetype number);
+
 // The length of the lower-case hexadecimal text of a kind.
 int hexLength(ChecksumKind kind);
 // The kind's name as checksum programs print it: "MD5", "SHA256", "CRC32", ...

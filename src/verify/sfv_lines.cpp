@@ -30,13 +30,7 @@ Manifest readSfvLines(QByteArrayView bytes)
     forEachLine(bytes, [&](QByteArrayView line, qsizetype number) {
         if (line.trimmed().isEmpty() || line.startsWith(';'))
             return;
-        std::optional<ManifestEntry> entry = sfvEntry(line);
-        if (!entry) {
-            manifest.badLines.append(number);
-            return;
-        }
-        entry->line = number;
-        manifest.entries.append(std::move(*entry));
+        addLine(manifest, sfvEntry(line), number);
     });
     return manifest;
 }
