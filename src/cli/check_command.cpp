@@ -1,5 +1,6 @@
 #include "check_command.h"
 
+#include "cli_feedback.h"
 #include "collect/system_path.h"
 #include "common/tabulix_error.h"
 #include "standard_output.h"
@@ -9,6 +10,7 @@
 #include "verify/reported_names.h"
 #include "verify/root_findings.h"
 
+#include <QElapsedTimer>
 #include <QTextStream>
 #include <algorithm>
 #include <cerrno>
@@ -166,7 +168,23 @@ int checkManifest(const QString &typed, const CheckArguments &arguments, const C
     const QByteArray folder = !arguments.root.isEmpty() ? cleanedPath(encodedPath(arguments.root))
                               : standardInput       ? QByteArray(".")
                                                     : folderOf(path);
-    const QList<FileCheck> checks = checkFiles(manifest.entries, folder);
+    // Progress on a terminal once the files take longer than a second.
+    CliFeedback feedback;
+    QElapsedTimer clock;
+    clock.start();
+    bool shown = false;
+    qint64 shownAt = 0;
+    const QList<FileCheck> checks = checkFiles(manifest.entries, folder, [&](qsizetype done) {
+        constexpr qint64 FirstAfterMs = 1000, EveryMs = 200;
+        if (clock.elapsed() < FirstAfterMs || (shown && clock.elapsed() - shownAt < EveryMs))
+            return;
+        shown = true;
+        shownAt = clock.elapsed();
+        feedback.showProgress({QStringLiteral("tabulix-cli check"), {},
+                               QStringLiteral("%1 of %2 files").arg(done).arg(manifest.entries.size())});
+    });
+    if (shown)
+        feedback.hideProgress();
     const RootFindings findings =
         arguments.root.isEmpty() ? RootFindings() : findNewAndMoved(manifest.entries, checks, folder, path);
     const CheckReport report = reportCheck(shownName, manifest, checks, arguments.options, findings);

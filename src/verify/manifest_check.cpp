@@ -3,6 +3,7 @@
 #include "collect/ordered_workers.h"
 #include "collect/system_path.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -57,14 +58,20 @@ QByteArray entryPath(const ManifestEntry &entry, const QByteArray &folder)
 }
 
 QList<FileCheck> checkFiles(const QList<ManifestEntry> &entries, const QByteArray &folder,
-                            const std::atomic<bool> *stop)
+                            const CheckProgress &progress, const std::atomic<bool> *stop)
 {
     QList<FileCheck> checks(entries.size());
     FileCheck *const out = checks.data(); // the workers write their own slots, never the list
-    runOnAllCores(int(entries.size()), 64, [&](int begin, int end, int) {
+    const int count = int(entries.size());
+    OrderedWorkers workers(count, 64, [&](int begin, int end, int) {
         NearFolder near;
         for (int i = begin; i < end; ++i)
             out[i] = checkFile(entries[i], folder, near, stop);
     });
+    for (int done = 0; done < count;) {
+        done = std::max(done, workers.waitForChunk(done, std::chrono::milliseconds(250)));
+        if (progress)
+            progress(done);
+    }
     return checks;
 }

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QList>
 #include <atomic>
+#include <functional>
 
 struct FileCheck {
     enum class Outcome { Ok, Failed, Unreadable };
@@ -32,7 +33,11 @@ OpenedFile openForDigests(const QByteArray &path, NearFolder &near, FileDescript
 // path, without a trailing "/").
 QByteArray entryPath(const ManifestEntry &entry, const QByteArray &folder);
 
+// Told on the calling thread, as chunks of files are done and at least every quarter second, how
+// many files are done; the last call tells all of them.
+using CheckProgress = std::function<void(qsizetype done)>;
+
 // One check per entry, in the entries' order. A file matches when its size (where the entry
 // has one) and every digest of its entry agree, digests compared without regard to case.
 QList<FileCheck> checkFiles(const QList<ManifestEntry> &entries, const QByteArray &folder,
-                            const std::atomic<bool> *stop = nullptr);
+                            const CheckProgress &progress = {}, const std::atomic<bool> *stop = nullptr);
