@@ -3,7 +3,8 @@
 # the median of the paired ratios and tabulix-cli's peak memory:
 #   - all facts of every file, no checksums, against find -printf with the three times as text;
 #   - all five checksums against rhash with the same five digests;
-#   - one large file with all five checksums against rhash.
+#   - one large file with all five checksums against rhash;
+#   - checking a SHA-256 checksum file of the tree's files against rhash -c on the same file.
 # Runs alternate (tabulix, peer, tabulix, peer, ...) on a warm cache, TZ=UTC.
 # Usage: bench/compare.sh [BUILD_DIR] [FILES] [RUNS]
 #   FILES (default 100000) spread over FOLDERS (default 100) folders, 4 KiB on average; the
@@ -92,6 +93,12 @@ race "all facts, no checksums ($files)" \
 race "five checksums ($files)" \
   "'$cli' --format csv $checksums --set PBED.act_checksum_max=2000000 '$tree'" \
   "rhash -r --crc32 --md5 --sha1 --sha256 --sha512 '$tree'"
+manifest=$trees/check-$files.sha256
+[ "$folders" -eq 100 ] || manifest=$trees/check-$files-in-$folders.sha256
+[ -s "$manifest" ] || "$cli" --format sha256sum -o "$manifest" "$tree"
+race "check a SHA-256 file ($files)" \
+  "'$cli' check '$manifest'" \
+  "rhash -c '$manifest'"
 if [ "$big_mib" -gt 0 ]; then
   big=$(make_big_file)
   race "five checksums, one $big_mib MiB file" \

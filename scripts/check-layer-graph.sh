@@ -9,7 +9,7 @@ build_dir=${1:-build}
 
 declare -A rank=(
   [tabulix_common]=0 [tabulix_encoding]=1 [tabulix_collect]=2 [tabulix_table]=3
-  [tabulix_config]=4 [tabulix_renamer]=4 [tabulix_shell]=4
+  [tabulix_config]=4 [tabulix_renamer]=4 [tabulix_shell]=4 [tabulix_verify]=4
   [tabulix_app]=5 [tabulix_ui]=6 [tabulix-cli]=6
 )
 

@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 declare -A rank=(
   [common]=0 [encoding]=1 [collect]=2 [table]=3
-  [config]=4 [renamer]=4 [shell]=4
+  [config]=4 [renamer]=4 [shell]=4 [verify]=4
   [app]=5 [ui]=6 [cli]=6
 )
 

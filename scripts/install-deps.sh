@@ -14,6 +14,7 @@ packages=(
   libxcb1-dev # the end-to-end tests drive the real program over the X protocol
   python3 # the end-to-end tests read CSV back with its csv module
   libxlsxwriter-dev # the workbook format
+  coreutils rhash hashdeep # checksum files made and checked by peers, in the manifest tests
   python3-markdown python3-openpyxl # the tests render Markdown and read workbooks back
   chromium chromium-driver python3-selenium # the tests use the page with search in a real browser
   # desktop entries and their checks with the desktops' own tools; the package (CPack's .deb

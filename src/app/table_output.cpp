@@ -1,11 +1,17 @@
 #include "app/table_output.h"
 
 #include "app/program_state.h"
+#include "collect/system_path.h"
+#include "common/safe_file.h"
+#include "encoding/write_text_file.h"
 #include "table/act_array_fill.h"
 #include "table/layout_parts.h"
 #include "table/output_settings.h"
 #include "table/table_layout.h"
 #include "table/value_formats.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 OutputFormat chosenOutputFormat(const ProgramState &state)
 {
@@ -17,10 +23,33 @@ OutputFormat chosenOutputFormat(const Settings &settings)
     return outputFormatOf(settings.value(PB::out_format));
 }
 
+WrittenManifest rowsManifest(const QVector<FileEntry> &rows, ManifestKind kind, const QString &folder,
+                             const std::atomic_bool *stop)
+{
+    QList<QByteArray> paths;
+    paths.reserve(rows.size());
+    for (const FileEntry &row : rows)
+        paths.append(row.systemPath());
+    return writtenManifest(kind, paths, encodedPath(folder), stop);
+}
+
+QList<QByteArray> saveManifest(const QVector<FileEntry> &rows, ManifestKind kind, const QString &path)
+{
+    const WrittenManifest manifest = rowsManifest(rows, kind, QFileInfo(path).absolutePath());
+    writeFileSafely(path, manifest.bytes(), fileCreationError(path));
+    return manifest.unreadable;
+}
+
 QStringList buildOutputLines(const Settings &settings, const QVector<FileEntry> &rows,
                              const LocaleFormat &locale, const std::atomic_bool *stop)
 {
     const OutputFormat format = chosenOutputFormat(settings);
+    if (const std::optional<ManifestKind> kind = manifestKindOf(format)) {
+        QStringList lines;
+        for (const QByteArray &line : rowsManifest(rows, *kind, QDir::currentPath(), stop).lines)
+            lines.append(shownPath(line.chopped(1)));
+        return lines;
+    }
     if (isValueTextFormat(format)) {
         QStringList lines;
         writeValueTextTable(rows, settings, locale, format, [&lines, stop](const QStringList &block) {

@@ -6,6 +6,7 @@
 #include "encoding/write_text_file.h"
 #include "table/output_format.h"
 #include "table/table_picture.h"
+#include "verify/manifest_writing.h"
 
 #include <QStringList>
 
@@ -19,8 +20,16 @@ class Settings;
 OutputFormat chosenOutputFormat(const ProgramState &state);
 OutputFormat chosenOutputFormat(const Settings &settings);
 
-// fillActArray followed by layOutTable for the rows in their list order; nothing when stop is
-// set on the way.
+// The checksum file of the rows' files, names relative to the folder.
+WrittenManifest rowsManifest(const QVector<FileEntry> &rows, ManifestKind kind, const QString &folder,
+                             const std::atomic_bool *stop = nullptr);
+
+// Saves the checksum file of the rows' files through the safe writer, names relative to the
+// file's folder; returns the paths left out. Throws the writer's TabulixError.
+QList<QByteArray> saveManifest(const QVector<FileEntry> &rows, ManifestKind kind, const QString &path);
+
+// fillActArray followed by layOutTable for the rows in their list order, or the lines of a
+// checksum file with names relative to the current folder; nothing when stop is set on the way.
 QStringList buildOutputLines(const Settings &settings, const QVector<FileEntry> &rows,
                              const LocaleFormat &locale, const std::atomic_bool *stop = nullptr);
 QStringList buildOutputLines(const ProgramState &state, const LocaleFormat &locale);

@@ -1,6 +1,7 @@
 // tabulix-cli: lists files as a table without a window, over the same core as the desktop program.
 #include "app/program_state.h"
 #include "app/table_output.h"
+#include "check_command.h"
 #include "cli_feedback.h"
 #include "cli_operands.h"
 #include "cli_options.h"
@@ -11,6 +12,7 @@
 #include "config/configuration_file.h"
 #include "config/setting_sections.h"
 #include "desktop_command.h"
+#include "manifest_output.h"
 #include "encoding/text_encoding.h"
 #include "encoding/write_text_file.h"
 #include "qt_messages.h"
@@ -146,6 +148,14 @@ int main(int argc, char **argv)
             return usageError(error.message());
         }
     }
+    if (!arguments.isEmpty() && arguments.first() == u"check") {
+        releaseQtMessages(false);
+        try {
+            return runCheckCommand(arguments.mid(1), out);
+        } catch (const TabulixError &error) {
+            return usageError(error.message());
+        }
+    }
 
     CliOptions options;
     try {
@@ -212,6 +222,8 @@ int main(int argc, char **argv)
     if (!operands.anyNamed())
         return 1;
 
+    if (const std::optional<ManifestKind> kind = manifestKindOf(format))
+        return writeManifestOutput(state, *kind, options.outputFile, out) != 0 || feedback.anyUnreadable() ? 1 : 0;
     const bool csvLineBreaks = state.settings.isOn(EA::csv_lb);
     if (options.outputFile.isEmpty() && outputInBlocks(state)) {
         const bool whole = writeOutputInBlocks(state, LocaleFormat::system(), [&](const QStringList &lines) {

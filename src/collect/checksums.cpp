@@ -1,6 +1,7 @@
 #include "collect/checksums.h"
 
 #include "collect/crc32_bzip2.h"
+#include "collect/crc32_iso_hdlc.h"
 #include "collect/system_path.h"
 #include "common/language.h"
 #include "common/settings.h"
@@ -36,8 +37,8 @@ using EvpContext = std::unique_ptr<EVP_MD_CTX, EvpContextFree>;
 // digesting a small file.
 const EVP_MD *evpDigest(ChecksumKind kind)
 {
-    static const std::array<EVP_MD *, ChecksumKindCount> digests = [] {
-        std::array<EVP_MD *, ChecksumKindCount> fetched{};
+    static const std::array<EVP_MD *, DigestKindCount> digests = [] {
+        std::array<EVP_MD *, DigestKindCount> fetched{};
         fetched[int(ChecksumKind::MD5)] = EVP_MD_fetch(nullptr, "MD5", nullptr);
         fetched[int(ChecksumKind::SHA1)] = EVP_MD_fetch(nullptr, "SHA1", nullptr);
         fetched[int(ChecksumKind::SHA256)] = EVP_MD_fetch(nullptr, "SHA256", nullptr);
@@ -48,7 +49,7 @@ const EVP_MD *evpDigest(ChecksumKind kind)
 }
 
 // Rough cost per byte of each kind, to share the kinds of a large file out evenly.
-constexpr std::array<double, ChecksumKindCount> costPerByte = {1.4, 0.6, 0.55, 0.6, 1.4};
+constexpr std::array<double, DigestKindCount> costPerByte = {1.4, 0.6, 0.55, 0.6, 1.4, 0.6};
 
 // Files from this size on are announced as read from start to end.
 constexpr qint64 SequentialHintFrom = qint64(1) << 20;
@@ -71,9 +72,10 @@ QString hexText(const unsigned char *bytes, std::size_t length, HexCase letters)
 // The running states of every wanted kind, fed with the same blocks.
 class DigestStates {
 public:
-    explicit DigestStates(ChecksumKinds wanted) : m_crcWanted(wanted[int(ChecksumKind::CRC32)])
+    explicit DigestStates(ChecksumKinds wanted)
+        : m_crcWanted(wanted[int(ChecksumKind::CRC32)]), m_isoCrcWanted(wanted[int(ChecksumKind::CRC32IsoHdlc)])
     {
-        for (int i = 0; i < ChecksumKindCount; ++i) {
+        for (int i = 0; i < DigestKindCount; ++i) {
             const EVP_MD *digest = evpDigest(ChecksumKind(i));
             if (!wanted[i] || !digest)
                 continue;
@@ -89,7 +91,7 @@ public:
     }
     ~DigestStates()
     {
-        for (int i = 0; i < ChecksumKindCount; ++i)
+        for (int i = 0; i < DigestKindCount; ++i)
             if (m_contexts[i] && EVP_MD_CTX_reset(m_contexts[i].get()) == 1)
                 spareContexts[i] = std::move(m_contexts[i]);
     }
@@ -103,12 +105,14 @@ public:
                 context.reset();
         if (m_crcWanted)
             m_crc.update(data, length);
+        if (m_isoCrcWanted)
+            m_isoCrc.update(data, length);
     }
 
     ChecksumResults finish(HexCase letters)
     {
         ChecksumResults results{};
-        for (int i = 0; i < ChecksumKindCount; ++i) {
+        for (int i = 0; i < DigestKindCount; ++i) {
             unsigned char digest[EVP_MAX_MD_SIZE];
             unsigned int length = 0;
             if (m_contexts[i] && EVP_DigestFinal_ex(m_contexts[i].get(), digest, &length) == 1)
@@ -122,18 +126,28 @@ public:
                 static_cast<unsigned char>(value >> 16), static_cast<unsigned char>(value >> 24)};
             results[int(ChecksumKind::CRC32)] = hexText(bytes, sizeof bytes, letters);
         }
+        if (m_isoCrcWanted) {
+            // Written as a number, most significant byte first.
+            const std::uint32_t value = m_isoCrc.value();
+            const unsigned char bytes[4] = {
+                static_cast<unsigned char>(value >> 24), static_cast<unsigned char>(value >> 16),
+                static_cast<unsigned char>(value >> 8), static_cast<unsigned char>(value)};
+            results[int(ChecksumKind::CRC32IsoHdlc)] = hexText(bytes, sizeof bytes, letters);
+        }
         return results;
     }
 
 private:
-    static thread_local std::array<EvpContext, ChecksumKindCount> spareContexts;
+    static thread_local std::array<EvpContext, DigestKindCount> spareContexts;
 
-    std::array<EvpContext, ChecksumKindCount> m_contexts;
+    std::array<EvpContext, DigestKindCount> m_contexts;
     Crc32Bzip2 m_crc;
+    Crc32IsoHdlc m_isoCrc;
     bool m_crcWanted;
+    bool m_isoCrcWanted;
 };
 
-thread_local std::array<EvpContext, ChecksumKindCount> DigestStates::spareContexts;
+thread_local std::array<EvpContext, DigestKindCount> DigestStates::spareContexts;
 
 // Reads the next block; the bytes read, or 0 when the file ended early or failed.
 std::size_t readBlock(int fd, unsigned char *buffer, qint64 remaining, std::size_t bufferSize)
@@ -173,7 +187,7 @@ std::array<ChecksumKinds, 2> sharedOut(ChecksumKinds wanted)
 {
     std::array<ChecksumKinds, 2> shares;
     std::array<double, 2> load{};
-    std::array<int, ChecksumKindCount> order{0, 1, 2, 3, 4};
+    std::array<int, DigestKindCount> order{0, 1, 2, 3, 4, 5};
     std::sort(order.begin(), order.end(), [](int a, int b) { return costPerByte[a] > costPerByte[b]; });
     for (const int kind : order)
         if (wanted[kind]) {
@@ -292,7 +306,7 @@ ChecksumResults openedFileChecksums(int fd, qint64 size, ChecksumKinds wanted, c
             return none;
         ChecksumResults results = mine.finish(letters);
         const ChecksumResults other = theirs.finish(letters);
-        for (int i = 0; i < ChecksumKindCount; ++i)
+        for (int i = 0; i < DigestKindCount; ++i)
             if (shares[1][i])
                 results[i] = other[i];
         return results;

@@ -13,12 +13,15 @@
 
 class Settings;
 
-// The order of the cells and of the checksum sub-columns.
-enum class ChecksumKind { MD5, CRC32, SHA1, SHA256, SHA512 };
-inline constexpr int ChecksumKindCount = 5;
+// The order of the cells and of the checksum sub-columns. The cells' CRC32 is CRC-32/BZIP2;
+// checksum files of other programs (SFV, BSD tags) mean the common, reflected CRC-32 of zip,
+// which has no cell and comes last.
+enum class ChecksumKind { MD5, CRC32, SHA1, SHA256, SHA512, CRC32IsoHdlc };
+inline constexpr int ChecksumKindCount = 5; // the kinds with a cell
+inline constexpr int DigestKindCount = 6;   // every kind a file can be digested with
 
-using ChecksumKinds = std::bitset<ChecksumKindCount>; // indexed by int(ChecksumKind)
-using ChecksumResults = std::array<std::optional<QString>, ChecksumKindCount>;
+using ChecksumKinds = std::bitset<DigestKindCount>; // indexed by int(ChecksumKind)
+using ChecksumResults = std::array<std::optional<QString>, DigestKindCount>;
 
 // Lower-case hexadecimal digests of the whole file for every wanted kind, computed in one
 // read; a large file has its digests shared out over two threads. The file is read up to the

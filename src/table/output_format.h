@@ -6,12 +6,15 @@
 #include <QStringList>
 #include <optional>
 
-enum class OutputFormat { Txt, Csv, Htm, Jpg, Bmp, Gif, Xlsx, Json, Md, Html };
+enum class OutputFormat { Txt, Csv, Htm, Jpg, Bmp, Gif, Xlsx, Json, Md, Html, Md5sum, Sha1sum, Sha256sum, Sha512sum, Sfv };
 
-// The format whose "(*.tag)" the text names among xlsx, json, md and html; else the first tag
-// the text contains, in the order txt, csv, htm, jpg, bmp, gif; txt for none.
+// The format whose "(*.suffix)" the text names among the later items (xlsx, json, md, html and
+// the checksum files md5, sha1, sha256, sha512, sfv); else the first tag the text contains, in the
+// order txt, csv, htm, jpg, bmp, gif; txt for none.
 OutputFormat outputFormatOf(const QString &outFormatText);
 bool isPictureFormat(OutputFormat format);
+// Whether the output is a checksum file of the listed files rather than a table.
+bool isManifestFormat(OutputFormat format);
 // Whether the output is bytes that are no text: the pictures and the workbook.
 bool isBinaryFormat(OutputFormat format);
 // The item of the output format choice in the interface language ("Textdatei (*.txt)").
@@ -21,5 +24,5 @@ QStringList outFormatItems(Language language);
 // The tags of all formats in the order of the items.
 QStringList outputFormatTags();
 // The format named by its tag ("txt", "csv", "htm", "jpg", "bmp", "gif", "xlsx", "json", "md",
-// "html"), if any.
+// "html", "md5sum", "sha1sum", "sha256sum", "sha512sum", "sfv"), if any.
 std::optional<OutputFormat> outputFormatOfTag(const QString &tag);

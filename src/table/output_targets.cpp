@@ -33,6 +33,16 @@ SaveFileType saveFileTypeFor(OutputFormat format)
         return {QStringLiteral("Markdown (*.md)"), QStringLiteral("md")};
     case OutputFormat::Html:
         return {QStringLiteral("HTML (*.html)"), QStringLiteral("html")};
+    case OutputFormat::Md5sum:
+        return {QStringLiteral("MD5 (*.md5)"), QStringLiteral("md5")};
+    case OutputFormat::Sha1sum:
+        return {QStringLiteral("SHA-1 (*.sha1)"), QStringLiteral("sha1")};
+    case OutputFormat::Sha256sum:
+        return {QStringLiteral("SHA-256 (*.sha256)"), QStringLiteral("sha256")};
+    case OutputFormat::Sha512sum:
+        return {QStringLiteral("SHA-512 (*.sha512)"), QStringLiteral("sha512")};
+    case OutputFormat::Sfv:
+        return {QStringLiteral("SFV (*.sfv)"), QStringLiteral("sfv")};
     }
     return {QStringLiteral("Text (*.txt)"), QStringLiteral("txt")};
 }

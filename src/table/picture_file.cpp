@@ -39,6 +39,11 @@ std::optional<QByteArray> encodePicture(const QImage &picture, OutputFormat form
         case OutputFormat::Json:
         case OutputFormat::Md:
         case OutputFormat::Html:
+        case OutputFormat::Md5sum:
+        case OutputFormat::Sha1sum:
+        case OutputFormat::Sha256sum:
+        case OutputFormat::Sha512sum:
+        case OutputFormat::Sfv:
             break;
         }
     } catch (const std::bad_alloc &) {

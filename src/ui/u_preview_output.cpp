@@ -98,6 +98,11 @@ void PreviewPane::SpeichernClick()
         writeWorkbook(m_state.fileList.rows(), m_state.settings, LocaleFormat::system(), path);
         return;
     }
+    // Names relative to the chosen folder, which the preview could not know.
+    if (const std::optional<ManifestKind> kind = manifestKindOf(format)) {
+        saveManifest(m_state.fileList.rows(), *kind, path);
+        return;
+    }
     if (picture) {
         try {
             savePicture(*picture, path, format);

@@ -1,5 +1,6 @@
 #include "collect/checksums.h"
 #include "collect/crc32_bzip2.h"
+#include "collect/crc32_iso_hdlc.h"
 #include "collect/file_rows.h"
 #include "collect/system_path.h"
 #include "common/settings.h"
@@ -24,6 +25,17 @@ std::uint32_t bitwiseCrc(const QByteArray &data)
         reg ^= std::uint32_t(static_cast<unsigned char>(byte)) << 24;
         for (int bit = 0; bit < 8; ++bit)
             reg = (reg & 0x80000000u) ? (reg << 1) ^ 0x04C11DB7u : reg << 1;
+    }
+    return ~reg;
+}
+
+std::uint32_t bitwiseReflectedCrc(const QByteArray &data)
+{
+    std::uint32_t reg = 0xFFFFFFFFu;
+    for (const char byte : data) {
+        reg ^= static_cast<unsigned char>(byte);
+        for (int bit = 0; bit < 8; ++bit)
+            reg = (reg & 1u) ? (reg >> 1) ^ 0xEDB88320u : reg >> 1;
     }
     return ~reg;
 }
@@ -132,14 +144,32 @@ TEST(Crc32Bzip2, MatchesBitwiseDefinitionForEveryLengthAndAlignment)
     EXPECT_EQ(bitwiseCrc(QByteArrayLiteral("123456789")), 0xFC891918u);
 }
 
+TEST(Crc32IsoHdlc, MatchesBitwiseDefinitionForEveryLengthAndAlignment)
+{
+    const QByteArray pool = randomBytes(2000, 9);
+    for (int offset = 0; offset < 9; ++offset)
+        for (const int length : {0, 1, 7, 8, 9, 16, 17, 1000}) {
+            const QByteArray slice = pool.mid(offset, length);
+            Crc32IsoHdlc crc;
+            const auto *data = reinterpret_cast<const unsigned char *>(slice.constData());
+            const std::size_t split = std::size_t(length) / 3;
+            crc.update(data, split);
+            crc.update(data + split, std::size_t(length) - split);
+            EXPECT_EQ(crc.value(), bitwiseReflectedCrc(slice)) << "offset " << offset << " length " << length;
+        }
+    EXPECT_EQ(bitwiseReflectedCrc(QByteArrayLiteral("123456789")), 0xCBF43926u);
+}
+
 TEST_F(ChecksumFiles, EveryKindOfAbcAndOfTheNineDigits)
 {
     const QString abc = write("abc.txt", QByteArrayLiteral("abc"));
     const QStringList expected = abcDigests.toLower().split(u'|');
     for (int i = 0; i < ChecksumKindCount; ++i)
         EXPECT_EQ(fileChecksum(ChecksumKind(i), abc), expected[i]) << "kind " << i;
-    EXPECT_EQ(fileChecksum(ChecksumKind::CRC32, write("digits.txt", QByteArrayLiteral("123456789"))),
-              QStringLiteral("181989fc"));
+    const QString digits = write("digits.txt", QByteArrayLiteral("123456789"));
+    EXPECT_EQ(fileChecksum(ChecksumKind::CRC32, digits), QStringLiteral("181989fc"));
+    // The common CRC-32 is written as a number, as checksum files hold it.
+    EXPECT_EQ(fileChecksum(ChecksumKind::CRC32IsoHdlc, digits), QStringLiteral("cbf43926"));
 
     // Asking for several kinds at once changes nothing, and unwanted kinds have no result.
     ChecksumKinds md5AndSha256;

@@ -19,7 +19,8 @@ TEST(OutputTargets, EveryItemNamesItsOwnFormatAndTheNewOnesFollowTheSix)
     EXPECT_EQ(tags, (QStringList{QStringLiteral("txt"), QStringLiteral("csv"), QStringLiteral("gif"),
                                  QStringLiteral("jpg"), QStringLiteral("bmp"), QStringLiteral("htm"),
                                  QStringLiteral("xlsx"), QStringLiteral("json"), QStringLiteral("md"),
-                                 QStringLiteral("html")}));
+                                 QStringLiteral("html"), QStringLiteral("md5sum"), QStringLiteral("sha1sum"),
+                                 QStringLiteral("sha256sum"), QStringLiteral("sha512sum"), QStringLiteral("sfv")}));
     for (const Language language : {Language::German, Language::English}) {
         const QStringList items = outFormatItems(language);
         ASSERT_EQ(items.size(), tags.size());
@@ -28,6 +29,9 @@ TEST(OutputTargets, EveryItemNamesItsOwnFormatAndTheNewOnesFollowTheSix)
     }
     EXPECT_EQ(outFormatItem(OutputFormat::Html, Language::German),
               QStringLiteral("HTML-Seite mit Suche (*.html)"));
+    EXPECT_EQ(outFormatItem(OutputFormat::Sha256sum, Language::English), QStringLiteral("SHA-256 Checksum File (*.sha256)"));
+    EXPECT_TRUE(isManifestFormat(OutputFormat::Sfv));
+    EXPECT_FALSE(isManifestFormat(OutputFormat::Html));
     // Old texts that merely contain a tag keep their meaning.
     EXPECT_EQ(outputFormatOf(QStringLiteral("my html page")), OutputFormat::Htm);
     EXPECT_EQ(previewChoiceFor(OutputFormat::Html).view, PreviewView::Web);
