@@ -19,19 +19,21 @@ FileCheck checkFile(const ManifestEntry &entry, const QByteArray &folder, NearFo
     FileDescriptor file;
     const OpenedFile opened = openForDigests(entryPath(entry, folder), near, file);
     if (!opened.regular)
-        return {FileCheck::Outcome::Unreadable, opened.error};
+        return {FileCheck::Outcome::Unreadable, opened.error, {}, std::nullopt};
     if (entry.size && *entry.size != opened.size)
-        return {FileCheck::Outcome::Failed, 0};
+        return {FileCheck::Outcome::Failed, 0, {}, opened.size};
     const ChecksumResults results = openedFileChecksums(file.get(), opened.size, wanted, stop);
+    FileCheck check{FileCheck::Outcome::Ok, 0, {}, opened.size};
     for (const ExpectedDigest &digest : entry.digests) {
         const std::optional<QString> &found = results[int(digest.kind)];
         // Only a file that could not be read to its end has no digest.
         if (!found)
-            return {FileCheck::Outcome::Unreadable, EIO};
-        if (found->toLatin1() != digest.hex)
-            return {FileCheck::Outcome::Failed, 0};
+            return {FileCheck::Outcome::Unreadable, EIO, {}, opened.size};
+        check.found.append(found->toLatin1());
+        if (check.found.last() != digest.hex)
+            check.outcome = FileCheck::Outcome::Failed;
     }
-    return {FileCheck::Outcome::Ok, 0};
+    return check;
 }
 
 } // namespace

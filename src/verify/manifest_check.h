@@ -7,6 +7,7 @@
 #include <QList>
 #include <atomic>
 #include <functional>
+#include <optional>
 
 struct FileCheck {
     enum class Outcome { Ok, Failed, Unreadable };
@@ -14,6 +15,10 @@ struct FileCheck {
     // Why an unreadable file could not be read: an errno value, or 0 for a file that is no
     // regular file (a FIFO or a device is never read through).
     int error = 0;
+    // The lower-case hex of each digest of its entry, in its order; empty when the file was not
+    // read (unreadable, or its size already differs).
+    QList<QByteArray> found;
+    std::optional<qint64> size; // the size found, when the file could be opened
 };
 
 class FileDescriptor;

@@ -1,6 +1,7 @@
 #pragma once
 // tabulix-cli as a real process: its exit code and both of its streams.
-#include <QJsonDocument>
+#include "python_json.h"
+
 #include <QProcess>
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -57,18 +58,4 @@ inline QStringList withSets(const QStringList &assignments)
     for (const QString &assignment : assignments)
         arguments << QStringLiteral("--set") << assignment;
     return arguments;
-}
-
-// What a script run by Debian's Python prints as JSON, given the input and the arguments; a
-// failing script fails the test with its standard error.
-inline QJsonDocument pythonJson(const QString &script, const QByteArray &input,
-                                const QStringList &arguments = {})
-{
-    QProcess python;
-    python.start(QStringLiteral("/usr/bin/python3"), QStringList{QStringLiteral("-c"), script} + arguments);
-    python.write(input);
-    python.closeWriteChannel();
-    if (!python.waitForFinished(60000) || python.exitCode() != 0)
-        ADD_FAILURE() << python.readAllStandardError().constData();
-    return QJsonDocument::fromJson(python.readAllStandardOutput());
 }

@@ -34,6 +34,11 @@ TEST(CheckFiles, EveryOutcomeAndProgressToTheLastFile)
     EXPECT_EQ(checks[4].outcome, Outcome::Unreadable);
     EXPECT_EQ(checks[4].error, ENOENT);
     EXPECT_EQ(checks[5].error, EISDIR);
+    // The digests found, in the entry's order; none read where the size already differs.
+    EXPECT_EQ(checks[2].found, QList<QByteArray>{"181989fc"});
+    EXPECT_EQ(checks[3].found, QList<QByteArray>());
+    EXPECT_EQ(checks[3].size, 9);
+    EXPECT_EQ(checks[4].size, std::nullopt);
     ASSERT_FALSE(told.isEmpty());
     EXPECT_EQ(told.last(), entries.size());
 }
