@@ -7,6 +7,8 @@
 
 namespace {
 
+// The desktop program's helpers; a build without it has no use for them.
+#ifdef TABULIX_GUI_PATH
 QProcessEnvironment environmentWithRuntimeDir(const QString &runtimeDir)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -31,6 +33,7 @@ bool socketFileIn(const QString &runtimeDir)
 {
     return !QDir(runtimeDir).entryList({QStringLiteral("tabulix-*")}, QDir::System).isEmpty();
 }
+#endif
 
 const QString receiving = QStringLiteral("on its own, receiving hand-overs");
 
