@@ -3,6 +3,7 @@
 #include "cli_feedback.h"
 #include "collect/system_path.h"
 #include "common/tabulix_error.h"
+#include "result_output.h"
 #include "standard_output.h"
 #include "verify/check_report.h"
 #include "verify/manifest_check.h"
@@ -37,6 +38,10 @@ const char usage[] =
     "                    NAME: NEW for every file below DIR that no line names, and\n"
     "                    NEWNAME: MOVED from OLDNAME (instead of its failure) for a missing\n"
     "                    file whose digests an unlisted file has; either fails the check\n"
+    "  --format FORMAT   print a table instead of the lines: txt, csv, htm or json, with\n"
+    "                    a status, the path, the checksums expected and found and the\n"
+    "                    size of every file, and the count of each status\n"
+    "  --lang de|en      language of the table's statuses and headers (json: English)\n"
     "  --                end of the options\n"
     "  --help            show this help and exit\n"
     "\n"
@@ -49,6 +54,8 @@ struct CheckArguments {
     CheckOptions options;
     QString root; // --root: relative names from here, and new and moved files found here
     QStringList manifests;
+    std::optional<OutputFormat> format; // --format: a table instead of the lines
+    Language language = startLanguage();
 };
 
 CheckArguments parseCheckArguments(const QStringList &arguments)
@@ -78,6 +85,12 @@ CheckArguments parseCheckArguments(const QStringList &arguments)
             parsed.root = arguments[++i];
         else if (argument == u"--root")
             throw TabulixError(QStringLiteral("--root needs a folder"));
+        else if ((argument == u"--format" || argument == u"--lang") && i + 1 == arguments.size())
+            throw TabulixError(argument + QStringLiteral(" needs a value"));
+        else if (argument == u"--format")
+            parsed.format = resultFormatOfTag(arguments[++i]);
+        else if (argument == u"--lang")
+            parsed.language = languageOfOption(arguments[++i]);
         else
             throw TabulixError(QStringLiteral("unknown option for check: ") + argument);
     }
@@ -117,6 +130,7 @@ QByteArray folderOf(const QByteArray &manifest)
 class CheckPrinter {
 public:
     explicit CheckPrinter(const StandardOutput &out) : m_out(out) {}
+    const StandardOutput &out() const { return m_out; }
 
     void error(const QString &text) const
     {
@@ -188,7 +202,10 @@ int checkManifest(const QString &typed, const CheckArguments &arguments, const C
     const RootFindings findings =
         arguments.root.isEmpty() ? RootFindings() : findNewAndMoved(manifest.entries, checks, folder, path);
     const CheckReport report = reportCheck(shownName, manifest, checks, arguments.options, findings);
-    return printer.print(report) && report.passed ? 0 : 1;
+    const bool printed = arguments.format ? printResultTable(checkResultRows(manifest, checks, findings),
+                                                             *arguments.format, arguments.language, printer.out())
+                                          : printer.print(report);
+    return printed && report.passed ? 0 : 1;
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "collect_test_support.h"
 
 #include <QDir>
+#include <QJsonArray>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -244,4 +245,32 @@ TEST_F(CheckFolder, RootFindsNewAndMovedFiles)
                      root())
                   .exitCode,
               0);
+}
+
+TEST_F(CheckFolder, FormatPrintsATableWithTheSameExitStatus)
+{
+    const CliRun made = runPeer(QStringLiteral("sha256sum"), QStringList{QStringLiteral("--")} + plainNames, data());
+    ASSERT_EQ(made.exitCode, 0);
+    writeManifest(made.out);
+    makeFile(data() + QStringLiteral("/plain"), "changed");
+
+    const CliRun json = runCli({QStringLiteral("check"), QStringLiteral("--format"), QStringLiteral("json"),
+                                QStringLiteral("data/m")},
+                               root());
+    EXPECT_EQ(json.exitCode, 1);
+    const QJsonArray rows = QJsonDocument::fromJson(json.out)[QStringLiteral("rows")].toArray();
+    ASSERT_EQ(rows.size(), plainNames.size()) << json.out.constData();
+    EXPECT_EQ(rows[3][QStringLiteral("path")].toString(), QStringLiteral("plain"));
+    EXPECT_EQ(rows[3][QStringLiteral("status")].toString(), QStringLiteral("changed"));
+
+    const CliRun german = runCli({QStringLiteral("check"), QStringLiteral("--lang"), QStringLiteral("de"),
+                                  QStringLiteral("--format"), QStringLiteral("txt"), QStringLiteral("data/m")},
+                                 root());
+    EXPECT_EQ(german.exitCode, 1);
+    EXPECT_TRUE(german.out.endsWith("\nOK: 4; geändert: 1; fehlt: 0; neu: 0; verschoben: 0; unlesbar: 0\n"))
+        << german.out.constData();
+    EXPECT_EQ(runCli({QStringLiteral("check"), QStringLiteral("--format"), QStringLiteral("sfv"), QStringLiteral("data/m")},
+                     root())
+                  .exitCode,
+              2);
 }
